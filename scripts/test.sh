@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up and builds, then runs every test suite on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh default
+QT_QPA_PLATFORM=offscreen ctest --preset default "$@"

@@ -1,0 +1,79 @@
+#include "app/BottomBar.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/Artwork.h"
+#include "app/PictureButton.h"
+#include "app/WrappedButton.h"
+#include "app/twips.h"
+
+namespace stapelwerk {
+
+BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
+    setObjectName("Frame4");
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    placeTwips(this, 120, 9360, 7695, 1095);
+
+    auto* caption = new QLabel("Speicherort der Ausgabedatei:", this);
+    caption->setObjectName("Label7");
+    placeTwips(caption, 120, 120, 2295, 255);
+
+    outputDirectory_ = new QLineEdit("C:\\temp\\", this);
+    outputDirectory_->setObjectName("txt_pro");
+    caption->setBuddy(outputDirectory_);
+    placeTwips(outputDirectory_, 120, 330, 4935, 285);
+
+    user_ = new QLabel("USER", this);
+    user_->setObjectName("lbl_user");
+    user_->setAccessibleName("Benutzer");
+    user_->setAutoFillBackground(true);
+    user_->setStyleSheet("background-color: rgb(192, 192, 192);");
+    placeTwips(user_, 120, 720, 1215, 255);
+
+    status_ = new QLineEdit("status", this);
+    status_->setObjectName("lbl_status");
+    status_->setAccessibleName("Statuszeile");
+    status_->setReadOnly(true);
+    status_->setStyleSheet("background-color: rgb(255, 255, 192);");
+    placeTwips(status_, 1440, 720, 5415, 285);
+
+    auto_ = new WrappedButton("Mapkey \"auto\" der config.pro zuweisen", this);
+    auto_->setObjectName("cmd_auto");
+    placeTwips(auto_, 5160, 120, 1695, 495);
+
+    auto* exit = new PictureButton("img_exit", artwork::exitPicture({twips(600), twips(615)}),
+                                   "EXIT", "Programm beenden", this);
+    placeTwips(exit, 7035, 405, 600, 615);
+    connect(exit, &PictureButton::clicked, this, &BottomBar::exitRequested);
+}
+
+QString BottomBar::outputDirectory() const {
+    return outputDirectory_->text();
+}
+
+void BottomBar::setOutputDirectory(const QString& directory) {
+    outputDirectory_->setText(directory);
+}
+
+void BottomBar::setUserName(const QString& name) {
+    user_->setText(name);
+}
+
+void BottomBar::setStatus(const QString& text) {
+    status_->setText(text);
+    status_->setCursorPosition(0);
+}
+
+QString BottomBar::status() const {
+    return status_->text();
+}
+
+void BottomBar::mousePressEvent(QMouseEvent* event) {
+    event->accept();  // a press on the bar is not a press on the window background
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace stapelwerk {
+
+class PictureButton;
+
+// The bottom bar `Frame4`: output directory, user, status line, the auto button and exit.
+class BottomBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit BottomBar(QWidget* parent);
+
+    QString outputDirectory() const;
+    void setOutputDirectory(const QString& directory);
+    void setUserName(const QString& name);
+    void setStatus(const QString& text);
+    QString status() const;
+
+signals:
+    void exitRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QLineEdit* outputDirectory_ = nullptr;
+    QLabel* user_ = nullptr;
+    QLineEdit* status_ = nullptr;
+    QPushButton* auto_ = nullptr;
+};
+
+}  // namespace stapelwerk

@@ -1,0 +1,157 @@
+#include "app/MainWindow.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/Artwork.h"
+#include "app/BottomBar.h"
+#include "app/PictureButton.h"
+#include "app/texts.h"
+#include "app/twips.h"
+#include "generate/FunctionPanel.h"
+#include "generate/doit_builder.h"
+#include "generate/doit_writer.h"
+#include "platform/platform.h"
+#include "worklist/WorkListPanel.h"
+
+namespace stapelwerk {
+
+namespace {
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window is designed 8000 x 6000 twips from frame edge to frame edge; the
+// client area is that less the frame and the title bar.
+constexpr int kClientWidth = 7880;
+constexpr int kClientHeight = 5535;
+constexpr int kOuterHeight = 6000;
+constexpr int kBottomBarMargin = 500;
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform) {
+    setObjectName("Form1");
+    setWindowTitle("Zinkhorn +++ Stapelwerk für Wildfire +++");
+    resize(twips(kClientWidth), twips(kClientHeight));
+
+    auto* files = new PictureButton("img_files", artwork::filesPicture({twips(870), twips(975)}),
+                                    "Dateiauswahl anzeigen", "Dateiauswahl anzeigen", this);
+    placeTwips(files, 240, 0, 870, 975);
+    connect(files, &PictureButton::clicked, this, &MainWindow::showWorkList);
+
+    auto* explanation = new QLabel(
+        "Der Stapelwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das über "
+        "viele Dateien",
+        this);
+    explanation->setObjectName("Erklaer");
+    explanation->setWordWrap(true);
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanation->setAttribute(Qt::WA_TransparentForMouseEvents);
+    placeTwips(explanation, 2040, 1200, 4935, 2655);
+
+    writeButton_ = new QPushButton("doit.pro jetzt anlegen", this);
+    writeButton_->setObjectName("cmd_fcreate");
+    placeTwips(writeButton_, 2880, 2520, 2895, 375);
+    writeButton_->hide();
+    connect(writeButton_, &QPushButton::clicked, this, [this] {
+        if (fileout()) writeButton_->hide();
+    });
+
+    functions_ = new FunctionPanel(this);
+    functions_->hide();
+    connect(functions_, &FunctionPanel::saveAsRequested, this,
+            [this] { acceptBuild(buildSaveAs(listSelection_)); });
+
+    workList_ = new WorkListPanel(platform_, this);
+    connect(workList_, &WorkListPanel::confirmed, this, &MainWindow::onConfirmed);
+    connect(workList_, &WorkListPanel::statusReport, this,
+            [this](const QString& text) { setStatus(text.toStdString()); });
+
+    bottomBar_ = new BottomBar(this);
+    connect(bottomBar_, &BottomBar::exitRequested, this, &QWidget::close);
+
+    selectionCount_ = new QLabel(this);
+    selectionCount_->setObjectName("lbl_count");
+    selectionCount_->hide();
+
+    const std::string user = platform_.loginName();
+    if (!user.empty()) bottomBar_->setUserName(qt(user));
+    bottomBar_->move(bottomBar_->x(),
+                     twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
+    workList_->move(twips(1000), twips(400));
+    bottomBar_->raise();
+}
+
+std::string MainWindow::outputDirectory() const {
+    return bottomBar_->outputDirectory().toStdString();
+}
+
+void MainWindow::setStatus(std::string_view text) {
+    bottomBar_->setStatus(qt(text));
+}
+
+void MainWindow::acceptBuild(BuiltText built) {
+    if (!built.ok()) {
+        platform_.showMessage(built.refusal);
+        return;
+    }
+    writeButton_->show();
+    doittext_ = std::move(built.text);
+    setStatus(texts::kStatusReadyToWrite);
+}
+
+void MainWindow::CREATE(std::string_view mtyp) {
+    acceptBuild(buildCreate(listSelection_, mtyp));
+}
+
+void MainWindow::CREATE3(std::string_view mtyp, const std::vector<std::string>& values) {
+    acceptBuild(buildCreate3(listSelection_, mtyp, values));
+}
+
+bool MainWindow::fileout() {
+    const DoitWriteResult result = writeDoitPro(outputDirectory(), doittext_);
+    if (!result.ok) {
+        platform_.showMessage(result.message);
+        setStatus(texts::kStatusNotWritten);
+        return false;
+    }
+    setStatus(texts::kStatusWritten);
+    return true;
+}
+
+void MainWindow::onConfirmed(const std::vector<std::string>& entries) {
+    listSelection_ = entries;
+    if (listSelection_.empty()) {
+        platform_.showMessage(std::string(texts::kMessageSelectFiles));
+        return;
+    }
+    workList_->hideMenu();
+    workList_->hide();
+    functions_->show();
+    selectionCount_->setText(QString::number(listSelection_.size()));
+    setStatus(texts::statusFilesChosen(listSelection_.size()));
+}
+
+void MainWindow::showWorkList() {
+    workList_->move(twips(240), twips(960));
+    workList_->show();
+    writeButton_->hide();
+}
+
+void MainWindow::moveWorkListTo(QPoint pointer) {
+    QPoint place = pointer;
+    if (place.x() + workList_->width() > width()) place.setX(width() - workList_->width());
+    if (place.y() + workList_->height() > bottomBar_->y()) {
+        place.setY(bottomBar_->y() - workList_->height());
+    }
+    workList_->move(place);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) moveWorkListTo(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace stapelwerk

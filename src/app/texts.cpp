@@ -1,0 +1,44 @@
+#include "app/texts.h"
+
+namespace stapelwerk::texts {
+
+namespace {
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+}  // namespace
+
+std::string statusFilesChosen(std::size_t count) {
+    return std::to_string(count) + " Dateien gewählt. Mapkey kann nun erstellt werden.";
+}
+
+std::string messageEntryUnreadable(std::string_view entry) {
+    return "Der Eintrag " + quoted(entry) +
+           " enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "
+           "doit.pro damit nicht lesen. Es wurde kein Mapkey erstellt.";
+}
+
+std::string messageEntryNotEncodable(std::string_view entry) {
+    return "Der Eintrag " + quoted(entry) +
+           " enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden kann. "
+           "Pro/E würde eine falsche Datei öffnen. Es wurde kein Mapkey erstellt.";
+}
+
+std::string messageSaveAsEntryTooShort(std::string_view entry) {
+    return "Der Eintrag " + quoted(entry) +
+           " ist zu kurz: Zum Überspeichern braucht jeder Eintrag einen Namen und eine "
+           "Endung (mehr als vier Zeichen). Es wurde kein Mapkey erstellt.";
+}
+
+std::string messageTextNotEncodable(std::string_view line) {
+    return "Die Zeile " + quoted(line) +
+           " enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden kann. "
+           "Die Datei wurde nicht geschrieben.";
+}
+
+std::string messageFileNotWritten(std::string_view path, std::string_view reason) {
+    return "Die Datei " + quoted(path) + " konnte nicht gespeichert werden.\nGrund: " +
+           std::string(reason);
+}
+
+}  // namespace stapelwerk::texts

@@ -1,0 +1,97 @@
+#include "generate/doit_builder.h"
+
+#include "app/texts.h"
+#include "generate/replace_first.h"
+#include "generate/templates.h"
+#include "platform/cp1252.h"
+#include "platform/utf8.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr std::size_t kExtensionLength = 4;
+constexpr int kValuesPerBlock = 4;
+
+std::string refusalForEntries(const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) {
+        std::string refusal = refusalForEntry(entry);
+        if (!refusal.empty()) return refusal;
+    }
+    return {};
+}
+
+BuiltText framed(std::string blocks) {
+    std::string text;
+    text.reserve(templates::txt_kopf.size() + blocks.size() + templates::txt_end.size());
+    text.append(templates::txt_kopf).append(blocks).append(templates::txt_end);
+    return {std::move(text), {}};
+}
+
+// Every occurrence replaced in one pass from left to right; inserted text is not searched again.
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl) {
+    std::string result;
+    std::size_t start = 0;
+    for (std::size_t position = text.find(find); position != std::string_view::npos;
+         position = text.find(find, start)) {
+        result.append(text.substr(start, position - start)).append(repl);
+        start = position + find.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+}  // namespace
+
+std::string refusalForEntry(std::string_view entry) {
+    if (entry.find_first_of("`\r\n") != std::string_view::npos) {
+        return texts::messageEntryUnreadable(entry);
+    }
+    if (!cp1252::canEncode(entry)) return texts::messageEntryNotEncodable(entry);
+    return {};
+}
+
+BuiltText buildCreate(const std::vector<std::string>& entries, std::string_view mtyp) {
+    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    std::string blocks;
+    for (const std::string& entry : entries) {
+        blocks.append(templates::openBlock()).append(entry).append(mtyp);
+    }
+    return framed(std::move(blocks));
+}
+
+BuiltText buildSaveAs(const std::vector<std::string>& entries) {
+    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    std::string blocks;
+    for (const std::string& entry : entries) {
+        if (utf8::length(entry) <= kExtensionLength) {
+            return {{}, texts::messageSaveAsEntryTooShort(entry)};
+        }
+        const std::string name = utf8::dropLast(entry, kExtensionLength);
+        blocks.append(replaceAll(templates::txt_SaveAs, templates::kSaveAsName, name));
+    }
+    return framed(std::move(blocks));
+}
+
+BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view mtyp,
+                       const std::vector<std::string>& values) {
+    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    std::string blocks;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string_view value = i < values.size() ? std::string_view(values[i]) : "";
+        std::string block(mtyp);
+        for (int n = 0; n < kValuesPerBlock; ++n) {
+            block = ReplaceFirst(block, templates::kParameterName, value);
+        }
+        blocks.append(templates::openBlock()).append(entries[i]).append(block);
+    }
+    BuiltText built = framed(std::move(blocks));
+    built.text.insert(0, "new_parameter_ui no\r\n");
+    return built;
+}
+
+}  // namespace stapelwerk

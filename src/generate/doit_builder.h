@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace stapelwerk {
+
+// A built doit text, or the message that refuses the build (then `text` is empty).
+struct BuiltText {
+    std::string text;
+    std::string refusal;
+    bool ok() const { return refusal.empty(); }
+};
+
+// Open-and-apply: for every entry the open block, the entry and the filled tail `mtyp`.
+BuiltText buildCreate(const std::vector<std::string>& entries, std::string_view mtyp);
+
+// Save-as: the shown model saved under every entry's name (the entry less its
+// last four characters); entries of four characters or fewer are refused.
+BuiltText buildSaveAs(const std::vector<std::string>& entries);
+
+// Parameter assignment: headed by "new_parameter_ui no"; in the tail `mtyp` the
+// placeholders left after the name receive the entry's value (the empty value
+// where `values` has none at that position).
+BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view mtyp,
+                       const std::vector<std::string>& values);
+
+// The refusal for an entry that would make a doit.pro the CAD system cannot read
+// or that Windows-1252 cannot hold; empty when the entry is fine.
+std::string refusalForEntry(std::string_view entry);
+
+}  // namespace stapelwerk

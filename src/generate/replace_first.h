@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace stapelwerk {
+
+// `text` with the first exact, case-sensitive occurrence of `find` replaced by
+// `repl`; `text` itself when `find` does not occur. An empty `find` is found at
+// the start of a non-empty text, so `repl` is put in front; an empty text stays empty.
+std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view repl);
+
+}  // namespace stapelwerk

@@ -1,0 +1,129 @@
+#include "platform/QtPlatform.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QThread>
+#include <QUrl>
+#include <memory>
+
+#include "app/texts.h"
+#include "platform/os.h"
+
+namespace stapelwerk {
+
+namespace {
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString sectionKey(const std::string& section, const std::string& key) {
+    return qt(section) + "/" + qt(key);
+}
+}  // namespace
+
+QtPlatform::QtPlatform(QString settingsDirectory)
+    : settingsDirectory_(std::move(settingsDirectory)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::setMessageParent(QWidget* parent) {
+    messageParent_ = parent;
+}
+
+QString QtPlatform::settingsFile(const std::string& application) const {
+    QString directory = settingsDirectory_;
+    if (directory.isEmpty()) {
+        directory = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    }
+    return directory + "/" + qt(application) + ".ini";
+}
+
+#ifdef Q_OS_WIN
+// Where Windows programs conventionally keep application/section/key values.
+static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool useIni,
+                                               const std::string& application) {
+    if (useIni) return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(
+        "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\" + qt(application),
+        QSettings::NativeFormat);
+}
+#else
+static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool,
+                                               const std::string&) {
+    return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+}
+#endif
+
+std::string QtPlatform::readSetting(const std::string& application, const std::string& section,
+                                    const std::string& key, const std::string& fallback) {
+    const auto settings =
+        openSettings(settingsFile(application), !settingsDirectory_.isEmpty(), application);
+    const QVariant value = settings->value(sectionKey(section, key));
+    return value.isValid() ? value.toString().toStdString() : fallback;
+}
+
+void QtPlatform::writeSetting(const std::string& application, const std::string& section,
+                              const std::string& key, const std::string& value) {
+    const auto settings =
+        openSettings(settingsFile(application), !settingsDirectory_.isEmpty(), application);
+    settings->setValue(sectionKey(section, key), qt(value));
+}
+
+std::string QtPlatform::loginName() {
+    return os::loginName();
+}
+
+std::string QtPlatform::programDirectory() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+std::string QtPlatform::currentDirectory() {
+    return QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+}
+
+std::string QtPlatform::clipboardText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard != nullptr ? clipboard->text().toStdString() : std::string();
+}
+
+std::vector<std::string> QtPlatform::drives() {
+    std::vector<std::string> roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady()) {
+            roots.push_back(QDir::toNativeSeparators(volume.rootPath()).toStdString());
+        }
+    }
+    return roots;
+}
+
+bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
+    const QString target = qt(pathOrAddress);
+    const QUrl url = target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(target);
+    return QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::playSound(const std::string& fileName) {
+    sound_ = std::make_unique<QSoundEffect>();
+    sound_->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(qt(fileName))));
+    sound_->play();
+}
+
+void QtPlatform::pause(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtPlatform::showMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, qt(std::string(texts::kMessageTitle)), qt(text),
+                    QMessageBox::Ok, messageParent_);
+    box.exec();
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QSoundEffect;
+class QWidget;
+
+namespace stapelwerk {
+
+// The platform as the program uses it: Qt and the operating system.
+class QtPlatform : public Platform {
+public:
+    // Settings go to the system's per-user store; a non-empty `settingsDirectory`
+    // puts them into INI files there instead.
+    explicit QtPlatform(QString settingsDirectory = {});
+    ~QtPlatform() override;
+
+    // Parent window of the message boxes.
+    void setMessageParent(QWidget* parent);
+
+    std::string readSetting(const std::string& application, const std::string& section,
+                            const std::string& key, const std::string& fallback) override;
+    void writeSetting(const std::string& application, const std::string& section,
+                      const std::string& key, const std::string& value) override;
+    std::string loginName() override;
+    std::string programDirectory() override;
+    std::string currentDirectory() override;
+    std::string clipboardText() override;
+    std::vector<std::string> drives() override;
+    bool shellOpen(const std::string& pathOrAddress) override;
+    void playSound(const std::string& fileName) override;
+    void pause(int milliseconds) override;
+    void showMessage(const std::string& text) override;
+
+private:
+    QString settingsFile(const std::string& application) const;
+
+    QString settingsDirectory_;
+    QWidget* messageParent_ = nullptr;
+    std::unique_ptr<QSoundEffect> sound_;  // kept alive while it plays
+};
+
+}  // namespace stapelwerk

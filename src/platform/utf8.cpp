@@ -1,0 +1,80 @@
+#include "platform/utf8.h"
+
+#include <vector>
+
+namespace stapelwerk::utf8 {
+
+std::optional<char32_t> next(std::string_view text, std::size_t& offset) {
+    if (offset >= text.size()) return std::nullopt;
+    const auto lead = static_cast<unsigned char>(text[offset]);
+    std::size_t extra = 0;
+    char32_t codePoint = 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        codePoint = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (offset + extra >= text.size()) return std::nullopt;
+    for (std::size_t i = 1; i <= extra; ++i) {
+        const auto byte = static_cast<unsigned char>(text[offset + i]);
+        if ((byte & 0xC0) != 0x80) return std::nullopt;
+        codePoint = (codePoint << 6) | (byte & 0x3F);
+    }
+    const bool overlong = (extra == 2 && codePoint < 0x800) || (extra == 3 && codePoint < 0x10000);
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    if (overlong || surrogate || codePoint > 0x10FFFF) return std::nullopt;
+    offset += extra + 1;
+    return codePoint;
+}
+
+void append(std::string& text, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        text += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        text += static_cast<char>(0xC0 | (codePoint >> 6));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        text += static_cast<char>(0xE0 | (codePoint >> 12));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (codePoint >> 18));
+        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+namespace {
+// Byte offsets at which the characters of `text` start.
+std::vector<std::size_t> characterStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        starts.push_back(offset);
+        if (!next(text, offset)) ++offset;
+    }
+    return starts;
+}
+}  // namespace
+
+std::size_t length(std::string_view text) {
+    return characterStarts(text).size();
+}
+
+std::string dropLast(std::string_view text, std::size_t count) {
+    const std::vector<std::size_t> starts = characterStarts(text);
+    if (count >= starts.size()) return {};
+    return std::string(text.substr(0, starts[starts.size() - count]));
+}
+
+}  // namespace stapelwerk::utf8

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Entries are counted in characters, as the user sees them, not in bytes.
+namespace stapelwerk::utf8 {
+
+// The code point starting at `offset`, advancing `offset` past it; nothing for a
+// malformed sequence (then `offset` is left unchanged).
+std::optional<char32_t> next(std::string_view text, std::size_t& offset);
+
+void append(std::string& text, char32_t codePoint);
+
+// Number of characters; a malformed byte counts as one.
+std::size_t length(std::string_view text);
+
+// The text without its last `count` characters (empty when it has no more).
+std::string dropLast(std::string_view text, std::size_t count);
+
+}  // namespace stapelwerk::utf8

@@ -1,0 +1,258 @@
+#include "worklist/WorkListPanel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/Artwork.h"
+#include "app/PictureButton.h"
+#include "app/texts.h"
+#include "app/twips.h"
+#include "app/WrappedButton.h"
+#include "platform/platform.h"
+#include "worklist/confirm.h"
+#include "worklist/extensions.h"
+#include "worklist/paste_lines.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr int kMenuOffsetFromPointer = 220;  // twips right of the pointer
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+WorkListPanel::WorkListPanel(Platform& platform, QWidget* parent)
+    : QFrame(parent), platform_(platform) {
+    setObjectName("Frame3");
+    setAccessibleName("Dateiauswahl");
+    setAutoFillBackground(true);
+    placeTwips(this, 480, 1920, 6255, 4335);
+
+    auto* instruction = new QLabel(
+        "klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu bearbeiten. "
+        "Es werden nur die markierten Einträge bearbeitet.",
+        this);
+    instruction->setObjectName("Label6");
+    instruction->setWordWrap(true);
+    placeTwips(instruction, 120, 45, 5640, 450);
+
+    auto* close = new PictureButton("img_ex3", artwork::closePicture({twips(300), twips(300)}),
+                                    "Dateiauswahl ausblenden", "Dateiauswahl ausblenden", this);
+    placeTwips(close, 5880, 60, 300, 300);
+    connect(close, &PictureButton::clicked, this, [this] {
+        hideMenu();
+        hide();
+    });
+
+    list_ = new QListWidget(this);
+    list_->setObjectName("List_File1");
+    list_->setAccessibleName("Liste der Dateien");
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setUniformItemSizes(true);
+    list_->viewport()->setMouseTracking(true);
+    list_->viewport()->installEventFilter(this);
+    placeTwips(list_, 120, 540, 5985, 3045);
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        updateSelectedCount();
+        manualEntry_->hide();
+    });
+
+    manualEntry_ = new QLineEdit(this);
+    manualEntry_->setObjectName("txt_hand");
+    manualEntry_->setAccessibleName("Einzelner Eintrag");
+    manualEntry_->setStyleSheet("background-color: rgb(255, 255, 192);");
+    placeTwips(manualEntry_, 120, 3660, 3615, 300);
+    manualEntry_->hide();
+    connect(manualEntry_, &QLineEdit::returnPressed, this, &WorkListPanel::addTypedEntry);
+
+    auto* confirm = new QPushButton("ok", this);
+    confirm->setObjectName("cmd_file");
+    QFont bold = confirm->font();
+    bold.setBold(true);
+    bold.setPointSizeF(9.75);
+    confirm->setFont(bold);
+    placeTwips(confirm, 4860, 3630, 1245, 360);
+    connect(confirm, &QPushButton::clicked, this,
+            [this] { emit confirmed(confirmedEntries(entries())); });
+
+    // Counters the layout does not show.
+    howMany_ = new QLabel(this);
+    howMany_->setObjectName("lbl_howmany");
+    howMany_->hide();
+
+    buildMenu();
+}
+
+QPushButton* WorkListPanel::addMenuButton(const char* objectName, const QString& caption,
+                                          const QString& accessibleName, int top,
+                                          bool struckThrough, int left, int width, int height) {
+    auto* button = new WrappedButton(caption, menu_);
+    button->setObjectName(objectName);
+    button->setAccessibleName(accessibleName);
+    QFont font = button->font();
+    font.setStrikeOut(struckThrough);
+    button->setFont(font);
+    placeTwips(button, left, top, width, height);
+    return button;
+}
+
+void WorkListPanel::buildMenu() {
+    menu_ = new QGroupBox("Menue", this);
+    menu_->setObjectName("kontextmenue");
+    menu_->setAutoFillBackground(true);
+    placeTwips(menu_, 2880, 240, 1215, 3735);
+    menu_->hide();
+
+    QPushButton* paste = addMenuButton("cmd_paste", "<-- PASTE", "Zwischenablage einfügen", 240, false);
+    paste->setToolTip("Zwischenablage einfügen");
+    connect(paste, &QPushButton::clicked, this, &WorkListPanel::paste);
+
+    connect(addMenuButton("cmd_all", "ALLE", "Alle auswählen", 585, false), &QPushButton::clicked,
+            this, &WorkListPanel::selectAll);
+    connect(addMenuButton("cmd_nono", "ALLE", "Alle abwählen", 930, true), &QPushButton::clicked,
+            this, &WorkListPanel::deselectAll);
+    connect(addMenuButton("cmd_clearlist", "Liste löschen", "Liste löschen", 1275, false),
+            &QPushButton::clicked, this, &WorkListPanel::clearList);
+    connect(addMenuButton("cmd_einzel", "einzelner Eintrag", "einzelner Eintrag", 1620, false, 60,
+                                  1095, 420),
+            &QPushButton::clicked, this, &WorkListPanel::showManualEntry);
+
+    const struct {
+        const char* objectName;
+        const char* caption;
+        const char* accessibleName;
+        int top;
+        int left;
+        bool strip;
+        std::string_view extension;
+    } switches[] = {
+        {"cmd_Z", "drw", ".drw anhängen", 2085, 60, false, ".drw"},
+        {"cmd_P", "prt", ".prt anhängen", 2085, 622, false, ".prt"},
+        {"cmd_ZZ", "drw", ".drw entfernen", 2430, 60, true, ".drw"},
+        {"cmd_PP", "prt", ".prt entfernen", 2430, 622, true, ".prt"},
+    };
+    for (const auto& s : switches) {
+        QPushButton* button =
+            addMenuButton(s.objectName, s.caption, s.accessibleName, s.top, s.strip, s.left, 533);
+        const auto transform = s.strip ? &stripExtension : &appendExtension;
+        const std::string_view extension = s.extension;
+        connect(button, &QPushButton::clicked, this,
+                [this, transform, extension] { transformEntries(transform, extension); });
+    }
+
+    auto* browser = new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
+                                      "file bowser", "Dateibrowser öffnen", menu_);
+    placeTwips(browser, 367, 2775, 480, 480);
+    connect(browser, &PictureButton::clicked, this, &WorkListPanel::fileBrowserRequested);
+
+    connect(addMenuButton("cmd_quit", "quit", "Menü schließen", 3330, false), &QPushButton::clicked,
+            this, &WorkListPanel::hideMenu);
+}
+
+WorkEntries WorkListPanel::entries() const {
+    WorkEntries result;
+    result.reserve(static_cast<std::size_t>(list_->count()));
+    for (int i = 0; i < list_->count(); ++i) {
+        const QListWidgetItem* item = list_->item(i);
+        result.push_back({item->text().toStdString(), item->isSelected()});
+    }
+    return result;
+}
+
+void WorkListPanel::setEntries(const WorkEntries& entries) {
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    for (const WorkEntry& entry : entries) {
+        auto* item = new QListWidgetItem(qt(entry.text), list_);
+        item->setSelected(entry.selected);
+    }
+}
+
+void WorkListPanel::selectAll() {
+    list_->selectAll();
+    updateSelectedCount();
+    hideMenu();
+}
+
+void WorkListPanel::deselectAll() {
+    list_->clearSelection();
+    updateSelectedCount();
+    hideMenu();
+}
+
+void WorkListPanel::hideMenu() {
+    menu_->hide();
+}
+
+void WorkListPanel::paste() {
+    setEntries(unselectedEntries(pastedLines(platform_.clipboardText())));
+    emit statusReport(qt(texts::kStatusPasted));
+    selectAll();
+}
+
+void WorkListPanel::clearList() {
+    {
+        const QSignalBlocker blocker(list_);
+        list_->clear();
+    }
+    howMany_->clear();
+    hideMenu();
+}
+
+void WorkListPanel::showManualEntry() {
+    manualEntry_->show();
+    manualEntry_->setFocus();
+    hideMenu();
+}
+
+void WorkListPanel::addTypedEntry() {
+    if (manualEntry_->text().isEmpty()) return;
+    list_->addItem(manualEntry_->text());
+    manualEntry_->hide();
+}
+
+void WorkListPanel::transformEntries(void (*transform)(WorkEntries&, std::string_view),
+                                     std::string_view extension) {
+    WorkEntries changed = entries();
+    transform(changed, extension);
+    const QSignalBlocker blocker(list_);
+    for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(qt(changed[static_cast<std::size_t>(i)].text));
+}
+
+void WorkListPanel::updateSelectedCount() {
+    howMany_->setText(QString::number(list_->selectedItems().size()));
+}
+
+bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list_->viewport()) return QFrame::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove && menu_->isHidden()) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const int pointerX = list_->viewport()->mapTo(list_, move->position().toPoint()).x();
+        menu_->move(pointerX + twips(kMenuOffsetFromPointer), menu_->y());
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton) {
+            menu_->show();
+            menu_->raise();
+            return true;  // a right press opens the menu and leaves the selection alone
+        }
+        if (press->button() == Qt::LeftButton) {
+            menu_->hide();
+            manualEntry_->hide();
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void WorkListPanel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) manualEntry_->hide();
+    event->accept();  // a press on the panel is not a press on the window background
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,81 @@
+#include "worklist/confirm.h"
+
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/utf8.h"
+
+namespace stapelwerk {
+
+namespace {
+struct NameAndExtension {
+    std::string name;
+    std::string extension;
+};
+
+bool isDirectorySeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+NameAndExtension scanFileName(std::string_view s) {
+    NameAndExtension result;
+    std::size_t afterFirst = 0;
+    if (utf8::next(s, afterFirst) && afterFirst < s.size() && s[afterFirst] == ':') {
+        s.remove_prefix(afterFirst + 1);  // the drive
+    }
+    // Only ASCII characters matter here, and in UTF-8 they never occur inside a
+    // multi-byte character, so walking bytes walks the right positions.
+    for (std::size_t k = s.size(); k-- > 0;) {
+        const bool followed = k + 1 < s.size();
+        if (s[k] == '.') {
+            if (followed) result.extension = std::string(s.substr(k));
+            s = s.substr(0, k);
+        } else if (isDirectorySeparator(s[k]) && followed) {
+            result.name = std::string(s.substr(k + 1));
+            return result;
+        }
+    }
+    result.name = std::string(s);
+    return result;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+}  // namespace
+
+std::string BaseName(std::string_view path) {
+    return scanFileName(path).name;
+}
+
+std::string FirstExtension(std::string_view path) {
+    return scanFileName(path).extension;
+}
+
+void RemoveDuplicates(std::vector<std::string>& entries) {
+    std::unordered_set<std::string_view> kept;
+    std::vector<std::string> result;
+    result.reserve(entries.size());
+    for (std::string& entry : entries) {
+        if (!entry.empty() && kept.contains(entry)) continue;
+        result.push_back(std::move(entry));
+        // The view stays valid: `result` was reserved up front and never reallocates.
+        if (!result.back().empty()) kept.insert(result.back());
+    }
+    entries = std::move(result);
+}
+
+std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
+    std::vector<std::string> entries;
+    for (const WorkEntry& entry : workList) {
+        if (!entry.selected) continue;
+        entries.push_back(BaseName(trimBlanks(entry.text)) + FirstExtension(entry.text));
+    }
+    RemoveDuplicates(entries);
+    return entries;
+}
+
+}  // namespace stapelwerk

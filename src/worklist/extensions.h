@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+#include "worklist/work_entry.h"
+
+namespace stapelwerk {
+
+// Appends `extension` to every entry, selected or not, even when it is there already.
+void appendExtension(WorkEntries& entries, std::string_view extension);
+
+// Removes one trailing `extension` (exact letter case) from every entry that ends in it.
+void stripExtension(WorkEntries& entries, std::string_view extension);
+
+}  // namespace stapelwerk

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "app/MainWindow.h"
+#include "app/PictureButton.h"
+#include "app/twips.h"
+#include "generate/doit_builder.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "support/widgets.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::readBytes;
+using testing::sendMouse;
+using testing::TempDir;
+using testing::writeBytes;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window(platform) {
+        window.show();
+        child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(output.path()));
+    }
+
+    void click(const char* button) { child<QPushButton>(&window, button)->click(); }
+    void clickPicture(const char* picture) {
+        QTest::mouseClick(child<PictureButton>(&window, picture), Qt::LeftButton);
+    }
+    QWidget* widget(const char* name) { return child<QWidget>(&window, name); }
+    QString status() { return child<QLineEdit>(&window, "lbl_status")->text(); }
+
+    void pasteAndConfirm(const std::string& clipboard) {
+        platform.clipboard = clipboard;
+        click("cmd_paste");
+        click("cmd_file");
+    }
+
+    testing::FakePlatform platform;
+    TempDir output;
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
+    pasteAndConfirm("Name\r\nwelle.drw.2\r\nflansch.drw\r\nwelle.drw.3\r\n");
+    EXPECT_EQ(window.List_Selection(), (std::vector<std::string>{"welle.drw", "flansch.drw"}));
+    EXPECT_EQ(status(), "2 Dateien gewählt. Mapkey kann nun erstellt werden.");
+    EXPECT_EQ(child<QLabel>(&window, "lbl_count")->text(), "2");
+    EXPECT_TRUE(widget("Frame3")->isHidden());
+    EXPECT_TRUE(widget("Frame2")->isVisible());
+
+    click("cmd_SaveAs");
+    EXPECT_TRUE(widget("cmd_fcreate")->isVisible());
+    EXPECT_EQ(status(),
+              "Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
+              "Konfigurationsdatei eingelesen werden");
+    EXPECT_FALSE(std::filesystem::exists(output.file("doit.pro"))) << "building writes nothing";
+
+    click("cmd_fcreate");
+    EXPECT_EQ(readBytes(output.file("doit.pro")),
+              buildSaveAs({"welle.drw", "flansch.drw"}).text + "\r\n");
+    EXPECT_EQ(status(), "Datei doit.pro wurde gespeichert !");
+    EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(MainWindowTest, AFailedWriteIsReportedAndTheButtonStays) {
+    pasteAndConfirm("welle.drw\r\n");
+    click("cmd_SaveAs");
+    const std::string missing = output.file("missing");
+    child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(missing));
+    click("cmd_fcreate");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(missing), std::string::npos);
+    EXPECT_EQ(status(), "Datei doit.pro wurde NICHT gespeichert ! Bitte Speicherort prüfen.");
+    EXPECT_TRUE(widget("cmd_fcreate")->isVisible());
+
+    child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(output.path()));
+    click("cmd_fcreate");
+    EXPECT_TRUE(std::filesystem::exists(output.file("doit.pro"))) << "the text is still there";
+}
+
+TEST_F(MainWindowTest, ConfirmWithNothingSelectedAsksForFiles) {
+    pasteAndConfirm("a.prt\r\n");
+    clickPicture("img_files");
+    click("cmd_nono");
+    const QString before = status();
+    click("cmd_file");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Bitte Dateien auswählen !"});
+    EXPECT_TRUE(window.List_Selection().empty());
+    EXPECT_TRUE(widget("Frame3")->isVisible());
+    EXPECT_EQ(status(), before);
+}
+
+TEST_F(MainWindowTest, RefusedBuildKeepsThePendingText) {
+    pasteAndConfirm("welle.drw\r\n");
+    click("cmd_SaveAs");
+    const std::string pending = window.doittext();
+    clickPicture("img_files");
+    platform.clipboard = "ab.d\r\n";
+    click("cmd_paste");
+    click("cmd_file");
+    click("cmd_SaveAs");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("\"ab.d\""), std::string::npos);
+    EXPECT_EQ(window.doittext(), pending);
+}
+
+TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) {
+    pasteAndConfirm("welle.drw\r\n");
+    click("cmd_SaveAs");
+    clickPicture("img_files");
+    EXPECT_TRUE(widget("Frame3")->isVisible());
+    EXPECT_EQ(widget("Frame3")->pos(), QPoint(twips(240), twips(960)));
+    EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
+    EXPECT_EQ(child<QListWidget>(&window, "List_File1")->selectedItems().size(), 1);
+}
+
+TEST_F(MainWindowTest, RightPressOnTheBackgroundMovesTheWorkListWithinTheWindow) {
+    QWidget* panel = widget("Frame3");
+    QWidget* bar = widget("Frame4");
+    sendMouse(&window, QEvent::MouseButtonPress, Qt::RightButton, {10, 5});
+    EXPECT_EQ(panel->pos(), QPoint(10, 5));
+    sendMouse(&window, QEvent::MouseButtonPress, Qt::RightButton,
+              {window.width() - 5, window.height() - 5});
+    EXPECT_EQ(panel->pos(), QPoint(window.width() - panel->width(), bar->y() - panel->height()));
+    sendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, {10, 5});
+    EXPECT_NE(panel->pos(), QPoint(10, 5)) << "a left press does not move it";
+}
+
+TEST_F(MainWindowTest, StartsWithTheLoginNameAndTheBarAtTheBottom) {
+    EXPECT_EQ(child<QLabel>(&window, "lbl_user")->text(), "u123");
+    EXPECT_EQ(widget("Frame4")->y(), twips(4405));
+    EXPECT_EQ(widget("Frame3")->pos(), QPoint(twips(1000), twips(400)));
+    EXPECT_TRUE(widget("Frame2")->isHidden());
+    EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "generate/doit_builder.h"
+#include "generate/replace_first.h"
+#include "generate/templates.h"
+#include "support/template_lines.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::fileWithLines;
+using testing::templateLine;
+using Lines = std::vector<std::string>;
+
+// What the writer puts on disk for a built text.
+std::string fileOf(const BuiltText& built) {
+    EXPECT_TRUE(built.ok()) << built.refusal;
+    return built.text + "\r\n";
+}
+
+void appendTemplateLines(Lines& lines, std::string_view text, int from, int to) {
+    for (int n = from; n <= to; ++n) lines.push_back(templateLine(text, n));
+}
+
+const std::string kHead = "mapkey doit ~ ;\\";
+const std::string kEnd = "mapkey(continued) ~ ;";
+
+TEST(SaveAs, TwoEntriesGiveSeventeenLines) {
+    Lines expected{kHead};
+    for (const char* name : {"welle", "flansch"}) {
+        appendTemplateLines(expected, templates::txt_SaveAs, 1, 3);
+        expected.push_back("mapkey(continued) ~ Update `file_saveas` `Inputname` `" +
+                           std::string(name) + "`;\\");
+        appendTemplateLines(expected, templates::txt_SaveAs, 5, 7);
+    }
+    expected.push_back(kEnd);
+    expected.push_back("");
+    ASSERT_EQ(expected.size(), 17u);
+    EXPECT_EQ(fileOf(buildSaveAs({"welle.drw", "flansch.drw"})), fileWithLines(expected));
+}
+
+TEST(SaveAs, NameIsTheEntryLessItsLastFourCharacters) {
+    const auto nameLine = [](const std::string& entry) {
+        const BuiltText built = buildSaveAs({entry});
+        EXPECT_TRUE(built.ok()) << built.refusal;
+        return templateLine(built.text, 5);
+    };
+    EXPECT_EQ(nameLine("flansch"), "mapkey(continued) ~ Update `file_saveas` `Inputname` `fla`;\\");
+    EXPECT_EQ(nameLine("Größe.drw"),
+              "mapkey(continued) ~ Update `file_saveas` `Inputname` `Größe`;\\");
+    EXPECT_EQ(nameLine("Büros"), "mapkey(continued) ~ Update `file_saveas` `Inputname` `B`;\\");
+    // An inserted name is not searched for the placeholder again.
+    EXPECT_EQ(nameLine("9999999-99_999.drw"),
+              "mapkey(continued) ~ Update `file_saveas` `Inputname` `9999999-99_999`;\\");
+}
+
+TEST(SaveAs, RefusesEntriesWithoutAName) {
+    for (const char* entry : {"", "a", "abcd", "Büro", "prt."}) {
+        SCOPED_TRACE(entry);
+        const BuiltText built = buildSaveAs({"welle.drw", entry});
+        EXPECT_FALSE(built.ok());
+        EXPECT_TRUE(built.text.empty());
+        EXPECT_NE(built.refusal.find("\"" + std::string(entry) + "\""), std::string::npos);
+    }
+}
+
+TEST(Create, OneEntryWithTheChainDs) {
+    const std::string tail = ReplaceFirst(templates::txt_mapkeyneu, "SCHWEINEREI", "ds");
+    Lines expected{kHead};
+    appendTemplateLines(expected, templates::txt_open, 1, 2);
+    expected.push_back("mapkey(continued) ~ Update `file_open` `Inputname` `welle.drw`;\\");
+    expected.push_back("mapkey(continued) ~ Activate `file_open` `Open`;%ds;\\");
+    appendTemplateLines(expected, templates::txt_mapkeyneu, 3, 9);
+    expected.push_back(kEnd);
+    expected.push_back("");
+    EXPECT_EQ(fileOf(buildCreate({"welle.drw"}, tail)), fileWithLines(expected));
+}
+
+TEST(Create, EveryEntryFollowsTheBacktickOfItsOpenBlock) {
+    const BuiltText built = buildCreate({"a.prt", "b.prt", "c.prt"}, "`;\\\r\n");
+    ASSERT_TRUE(built.ok());
+    for (const char* entry : {"a.prt", "b.prt", "c.prt"}) {
+        EXPECT_NE(built.text.find("`Inputname` `" + std::string(entry) + "`;\\\r\n"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(built.text.size(), templates::txt_kopf.size() + 3 * (214 + 5 + 5) +
+                                     templates::txt_end.size());
+}
+
+TEST(AllKinds, EmptySelectionGivesHeadAndEndOnly) {
+    const std::string bare = fileWithLines({kHead, kEnd, ""});
+    EXPECT_EQ(fileOf(buildSaveAs({})), bare);
+    EXPECT_EQ(fileOf(buildCreate({}, templates::txt_mapkeyneu)), bare);
+    EXPECT_EQ(fileOf(buildCreate3({}, templates::txt_ParamNeu, {})),
+              "new_parameter_ui no\r\n" + bare);
+}
+
+TEST(AllKinds, SameInputGivesTheSameText) {
+    const std::vector<std::string> entries{"welle.drw", "flansch.drw"};
+    EXPECT_EQ(buildSaveAs(entries).text, buildSaveAs(entries).text);
+    EXPECT_EQ(buildCreate(entries, templates::txt_ploesch).text,
+              buildCreate(entries, templates::txt_ploesch).text);
+}
+
+TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
+    const std::string tail(templates::txt_mapkeyneu);
+    for (const std::string entry : {"we`lle.prt", "welle\r.prt", "welle\n.prt", "Ωmega.prt"}) {
+        SCOPED_TRACE(entry);
+        const BuiltText saveAs = buildSaveAs({"ok.prt", entry});
+        const BuiltText create = buildCreate({"ok.prt", entry}, tail);
+        const BuiltText create3 = buildCreate3({entry}, templates::txt_ParamNeu, {"v"});
+        for (const BuiltText* built : {&saveAs, &create, &create3}) {
+            EXPECT_FALSE(built->ok());
+            EXPECT_TRUE(built->text.empty());
+            EXPECT_NE(built->refusal.find(entry), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(buildCreate({"Müller Größe.prt"}, tail).ok()) << "Windows-1252 holds umlauts";
+}
+
+TEST(Create3, OneEntryWithMaterialStahlGivesTwentyOneLines) {
+    const std::string tail = ReplaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "MATERIAL");
+    Lines expected{"new_parameter_ui no", kHead};
+    appendTemplateLines(expected, templates::txt_open, 1, 2);
+    expected.push_back("mapkey(continued) ~ Update `file_open` `Inputname` `welle.prt`;\\");
+    appendTemplateLines(expected, templates::txt_ParamNeu, 2, 5);
+    expected.push_back("mapkey(continued) MATERIAL;STAHL;#DONE/RETURN;#DONE/RETURN;\\");
+    appendTemplateLines(expected, templates::txt_ParamNeu, 7, 15);
+    expected.push_back(kEnd);
+    expected.push_back("");
+    ASSERT_EQ(expected.size(), 21u);
+    EXPECT_EQ(fileOf(buildCreate3({"welle.prt"}, tail, {"STAHL"})), fileWithLines(expected));
+}
+
+TEST(Create3, EntriesWithoutAValueGetTheEmptyValue) {
+    const std::string tail = ReplaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "M");
+    const BuiltText built = buildCreate3({"a.prt", "b.prt"}, tail, {"1"});
+    ASSERT_TRUE(built.ok());
+    EXPECT_NE(built.text.find("mapkey(continued) M;1;#DONE"), std::string::npos);
+    EXPECT_NE(built.text.find("mapkey(continued) M;;#DONE"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace stapelwerk

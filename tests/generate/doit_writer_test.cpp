@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "generate/doit_writer.h"
+#include "support/TempDir.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+const std::string kText = "mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n";
+
+TEST(DoitWriter, WritesTheTextAndOneLineEndAsWindows1252) {
+    TempDir dir;
+    const DoitWriteResult result = writeDoitPro(dir.path(), "Größe.prt\r\n");
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), "Gr\xF6\xDF" "e.prt\r\n\r\n");
+}
+
+TEST(DoitWriter, DirectoryWithOrWithoutFinalSeparatorNamesTheSameFile) {
+    TempDir dir;
+    EXPECT_EQ(doitProPath(dir.path()), dir.file("doit.pro"));
+    EXPECT_EQ(doitProPath(dir.path() + "/"), dir.file("doit.pro"));
+    EXPECT_EQ(doitProPath(""), "/doit.pro");
+}
+
+TEST(DoitWriter, ReplacesAnOldFileWholeAndLeavesNothingElse) {
+    TempDir dir;
+    writeBytes(dir.file("doit.pro"), std::string(5000, 'x'));
+    ASSERT_TRUE(writeDoitPro(dir.path(), kText).ok);
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), kText + "\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(DoitWriter, ReportsAMissingDirectoryWithPathAndReason) {
+    TempDir dir;
+    const DoitWriteResult result = writeDoitPro(dir.file("missing"), kText);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find(dir.file("missing/doit.pro")), std::string::npos);
+    EXPECT_NE(result.message.find("No such file or directory"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+}
+
+TEST(DoitWriter, ReportsAFileWhereTheDirectoryShouldBe) {
+    TempDir dir;
+    writeBytes(dir.file("plain"), "not a directory");
+    const DoitWriteResult result = writeDoitPro(dir.file("plain"), kText);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("Not a directory"), std::string::npos);
+    EXPECT_EQ(readBytes(dir.file("plain")), "not a directory");
+}
+
+TEST(DoitWriter, ReportsADirectoryNamedDoitPro) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("doit.pro"));
+    const DoitWriteResult result = writeDoitPro(dir.path(), kText);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("doit.pro")));
+}
+
+TEST(DoitWriter, AFullDiskLeavesTheOldFileIntact) {
+    TempDir dir;
+    const std::string old = "old doit.pro\r\n";
+    writeBytes(dir.file("doit.pro"), old);
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const DoitWriteResult result = writeDoitPro(dir.path(), std::string(100000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the partial new file must not stay behind";
+}
+
+TEST(DoitWriter, RefusesTextWindows1252CannotHold) {
+    TempDir dir;
+    const DoitWriteResult result = writeDoitPro(dir.path(), "first\r\nsecond Ω line\r\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("second Ω line"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("doit.pro")));
+}
+
+}  // namespace
+}  // namespace stapelwerk

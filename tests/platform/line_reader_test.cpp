@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "platform/line_reader.h"
+
+namespace stapelwerk {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, FilesEndLinesAtCrLfAndLoneCrOnly) {
+    const struct {
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\nb\r\nc", {"a\nb", "c"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\n", {"\n"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(splitLines(c.text, LoneLineFeed::StaysInLine), c.lines);
+    }
+}
+
+TEST(SplitLines, ClipboardTextAlsoEndsLinesAtLf) {
+    EXPECT_EQ(splitLines("a\nb\n", LoneLineFeed::EndsLine), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines("a\r\nb\rc\n\nd", LoneLineFeed::EndsLine), (Lines{"a", "b", "c", "", "d"}));
+}
+
+TEST(SplitLines, KeepsBytesThatAreNoText) {
+    const std::string line("\xFF\x00\xFE", 3);
+    EXPECT_EQ(splitLines(line + "\r\n", LoneLineFeed::StaysInLine), Lines{line});
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,21 @@
+#include "support/FakePlatform.h"
+
+namespace stapelwerk::testing {
+
+std::string FakePlatform::readSetting(const std::string& application, const std::string& section,
+                                      const std::string& key, const std::string& fallback) {
+    const auto found = settings.find({application, section, key});
+    return found != settings.end() ? found->second : fallback;
+}
+
+void FakePlatform::writeSetting(const std::string& application, const std::string& section,
+                                const std::string& key, const std::string& value) {
+    settings[{application, section, key}] = value;
+}
+
+bool FakePlatform::shellOpen(const std::string& pathOrAddress) {
+    shellOpened.push_back(pathOrAddress);
+    return shellOpenSucceeds;
+}
+
+}  // namespace stapelwerk::testing

@@ -1,0 +1,39 @@
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace stapelwerk::testing {
+
+TempDir::TempDir() {
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    std::filesystem::path candidate;
+    do {
+        candidate = base / ("stapelwerk-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(candidate));
+    path_ = candidate.string();
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::file(const std::string& name) const {
+    return (std::filesystem::path(path_) / name).string();
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+}  // namespace stapelwerk::testing

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace stapelwerk::testing {
+
+// A fresh directory under the system's temporary directory, removed with its content.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    // `name` inside the directory.
+    std::string file(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace stapelwerk::testing

@@ -1,0 +1,25 @@
+#include "support/template_lines.h"
+
+#include <stdexcept>
+
+namespace stapelwerk::testing {
+
+std::string templateLine(std::string_view text, int number) {
+    std::size_t start = 0;
+    for (int line = 1; line < number; ++line) {
+        start = text.find("\r\n", start);
+        if (start == std::string_view::npos) throw std::out_of_range("no such template line");
+        start += 2;
+    }
+    const std::size_t end = text.find("\r\n", start);
+    if (end == std::string_view::npos) throw std::out_of_range("no such template line");
+    return std::string(text.substr(start, end - start));
+}
+
+std::string fileWithLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+}  // namespace stapelwerk::testing

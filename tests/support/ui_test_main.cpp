@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "app/ProgramStyle.h"
+
+int main(int argc, char* argv[]) {
+    // Test discovery runs this binary at build time, where there is no display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    stapelwerk::applyProgramStyle(application);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/twips.h"
+#include "support/FakePlatform.h"
+#include "support/widgets.h"
+#include "worklist/WorkListPanel.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::sendMouse;
+
+class WorkListPanelTest : public ::testing::Test {
+protected:
+    WorkListPanelTest() : panel(platform, nullptr) {
+        panel.show();
+        list = child<QListWidget>(&panel, "List_File1");
+        menu = child<QGroupBox>(&panel, "kontextmenue");
+        howMany = child<QLabel>(&panel, "lbl_howmany");
+        manualEntry = child<QLineEdit>(&panel, "txt_hand");
+    }
+
+    void click(const char* button) { child<QPushButton>(&panel, button)->click(); }
+
+    QStringList texts() const {
+        QStringList result;
+        for (const WorkEntry& entry : panel.entries()) result << QString::fromStdString(entry.text);
+        return result;
+    }
+
+    testing::FakePlatform platform;
+    WorkListPanel panel;
+    QListWidget* list;
+    QGroupBox* menu;
+    QLabel* howMany;
+    QLineEdit* manualEntry;
+};
+
+TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
+    panel.setEntries({{"old.prt", false}});
+    platform.clipboard = "Name\r\nplan.drw.2\r\n\r\nwelle.prt\r\n";
+    QSignalSpy status(&panel, &WorkListPanel::statusReport);
+    menu->show();
+    click("cmd_paste");
+    EXPECT_EQ(texts(), (QStringList{"plan.drw.2", "welle.prt"}));
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(howMany->text(), "2");
+    EXPECT_TRUE(menu->isHidden());
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.at(0).at(0).toString(), "Zwischenablage eingefügt");
+
+    platform.clipboard.clear();
+    click("cmd_paste");
+    EXPECT_EQ(list->count(), 0) << "an empty clipboard still replaces the list";
+}
+
+TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {
+    panel.setEntries({{"a", false}, {"b", false}, {"c", false}});
+    click("cmd_all");
+    EXPECT_EQ(howMany->text(), "3");
+    click("cmd_nono");
+    EXPECT_EQ(howMany->text(), "0");
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    click("cmd_clearlist");
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(howMany->text(), "");
+}
+
+TEST_F(WorkListPanelTest, TypedEntryIsAppendedUnselectedAndTheFieldKeepsItsText) {
+    panel.setEntries({{"a.prt", true}});
+    click("cmd_einzel");
+    EXPECT_TRUE(manualEntry->isVisible());
+    QTest::keyClicks(manualEntry, "a.prt");
+    QTest::keyClick(manualEntry, Qt::Key_Return);
+    EXPECT_EQ(panel.entries(), (WorkEntries{{"a.prt", true}, {"a.prt", false}}));
+    EXPECT_TRUE(manualEntry->isHidden());
+
+    click("cmd_einzel");
+    EXPECT_EQ(manualEntry->text(), "a.prt");
+    manualEntry->clear();
+    QTest::keyClick(manualEntry, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 2) << "Enter in an empty field adds nothing";
+    EXPECT_TRUE(manualEntry->isVisible());
+}
+
+TEST_F(WorkListPanelTest, ExtensionSwitchesChangeEveryEntryAndKeepSelectionAndMenu) {
+    panel.setEntries({{"welle", true}, {"teil.prt", false}});
+    menu->show();
+    click("cmd_P");
+    EXPECT_EQ(panel.entries(), (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
+    click("cmd_PP");
+    click("cmd_PP");
+    EXPECT_EQ(panel.entries(), (WorkEntries{{"welle", true}, {"teil", false}}));
+    click("cmd_Z");
+    click("cmd_ZZ");
+    EXPECT_EQ(texts(), (QStringList{"welle", "teil"}));
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(WorkListPanelTest, StruckThroughTwinsDifferOnlyInTheFont) {
+    for (const auto& [plain, struck] : {std::pair{"cmd_all", "cmd_nono"},
+                                        std::pair{"cmd_Z", "cmd_ZZ"}, std::pair{"cmd_P", "cmd_PP"}}) {
+        const auto* a = child<QPushButton>(&panel, plain);
+        const auto* b = child<QPushButton>(&panel, struck);
+        EXPECT_EQ(a->text(), b->text());
+        EXPECT_FALSE(a->font().strikeOut());
+        EXPECT_TRUE(b->font().strikeOut());
+        EXPECT_NE(a->accessibleName(), b->accessibleName());
+    }
+}
+
+TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
+    panel.setEntries({{"a", true}, {"b", false}});
+    QWidget* viewport = list->viewport();
+    const int top = menu->y();
+    sendMouse(viewport, QEvent::MouseMove, Qt::NoButton, {30, 10});
+    EXPECT_EQ(menu->x(), viewport->mapTo(list, QPoint(30, 10)).x() + twips(220));
+    EXPECT_EQ(menu->y(), top);
+
+    sendMouse(viewport, QEvent::MouseButtonPress, Qt::RightButton, {30, 10});
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(list->selectedItems().size(), 1) << "a right press keeps the selection";
+    const int shownAt = menu->x();
+    sendMouse(viewport, QEvent::MouseMove, Qt::NoButton, {90, 10});
+    EXPECT_EQ(menu->x(), shownAt) << "an open menu stays put";
+
+    click("cmd_einzel");
+    menu->show();
+    sendMouse(viewport, QEvent::MouseButtonPress, Qt::LeftButton, {30, 10});
+    EXPECT_TRUE(menu->isHidden());
+    EXPECT_TRUE(manualEntry->isHidden());
+}
+
+TEST_F(WorkListPanelTest, ConfirmReportsTheReducedSelection) {
+    panel.setEntries({{"plan.drw.1", true}, {"x.prt", false}, {"C:\\a\\plan.drw.2", true}});
+    QSignalSpy confirmed(&panel, &WorkListPanel::confirmed);
+    click("cmd_file");
+    ASSERT_EQ(confirmed.count(), 1);
+    EXPECT_EQ(confirmed.at(0).at(0).value<std::vector<std::string>>(),
+              std::vector<std::string>{"plan.drw"});
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "worklist/paste_lines.h"
+
+namespace stapelwerk {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(PastedLines, FollowTheLineRulesOfTheClipboard) {
+    const struct {
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"Name\r\nplan.drw.2\r\nwelle.prt", {"plan.drw.2", "welle.prt"}},
+        {"name\r\nName \r\nName", {"name", "Name "}},
+        {"a\r\n\r\n\r\nb\r\n", {"a", "b"}},
+        {"   \r\n\tx", {"   ", "\tx"}},
+        {"a\nb\nc\n", {"a", "b", "c"}},
+        {"a\rb", {"a", "b"}},
+        {"a\r\na\r\n", {"a", "a"}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(pastedLines(c.text), c.lines);
+    }
+}
+
+}  // namespace
+}  // namespace stapelwerk
