@@ -4,7 +4,9 @@ namespace stapelwerk::texts {
 
 namespace {
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result = "\"";
+    result.append(text).append("\"");
+    return result;
 }
 }  // namespace
 

@@ -60,7 +60,8 @@ TEST(SaveAs, RefusesEntriesWithoutAName) {
         const BuiltText built = buildSaveAs({"welle.drw", entry});
         EXPECT_FALSE(built.ok());
         EXPECT_TRUE(built.text.empty());
-        EXPECT_NE(built.refusal.find("\"" + std::string(entry) + "\""), std::string::npos);
+        EXPECT_NE(built.refusal.find(std::string("\"").append(entry).append("\"")),
+                  std::string::npos);
     }
 }
 

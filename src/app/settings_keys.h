@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+// Every value kept between runs: application, section and key, and the value
+// that a missing key reads as.
+namespace stapelwerk::settings {
+
+inline constexpr std::string_view kStapelwerk = "Stapelwerk";
+inline constexpr std::string_view kLindwurm = "Lindwurm";
+inline constexpr std::string_view kSection = "Optionen";
+
+struct Key {
+    std::string_view application;
+    std::string_view key;
+};
+
+// The output directory; its default is worked out at start-up.
+inline constexpr Key kOutputDirectory{kStapelwerk, "txt_pro"};
+
+inline constexpr Key kMapkeyChain{kStapelwerk, "frm_mapkeyneu.txt_mapkeyname.Text"};
+inline constexpr std::string_view kMapkeyChainDefault = "ds";
+
+inline constexpr Key kAssignedParameter{kLindwurm, "frm_param.txt_param.Text"};
+inline constexpr Key kDeletedParameter{kLindwurm, "frm_ploesch.txt_parameter.Text"};
+inline constexpr std::string_view kParameterNameDefault = "ParameterName";
+
+}  // namespace stapelwerk::settings
