@@ -8,6 +8,11 @@ std::string quoted(std::string_view text) {
     result.append(text).append("\"");
     return result;
 }
+
+std::string cannotHold(std::string_view subject, std::string_view text) {
+    return std::string(subject) + " " + quoted(text) +
+           " enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden kann.";
+}
 }  // namespace
 
 std::string statusFilesChosen(std::size_t count) {
@@ -15,15 +20,12 @@ std::string statusFilesChosen(std::size_t count) {
 }
 
 std::string messageEntryUnreadable(std::string_view entry) {
-    return "Der Eintrag " + quoted(entry) +
-           " enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "
-           "doit.pro damit nicht lesen. Es wurde kein Mapkey erstellt.";
+    return messageUnreadable("Der Eintrag", entry);
 }
 
 std::string messageEntryNotEncodable(std::string_view entry) {
-    return "Der Eintrag " + quoted(entry) +
-           " enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden kann. "
-           "Pro/E würde eine falsche Datei öffnen. Es wurde kein Mapkey erstellt.";
+    return cannotHold("Der Eintrag", entry) +
+           " Pro/E würde eine falsche Datei öffnen. Es wurde kein Mapkey erstellt.";
 }
 
 std::string messageSaveAsEntryTooShort(std::string_view entry) {
@@ -40,6 +42,27 @@ std::string messageTextNotEncodable(std::string_view line) {
 
 std::string messageFileNotWritten(std::string_view path, std::string_view reason) {
     return "Die Datei " + quoted(path) + " konnte nicht gespeichert werden.\nGrund: " +
+           std::string(reason);
+}
+
+std::string messageUnreadable(std::string_view subject, std::string_view text) {
+    return std::string(subject) + " " + quoted(text) +
+           " enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "
+           "doit.pro damit nicht lesen. Es wurde kein Mapkey erstellt.";
+}
+
+std::string messageNotEncodable(std::string_view subject, std::string_view text) {
+    return cannotHold(subject, text) + " Es wurde kein Mapkey erstellt.";
+}
+
+std::string messageValueNotEncodableInList(std::string_view value, std::string_view path) {
+    return "Der Parameterwert " + quoted(value) +
+           " enthält ein Zeichen, das in der Datei " + quoted(path) +
+           " nicht gespeichert werden kann. Die Liste wurde nicht gespeichert.";
+}
+
+std::string messageFileNotRead(std::string_view path, std::string_view reason) {
+    return "Die Datei " + quoted(path) + " konnte nicht gelesen werden.\nGrund: " +
            std::string(reason);
 }
 

@@ -31,4 +31,21 @@ std::string messageSaveAsEntryTooShort(std::string_view entry);
 std::string messageTextNotEncodable(std::string_view line);
 std::string messageFileNotWritten(std::string_view path, std::string_view reason);
 
+// Function dialogs: mapkey chain, parameter deletion, parameter list
+inline constexpr std::string_view kMessageNoParameterValues =
+    "Den Teilen wurden keine Paramterwerte zugewiesen !";
+inline constexpr std::string_view kMessageListsDiffer =
+    "Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !";
+inline constexpr std::string_view kMessageParameterHelp =
+    "Klicken Sie mit der RECHTEN Maustaste in das Feld für die zugehörigen Parameterwerte um "
+    "Eingaben zu tätigen !";
+// What a text put into doit.pro is, as a refusal names it.
+inline constexpr std::string_view kSubjectMapkeyChain = "Die Mapkey-Kette";
+inline constexpr std::string_view kSubjectParameterName = "Der Parametername";
+inline constexpr std::string_view kSubjectParameterValue = "Der Parameterwert";
+std::string messageUnreadable(std::string_view subject, std::string_view text);
+std::string messageNotEncodable(std::string_view subject, std::string_view text);
+std::string messageValueNotEncodableInList(std::string_view value, std::string_view path);
+std::string messageFileNotRead(std::string_view path, std::string_view reason);
+
 }  // namespace stapelwerk::texts

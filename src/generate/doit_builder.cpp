@@ -20,32 +20,28 @@ std::string refusalForEntries(const std::vector<std::string>& entries) {
     return {};
 }
 
+// A backtick ends a quoted value and a line break ends the mapkey line.
+bool breaksMapkey(std::string_view text) {
+    return text.find_first_of("`\r\n") != std::string_view::npos;
+}
+
 BuiltText framed(std::string blocks) {
     std::string text;
     text.reserve(templates::txt_kopf.size() + blocks.size() + templates::txt_end.size());
     text.append(templates::txt_kopf).append(blocks).append(templates::txt_end);
     return {std::move(text), {}};
 }
-
-// Every occurrence replaced in one pass from left to right; inserted text is not searched again.
-std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl) {
-    std::string result;
-    std::size_t start = 0;
-    for (std::size_t position = text.find(find); position != std::string_view::npos;
-         position = text.find(find, start)) {
-        result.append(text.substr(start, position - start)).append(repl);
-        start = position + find.size();
-    }
-    result.append(text.substr(start));
-    return result;
-}
 }  // namespace
 
 std::string refusalForEntry(std::string_view entry) {
-    if (entry.find_first_of("`\r\n") != std::string_view::npos) {
-        return texts::messageEntryUnreadable(entry);
-    }
+    if (breaksMapkey(entry)) return texts::messageEntryUnreadable(entry);
     if (!cp1252::canEncode(entry)) return texts::messageEntryNotEncodable(entry);
+    return {};
+}
+
+std::string refusalForText(std::string_view subject, std::string_view text) {
+    if (breaksMapkey(text)) return texts::messageUnreadable(subject, text);
+    if (!cp1252::canEncode(text)) return texts::messageNotEncodable(subject, text);
     return {};
 }
 
@@ -79,6 +75,10 @@ BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view
                        const std::vector<std::string>& values) {
     if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
         return {{}, std::move(refusal)};
+    }
+    for (std::size_t i = 0; i < entries.size() && i < values.size(); ++i) {
+        std::string refusal = refusalForText(texts::kSubjectParameterValue, values[i]);
+        if (!refusal.empty()) return {{}, std::move(refusal)};
     }
     std::string blocks;
     for (std::size_t i = 0; i < entries.size(); ++i) {

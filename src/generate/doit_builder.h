@@ -22,12 +22,17 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries);
 
 // Parameter assignment: headed by "new_parameter_ui no"; in the tail `mtyp` the
 // placeholders left after the name receive the entry's value (the empty value
-// where `values` has none at that position).
+// where `values` has none at that position). Values are refused as entries are;
+// values past the last entry are not used and not checked.
 BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view mtyp,
                        const std::vector<std::string>& values);
 
 // The refusal for an entry that would make a doit.pro the CAD system cannot read
 // or that Windows-1252 cannot hold; empty when the entry is fine.
 std::string refusalForEntry(std::string_view entry);
+
+// The same for any other text put into doit.pro; `subject` names it in the
+// message (texts::kSubjectParameterValue and the like).
+std::string refusalForText(std::string_view subject, std::string_view text);
 
 }  // namespace stapelwerk

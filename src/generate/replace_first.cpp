@@ -14,4 +14,16 @@ std::string ReplaceFirst(std::string_view text, std::string_view find, std::stri
     return result;
 }
 
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl) {
+    std::string result;
+    std::size_t start = 0;
+    for (std::size_t position = text.find(find); position != std::string_view::npos;
+         position = text.find(find, start)) {
+        result.append(text.substr(start, position - start)).append(repl);
+        start = position + find.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
 }  // namespace stapelwerk

@@ -10,4 +10,8 @@ namespace stapelwerk {
 // the start of a non-empty text, so `repl` is put in front; an empty text stays empty.
 std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view repl);
 
+// `text` with every occurrence of the non-empty `find` replaced by `repl`, in one
+// pass from left to right: text that was put in is not searched again.
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl);
+
 }  // namespace stapelwerk

@@ -77,4 +77,36 @@ std::string dropLast(std::string_view text, std::size_t count) {
     return std::string(text.substr(0, starts[starts.size() - count]));
 }
 
+namespace {
+char32_t capitalOf(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 0x20;
+    // Latin-1 small letters lie 0x20 above their capitals; ß has no capital
+    // there and ÷ is no letter.
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+    switch (c) {
+        case 0x0161: return 0x0160;  // š
+        case 0x0153: return 0x0152;  // œ
+        case 0x017E: return 0x017D;  // ž
+        case 0x00FF: return 0x0178;  // ÿ
+        default: return c;
+    }
+}
+}  // namespace
+
+std::string toUpper(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        const std::size_t start = offset;
+        if (const std::optional<char32_t> c = next(text, offset)) {
+            append(result, capitalOf(*c));
+        } else {
+            result += text[start];
+            ++offset;
+        }
+    }
+    return result;
+}
+
 }  // namespace stapelwerk::utf8

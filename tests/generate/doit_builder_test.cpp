@@ -8,22 +8,13 @@
 namespace stapelwerk {
 namespace {
 
+using testing::appendTemplateLines;
+using testing::fileOf;
 using testing::fileWithLines;
+using testing::kEnd;
+using testing::kHead;
+using testing::Lines;
 using testing::templateLine;
-using Lines = std::vector<std::string>;
-
-// What the writer puts on disk for a built text.
-std::string fileOf(const BuiltText& built) {
-    EXPECT_TRUE(built.ok()) << built.refusal;
-    return built.text + "\r\n";
-}
-
-void appendTemplateLines(Lines& lines, std::string_view text, int from, int to) {
-    for (int n = from; n <= to; ++n) lines.push_back(templateLine(text, n));
-}
-
-const std::string kHead = "mapkey doit ~ ;\\";
-const std::string kEnd = "mapkey(continued) ~ ;";
 
 TEST(SaveAs, TwoEntriesGiveSeventeenLines) {
     Lines expected{kHead};
@@ -63,18 +54,6 @@ TEST(SaveAs, RefusesEntriesWithoutAName) {
         EXPECT_NE(built.refusal.find(std::string("\"").append(entry).append("\"")),
                   std::string::npos);
     }
-}
-
-TEST(Create, OneEntryWithTheChainDs) {
-    const std::string tail = ReplaceFirst(templates::txt_mapkeyneu, "SCHWEINEREI", "ds");
-    Lines expected{kHead};
-    appendTemplateLines(expected, templates::txt_open, 1, 2);
-    expected.push_back("mapkey(continued) ~ Update `file_open` `Inputname` `welle.drw`;\\");
-    expected.push_back("mapkey(continued) ~ Activate `file_open` `Open`;%ds;\\");
-    appendTemplateLines(expected, templates::txt_mapkeyneu, 3, 9);
-    expected.push_back(kEnd);
-    expected.push_back("");
-    EXPECT_EQ(fileOf(buildCreate({"welle.drw"}, tail)), fileWithLines(expected));
 }
 
 TEST(Create, EveryEntryFollowsTheBacktickOfItsOpenBlock) {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "generate/doit_writer.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace stapelwerk {
@@ -71,15 +70,10 @@ TEST(DoitWriter, AFullDiskLeavesTheOldFileIntact) {
     const std::string old = "old doit.pro\r\n";
     writeBytes(dir.file("doit.pro"), old);
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const DoitWriteResult result = writeDoitPro(dir.path(), std::string(100000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    const DoitWriteResult result = [&] {
+        const testing::FileSizeLimit limit(1024);
+        return writeDoitPro(dir.path(), std::string(100000, 'x'));
+    }();
 
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;

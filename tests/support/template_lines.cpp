@@ -1,5 +1,7 @@
 #include "support/template_lines.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 namespace stapelwerk::testing {
@@ -20,6 +22,15 @@ std::string fileWithLines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
     return bytes;
+}
+
+void appendTemplateLines(Lines& lines, std::string_view text, int from, int to) {
+    for (int n = from; n <= to; ++n) lines.push_back(templateLine(text, n));
+}
+
+std::string fileOf(const BuiltText& built) {
+    EXPECT_TRUE(built.ok()) << built.refusal;
+    return built.text + "\r\n";
 }
 
 }  // namespace stapelwerk::testing

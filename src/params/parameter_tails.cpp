@@ -1,0 +1,27 @@
+#include "params/parameter_tails.h"
+
+#include "app/texts.h"
+#include "generate/replace_first.h"
+#include "generate/templates.h"
+
+namespace stapelwerk {
+
+namespace {
+BuiltText namedTail(std::string_view text, std::string_view placeholder, std::string_view name) {
+    if (std::string refusal = refusalForText(texts::kSubjectParameterName, name);
+        !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    return {ReplaceFirst(text, placeholder, name), {}};
+}
+}  // namespace
+
+BuiltText deletionTail(std::string_view name) {
+    return namedTail(templates::txt_ploesch, templates::kDeletedParameter, name);
+}
+
+BuiltText assignmentTail(std::string_view name) {
+    return namedTail(templates::txt_ParamNeu, templates::kParameterName, name);
+}
+
+}  // namespace stapelwerk

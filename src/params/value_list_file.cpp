@@ -1,0 +1,40 @@
+#include "params/value_list_file.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "app/texts.h"
+#include "platform/cp1252.h"
+#include "platform/line_reader.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace stapelwerk {
+
+std::string valueListPath(const std::string& programDirectory) {
+    return joinFileName(programDirectory, "Lindwurm_param.txt");
+}
+
+ValueListRead readValueList(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::status(toPath(path), error).type() ==
+        std::filesystem::file_type::not_found) {
+        return {};
+    }
+    const FileContent content = readFileBytes(path);
+    if (!content.result.ok) return {{}, texts::messageFileNotRead(path, content.result.reason)};
+    return {splitLines(cp1252::decode(content.bytes), LoneLineFeed::StaysInLine), {}};
+}
+
+std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {
+    std::string bytes;
+    for (const std::string& value : values) {
+        const std::optional<std::string> encoded = cp1252::encode(value);
+        if (!encoded) return texts::messageValueNotEncodableInList(value, path);
+        bytes.append(*encoded).append("\r\n");
+    }
+    const FileResult written = replaceFileBytes(path, bytes);
+    return written.ok ? std::string() : texts::messageFileNotWritten(path, written.reason);
+}
+
+}  // namespace stapelwerk
