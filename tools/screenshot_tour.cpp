@@ -2,6 +2,7 @@
 // Usage: stapelwerk_screenshots OUTPUT_DIRECTORY (run on the offscreen platform).
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/MainWindow.h"
+#include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
 #include "platform/QtPlatform.h"
 
@@ -18,11 +20,17 @@ namespace {
 // A platform that never blocks on a message box and pastes a fixed column of names.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
-    using QtPlatform::QtPlatform;
+    // Settings and the parameter value list go to `directory`.
+    explicit TourPlatform(const QString& directory)
+        : QtPlatform(directory), directory_(directory.toStdString()) {}
+    std::string programDirectory() override { return directory_; }
     std::string clipboardText() override {
         return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     }
     void showMessage(const std::string&) override {}
+
+private:
+    std::string directory_;
 };
 
 void save(QWidget* window, const QDir& directory, const QString& name) {
@@ -64,5 +72,25 @@ int main(int argc, char* argv[]) {
     find(&window, "cmd_file")->click();
     find(&window, "cmd_SaveAs")->click();
     save(&window, output, "main-functions");
+
+    QWidget* functions = find<QWidget>(&window, "Frame2");
+    find(functions, "cmd_mapkey")->click();
+    save(find<QDialog>(&window, "frm_mapkeyneu"), output, "dialog-mapkey-chain");
+
+    find(functions, "cmd_ploesch")->click();
+    save(find<QDialog>(&window, "frm_ploesch"), output, "dialog-parameter-deletion");
+
+    find(functions, "cmd_param")->click();
+    auto* param = find<QDialog>(&window, "frm_param");
+    auto* entry = find<QLineEdit>(param, "Text1");
+    for (const char* value : {"STAHL", "ALU", "STAHL"}) {
+        entry->setText(value);
+        find(param, "cmd_hinzu")->click();
+    }
+    save(param, output, "dialog-parameter-list-menu");
+    entry->setText("MESSING");
+    find(param, "cmd_hinzu")->click();
+    emit find<stapelwerk::PictureButton>(param, "save")->clicked();  // shows the list file's path
+    save(param, output, "dialog-parameter-list");
     return 0;
 }

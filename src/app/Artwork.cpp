@@ -112,4 +112,56 @@ QPixmap browserPicture(QSize size) {
     return pixmap;
 }
 
+QPixmap savePicture(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    prepare(painter, size);
+    painter.setPen(QPen(QColor(20, 30, 70), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(QColor(50, 80, 160));
+    QPainterPath disk;
+    disk.moveTo(8, 8);
+    disk.lineTo(80, 8);
+    disk.lineTo(92, 20);
+    disk.lineTo(92, 92);
+    disk.lineTo(8, 92);
+    disk.closeSubpath();
+    painter.drawPath(disk);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 205, 215));
+    painter.drawRect(QRectF(24, 10, 48, 28));  // the shutter
+    painter.setBrush(QColor(50, 80, 160));
+    painter.drawRect(QRectF(56, 14, 10, 20));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(18, 52, 64, 36));  // the label
+    painter.setPen(QPen(QColor(90, 120, 190), 3));
+    painter.drawLine(QPointF(24, 64), QPointF(76, 64));
+    painter.drawLine(QPointF(24, 76), QPointF(76, 76));
+    return pixmap;
+}
+
+QPixmap tagPicture(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    prepare(painter, size);
+    painter.setPen(QPen(QColor(120, 70, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(255, 200, 90));
+    QPainterPath tag;
+    tag.moveTo(6, 50);
+    tag.lineTo(34, 12);
+    tag.lineTo(94, 12);
+    tag.lineTo(94, 88);
+    tag.lineTo(34, 88);
+    tag.closeSubpath();
+    painter.drawPath(tag);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(22, 42, 16, 16));  // the hole for the string
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(58);
+    painter.setFont(font);
+    painter.setPen(QColor(20, 50, 130));
+    painter.drawText(QRectF(40, 12, 54, 76), Qt::AlignCenter, "?");
+    return pixmap;
+}
+
 }  // namespace stapelwerk::artwork

@@ -6,12 +6,16 @@
 
 #include "app/Artwork.h"
 #include "app/BottomBar.h"
+#include "app/DialogSlot.h"
 #include "app/PictureButton.h"
 #include "app/texts.h"
 #include "app/twips.h"
 #include "generate/FunctionPanel.h"
+#include "generate/MapkeyChainDialog.h"
 #include "generate/doit_builder.h"
 #include "generate/doit_writer.h"
+#include "params/ParameterDeletionDialog.h"
+#include "params/ParameterListDialog.h"
 #include "platform/platform.h"
 #include "worklist/WorkListPanel.h"
 
@@ -63,6 +67,15 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     functions_->hide();
     connect(functions_, &FunctionPanel::saveAsRequested, this,
             [this] { acceptBuild(buildSaveAs(listSelection_)); });
+    connect(functions_, &FunctionPanel::mapkeyChainRequested, this, [this] {
+        openOrRaise(mapkeyChain_, [this] { return new MapkeyChainDialog(*this); });
+    });
+    connect(functions_, &FunctionPanel::parameterAssignmentRequested, this, [this] {
+        openOrRaise(parameterList_, [this] { return new ParameterListDialog(*this); });
+    });
+    connect(functions_, &FunctionPanel::parameterDeletionRequested, this, [this] {
+        openOrRaise(parameterDeletion_, [this] { return new ParameterDeletionDialog(*this); });
+    });
 
     workList_ = new WorkListPanel(platform_, this);
     connect(workList_, &WorkListPanel::confirmed, this, &MainWindow::onConfirmed);
@@ -92,22 +105,23 @@ void MainWindow::setStatus(std::string_view text) {
     bottomBar_->setStatus(qt(text));
 }
 
-void MainWindow::acceptBuild(BuiltText built) {
+bool MainWindow::acceptBuild(BuiltText built) {
     if (!built.ok()) {
         platform_.showMessage(built.refusal);
-        return;
+        return false;
     }
     writeButton_->show();
     doittext_ = std::move(built.text);
     setStatus(texts::kStatusReadyToWrite);
+    return true;
 }
 
-void MainWindow::CREATE(std::string_view mtyp) {
-    acceptBuild(buildCreate(listSelection_, mtyp));
+bool MainWindow::CREATE(std::string_view mtyp) {
+    return acceptBuild(buildCreate(listSelection_, mtyp));
 }
 
-void MainWindow::CREATE3(std::string_view mtyp, const std::vector<std::string>& values) {
-    acceptBuild(buildCreate3(listSelection_, mtyp, values));
+bool MainWindow::CREATE3(std::string_view mtyp, const std::vector<std::string>& values) {
+    return acceptBuild(buildCreate3(listSelection_, mtyp, values));
 }
 
 bool MainWindow::fileout() {

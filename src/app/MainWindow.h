@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@ namespace stapelwerk {
 
 class BottomBar;
 class FunctionPanel;
+class MapkeyChainDialog;
+class ParameterDeletionDialog;
+class ParameterListDialog;
 class Platform;
 class WorkListPanel;
 
@@ -28,10 +32,11 @@ public:
     std::string outputDirectory() const;
     void setStatus(std::string_view text);
 
-    // Builds the open-and-apply text with the filled tail `mtyp` for every entry.
-    void CREATE(std::string_view mtyp);
+    // Builds the open-and-apply text with the filled tail `mtyp` for every entry;
+    // false when the build was refused (the user has been told why).
+    bool CREATE(std::string_view mtyp);
     // Builds the parameter assignment; `values` pair with the entries by position.
-    void CREATE3(std::string_view mtyp, const std::vector<std::string>& values);
+    bool CREATE3(std::string_view mtyp, const std::vector<std::string>& values);
     // Writes `doittext` to doit.pro in the output directory; false when it failed
     // (the user has been told why).
     bool fileout();
@@ -40,7 +45,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void acceptBuild(struct BuiltText built);
+    bool acceptBuild(struct BuiltText built);
     void onConfirmed(const std::vector<std::string>& entries);
     void showWorkList();
     void moveWorkListTo(QPoint pointer);
@@ -54,6 +59,9 @@ private:
     BottomBar* bottomBar_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
+    QPointer<MapkeyChainDialog> mapkeyChain_;
+    QPointer<ParameterListDialog> parameterList_;
+    QPointer<ParameterDeletionDialog> parameterDeletion_;
 };
 
 }  // namespace stapelwerk

@@ -56,9 +56,8 @@ std::string messageNotEncodable(std::string_view subject, std::string_view text)
 }
 
 std::string messageValueNotEncodableInList(std::string_view value, std::string_view path) {
-    return "Der Parameterwert " + quoted(value) +
-           " enthält ein Zeichen, das in der Datei " + quoted(path) +
-           " nicht gespeichert werden kann. Die Liste wurde nicht gespeichert.";
+    return "Der Parameterwert " + quoted(value) + " enthält ein Zeichen, das in der Datei " +
+           quoted(path) + " nicht gespeichert werden kann. Die Liste wurde nicht gespeichert.";
 }
 
 std::string messageFileNotRead(std::string_view path, std::string_view reason) {

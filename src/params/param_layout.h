@@ -10,7 +10,7 @@ inline constexpr int kParamFrameWidth = 120;
 inline constexpr int kParamFrameHeight = 480;
 
 struct ParamLayout {
-    int outerWidth;      // the size after the minimum has been applied
+    int outerWidth;  // the size after the minimum has been applied
     int outerHeight;
     int okTop;           // top of `cmd_ok`
     int listHeight;      // height of `list_part` and `list_param`

@@ -1,5 +1,6 @@
 #include "platform/utf8.h"
 
+#include <utility>
 #include <vector>
 
 namespace stapelwerk::utf8 {
@@ -83,13 +84,13 @@ char32_t capitalOf(char32_t c) {
     // Latin-1 small letters lie 0x20 above their capitals; ß has no capital
     // there and ÷ is no letter.
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    switch (c) {
-        case 0x0161: return 0x0160;  // š
-        case 0x0153: return 0x0152;  // œ
-        case 0x017E: return 0x017D;  // ž
-        case 0x00FF: return 0x0178;  // ÿ
-        default: return c;
+    // š, œ, ž and ÿ have their capitals among the bytes 0x80 to 0x9F.
+    constexpr std::pair<char32_t, char32_t> kOthers[] = {
+        {0x0161, 0x0160}, {0x0153, 0x0152}, {0x017E, 0x017D}, {0x00FF, 0x0178}};
+    for (const auto& [small, capital] : kOthers) {
+        if (c == small) return capital;
     }
+    return c;
 }
 }  // namespace
 

@@ -67,11 +67,13 @@ TEST(ParameterDeletion, NameTakesOnlyThePlaceholder) {
         const char* typed;
         const char* line;
     } cases[] = {
-        {"", "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#;#DONE;\\"},
+        {"",
+         "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#;#DONE;\\"},
         {"delete",
          "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#DELETE;"
          "#DONE;\\"},
-        {"ok", "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#OK;#DONE;\\"},
+        {"ok",
+         "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#OK;#DONE;\\"},
         {"plöesch",
          "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_params`;#DELETE;#PLÖESCH;"
          "#DONE;\\"},

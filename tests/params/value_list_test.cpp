@@ -45,7 +45,9 @@ TEST(ValueListFile, WritesWindows1252LinesAndReadsThemBack) {
     const std::string path = valueListPath(dir.path());
     const Values values{"Stahl", "", " Größe ", "Name", "5€"};
     ASSERT_EQ(writeValueList(path, values), "");
-    EXPECT_EQ(readBytes(path), "Stahl\r\n\r\n Gr\xF6\xDF" "e \r\nName\r\n5\x80\r\n");
+    EXPECT_EQ(readBytes(path),
+              "Stahl\r\n\r\n Gr\xF6\xDF"
+              "e \r\nName\r\n5\x80\r\n");
     const ValueListRead read = readValueList(path);
     EXPECT_TRUE(read.ok()) << read.message;
     EXPECT_EQ(read.values, values);

@@ -25,4 +25,14 @@ inline void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button
     QApplication::sendEvent(widget, &event);
 }
 
+// The widget that Tab moves the keyboard focus to from `widget`.
+inline QWidget* nextTabStop(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+                               next->isEnabled())) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
 }  // namespace stapelwerk::testing

@@ -1,0 +1,88 @@
+#include "generate/MapkeyChainDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/MainWindow.h"
+#include "app/PictureButton.h"
+#include "app/qt_text.h"
+#include "app/settings_access.h"
+#include "app/twips.h"
+#include "generate/mapkey_chain.h"
+#include "platform/platform.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr const char* kLightYellow = "background-color: rgb(255, 255, 192);";
+}  // namespace
+
+MapkeyChainDialog::MapkeyChainDialog(MainWindow& main) : QDialog(&main), main_(main) {
+    setObjectName("frm_mapkeyneu");
+    setWindowTitle("Mapkey ausführen");
+    resize(twips(4005), twips(3795));
+
+    auto* warning = new QLabel(
+        "bei der Ausführung wird NICHT automatisch gespeichert ! Tipp: Definieren Sie einen "
+        "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am "
+        "Ende Ihrer Befehlskette an !",
+        this);
+    warning->setObjectName("Label3");
+    warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warning->setStyleSheet(kLightYellow);
+    placeTwips(warning, 120, 180, 3780, 885);
+
+    auto* caption = new QLabel("Name des Mapkeys eingeben:", this);
+    caption->setObjectName("Label1");
+    placeTwips(caption, 105, 1395, 3255, 255);
+
+    const std::string chain =
+        settings::read(main_.platform(), settings::kMapkeyChain, settings::kMapkeyChainDefault);
+    chain_ = new QLineEdit(qt(chain), this);
+    chain_->setObjectName("txt_mapkeyname");
+    caption->setBuddy(chain_);
+    placeTwips(chain_, 105, 1665, 3780, 375);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmd_mapkeyok");
+    ok->setDefault(true);
+    placeTwips(ok, 1155, 2250, 1815, 375);
+    connect(ok, &QPushButton::clicked, this, &MapkeyChainDialog::build);
+
+    auto* example = new QFrame(this);
+    example->setObjectName("Frame1");
+    example->setAccessibleName("Beispiel");
+    example->setStyleSheet(QString("#Frame1 { %1 }").arg(kLightYellow));
+    placeTwips(example, 120, 2790, 3780, 855);
+
+    auto* hint = new QLabel("mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: ", example);
+    hint->setObjectName("Label2");
+    placeTwips(hint, 120, 90, 3600, 270);
+
+    auto* sample = new QLineEdit("+;%bb;%00;", example);
+    sample->setObjectName("Text1");
+    sample->setReadOnly(true);
+    sample->setAccessibleName("Beispiel einer Mapkey-Kette");
+    sample->setStyleSheet("color: rgb(64, 64, 64); background-color: rgb(255, 255, 192);");
+    placeTwips(sample, 1155, 360, 1695, 405);
+
+    setTabOrder(chain_, ok);
+    setTabOrder(ok, sample);
+    chain_->setFocus();
+}
+
+void MapkeyChainDialog::build() {
+    const std::string chain = chain_->text().toStdString();
+    settings::write(main_.platform(), settings::kMapkeyChain, chain);
+    const BuiltText tail = mapkeyChainTail(chain);
+    if (!tail.ok()) {
+        main_.platform().showMessage(tail.refusal);
+        return;
+    }
+    if (main_.CREATE(tail.text)) close();
+}
+
+}  // namespace stapelwerk

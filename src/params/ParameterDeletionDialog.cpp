@@ -1,0 +1,65 @@
+#include "params/ParameterDeletionDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/MainWindow.h"
+#include "app/PictureButton.h"
+#include "app/qt_text.h"
+#include "app/settings_access.h"
+#include "app/twips.h"
+#include "params/parameter_tails.h"
+#include "platform/platform.h"
+#include "platform/utf8.h"
+
+namespace stapelwerk {
+
+ParameterDeletionDialog::ParameterDeletionDialog(MainWindow& main) : QDialog(&main), main_(main) {
+    setObjectName("frm_ploesch");
+    setWindowTitle("Parameter loeschen");
+    resize(twips(3930), twips(1860));
+
+    auto* caption = new QLabel("Parametername eingeben:", this);
+    caption->setObjectName("Label1");
+    placeTwips(caption, 120, 120, 3255, 255);
+
+    const std::string name = settings::read(main_.platform(), settings::kDeletedParameter,
+                                            settings::kParameterNameDefault);
+    name_ = new QLineEdit(qt(name), this);
+    name_->setObjectName("txt_parameter");
+    caption->setBuddy(name_);
+    placeTwips(name_, 120, 360, 3615, 375);
+
+    // The double blanks around the option are part of the text.
+    auto* warning =
+        new QLabel("Die Option  new_parameter_ui no  muß für diese Funktion gesetzt sein !", this);
+    warning->setObjectName("Label2");
+    warning->setTextFormat(Qt::PlainText);
+    warning->setWordWrap(true);
+    warning->setStyleSheet("background-color: rgb(255, 192, 192);");
+    placeTwips(warning, 600, 840, 2655, 495);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmd_ploesch");
+    ok->setDefault(true);
+    placeTwips(ok, 1080, 1440, 1815, 375);
+    connect(ok, &QPushButton::clicked, this, &ParameterDeletionDialog::build);
+
+    setTabOrder(ok, name_);
+    ok->setFocus();
+}
+
+void ParameterDeletionDialog::build() {
+    const std::string name = utf8::toUpper(name_->text().toStdString());
+    name_->setText(qt(name));
+    settings::write(main_.platform(), settings::kDeletedParameter, name);
+    const BuiltText tail = deletionTail(name);
+    if (!tail.ok()) {
+        main_.platform().showMessage(tail.refusal);
+        return;
+    }
+    if (main_.CREATE(tail.text)) close();
+}
+
+}  // namespace stapelwerk

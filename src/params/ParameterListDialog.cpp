@@ -1,0 +1,285 @@
+#include "params/ParameterListDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <optional>
+
+#include "app/Artwork.h"
+#include "app/MainWindow.h"
+#include "app/PictureButton.h"
+#include "app/WrappedButton.h"
+#include "app/qt_text.h"
+#include "app/settings_access.h"
+#include "app/texts.h"
+#include "app/twips.h"
+#include "params/assignment_check.h"
+#include "params/param_layout.h"
+#include "params/parameter_tails.h"
+#include "params/value_list.h"
+#include "params/value_list_file.h"
+#include "platform/platform.h"
+#include "worklist/paste_lines.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr int kDesignClientWidth = 5760;
+constexpr int kMainWindowOffset = 2000;  // twips right of the main window
+
+QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, const char* colour,
+                 int left, int top, int width, int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    if (colour != nullptr) label->setStyleSheet(QString("color: %1;").arg(colour));
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+void addRule(QWidget* parent, const char* objectName, int top) {
+    auto* rule = new QFrame(parent);
+    rule->setObjectName(objectName);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    placeTwips(rule, 105, top, 2205, 15);
+}
+}  // namespace
+
+ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), main_(main) {
+    setObjectName("frm_param");
+    setWindowTitle("Parameter hinzufügen");
+    const QPixmap icon = artwork::tagPicture({twips(480), twips(480)});
+    setWindowIcon(icon);
+    setMinimumSize(twips(kParamMinOuterWidth - kParamFrameWidth),
+                   twips(kParamMinOuterHeight - kParamFrameHeight));
+
+    constexpr const char* kNavy = "rgb(0, 0, 128)";
+    QLabel* nameCaption = addLabel(this, "Label3", "Name des Parameters", kNavy, 120, 0, 2175, 255);
+    name_ = new QLineEdit(qt(settings::read(main_.platform(), settings::kAssignedParameter,
+                                            settings::kParameterNameDefault)),
+                          this);
+    name_->setObjectName("txt_param");
+    name_->setStyleSheet("background-color: rgb(255, 224, 192);");
+    nameCaption->setBuddy(name_);
+    placeTwips(name_, 120, 240, 2775, 285);
+
+    listPath_ = addLabel(this, "Label4", {}, "rgb(0, 192, 0)", 120, 600, 4905, 255);
+
+    auto* help = new PictureButton("Image1", icon, "Hilfe", "Hilfe zur Werteliste", this);
+    placeTwips(help, 5040, 120, 480, 480);
+    connect(help, &PictureButton::clicked, this,
+            [this] { main_.platform().showMessage(std::string(texts::kMessageParameterHelp)); });
+
+    QLabel* partsCaption = addLabel(this, "Label1", "Liste der Teile", kNavy, 105, 840, 1935, 255);
+    QLabel* valuesCaption =
+        addLabel(this, "Label2", "Parameterwerte ", kNavy, 2940, 840, 2670, 255);
+    addLabel(this, "Label6", "(rechte Maustaste für Menü-Box)", "rgb(128, 128, 128)", 2940, 1050,
+             2640, 225);
+
+    parts_ = new QListWidget(this);
+    parts_->setObjectName("list_part");
+    parts_->setUniformItemSizes(true);
+    parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
+    partsCaption->setBuddy(parts_);
+    for (const std::string& entry : main_.List_Selection()) parts_->addItem(qt(entry));
+
+    values_ = new QListWidget(this);
+    values_->setObjectName("list_param");
+    values_->setUniformItemSizes(true);
+    values_->setSelectionMode(QAbstractItemView::SingleSelection);
+    valuesCaption->setBuddy(values_);
+    values_->installEventFilter(this);
+    values_->viewport()->installEventFilter(this);
+
+    ok_ = new QPushButton("ok", this);
+    ok_->setObjectName("cmd_ok");
+    ok_->setAutoDefault(false);
+    QFont bold = ok_->font();
+    bold.setBold(true);
+    ok_->setFont(bold);
+    connect(ok_, &QPushButton::clicked, this, &ParameterListDialog::assign);
+
+    buildMenu();
+
+    setTabOrder(ok_, name_);
+    setTabOrder(name_, values_);
+    setTabOrder(values_, parts_);
+    ok_->setFocus();
+
+    // Beside the main window, as high as it; the width stays as designed.
+    const QRect mainFrame = main_.frameGeometry();
+    move(mainFrame.left() + twips(kMainWindowOffset), mainFrame.top());
+    resize(twips(kDesignClientWidth), mainFrame.height() - twips(kParamFrameHeight));
+    layOut();
+}
+
+QPushButton* ParameterListDialog::addMenuButton(const char* objectName, const QString& caption,
+                                                int left, int top, int width, int height) {
+    auto* button = new WrappedButton(caption, menu_);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    placeTwips(button, left, top, width, height);
+    return button;
+}
+
+void ParameterListDialog::buildMenu() {
+    menu_ = new QFrame(this);
+    menu_->setObjectName("kontextmenue");
+    menu_->setAccessibleName("Menü der Parameterwerte");
+    menu_->setStyleSheet("#kontextmenue { background-color: rgb(255, 192, 128); }");
+    menu_->setFocusPolicy(Qt::NoFocus);
+    placeTwips(menu_, 3150, 1680, 2460, 3135);
+
+    QPushButton* paste = addMenuButton("paste", "<- paste", 120, 210, 855, 285);
+    paste->setAccessibleName("Zwischenablage einfügen");
+    connect(paste, &QPushButton::clicked, this, &ParameterListDialog::paste);
+
+    auto* close = new PictureButton("Image_EXIT", artwork::closePicture({twips(480), twips(480)}),
+                                    "Menü schließen", "Menü schließen", menu_);
+    placeTwips(close, 1890, 45, 480, 480);
+    connect(close, &PictureButton::clicked, this, &ParameterListDialog::hideMenu);
+
+    connect(addMenuButton("cmd_del", "markiertes löschen", 105, 630, 1800, 285),
+            &QPushButton::clicked, this, &ParameterListDialog::deleteMarked);
+    addRule(menu_, "Line1", 990);
+
+    QLabel* entryCaption =
+        addLabel(menu_, "Label5", "Einzelner Eintrag:", nullptr, 105, 1035, 1380, 285);
+    entry_ = new QLineEdit(menu_);
+    entry_->setObjectName("Text1");
+    entryCaption->setBuddy(entry_);
+    placeTwips(entry_, 105, 1260, 2220, 285);
+    connect(entry_, &QLineEdit::returnPressed, this, &ParameterListDialog::addEntry);
+
+    QPushButton* add = addMenuButton("cmd_hinzu", "hinzufügen", 105, 1575, 1800, 285);
+    connect(add, &QPushButton::clicked, this, &ParameterListDialog::addEntry);
+    addRule(menu_, "Line2", 1890);
+
+    connect(addMenuButton("clear", "alles löschen", 105, 2025, 1800, 285), &QPushButton::clicked,
+            this, &ParameterListDialog::clearValues);
+
+    auto* save = new PictureButton("save", artwork::savePicture({twips(510), twips(495)}),
+                                   "Liste speichern", "Liste speichern", menu_);
+    placeTwips(save, 315, 2520, 510, 495);
+    connect(save, &PictureButton::clicked, this, &ParameterListDialog::saveList);
+
+    connect(addMenuButton("open", "Liste öffnen", 1050, 2520, 855, 495), &QPushButton::clicked,
+            this, &ParameterListDialog::openList);
+
+    menu_->raise();
+}
+
+void ParameterListDialog::layOut() {
+    const ParamLayout layout =
+        paramLayout(toTwips(width()) + kParamFrameWidth, toTwips(height()) + kParamFrameHeight);
+    placeTwips(ok_, 1575, layout.okTop, 2415, 495);
+    placeTwips(parts_, 105, 1320, 2700, layout.listHeight);
+    placeTwips(values_, 2940, 1320, layout.valueListWidth, layout.listHeight);
+}
+
+void ParameterListDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!isMinimized()) layOut();
+}
+
+bool ParameterListDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == values_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton) {
+            showMenu();
+            return true;  // a right press opens the menu and leaves the selection alone
+        }
+        if (press->button() == Qt::LeftButton) hideMenu();
+    } else if (watched == values_ && event->type() == QEvent::ContextMenu) {
+        showMenu();  // the keyboard's menu key
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ParameterListDialog::showMenu() {
+    menu_->show();
+    menu_->raise();
+}
+
+void ParameterListDialog::hideMenu() { menu_->hide(); }
+
+std::vector<std::string> ParameterListDialog::values() const {
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(values_->count()));
+    for (int i = 0; i < values_->count(); ++i)
+        result.push_back(values_->item(i)->text().toStdString());
+    return result;
+}
+
+void ParameterListDialog::appendValues(const std::vector<std::string>& values) {
+    for (const std::string& value : values) values_->addItem(qt(value));
+}
+
+void ParameterListDialog::addEntry() { values_->addItem(entry_->text()); }
+
+void ParameterListDialog::deleteMarked() {
+    std::optional<std::size_t> marked;
+    const QList<QListWidgetItem*> selected = values_->selectedItems();
+    if (!selected.isEmpty()) marked = static_cast<std::size_t>(values_->row(selected.front()));
+    const std::vector<std::string> kept = withoutMarkedAndEmpty(values(), marked);
+    values_->clear();
+    appendValues(kept);
+    hideMenu();
+}
+
+void ParameterListDialog::paste() {
+    appendValues(pastedLines(main_.platform().clipboardText()));
+    hideMenu();
+}
+
+void ParameterListDialog::clearValues() {
+    values_->clear();
+    hideMenu();
+}
+
+std::string ParameterListDialog::showListPath() {
+    const std::string path = valueListPath(main_.platform().programDirectory());
+    listPath_->setText(qt(path));
+    return path;
+}
+
+void ParameterListDialog::openList() {
+    const ValueListRead read = readValueList(showListPath());
+    if (read.ok()) {
+        values_->clear();
+        appendValues(read.values);
+    } else {
+        main_.platform().showMessage(read.message);
+    }
+    hideMenu();
+}
+
+void ParameterListDialog::saveList() {
+    const std::string message = writeValueList(showListPath(), values());
+    if (!message.empty()) main_.platform().showMessage(message);
+    hideMenu();
+}
+
+void ParameterListDialog::assign() {
+    const std::string name = name_->text().toStdString();
+    settings::write(main_.platform(), settings::kAssignedParameter, name);
+    const AssignmentCheck check = checkAssignment(static_cast<std::size_t>(parts_->count()),
+                                                  static_cast<std::size_t>(values_->count()));
+    if (!check.ok()) {
+        main_.platform().showMessage(std::string(check.message));
+        if (check.showValueMenu) showMenu();
+        return;
+    }
+    const BuiltText tail = assignmentTail(name);
+    if (!tail.ok()) {
+        main_.platform().showMessage(tail.refusal);
+        return;
+    }
+    if (main_.CREATE3(tail.text, values())) close();
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace stapelwerk {
+
+class MainWindow;
+
+// `frm_param`: the parts to process beside the parameter values the user
+// collects for them, one value per part by position; its "ok" builds the
+// assignment. The context panel `kontextmenue` holds the value list's commands.
+class ParameterListDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ParameterListDialog(MainWindow& main);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    QPushButton* addMenuButton(const char* objectName, const QString& caption, int left, int top,
+                               int width, int height);
+    void layOut();
+    void showMenu();
+    void hideMenu();
+
+    std::vector<std::string> values() const;
+    void appendValues(const std::vector<std::string>& values);
+    void addEntry();
+    void deleteMarked();
+    void paste();
+    void clearValues();
+    void openList();
+    void saveList();
+    std::string showListPath();
+    void assign();
+
+    MainWindow& main_;
+    QLineEdit* name_ = nullptr;
+    QLabel* listPath_ = nullptr;
+    QListWidget* parts_ = nullptr;
+    QListWidget* values_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QFrame* menu_ = nullptr;
+    QLineEdit* entry_ = nullptr;
+};
+
+}  // namespace stapelwerk

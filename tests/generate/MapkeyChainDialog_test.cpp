@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "generate/doit_builder.h"
+#include "generate/mapkey_chain.h"
+#include "support/MainWindowFixture.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+
+class MapkeyChainDialogTest : public testing::MainWindowFixture {
+protected:
+    MapkeyChainDialogTest() { confirmEntries("welle.drw\r\nflansch.drw\r\n"); }
+
+    QDialog* open() { return openFunction("cmd_mapkey", "frm_mapkeyneu"); }
+    QLineEdit* chain(QDialog* dialog) { return child<QLineEdit>(dialog, "txt_mapkeyname"); }
+    std::string storedChain() { return setting("Stapelwerk", "frm_mapkeyneu.txt_mapkeyname.Text"); }
+};
+
+TEST_F(MapkeyChainDialogTest, FirstUseShowsDs) {
+    QDialog* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Mapkey ausführen");
+    EXPECT_EQ(chain(dialog)->text(), "ds");
+    EXPECT_EQ(dialog->focusWidget(), chain(dialog));
+    EXPECT_EQ(testing::nextTabStop(chain(dialog)), child<QPushButton>(dialog, "cmd_mapkeyok"));
+}
+
+TEST_F(MapkeyChainDialogTest, OkStoresTheChainBuildsAndCloses) {
+    QDialog* dialog = open();
+    chain(dialog)->setText("+;%rt;%00");
+    child<QPushButton>(dialog, "cmd_mapkeyok")->click();
+
+    EXPECT_EQ(storedChain(), "+;%rt;%00");
+    EXPECT_EQ(window.doittext(),
+              buildCreate({"welle.drw", "flansch.drw"}, mapkeyChainTail("+;%rt;%00").text).text);
+    EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
+    EXPECT_EQ(this->dialog("frm_mapkeyneu"), nullptr) << "closed and gone";
+    EXPECT_EQ(chain(open())->text(), "+;%rt;%00") << "the next opening reads the stored chain";
+}
+
+TEST_F(MapkeyChainDialogTest, AnEmptyChainIsStoredAndBuilt) {
+    platform.settings[{"Stapelwerk", "Optionen", "frm_mapkeyneu.txt_mapkeyname.Text"}] = "aa";
+    QDialog* dialog = open();
+    EXPECT_EQ(chain(dialog)->text(), "aa");
+    chain(dialog)->clear();
+    child<QPushButton>(dialog, "cmd_mapkeyok")->click();
+    EXPECT_EQ(storedChain(), "");
+    EXPECT_NE(window.doittext().find("`Open`;%;\\"), std::string::npos);
+}
+
+TEST_F(MapkeyChainDialogTest, SecondClickRaisesTheOpenDialogWithItsInput) {
+    QDialog* first = open();
+    chain(first)->setText("typed");
+    platform.settings[{"Stapelwerk", "Optionen", "frm_mapkeyneu.txt_mapkeyname.Text"}] = "other";
+    EXPECT_EQ(open(), first);
+    EXPECT_EQ(chain(first)->text(), "typed");
+    EXPECT_EQ(window.findChildren<QDialog*>("frm_mapkeyneu").size(), 1);
+}
+
+TEST_F(MapkeyChainDialogTest, ClosingWithoutOkStoresAndBuildsNothing) {
+    QDialog* opened = open();
+    chain(opened)->setText("typed");
+    opened->close();
+    EXPECT_EQ(dialog("frm_mapkeyneu"), nullptr);
+    EXPECT_EQ(storedChain(), "<missing>");
+    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_EQ(chain(open())->text(), "ds");
+}
+
+TEST_F(MapkeyChainDialogTest, AChainThatWouldBreakTheFileIsRefusedAndTheDialogStays) {
+    QDialog* dialog = open();
+    chain(dialog)->setText("ds`");
+    child<QPushButton>(dialog, "cmd_mapkeyok")->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("\"ds`\""), std::string::npos);
+    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isHidden());
+    EXPECT_EQ(this->dialog("frm_mapkeyneu"), dialog);
+    EXPECT_EQ(chain(dialog)->text(), "ds`");
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "app/PictureButton.h"
+#include "app/twips.h"
+#include "generate/doit_builder.h"
+#include "params/parameter_tails.h"
+#include "support/FileSizeLimit.h"
+#include "support/MainWindowFixture.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::readBytes;
+using testing::sendMouse;
+using testing::TempDir;
+using testing::writeBytes;
+using Values = std::vector<std::string>;
+
+class ParameterListDialogTest : public testing::MainWindowFixture {
+protected:
+    ParameterListDialogTest() {
+        platform.programDir = programDir.path();
+        confirmEntries("Name\r\nwelle.prt\r\nflansch.prt\r\n");
+        param = openFunction("cmd_param", "frm_param");
+        EXPECT_NE(param, nullptr);
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        return child<T>(param, name);
+    }
+    QListWidget* valueList() { return control<QListWidget>("list_param"); }
+    QWidget* menu() { return control("kontextmenue"); }
+    void press(const char* button) { control<QPushButton>(button)->click(); }
+    void clickPicture(const char* picture) {
+        QTest::mouseClick(control<PictureButton>(picture), Qt::LeftButton);
+    }
+    void pressValueList(Qt::MouseButton button) {
+        sendMouse(valueList()->viewport(), QEvent::MouseButtonPress, button, {5, 5});
+    }
+
+    Values values() {
+        Values result;
+        for (int i = 0; i < valueList()->count(); ++i) {
+            result.push_back(valueList()->item(i)->text().toStdString());
+        }
+        return result;
+    }
+    void setValues(const Values& values) {
+        valueList()->clear();
+        for (const std::string& value : values) valueList()->addItem(QString::fromStdString(value));
+    }
+    std::string storedName() { return setting("Lindwurm", "frm_param.txt_param.Text"); }
+    std::string listFile() { return programDir.file("Lindwurm_param.txt"); }
+
+    TempDir programDir;
+    QDialog* param = nullptr;
+};
+
+TEST_F(ParameterListDialogTest, OpensBesideTheMainWindowWithThePartsAndTheMenu) {
+    EXPECT_EQ(param->windowTitle(), "Parameter hinzufügen");
+    EXPECT_EQ(param->pos(), window.pos() + QPoint(twips(2000), 0));
+    EXPECT_EQ(param->width(), twips(5760));
+    auto* parts = control<QListWidget>("list_part");
+    ASSERT_EQ(parts->count(), 2);
+    EXPECT_EQ(parts->item(0)->text(), "welle.prt");
+    EXPECT_EQ(parts->item(1)->text(), "flansch.prt");
+    EXPECT_EQ(control<QLineEdit>("txt_param")->text(), "ParameterName");
+    EXPECT_EQ(valueList()->count(), 0);
+    EXPECT_TRUE(menu()->isVisible());
+    EXPECT_TRUE(control<QLabel>("Label4")->text().isEmpty());
+    EXPECT_EQ(param->focusWidget(), control("cmd_ok"));
+    QWidget* next = control("cmd_ok");
+    for (const char* name : {"txt_param", "list_param", "list_part"}) {
+        next = testing::nextTabStop(next);
+        EXPECT_EQ(next->objectName(), name);
+    }
+}
+
+TEST_F(ParameterListDialogTest, TakesTheHeightOfTheMainWindow) {
+    param->close();
+    window.resize(window.width(), twips(9000));
+    QDialog* reopened = openFunction("cmd_param", "frm_param");
+    EXPECT_EQ(reopened->height(), window.frameGeometry().height() - twips(480));
+    EXPECT_EQ(child<QWidget>(reopened, "cmd_ok")->y(),
+              twips(8370 + toTwips(window.frameGeometry().height()) - 9495));
+}
+
+TEST_F(ParameterListDialogTest, MouseButtonsOnTheValueListShowAndHideTheMenu) {
+    pressValueList(Qt::LeftButton);
+    EXPECT_TRUE(menu()->isHidden());
+    pressValueList(Qt::MiddleButton);
+    EXPECT_TRUE(menu()->isHidden());
+    pressValueList(Qt::RightButton);
+    EXPECT_TRUE(menu()->isVisible());
+    EXPECT_EQ(menu()->pos(), QPoint(twips(3150), twips(1680))) << "always at its own place";
+    pressValueList(Qt::MiddleButton);
+    EXPECT_TRUE(menu()->isVisible());
+    clickPicture("Image_EXIT");
+    EXPECT_TRUE(menu()->isHidden());
+
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5},
+                              valueList()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(valueList(), &menuKey);
+    EXPECT_TRUE(menu()->isVisible()) << "the menu key opens it for keyboard users";
+}
+
+TEST_F(ParameterListDialogTest, HelpPictureExplainsTheMenu) {
+    clickPicture("Image1");
+    EXPECT_EQ(platform.messages,
+              Values{"Klicken Sie mit der RECHTEN Maustaste in das Feld für die zugehörigen "
+                     "Parameterwerte um Eingaben zu tätigen !"});
+}
+
+TEST_F(ParameterListDialogTest, AddAppendsTheSingleEntryAndKeepsTheMenuOpen) {
+    auto* entry = control<QLineEdit>("Text1");
+    entry->setText(" Stahl ");
+    press("cmd_hinzu");
+    press("cmd_hinzu");
+    entry->clear();
+    press("cmd_hinzu");
+    EXPECT_EQ(values(), (Values{" Stahl ", " Stahl ", ""}));
+    EXPECT_TRUE(menu()->isVisible());
+}
+
+TEST_F(ParameterListDialogTest, DeleteMarkedRemovesTheSelectedAndTheEmptyValues) {
+    setValues({"a", "", "b", "a"});
+    valueList()->item(3)->setSelected(true);
+    press("cmd_del");
+    EXPECT_EQ(values(), (Values{"a", "b"}));
+    EXPECT_TRUE(valueList()->selectedItems().isEmpty());
+    EXPECT_TRUE(menu()->isHidden());
+}
+
+TEST_F(ParameterListDialogTest, PasteAppendsTheClipboardLines) {
+    setValues({"old"});
+    platform.clipboard = "Name\r\n x \nName \r\n\r\nname\rNAME\r\nName";
+    press("paste");
+    EXPECT_EQ(values(), (Values{"old", " x ", "Name ", "name", "NAME"}));
+    EXPECT_TRUE(menu()->isHidden());
+    EXPECT_FALSE(std::filesystem::exists(platform.currentDir + "/cross.tmp"));
+}
+
+TEST_F(ParameterListDialogTest, ClearEmptiesTheValues) {
+    setValues({"a", "b"});
+    press("clear");
+    EXPECT_TRUE(values().empty());
+    EXPECT_TRUE(menu()->isHidden());
+}
+
+TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
+    setValues({"Stahl", "", "Größe"});
+    clickPicture("save");
+    EXPECT_EQ(readBytes(listFile()),
+              "Stahl\r\n\r\nGr\xF6\xDF"
+              "e\r\n");
+    EXPECT_EQ(control<QLabel>("Label4")->text().toStdString(), listFile());
+    EXPECT_TRUE(menu()->isHidden());
+
+    setValues({"replaced"});
+    press("open");
+    EXPECT_EQ(values(), (Values{"Stahl", "", "Größe"}));
+    EXPECT_TRUE(platform.messages.empty());
+
+    std::filesystem::remove(listFile());
+    press("open");
+    EXPECT_TRUE(values().empty()) << "a missing file opens as an empty list";
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadKeepsTheValues) {
+    std::filesystem::create_directory(listFile());
+    setValues({"kept"});
+    press("open");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(listFile()), std::string::npos);
+    EXPECT_NE(platform.messages[0].find("Is a directory"), std::string::npos);
+    EXPECT_EQ(values(), Values{"kept"});
+
+    clickPicture("save");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[1].find(listFile()), std::string::npos);
+    EXPECT_EQ(values(), Values{"kept"});
+}
+
+TEST_F(ParameterListDialogTest, AMissingProgramDirectoryIsReportedOnSave) {
+    platform.programDir = programDir.file("missing");
+    setValues({"kept"});
+    clickPicture("save");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(programDir.file("missing/Lindwurm_param.txt")),
+              std::string::npos);
+    EXPECT_NE(platform.messages[0].find("No such file or directory"), std::string::npos);
+    EXPECT_EQ(values(), Values{"kept"});
+}
+
+TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
+    writeBytes(listFile(), "old\r\n");
+    setValues(Values(1000, "Stahl"));
+    {
+        const testing::FileSizeLimit limit(1024);
+        clickPicture("save");
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos);
+    EXPECT_EQ(readBytes(listFile()), "old\r\n");
+    EXPECT_EQ(values().size(), 1000u);
+}
+
+TEST_F(ParameterListDialogTest, OkWithoutValuesAsksForThemAndOpensTheMenu) {
+    control<QLineEdit>("txt_param")->setText("MATERIAL");
+    pressValueList(Qt::LeftButton);
+    press("cmd_ok");
+    EXPECT_EQ(platform.messages, Values{"Den Teilen wurden keine Paramterwerte zugewiesen !"});
+    EXPECT_TRUE(menu()->isVisible());
+    EXPECT_EQ(storedName(), "MATERIAL") << "stored although the check failed";
+    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_EQ(dialog("frm_param"), param);
+}
+
+TEST_F(ParameterListDialogTest, OkWithTooFewValuesWarnsAndLeavesTheMenuAlone) {
+    control<QLineEdit>("txt_param")->setText("MATERIAL");
+    setValues({"STAHL"});
+    pressValueList(Qt::LeftButton);
+    press("cmd_ok");
+    EXPECT_EQ(platform.messages,
+              Values{"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"});
+    EXPECT_TRUE(menu()->isHidden());
+    EXPECT_EQ(values(), Values{"STAHL"});
+    EXPECT_EQ(storedName(), "MATERIAL");
+    EXPECT_TRUE(window.doittext().empty());
+
+    param->close();
+    EXPECT_EQ(child<QLineEdit>(openFunction("cmd_param", "frm_param"), "txt_param")->text(),
+              "MATERIAL");
+}
+
+TEST_F(ParameterListDialogTest, OkWithAValueForEveryPartBuildsAndCloses) {
+    control<QLineEdit>("txt_param")->setText("MATERIAL");
+    setValues({"STAHL", "ALU"});
+    press("cmd_ok");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(window.doittext(), buildCreate3({"welle.prt", "flansch.prt"},
+                                              assignmentTail("MATERIAL").text, {"STAHL", "ALU"})
+                                     .text);
+    EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
+    EXPECT_EQ(dialog("frm_param"), nullptr);
+
+    QDialog* reopened = openFunction("cmd_param", "frm_param");
+    EXPECT_EQ(child<QLineEdit>(reopened, "txt_param")->text(), "MATERIAL");
+    EXPECT_EQ(child<QListWidget>(reopened, "list_param")->count(), 0);
+}
+
+TEST_F(ParameterListDialogTest, AValueThatWouldBreakTheFileIsRefusedAndTheDialogStays) {
+    setValues({"ok", "a`b"});
+    press("cmd_ok");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("Der Parameterwert \"a`b\""), std::string::npos);
+    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_EQ(dialog("frm_param"), param);
+    EXPECT_EQ(values(), (Values{"ok", "a`b"}));
+}
+
+TEST_F(ParameterListDialogTest, SecondClickRaisesTheDialogWithItsLists) {
+    setValues({"x"});
+    control<QLineEdit>("txt_param")->setText("typed");
+    EXPECT_EQ(openFunction("cmd_param", "frm_param"), param);
+    EXPECT_EQ(values(), Values{"x"});
+    EXPECT_EQ(control<QLineEdit>("txt_param")->text(), "typed");
+}
+
+TEST_F(ParameterListDialogTest, ResizingGrowsTheListsDownToTheMinimumSize) {
+    param->resize(twips(7000 - 120), twips(8000 - 480));
+    EXPECT_EQ(control("list_param")->geometry(),
+              QRect(twips(2940), twips(1320), twips(3820), twips(5390)));
+    EXPECT_EQ(control("list_part")->size(), QSize(twips(2700), twips(5390)));
+    EXPECT_EQ(control("cmd_ok")->y(), twips(6875));
+
+    param->resize(10, 10);
+    EXPECT_EQ(param->size(), QSize(twips(5760), twips(5520)));
+    EXPECT_EQ(control("list_param")->size(), QSize(twips(2700), twips(3390)));
+    EXPECT_EQ(control("cmd_ok")->y(), twips(4875));
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/MainWindow.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "support/widgets.h"
+
+namespace stapelwerk::testing {
+
+// A shown main window on a recording platform, with doit.pro going to a
+// temporary directory; the entries to process are set through the work list.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture() : window(platform) {
+        window.show();
+        child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(output.path()));
+    }
+
+    void confirmEntries(const std::string& clipboard) {
+        platform.clipboard = clipboard;
+        child<QPushButton>(&window, "cmd_paste")->click();
+        child<QPushButton>(&window, "cmd_file")->click();
+    }
+
+    // Clicks a button of the function panel, as after a turn of the event loop;
+    // the dialog it opens, if any.
+    QDialog* openFunction(const char* button, const char* dialog) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        child<QPushButton>(child<QWidget>(&window, "Frame2"), button)->click();
+        return window.findChild<QDialog*>(dialog, Qt::FindDirectChildrenOnly);
+    }
+
+    // The dialog as it stands after the event loop has run, or null once it was closed.
+    QDialog* dialog(const char* name) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    std::string setting(const std::string& application, const std::string& key) {
+        return platform.readSetting(application, "Optionen", key, "<missing>");
+    }
+
+    FakePlatform platform;
+    TempDir output;
+    MainWindow window;
+};
+
+}  // namespace stapelwerk::testing
