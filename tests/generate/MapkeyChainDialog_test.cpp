@@ -44,16 +44,6 @@ TEST_F(MapkeyChainDialogTest, OkStoresTheChainBuildsAndCloses) {
     EXPECT_EQ(chain(open())->text(), "+;%rt;%00") << "the next opening reads the stored chain";
 }
 
-TEST_F(MapkeyChainDialogTest, AnEmptyChainIsStoredAndBuilt) {
-    platform.settings[{"Stapelwerk", "Optionen", "frm_mapkeyneu.txt_mapkeyname.Text"}] = "aa";
-    QDialog* dialog = open();
-    EXPECT_EQ(chain(dialog)->text(), "aa");
-    chain(dialog)->clear();
-    child<QPushButton>(dialog, "cmd_mapkeyok")->click();
-    EXPECT_EQ(storedChain(), "");
-    EXPECT_NE(window.doittext().find("`Open`;%;\\"), std::string::npos);
-}
-
 TEST_F(MapkeyChainDialogTest, SecondClickRaisesTheOpenDialogWithItsInput) {
     QDialog* first = open();
     chain(first)->setText("typed");

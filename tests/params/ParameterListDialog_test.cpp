@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "app/PictureButton.h"
 #include "app/twips.h"
@@ -122,15 +123,20 @@ TEST_F(ParameterListDialogTest, HelpPictureExplainsTheMenu) {
                      "Parameterwerte um Eingaben zu tätigen !"});
 }
 
-TEST_F(ParameterListDialogTest, AddAppendsTheSingleEntryAndKeepsTheMenuOpen) {
+TEST_F(ParameterListDialogTest, AddAppendsTheSingleEntryAndClearEmptiesTheList) {
     auto* entry = control<QLineEdit>("Text1");
     entry->setText(" Stahl ");
     press("cmd_hinzu");
     press("cmd_hinzu");
+    EXPECT_EQ(entry->text(), " Stahl ") << "the field keeps its text for the next add";
     entry->clear();
     press("cmd_hinzu");
     EXPECT_EQ(values(), (Values{" Stahl ", " Stahl ", ""}));
     EXPECT_TRUE(menu()->isVisible());
+
+    press("clear");
+    EXPECT_TRUE(values().empty());
+    EXPECT_TRUE(menu()->isHidden());
 }
 
 TEST_F(ParameterListDialogTest, DeleteMarkedRemovesTheSelectedAndTheEmptyValues) {
@@ -149,13 +155,6 @@ TEST_F(ParameterListDialogTest, PasteAppendsTheClipboardLines) {
     EXPECT_EQ(values(), (Values{"old", " x ", "Name ", "name", "NAME"}));
     EXPECT_TRUE(menu()->isHidden());
     EXPECT_FALSE(std::filesystem::exists(platform.currentDir + "/cross.tmp"));
-}
-
-TEST_F(ParameterListDialogTest, ClearEmptiesTheValues) {
-    setValues({"a", "b"});
-    press("clear");
-    EXPECT_TRUE(values().empty());
-    EXPECT_TRUE(menu()->isHidden());
 }
 
 TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
@@ -178,30 +177,35 @@ TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadKeepsTheValues) {
-    std::filesystem::create_directory(listFile());
-    setValues({"kept"});
-    press("open");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find(listFile()), std::string::npos);
-    EXPECT_NE(platform.messages[0].find("Is a directory"), std::string::npos);
-    EXPECT_EQ(values(), Values{"kept"});
-
-    clickPicture("save");
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_NE(platform.messages[1].find(listFile()), std::string::npos);
-    EXPECT_EQ(values(), Values{"kept"});
-}
-
-TEST_F(ParameterListDialogTest, AMissingProgramDirectoryIsReportedOnSave) {
-    platform.programDir = programDir.file("missing");
-    setValues({"kept"});
-    clickPicture("save");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find(programDir.file("missing/Lindwurm_param.txt")),
-              std::string::npos);
-    EXPECT_NE(platform.messages[0].find("No such file or directory"), std::string::npos);
-    EXPECT_EQ(values(), Values{"kept"});
+TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndTheValuesStay) {
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        const char* reason;
+        bool onOpen;
+    } cases[] = {
+        {"missing program directory", [this] { platform.programDir = programDir.file("missing"); },
+         "No such file or directory", false},
+        {"a directory in place of the file",
+         [this] { std::filesystem::create_directory(listFile()); }, "Is a directory", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.messages.clear();
+        platform.programDir = programDir.path();
+        c.arrange();
+        const std::string path = platform.programDir + "/Lindwurm_param.txt";
+        setValues({"kept"});
+        for (bool open : {false, true}) {
+            if (open && !c.onOpen) continue;
+            open ? press("open") : clickPicture("save");
+            ASSERT_FALSE(platform.messages.empty());
+            EXPECT_NE(platform.messages.back().find(path), std::string::npos);
+            EXPECT_NE(platform.messages.back().find(c.reason), std::string::npos)
+                << platform.messages.back();
+            EXPECT_EQ(values(), Values{"kept"});
+        }
+    }
 }
 
 TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
@@ -214,22 +218,22 @@ TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos);
     EXPECT_EQ(readBytes(listFile()), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programDir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the partial new file must not stay behind";
     EXPECT_EQ(values().size(), 1000u);
 }
 
-TEST_F(ParameterListDialogTest, OkWithoutValuesAsksForThemAndOpensTheMenu) {
+TEST_F(ParameterListDialogTest, OkChecksTheCountsAndStoresTheNameAnyway) {
     control<QLineEdit>("txt_param")->setText("MATERIAL");
     pressValueList(Qt::LeftButton);
     press("cmd_ok");
     EXPECT_EQ(platform.messages, Values{"Den Teilen wurden keine Paramterwerte zugewiesen !"});
-    EXPECT_TRUE(menu()->isVisible());
-    EXPECT_EQ(storedName(), "MATERIAL") << "stored although the check failed";
-    EXPECT_TRUE(window.doittext().empty());
-    EXPECT_EQ(dialog("frm_param"), param);
-}
+    EXPECT_TRUE(menu()->isVisible()) << "no values: the menu opens to enter some";
+    EXPECT_EQ(storedName(), "MATERIAL");
 
-TEST_F(ParameterListDialogTest, OkWithTooFewValuesWarnsAndLeavesTheMenuAlone) {
-    control<QLineEdit>("txt_param")->setText("MATERIAL");
+    platform.messages.clear();
     setValues({"STAHL"});
     pressValueList(Qt::LeftButton);
     press("cmd_ok");
@@ -237,8 +241,8 @@ TEST_F(ParameterListDialogTest, OkWithTooFewValuesWarnsAndLeavesTheMenuAlone) {
               Values{"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"});
     EXPECT_TRUE(menu()->isHidden());
     EXPECT_EQ(values(), Values{"STAHL"});
-    EXPECT_EQ(storedName(), "MATERIAL");
     EXPECT_TRUE(window.doittext().empty());
+    EXPECT_EQ(dialog("frm_param"), param);
 
     param->close();
     EXPECT_EQ(child<QLineEdit>(openFunction("cmd_param", "frm_param"), "txt_param")->text(),
