@@ -2,20 +2,25 @@
 // Usage: stapelwerk_screenshots OUTPUT_DIRECTORY (run on the offscreen platform).
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
 
+#include "app/Artwork.h"
 #include "app/MainWindow.h"
+#include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
 #include "platform/QtPlatform.h"
 
 namespace {
 
-// A platform that never blocks on a message box and pastes a fixed column of names.
+// A platform that never blocks on a message box, pastes a fixed column of names, and
+// neither sounds nor opens anything.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
     using QtPlatform::QtPlatform;
@@ -23,11 +28,18 @@ public:
         return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     }
     void showMessage(const std::string&) override {}
+    void playSound(const std::string&) override {}
+    bool shellOpen(const std::string&) override { return true; }
+    void pause(int) override {}
 };
 
-void save(QWidget* window, const QDir& directory, const QString& name) {
-    window->grab().save(directory.filePath(name + ".png"));
+void save(const QPixmap& picture, const QDir& directory, const QString& name) {
+    picture.save(directory.filePath(name + ".png"));
     QTextStream(stdout) << directory.filePath(name + ".png") << "\n";
+}
+
+void save(QWidget* window, const QDir& directory, const QString& name) {
+    save(window->grab(), directory, name);
 }
 
 template <typename T = QPushButton>
@@ -38,6 +50,37 @@ T* find(QWidget* root, const char* name) {
         std::exit(2);
     }
     return found;
+}
+
+// Moves the pointer onto `control`, as a user's hand would.
+void pointAt(QWidget* control) {
+    QCursor::setPos(control->mapToGlobal(control->rect().center()));
+    QApplication::processEvents();
+}
+
+// The pictures and pointers side by side, four times enlarged, to judge them.
+QPixmap artworkSheet() {
+    namespace art = stapelwerk::artwork;
+    const QPixmap pictures[] = {
+        art::filesPicture({58, 65}),   art::infoPicture({32, 32}),
+        art::exitPicture({40, 41}),    art::closePicture({20, 20}),
+        art::browserPicture({32, 32}), art::finishedPicture({149, 109}),
+        art::okPicture({16, 16}),      art::programPicture(48),
+        art::handCursor().pixmap(),    art::directoryCursor().pixmap(),
+    };
+    constexpr int kZoom = 4;
+    int width = 0;
+    for (const QPixmap& picture : pictures) width += picture.width() * kZoom + 16;
+    QPixmap sheet(width, 109 * kZoom + 16);
+    sheet.fill(QColor(224, 224, 224));
+    QPainter painter(&sheet);
+    int left = 8;
+    for (const QPixmap& picture : pictures) {
+        painter.drawPixmap(QRect(left, 8, picture.width() * kZoom, picture.height() * kZoom),
+                           picture);
+        left += picture.width() * kZoom + 16;
+    }
+    return sheet;
 }
 
 }  // namespace
@@ -63,6 +106,20 @@ int main(int argc, char* argv[]) {
 
     find(&window, "cmd_file")->click();
     find(&window, "cmd_SaveAs")->click();
+    pointAt(find(&window, "cmd_SaveAs"));
     save(&window, output, "main-functions");
+
+    pointAt(find(&window, "cmd_auto"));
+    save(&window, output, "main-explanation-auto");
+
+    find(&window, "cmd_fcreate")->click();
+    save(&window, output, "main-written");
+    save(find<QWidget>(&window, "frm_ok"), output, "completion-dialog");
+    find<QWidget>(&window, "frm_ok")->close();
+
+    emit find<stapelwerk::PictureButton>(&window, "Image1")->clicked();
+    save(find<QWidget>(&window, "frm_help"), output, "info-dialog");
+
+    save(artworkSheet(), output, "artwork");
     return 0;
 }

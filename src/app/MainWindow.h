@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -11,7 +12,9 @@ class QPushButton;
 namespace stapelwerk {
 
 class BottomBar;
+class CompletionDialog;
 class FunctionPanel;
+class InfoDialog;
 class Platform;
 class WorkListPanel;
 
@@ -32,8 +35,8 @@ public:
     void CREATE(std::string_view mtyp);
     // Builds the parameter assignment; `values` pair with the entries by position.
     void CREATE3(std::string_view mtyp, const std::vector<std::string>& values);
-    // Writes `doittext` to doit.pro in the output directory; false when it failed
-    // (the user has been told why).
+    // Writes `doittext` to doit.pro in the output directory and opens the completion
+    // dialog; false when it failed (the user has been told why, and no dialog opens).
     bool fileout();
 
 protected:
@@ -54,6 +57,8 @@ private:
     BottomBar* bottomBar_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
+    QPointer<CompletionDialog> completion_;
+    QPointer<InfoDialog> info_;
 };
 
 }  // namespace stapelwerk

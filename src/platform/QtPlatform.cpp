@@ -16,6 +16,7 @@
 
 #include "app/texts.h"
 #include "platform/os.h"
+#include "platform/sound_file.h"
 
 namespace stapelwerk {
 
@@ -111,8 +112,17 @@ bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
 }
 
 void QtPlatform::playSound(const std::string& fileName) {
+    // The program's own copy lies beside it in the build, and in its data directory once
+    // installed.
+    const QString program = QCoreApplication::applicationDirPath();
+    const std::string path = findSoundFile(
+        fileName, currentDirectory(),
+        {programDirectory(),
+         QDir::toNativeSeparators(QDir::cleanPath(program + "/" + STAPELWERK_DATA_FROM_PROGRAM))
+             .toStdString()});
+    if (path.empty()) return;
     sound_ = std::make_unique<QSoundEffect>();
-    sound_->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(qt(fileName))));
+    sound_->setSource(QUrl::fromLocalFile(qt(path)));
     sound_->play();
 }
 
