@@ -19,11 +19,12 @@
 
 namespace {
 
-// A platform that never blocks on a message box, pastes a fixed column of names, and
-// neither sounds nor opens anything.
+// A platform that never blocks on a message box, pastes a fixed column of names, has a
+// fixed user, and neither sounds nor opens anything: the pictures come out the same each time.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
     using QtPlatform::QtPlatform;
+    std::string loginName() override { return "mueller"; }
     std::string clipboardText() override {
         return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     }
@@ -40,6 +41,14 @@ void save(const QPixmap& picture, const QDir& directory, const QString& name) {
 
 void save(QWidget* window, const QDir& directory, const QString& name) {
     save(window->grab(), directory, name);
+}
+
+// The window as a user sees it with `dialog` standing over it.
+QPixmap grabWith(QWidget* window, QWidget* dialog) {
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab());
+    return picture;
 }
 
 template <typename T = QPushButton>
@@ -95,8 +104,12 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     TourPlatform platform(settings.path());
 
+    // A fixed place for doit.pro, so that the output directory reads the same in every run.
+    QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
+    work.mkpath(".");
+
     stapelwerk::MainWindow window(platform);
-    find<QLineEdit>(&window, "txt_pro")->setText(settings.path());
+    find<QLineEdit>(&window, "txt_pro")->setText(work.path() + "/");
     window.show();
     save(&window, output, "main-worklist");
 
@@ -113,13 +126,15 @@ int main(int argc, char* argv[]) {
     save(&window, output, "main-explanation-auto");
 
     find(&window, "cmd_fcreate")->click();
-    save(&window, output, "main-written");
-    save(find<QWidget>(&window, "frm_ok"), output, "completion-dialog");
-    find<QWidget>(&window, "frm_ok")->close();
+    auto* completion = find<QWidget>(&window, "frm_ok");
+    save(grabWith(&window, completion), output, "main-written");
+    save(completion, output, "completion-dialog");
+    completion->close();
 
     emit find<stapelwerk::PictureButton>(&window, "Image1")->clicked();
     save(find<QWidget>(&window, "frm_help"), output, "info-dialog");
 
     save(artworkSheet(), output, "artwork");
+    QDir("/tmp/stapelwerk-tour").removeRecursively();
     return 0;
 }
