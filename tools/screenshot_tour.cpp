@@ -2,14 +2,17 @@
 // Usage: stapelwerk_screenshots OUTPUT_DIRECTORY (run on the offscreen platform).
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
 
+#include "app/Artwork.h"
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
@@ -17,25 +20,42 @@
 
 namespace {
 
-// A platform that never blocks on a message box and pastes a fixed column of names.
+// A platform that never blocks on a message box, pastes a fixed column of names, has a
+// fixed user, and neither sounds nor opens anything: the pictures come out the same each time.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
     // Settings and the parameter value list go to `directory`.
     explicit TourPlatform(const QString& directory)
         : QtPlatform(directory), directory_(directory.toStdString()) {}
     std::string programDirectory() override { return directory_; }
+    std::string loginName() override { return "mueller"; }
     std::string clipboardText() override {
         return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     }
     void showMessage(const std::string&) override {}
+    void playSound(const std::string&) override {}
+    bool shellOpen(const std::string&) override { return true; }
+    void pause(int) override {}
 
 private:
     std::string directory_;
 };
 
-void save(QWidget* window, const QDir& directory, const QString& name) {
-    window->grab().save(directory.filePath(name + ".png"));
+void save(const QPixmap& picture, const QDir& directory, const QString& name) {
+    picture.save(directory.filePath(name + ".png"));
     QTextStream(stdout) << directory.filePath(name + ".png") << "\n";
+}
+
+void save(QWidget* window, const QDir& directory, const QString& name) {
+    save(window->grab(), directory, name);
+}
+
+// The window as a user sees it with `dialog` standing over it.
+QPixmap grabWith(QWidget* window, QWidget* dialog) {
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab());
+    return picture;
 }
 
 template <typename T = QPushButton>
@@ -46,6 +66,38 @@ T* find(QWidget* root, const char* name) {
         std::exit(2);
     }
     return found;
+}
+
+// Moves the pointer onto `control`, as a user's hand would.
+void pointAt(QWidget* control) {
+    QCursor::setPos(control->mapToGlobal(control->rect().center()));
+    QApplication::processEvents();
+}
+
+// The pictures and pointers side by side, four times enlarged, to judge them.
+QPixmap artworkSheet() {
+    namespace art = stapelwerk::artwork;
+    const QPixmap pictures[] = {
+        art::filesPicture({58, 65}),   art::infoPicture({32, 32}),
+        art::exitPicture({40, 41}),    art::closePicture({20, 20}),
+        art::browserPicture({32, 32}), art::finishedPicture({149, 109}),
+        art::okPicture({16, 16}),      art::programPicture(48),
+        art::savePicture({34, 33}),    art::tagPicture({32, 32}),
+        art::handCursor().pixmap(),    art::directoryCursor().pixmap(),
+    };
+    constexpr int kZoom = 4;
+    int width = 0;
+    for (const QPixmap& picture : pictures) width += picture.width() * kZoom + 16;
+    QPixmap sheet(width, 109 * kZoom + 16);
+    sheet.fill(QColor(224, 224, 224));
+    QPainter painter(&sheet);
+    int left = 8;
+    for (const QPixmap& picture : pictures) {
+        painter.drawPixmap(QRect(left, 8, picture.width() * kZoom, picture.height() * kZoom),
+                           picture);
+        left += picture.width() * kZoom + 16;
+    }
+    return sheet;
 }
 
 }  // namespace
@@ -60,8 +112,12 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     TourPlatform platform(settings.path());
 
+    // A fixed place for doit.pro, so that the output directory reads the same in every run.
+    QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
+    work.mkpath(".");
+
     stapelwerk::MainWindow window(platform);
-    find<QLineEdit>(&window, "txt_pro")->setText(settings.path());
+    find<QLineEdit>(&window, "txt_pro")->setText(work.path() + "/");
     window.show();
     save(&window, output, "main-worklist");
 
@@ -71,7 +127,20 @@ int main(int argc, char* argv[]) {
 
     find(&window, "cmd_file")->click();
     find(&window, "cmd_SaveAs")->click();
+    pointAt(find(&window, "cmd_SaveAs"));
     save(&window, output, "main-functions");
+
+    pointAt(find(&window, "cmd_auto"));
+    save(&window, output, "main-explanation-auto");
+
+    find(&window, "cmd_fcreate")->click();
+    auto* completion = find<QWidget>(&window, "frm_ok");
+    save(grabWith(&window, completion), output, "main-written");
+    save(completion, output, "completion-dialog");
+    completion->close();
+
+    emit find<stapelwerk::PictureButton>(&window, "Image1")->clicked();
+    save(find<QWidget>(&window, "frm_help"), output, "info-dialog");
 
     QWidget* functions = find<QWidget>(&window, "Frame2");
     find(functions, "cmd_mapkey")->click();
@@ -92,5 +161,8 @@ int main(int argc, char* argv[]) {
     find(param, "cmd_hinzu")->click();
     emit find<stapelwerk::PictureButton>(param, "save")->clicked();  // shows the list file's path
     save(param, output, "dialog-parameter-list");
+
+    save(artworkSheet(), output, "artwork");
+    QDir("/tmp/stapelwerk-tour").removeRecursively();
     return 0;
 }

@@ -1,25 +1,38 @@
 #include "app/Artwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace stapelwerk::artwork {
 
 namespace {
+const QColor kInk(40, 60, 110);
+const QColor kGreen(40, 160, 70);
+const QColor kDarkGreen(20, 100, 40);
+
+// A transparent pixmap with as many device pixels as the screen shows for `size`.
 QPixmap blank(QSize size) {
-    QPixmap pixmap(size);
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
-void prepare(QPainter& painter, QSize size) {
+// Drawings are made on a `grid` (100 x 100 unless said otherwise), scaled evenly to fit
+// the picture and centred in it.
+void prepare(QPainter& painter, QSize size, QSizeF grid = {100, 100}) {
     painter.setRenderHint(QPainter::Antialiasing);
-    // Everything is drawn on a 100 x 100 grid.
-    painter.scale(size.width() / 100.0, size.height() / 100.0);
+    const qreal scale = std::min(size.width() / grid.width(), size.height() / grid.height());
+    painter.translate((size.width() - grid.width() * scale) / 2,
+                      (size.height() - grid.height() * scale) / 2);
+    painter.scale(scale, scale);
 }
 
 void drawSheet(QPainter& painter, const QRectF& sheet) {
-    painter.setPen(QPen(QColor(40, 60, 110), 2.5));
+    painter.setPen(QPen(kInk, 2.5));
     painter.setBrush(Qt::white);
     painter.drawRect(sheet);
     painter.setPen(QPen(QColor(90, 120, 190), 2));
@@ -29,15 +42,90 @@ void drawSheet(QPainter& painter, const QRectF& sheet) {
         painter.drawLine(QPointF(left, y), QPointF(right, y));
     }
 }
+
+void drawStack(QPainter& painter) {
+    drawSheet(painter, QRectF(30, 8, 55, 62));
+    drawSheet(painter, QRectF(22, 18, 55, 62));
+    drawSheet(painter, QRectF(14, 28, 55, 62));
+}
+
+// A green disc with a white tick, in `box`.
+void drawTick(QPainter& painter, const QRectF& box) {
+    painter.setPen(QPen(kDarkGreen, box.width() * 0.06));
+    painter.setBrush(kGreen);
+    painter.drawEllipse(box);
+    QPainterPath tick;
+    tick.moveTo(box.left() + box.width() * 0.26, box.top() + box.height() * 0.52);
+    tick.lineTo(box.left() + box.width() * 0.44, box.top() + box.height() * 0.70);
+    tick.lineTo(box.left() + box.width() * 0.75, box.top() + box.height() * 0.32);
+    painter.setPen(QPen(Qt::white, box.width() * 0.14, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tick);
+}
+
+// A yellow folder filling `box`, its tab on the left.
+void drawFolder(QPainter& painter, const QRectF& box, qreal penWidth) {
+    const qreal tabHeight = box.height() / 7;
+    QPainterPath folder;
+    folder.moveTo(box.topLeft());
+    folder.lineTo(box.left() + box.width() * 0.375, box.top());
+    folder.lineTo(box.left() + box.width() * 0.475, box.top() + tabHeight);
+    folder.lineTo(box.right(), box.top() + tabHeight);
+    folder.lineTo(box.bottomRight());
+    folder.lineTo(box.bottomLeft());
+    folder.closeSubpath();
+    painter.setPen(QPen(QColor(120, 90, 0), penWidth));
+    painter.setBrush(QColor(245, 200, 70));
+    painter.drawPath(folder);
+}
+
+// A pointing hand on a 32 x 32 grid, the tip of the index finger at (11, 1).
+QPainterPath handOutline() {
+    const auto rounded = [](const QRectF& box, qreal radius) {
+        QPainterPath part;
+        part.addRoundedRect(box, radius, radius);
+        return part;
+    };
+    QPainterPath thumb;
+    thumb.moveTo(9, 22);
+    thumb.lineTo(3.5, 15.5);
+    thumb.cubicTo(1.5, 13, 4.5, 10.5, 6.5, 12.5);
+    thumb.lineTo(11, 17);
+    thumb.closeSubpath();
+    QPainterPath wrist;
+    wrist.addRect(QRectF(11, 25, 13, 5));
+    return rounded(QRectF(8.5, 0.5, 5, 17), 2.5)         // index finger
+        .united(rounded(QRectF(13.5, 8, 4.5, 11), 2.2))  // middle finger
+        .united(rounded(QRectF(18, 9.5, 4.5, 10), 2.2))  // ring finger
+        .united(rounded(QRectF(22.5, 11.5, 4, 9), 2))    // little finger
+        .united(rounded(QRectF(8.5, 14, 18, 13), 4))     // palm
+        .united(thumb)
+        .united(wrist);
+}
+
+QPixmap handPixmap(bool withFolder) {
+    const QSize size(32, 32);
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawPath(handOutline());
+    painter.setPen(QPen(Qt::black, 0.8));
+    for (const qreal x : {13.5, 18.0, 22.5}) painter.drawLine(QPointF(x, 12), QPointF(x, 16));
+    painter.setPen(QPen(QColor(20, 60, 140), 1.6));
+    painter.drawLine(QPointF(11, 28), QPointF(24, 28));  // a blue cuff
+    if (withFolder) drawFolder(painter, QRectF(19, 22, 12, 9), 1);
+    return pixmap;
+}
 }  // namespace
 
 QPixmap filesPicture(QSize size) {
     QPixmap pixmap = blank(size);
     QPainter painter(&pixmap);
     prepare(painter, size);
-    drawSheet(painter, QRectF(30, 8, 55, 62));
-    drawSheet(painter, QRectF(22, 18, 55, 62));
-    drawSheet(painter, QRectF(14, 28, 55, 62));
+    drawStack(painter);
     return pixmap;
 }
 
@@ -94,17 +182,7 @@ QPixmap browserPicture(QSize size) {
     QPixmap pixmap = blank(size);
     QPainter painter(&pixmap);
     prepare(painter, size);
-    painter.setPen(QPen(QColor(120, 90, 0), 3));
-    painter.setBrush(QColor(245, 200, 70));
-    QPainterPath folder;
-    folder.moveTo(6, 24);
-    folder.lineTo(36, 24);
-    folder.lineTo(44, 32);
-    folder.lineTo(86, 32);
-    folder.lineTo(86, 80);
-    folder.lineTo(6, 80);
-    folder.closeSubpath();
-    painter.drawPath(folder);
+    drawFolder(painter, QRectF(6, 24, 80, 56), 3);
     painter.setPen(QPen(QColor(30, 30, 30), 7, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(QColor(220, 235, 255, 200));
     painter.drawEllipse(QRectF(44, 44, 30, 30));
@@ -162,6 +240,89 @@ QPixmap tagPicture(QSize size) {
     painter.setPen(QColor(20, 50, 130));
     painter.drawText(QRectF(40, 12, 54, 76), Qt::AlignCenter, "?");
     return pixmap;
+}
+
+QPixmap finishedPicture(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    prepare(painter, size, {150, 110});
+
+    // The written file: a sheet with a folded corner and mapkey lines, "~" marking each.
+    QPainterPath sheet;
+    sheet.moveTo(30, 6);
+    sheet.lineTo(92, 6);
+    sheet.lineTo(108, 22);
+    sheet.lineTo(108, 104);
+    sheet.lineTo(30, 104);
+    sheet.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 40));
+    painter.drawPath(sheet.translated(3, 3));
+    painter.setPen(QPen(kInk, 2));
+    painter.setBrush(Qt::white);
+    painter.drawPath(sheet);
+    QPainterPath corner;
+    corner.moveTo(92, 6);
+    corner.lineTo(92, 22);
+    corner.lineTo(108, 22);
+    painter.setBrush(QColor(215, 225, 245));
+    painter.drawPath(corner);
+
+    painter.setPen(QPen(QColor(200, 120, 20), 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(38, 18), QPointF(64, 18));  // the mapkey's name
+    const qreal lengths[] = {52, 44, 56, 38, 50, 30, 46};
+    qreal y = 30;
+    for (const qreal length : lengths) {
+        painter.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(38, y), QPointF(41, y));
+        painter.setPen(QPen(QColor(90, 120, 190), 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(45, y), QPointF(45 + length, y));
+        y += 10;
+    }
+
+    drawTick(painter, QRectF(88, 54, 50, 50));
+    return pixmap;
+}
+
+QPixmap okPicture(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    prepare(painter, size);
+    drawTick(painter, QRectF(4, 4, 92, 92));
+    return pixmap;
+}
+
+QPixmap programPicture(int size) {
+    QPixmap pixmap = blank({size, size});
+    QPainter painter(&pixmap);
+    prepare(painter, {size, size});
+    drawStack(painter);
+    painter.setPen(QPen(kDarkGreen, 3));
+    painter.setBrush(kGreen);
+    painter.drawEllipse(QRectF(52, 52, 44, 44));
+    QPainterPath start;
+    start.moveTo(67, 63);
+    start.lineTo(85, 74);
+    start.lineTo(67, 85);
+    start.closeSubpath();
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::white);
+    painter.drawPath(start);
+    return pixmap;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(programPicture(size));
+    return icon;
+}
+
+QCursor handCursor() {
+    return QCursor(handPixmap(false), 11, 1);
+}
+
+QCursor directoryCursor() {
+    return QCursor(handPixmap(true), 11, 1);
 }
 
 }  // namespace stapelwerk::artwork

@@ -20,6 +20,7 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
 
     auto* caption = new QLabel("Speicherort der Ausgabedatei:", this);
     caption->setObjectName("Label7");
+    caption->setCursor(artwork::directoryCursor());
     placeTwips(caption, 120, 120, 2295, 255);
 
     outputDirectory_ = new QLineEdit("C:\\temp\\", this);

@@ -7,9 +7,13 @@
 #include "app/Artwork.h"
 #include "app/BottomBar.h"
 #include "app/DialogSlot.h"
+#include "app/ExplanationTracker.h"
+#include "app/InfoDialog.h"
 #include "app/PictureButton.h"
+#include "app/QtText.h"
 #include "app/texts.h"
 #include "app/twips.h"
+#include "generate/CompletionDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
 #include "generate/doit_builder.h"
@@ -22,10 +26,6 @@
 namespace stapelwerk {
 
 namespace {
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The window is designed 8000 x 6000 twips from frame edge to frame edge; the
 // client area is that less the frame and the title bar.
 constexpr int kClientWidth = 7880;
@@ -45,11 +45,15 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     placeTwips(files, 240, 0, 870, 975);
     connect(files, &PictureButton::clicked, this, &MainWindow::showWorkList);
 
-    auto* explanation = new QLabel(
-        "Der Stapelwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das über "
-        "viele Dateien",
-        this);
+    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}),
+                                   "Info", "Info anzeigen", this);
+    placeTwips(info, 7200, 240, 480, 480);
+    connect(info, &PictureButton::clicked, this,
+            [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
+
+    auto* explanation = new QLabel(qt(texts::kExplainStart), this);
     explanation->setObjectName("Erklaer");
+    explanation->setAccessibleName("Erklärung");
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     explanation->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -95,6 +99,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));
     bottomBar_->raise();
+
+    // Last, so that it finds every explained control.
+    new ExplanationTracker(this, explanation, [this] { return outputDirectory(); });
 }
 
 std::string MainWindow::outputDirectory() const {
@@ -132,6 +139,9 @@ bool MainWindow::fileout() {
         return false;
     }
     setStatus(texts::kStatusWritten);
+    openOrRaise(completion_, [this] {
+        return new CompletionDialog(platform_, [this] { return outputDirectory(); }, this);
+    });
     return true;
 }
 

@@ -12,7 +12,9 @@ class QPushButton;
 namespace stapelwerk {
 
 class BottomBar;
+class CompletionDialog;
 class FunctionPanel;
+class InfoDialog;
 class MapkeyChainDialog;
 class ParameterDeletionDialog;
 class ParameterListDialog;
@@ -37,8 +39,8 @@ public:
     bool CREATE(std::string_view mtyp);
     // Builds the parameter assignment; `values` pair with the entries by position.
     bool CREATE3(std::string_view mtyp, const std::vector<std::string>& values);
-    // Writes `doittext` to doit.pro in the output directory; false when it failed
-    // (the user has been told why).
+    // Writes `doittext` to doit.pro in the output directory and opens the completion
+    // dialog; false when it failed (the user has been told why, and no dialog opens).
     bool fileout();
 
 protected:
@@ -62,6 +64,8 @@ private:
     QPointer<MapkeyChainDialog> mapkeyChain_;
     QPointer<ParameterListDialog> parameterList_;
     QPointer<ParameterDeletionDialog> parameterDeletion_;
+    QPointer<CompletionDialog> completion_;
+    QPointer<InfoDialog> info_;
 };
 
 }  // namespace stapelwerk

@@ -1,8 +1,6 @@
 #include "app/PictureButton.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-
+#include "app/Artwork.h"
 #include "app/twips.h"
 
 namespace stapelwerk {
@@ -10,30 +8,13 @@ namespace stapelwerk {
 PictureButton::PictureButton(const QString& objectName, const QPixmap& picture,
                              const QString& toolTip, const QString& accessibleName,
                              QWidget* parent)
-    : QLabel(parent) {
+    : ClickableLabel(QString(), parent) {
     setObjectName(objectName);
     setPixmap(picture);
     setAlignment(Qt::AlignCenter);
     setToolTip(toolTip);
     setAccessibleName(accessibleName);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
+    setCursor(artwork::handCursor());
 }
 
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {

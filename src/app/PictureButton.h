@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QLabel>
+#include "app/ClickableLabel.h"
 
 namespace stapelwerk {
 
-// A clickable picture with a tool tip and a name for screen readers.
-class PictureButton : public QLabel {
+// A clickable picture with a tool tip, a name for screen readers and the hand pointer.
+class PictureButton : public ClickableLabel {
     Q_OBJECT
 public:
     PictureButton(const QString& objectName, const QPixmap& picture, const QString& toolTip,
                   const QString& accessibleName, QWidget* parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Places a widget at a design position given in twips (left, top, width, height).

@@ -65,4 +65,66 @@ std::string messageFileNotRead(std::string_view path, std::string_view reason) {
            std::string(reason);
 }
 
+std::string explainAuto(std::string_view txtPro) {
+    return "Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die config.pro "
+           "liegt im Verzeichnis: " +
+           std::string(txtPro) +
+           " Mit der Tastenfolge >> auto <<  -eingegeben in der Pro/ENGINEER Oberfläche-  wird "
+           "die Datei doit.pro geladen und ausgeführt.";
+}
+
+std::vector<std::string> infoTextLines() {
+    return {
+        "Mit dem Stapelwerk Zinkhorn können mehrere Mapkeys für viele Dateien ",
+        "ausgeführt werden.",
+        "Die Funktionsweise ist wie folgt:",
+        "1.) Liste der zu bearbeitenden Dateien in die Zwischenablage",
+        "2.) Einfügen in die Liste von Stapelwerk",
+        "3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro ",
+        "erzeugt. Ablageort kann im Programm eingestellt werden.",
+        "5.) Starten von Pro/ENGINEER",
+        "4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.",
+        "",
+        "Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen ",
+        "einfachen Klick in diesem Tool in die Konfiguration implementiert werden.",
+        "",
+        "! ***** Mapkey auto: *****",
+        "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit ",
+        "zu;\\",
+        "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\",
+        "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\",
+        "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\",
+        "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate ",
+        "`preferences` ",
+        "`Open`;\\",
+        "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+        "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+        "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut ",
+        "`preferences` `InputOpt`;\\",
+        "mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
+        "",
+        "***** Nutzungsbedingungen *****",
+        "Zinkhorn Stapelwerk ist Freeware. Sie dürfen das Programm ohne Gebühr auf beliebig vielen "
+        "Rechnern einsetzen, privat wie beruflich. Das Urheberrecht bleibt beim Autor.",
+        "Sie dürfen unveränderte Kopien des Programms an andere weitergeben, sofern dies "
+        "unentgeltlich geschieht und alle zugehörigen Dateien einschließlich dieser Bedingungen "
+        "vollständig beiliegen. Veränderte Fassungen dürfen nicht weitergegeben werden.",
+        "Der Verkauf des Programms ist nicht gestattet. Das gilt auch für die Weitergabe gegen "
+        "ein Entgelt jeder Art, etwa als Teil einer Sammlung, eines Datenträgers oder eines "
+        "anderen Produkts.",
+        "Das Programm wird so überlassen, wie es ist. Es wird keine Gewähr dafür übernommen, dass "
+        "es fehlerfrei arbeitet, für einen bestimmten Zweck geeignet ist oder mit Ihrer Version "
+        "von Pro/ENGINEER und Ihrer Konfiguration zusammenarbeitet.",
+        "Der Autor haftet nicht für Schäden gleich welcher Art, die aus der Benutzung oder der "
+        "Unmöglichkeit der Benutzung des Programms entstehen, insbesondere nicht für verlorene "
+        "oder veränderte Dateien, Datenverlust, Ausfallzeiten oder entgangenen Gewinn. Die "
+        "erzeugten Mapkeys öffnen, speichern und verändern Dateien in Pro/ENGINEER: Prüfen Sie "
+        "die Datei doit.pro vor dem Ausführen und sichern Sie Ihre Daten. Die Benutzung "
+        "geschieht auf eigene Gefahr. Das gilt auch für die Änderungen, die das Programm an Ihrer "
+        "config.pro vornimmt.",
+        "Sollte eine dieser Bestimmungen unwirksam sein, bleiben die übrigen davon unberührt. "
+        "Mit der Benutzung des Programms erkennen Sie diese Bedingungen an.",
+    };
+}
+
 }  // namespace stapelwerk::texts

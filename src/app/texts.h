@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text the program shows, in one place.
 namespace stapelwerk::texts {
@@ -47,5 +48,57 @@ std::string messageUnreadable(std::string_view subject, std::string_view text);
 std::string messageNotEncodable(std::string_view subject, std::string_view text);
 std::string messageValueNotEncodableInList(std::string_view value, std::string_view path);
 std::string messageFileNotRead(std::string_view path, std::string_view reason);
+
+// Explanations under the pointer (`Erklaer`)
+inline constexpr std::string_view kExplainStart =
+    "Der Stapelwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das über viele "
+    "Dateien";
+inline constexpr std::string_view kExplainWrite =
+    "Mit diesem Knopf wird die Generierung des Mapkeys gestartet und die Datei doit.pro angelegt.";
+inline constexpr std::string_view kExplainMapkeys =
+    "Mit dieser Funktion können verschiedene Mapkeys ausgelöst werden. Die Mapkeys müssen in "
+    "Ihrer Konfiguration definiert sein.";
+inline constexpr std::string_view kExplainParameterList =
+    "Mit dieser Funktion kann eine Liste von Parametern erzeugt werden. Jedem Teil wird der "
+    "entsprechende Parameter zugewiesen. In einer Übersicht werden die beiden Listen "
+    "gegenübergestellt. Zum Betrieb dieser Funktion muß der Schalter new_parameter_ui in der "
+    "config.pro auf NO gesetzt sein. In dieser Programmversion wird der Schalter automatisch der "
+    "Datei doit.pro zugefügt.";
+inline constexpr std::string_view kExplainParameterDeletion =
+    "Mit dieser Funktion kann ein Parametern in einer Liste von Teilen gelöscht werden. Zum "
+    "Betrieb dieser Funktion muß der Schalter new_parameter_ui in der config.pro auf NO gesetzt "
+    "sein.";
+inline constexpr std::string_view kExplainSaveAs =
+    "Mit dieser Funktion werden Zeichnungen (oder Teile) nach dem Vorbild der aufgerufenen "
+    "Zeichnung (oder des Teils) überspeichert. Es muß eine Zeichnung /Teil sichtbar auf dem "
+    "Pro/E Programmfenster sein damit diese Funktion ausgelöst werden kann. Auf diese Weise "
+    "können auch Teile mit der zugehörigen Zeichnung erzeugt werden.";
+inline constexpr std::string_view kExplainStatus =
+    "Statuszeile. An dieser Stelle werden Hinweise und Informationen zum Programm ablauf "
+    "angezeigt.";
+inline constexpr std::string_view kExplainInfo = "Anzeige des Info Formulars";
+inline constexpr std::string_view kExplainExit = "Das Programm verlassen";
+inline constexpr std::string_view kExplainFiles =
+    "Aktiviert die Eingabemaske für die zu bearbeitenden Dateien.";
+inline constexpr std::string_view kExplainOutputDirectory =
+    "Hier kann mit einem kleinen Browser das Verzeichnis eingestellt werden indem sich die Datei "
+    "doit.pro befinden soll. Es sollte das Arbeitsverzeichnis von Pro/ENGINEER sein. Klicken Sie "
+    "dazu zunächst diese Überschrift an.";
+// The auto button's explanation names the output directory `txtPro` as it stands.
+std::string explainAuto(std::string_view txtPro);
+
+// Completion dialog (`frm_ok`)
+inline constexpr std::string_view kCompletionDone = "Der Vorgang wurde erfolgreich abgeschlossen !";
+inline constexpr std::string_view kCompletionWhere = "Datei kann nun in Pro/E unter";
+inline constexpr std::string_view kCompletionMenu = "-> Tools -> Optionen";
+inline constexpr std::string_view kCompletionLoaded = "geladen werden.";
+
+// Info dialog (`frm_help`)
+inline constexpr std::string_view kInfoTitle = "Zinkhorn Stapelwerk Info";
+inline constexpr std::string_view kInfoMoreAt = "mehr unter: ";
+inline constexpr std::string_view kDownloadAddress = "https://stapelwerk.example.org/download";
+// The lines of `Text1`: how the program is used, the mapkey auto, then the terms of use
+// (one paragraph a line).
+std::vector<std::string> infoTextLines();
 
 }  // namespace stapelwerk::texts

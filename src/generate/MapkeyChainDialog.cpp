@@ -7,7 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
-#include "app/qt_text.h"
+#include "app/QtText.h"
 #include "app/settings_access.h"
 #include "app/twips.h"
 #include "generate/mapkey_chain.h"

@@ -12,7 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
 #include "app/WrappedButton.h"
-#include "app/qt_text.h"
+#include "app/QtText.h"
 #include "app/settings_access.h"
 #include "app/texts.h"
 #include "app/twips.h"

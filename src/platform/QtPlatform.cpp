@@ -14,16 +14,14 @@
 #include <QUrl>
 #include <memory>
 
+#include "app/QtText.h"
 #include "app/texts.h"
 #include "platform/os.h"
+#include "platform/sound_file.h"
 
 namespace stapelwerk {
 
 namespace {
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString sectionKey(const std::string& section, const std::string& key) {
     return qt(section) + "/" + qt(key);
 }
@@ -111,8 +109,17 @@ bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
 }
 
 void QtPlatform::playSound(const std::string& fileName) {
+    // The program's own copy lies beside it in the build, and in its data directory once
+    // installed.
+    const QString program = QCoreApplication::applicationDirPath();
+    const std::string path = findSoundFile(
+        fileName, currentDirectory(),
+        {programDirectory(),
+         QDir::toNativeSeparators(QDir::cleanPath(program + "/" + STAPELWERK_DATA_FROM_PROGRAM))
+             .toStdString()});
+    if (path.empty()) return;
     sound_ = std::make_unique<QSoundEffect>();
-    sound_->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(qt(fileName))));
+    sound_->setSource(QUrl::fromLocalFile(qt(path)));
     sound_->play();
 }
 
@@ -121,7 +128,7 @@ void QtPlatform::pause(int milliseconds) {
 }
 
 void QtPlatform::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, qt(std::string(texts::kMessageTitle)), qt(text),
+    QMessageBox box(QMessageBox::NoIcon, qt(texts::kMessageTitle), qt(text),
                     QMessageBox::Ok, messageParent_);
     box.exec();
 }

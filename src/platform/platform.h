@@ -33,6 +33,7 @@ public:
     // Opens a document or address with the system's default action; false on failure.
     virtual bool shellOpen(const std::string& pathOrAddress) = 0;
     // Starts playing a wave file and returns at once; a missing file is silently ignored.
+    // A bare name is looked for in the current directory, then among the program's files.
     virtual void playSound(const std::string& fileName) = 0;
     virtual void pause(int milliseconds) = 0;
 

@@ -1,0 +1,49 @@
+#include "app/explanations.h"
+
+#include <array>
+
+#include "app/texts.h"
+
+namespace stapelwerk {
+
+namespace {
+struct FixedExplanation {
+    std::string_view control;
+    std::string_view text;
+};
+
+constexpr std::array kFixed = {
+    FixedExplanation{"cmd_fcreate", texts::kExplainWrite},
+    FixedExplanation{"cmd_mapkey", texts::kExplainMapkeys},
+    FixedExplanation{"cmd_param", texts::kExplainParameterList},
+    FixedExplanation{"cmd_ploesch", texts::kExplainParameterDeletion},
+    FixedExplanation{"cmd_SaveAs", texts::kExplainSaveAs},
+    FixedExplanation{"lbl_status", texts::kExplainStatus},
+    FixedExplanation{"Image1", texts::kExplainInfo},
+    FixedExplanation{"img_exit", texts::kExplainExit},
+    FixedExplanation{"img_files", texts::kExplainFiles},
+    FixedExplanation{"Label7", texts::kExplainOutputDirectory},
+};
+
+constexpr std::string_view kAutoButton = "cmd_auto";
+
+constexpr auto kExplained = [] {
+    std::array<std::string_view, kFixed.size() + 1> names{};
+    for (std::size_t i = 0; i < kFixed.size(); ++i) names[i] = kFixed[i].control;
+    names.back() = kAutoButton;
+    return names;
+}();
+}  // namespace
+
+std::optional<std::string> explanationFor(std::string_view control, std::string_view txtPro) {
+    if (control == kBareBackground) return std::string();
+    if (control == kAutoButton) return texts::explainAuto(txtPro);
+    for (const FixedExplanation& fixed : kFixed) {
+        if (fixed.control == control) return std::string(fixed.text);
+    }
+    return std::nullopt;
+}
+
+std::span<const std::string_view> explainedControls() { return kExplained; }
+
+}  // namespace stapelwerk

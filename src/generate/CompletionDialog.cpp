@@ -1,0 +1,101 @@
+#include "generate/CompletionDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/Artwork.h"
+#include "app/LabelFit.h"
+#include "app/PictureButton.h"
+#include "app/QtText.h"
+#include "app/WindowPlacement.h"
+#include "app/texts.h"
+#include "app/twips.h"
+#include "generate/doit_writer.h"
+#include "platform/platform.h"
+#include "platform/sound_file.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr int kInnerWidth = 4335;
+constexpr int kInnerHeight = 3255;
+// The frame's lines run from corner (0, 0) to corner (4320, 3240), one pixel wide.
+constexpr int kFrameRight = 4320;
+constexpr int kFrameBottom = 3240;
+
+void addLine(QWidget* dialog, const char* name, int left, int top, int right, int bottom) {
+    auto* line = new QFrame(dialog);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    line->setPalette(palette);
+    line->setGeometry(twips(left), twips(top), twips(right - left) + 1, twips(bottom - top) + 1);
+}
+
+void addLabel(QWidget* dialog, const char* name, std::string_view text, int left, int top,
+              int width, int height) {
+    auto* label = new QLabel(qt(text), dialog);
+    label->setObjectName(name);
+    placeTwips(label, left, top, width, height);
+    widenToText(label);
+}
+}  // namespace
+
+CompletionDialog::CompletionDialog(Platform& platform, std::function<std::string()> outputDirectory,
+                                   QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint),
+      platform_(platform),
+      outputDirectory_(std::move(outputDirectory)) {
+    setObjectName("frm_ok");
+    setWindowTitle("ok");
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFixedSize(twips(kInnerWidth), twips(kInnerHeight));
+
+    addLine(this, "Line1", 0, 0, kFrameRight, 0);
+    addLine(this, "Line2", kFrameRight, 0, kFrameRight, kFrameBottom);
+    addLine(this, "Line3", 0, kFrameBottom, kFrameRight, kFrameBottom);
+    addLine(this, "Line4", 0, 0, 0, kFrameBottom);
+
+    addLabel(this, "Label1", texts::kCompletionDone, 240, 120, 3495, 255);
+    addLabel(this, "Label2", texts::kCompletionWhere, 840, 360, 2655, 255);
+    addLabel(this, "Label8", texts::kCompletionMenu, 1200, 600, 1575, 255);
+    addLabel(this, "Label3", texts::kCompletionLoaded, 1320, 840, 1335, 255);
+
+    auto* picture = new PictureButton("img_fertig", artwork::finishedPicture({149, 109}), QString(),
+                                      "Fertig, Meldung schließen", this);
+    placeTwips(picture, 960, 1080, 2235, 1635);
+    connect(picture, &PictureButton::clicked, this, &QWidget::close);
+
+    auto* edit = new QPushButton("Datei editieren", this);
+    edit->setObjectName("cmd_edit");
+    placeTwips(edit, 120, 2760, 1455, 375);
+    connect(edit, &QPushButton::clicked, this, &CompletionDialog::editFile);
+
+    auto* ok = new PictureButton("img_ex6", artwork::okPicture({16, 16}), "ok",
+                                 "ok, Meldung schließen", this);
+    placeTwips(ok, 3840, 2760, 360, 345);
+    connect(ok, &PictureButton::clicked, this, &QWidget::close);
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName("Timer1");
+    timer->setSingleShot(true);
+    timer->setInterval(kCloseAfterMs);
+    connect(timer, &QTimer::timeout, this, &QWidget::close);
+    timer->start();
+
+    if (owner != nullptr) centreOn(this, owner->window()->frameGeometry());
+    platform_.playSound(std::string(kSoundFile));
+}
+
+void CompletionDialog::editFile() {
+    platform_.shellOpen(doitProPath(outputDirectory_()));
+    close();
+}
+
+}  // namespace stapelwerk

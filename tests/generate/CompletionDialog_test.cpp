@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/DialogSlot.h"
+#include "app/PictureButton.h"
+#include "app/twips.h"
+#include "generate/CompletionDialog.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "support/widgets.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+
+class CompletionDialogTest : public ::testing::Test {
+protected:
+    CompletionDialogTest() : txtPro(output.path()) { open(); }
+
+    void open() {
+        openOrRaise(dialog, [this] {
+            return new CompletionDialog(
+                platform, [this] { return txtPro; }, nullptr);
+        });
+    }
+    ~CompletionDialogTest() override { delete dialog; }
+
+    testing::FakePlatform platform;
+    testing::TempDir output;
+    std::string txtPro;
+    QPointer<CompletionDialog> dialog;
+};
+
+TEST_F(CompletionDialogTest, OpensBorderlessWhiteWithItsSoundAndTexts) {
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(dialog->size(), QSize(twips(4335), twips(3255)));
+    EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(platform.soundsPlayed, std::vector<std::string>{"MAPKEY.WAV"});
+
+    EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
+              "Der Vorgang wurde erfolgreich abgeschlossen !");
+    EXPECT_EQ(child<QLabel>(dialog, "Label2")->text(), "Datei kann nun in Pro/E unter");
+    EXPECT_EQ(child<QLabel>(dialog, "Label8")->text(), "-> Tools -> Optionen");
+    EXPECT_EQ(child<QLabel>(dialog, "Label3")->text(), "geladen werden.");
+    EXPECT_EQ(child<QPushButton>(dialog, "cmd_edit")->text(), "Datei editieren");
+    EXPECT_EQ(child<PictureButton>(dialog, "img_ex6")->toolTip(), "ok");
+    EXPECT_EQ(child<PictureButton>(dialog, "img_fertig")->size(), QSize(149, 109));
+}
+
+TEST_F(CompletionDialogTest, FourLinesFrameTheDialog) {
+    QRegion frame;
+    for (const char* name : {"Line1", "Line2", "Line3", "Line4"}) {
+        const QRect line = child<QWidget>(dialog, name)->geometry();
+        EXPECT_TRUE(line.width() == 1 || line.height() == 1) << name;
+        frame += line;
+    }
+    const QRect corners(0, 0, twips(4320) + 1, twips(3240) + 1);
+    EXPECT_EQ(frame, QRegion(corners) - QRegion(corners.adjusted(1, 1, -1, -1)));
+}
+
+TEST_F(CompletionDialogTest, TimerRunsFourSecondsFromTheOpeningAndClosesTheDialog) {
+    auto* timer = child<QTimer>(dialog, "Timer1");
+    EXPECT_EQ(timer->interval(), 4000);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_GT(timer->remainingTime(), 3500);
+    timer->start(1);  // let it fire now rather than in four seconds
+    QTRY_VERIFY(dialog.isNull());
+}
+
+TEST_F(CompletionDialogTest, EitherPictureClosesIt) {
+    for (const char* picture : {"img_fertig", "img_ex6"}) {
+        if (!dialog) open();
+        QTest::mouseClick(child<PictureButton>(dialog, picture), Qt::LeftButton);
+        QTRY_VERIFY2(dialog.isNull(), picture);
+    }
+    EXPECT_TRUE(platform.shellOpened.empty());
+}
+
+TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
+    const struct {
+        std::string txtPro;
+        bool shellSucceeds;
+    } cases[] = {
+        {output.path(), true},
+        {output.path() + "/", true},
+        {output.path(), false},
+    };
+    for (const auto& c : cases) {
+        platform.shellOpened.clear();
+        platform.shellOpenSucceeds = c.shellSucceeds;
+        if (!dialog) open();
+        txtPro = c.txtPro;  // read when the button is pressed, not when the dialog opened
+        child<QPushButton>(dialog, "cmd_edit")->click();
+        EXPECT_EQ(platform.shellOpened, std::vector<std::string>{output.file("doit.pro")})
+            << c.txtPro;
+        QTRY_VERIFY(dialog.isNull());
+    }
+}
+
+}  // namespace
+}  // namespace stapelwerk
