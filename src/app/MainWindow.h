@@ -11,7 +11,9 @@ class QPushButton;
 namespace stapelwerk {
 
 class BottomBar;
+class FileBrowser;
 class FunctionPanel;
+class OutputDirectoryChooser;
 class Platform;
 class WorkListPanel;
 
@@ -38,8 +40,14 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Shutdown: stores the output directory and closes every other window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void startUp();
+    // Stands the output-directory chooser on the bottom bar, at its left edge.
+    void placeChooser();
+    void installAutoMapkey();
     void acceptBuild(struct BuiltText built);
     void onConfirmed(const std::vector<std::string>& entries);
     void showWorkList();
@@ -52,6 +60,8 @@ private:
     WorkListPanel* workList_ = nullptr;
     FunctionPanel* functions_ = nullptr;
     BottomBar* bottomBar_ = nullptr;
+    FileBrowser* browser_ = nullptr;
+    OutputDirectoryChooser* chooser_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
 };

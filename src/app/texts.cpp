@@ -8,6 +8,14 @@ std::string quoted(std::string_view text) {
     result.append(text).append("\"");
     return result;
 }
+
+std::string fileFailure(std::string_view path, std::string_view failed, std::string_view reason) {
+    return "Die Datei " + quoted(path) + " konnte nicht " + std::string(failed) +
+           " werden.\nGrund: " + std::string(reason);
+}
+
+constexpr std::string_view kAutoNotAdded = "\nDer Mapkey auto wurde nicht hinzugefügt.";
+constexpr std::string_view kOldConfigProKept = " Ihre config.pro bleibt unverändert.";
 }  // namespace
 
 std::string statusFilesChosen(std::size_t count) {
@@ -39,8 +47,21 @@ std::string messageTextNotEncodable(std::string_view line) {
 }
 
 std::string messageFileNotWritten(std::string_view path, std::string_view reason) {
-    return "Die Datei " + quoted(path) + " konnte nicht gespeichert werden.\nGrund: " +
-           std::string(reason);
+    return fileFailure(path, "gespeichert", reason);
+}
+
+std::string messageConfigProNotRead(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "gelesen", reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
+}
+
+std::string messageConfigProNotCreated(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "angelegt", reason) + std::string(kAutoNotAdded);
+}
+
+std::string messageConfigProNotWritten(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "gespeichert", reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
 }
 
 }  // namespace stapelwerk::texts

@@ -31,4 +31,17 @@ std::string messageSaveAsEntryTooShort(std::string_view entry);
 std::string messageTextNotEncodable(std::string_view line);
 std::string messageFileNotWritten(std::string_view path, std::string_view reason);
 
+// Start-up
+// The caption of `lbl_user` before start-up, and the user name when the login
+// name cannot be found.
+inline constexpr std::string_view kUnknownUser = "USER";
+
+// config.pro and the mapkey auto
+inline constexpr std::string_view kMessageConfigProCreated = "Es wurde eine Datei config.pro angelegt";
+inline constexpr std::string_view kMessageAutoMapkeyAdded =
+    "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
+std::string messageConfigProNotRead(std::string_view path, std::string_view reason);
+std::string messageConfigProNotCreated(std::string_view path, std::string_view reason);
+std::string messageConfigProNotWritten(std::string_view path, std::string_view reason);
+
 }  // namespace stapelwerk::texts

@@ -14,16 +14,13 @@
 #include <QUrl>
 #include <memory>
 
+#include "app/QtText.h"
 #include "app/texts.h"
 #include "platform/os.h"
 
 namespace stapelwerk {
 
 namespace {
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString sectionKey(const std::string& section, const std::string& key) {
     return qt(section) + "/" + qt(key);
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/Artwork.h"
+#include "app/QtText.h"
 #include "app/PictureButton.h"
 #include "app/texts.h"
 #include "app/twips.h"
@@ -21,10 +22,6 @@ namespace stapelwerk {
 
 namespace {
 constexpr int kMenuOffsetFromPointer = 220;  // twips right of the pointer
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 }  // namespace
 
 WorkListPanel::WorkListPanel(Platform& platform, QWidget* parent)

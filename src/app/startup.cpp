@@ -1,0 +1,40 @@
+#include "app/startup.h"
+
+#include "app/settings_keys.h"
+#include "app/texts.h"
+#include "platform/file_checks.h"
+#include "platform/platform.h"
+#include "platform/trim.h"
+
+namespace stapelwerk {
+
+std::string userName(std::string_view loginName) {
+    const std::string_view name = trimBlanks(loginName);
+    return std::string(name.empty() ? texts::kUnknownUser : name);
+}
+
+std::string defaultOutputDirectory(const os::CadStartDirectories& candidates,
+                                   const std::string& programDirectory) {
+    return DirectoryExists(candidates.first) ? candidates.second : programDirectory;
+}
+
+StartupState decideStartup(Platform& platform) {
+    StartupState state;
+    state.userName = userName(platform.loginName());
+    const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
+                                                        platform.programDirectory());
+    state.outputDirectory =
+        platform.readSetting(std::string(settings::kOutputDirectory.application),
+                             std::string(settings::kSection),
+                             std::string(settings::kOutputDirectory.key), fallback);
+    state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
+    if (state.outputDirectoryExists) {
+        state.status = texts::kStatusChooseFiles;
+    } else {
+        state.status = texts::kStatusChooseOutputDirectory;
+        state.outputDirectory = platform.programDirectory();
+    }
+    return state;
+}
+
+}  // namespace stapelwerk
