@@ -2,15 +2,21 @@
 // Usage: stapelwerk_screenshots OUTPUT_DIRECTORY (run on the offscreen platform).
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
 
 #include "app/MainWindow.h"
+#include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
+#include "app/settings_keys.h"
 #include "platform/QtPlatform.h"
 
 namespace {
@@ -40,6 +46,32 @@ T* find(QWidget* root, const char* name) {
     return found;
 }
 
+void storeOutputDirectory(stapelwerk::Platform& platform, const QString& directory) {
+    using stapelwerk::settings::kOutputDirectory;
+    platform.writeSetting(std::string(kOutputDirectory.application),
+                          std::string(stapelwerk::settings::kSection),
+                          std::string(kOutputDirectory.key), directory.toStdString());
+}
+
+// A small drawing office: drawings and parts, a hidden file and two folders.
+QString makeDrawingDirectory(const QString& root) {
+    const QDir directory(root + "/Projekt_4711");
+    for (const char* folder : {"Baugruppen", "Normteile"}) directory.mkpath(folder);
+    for (const char* name : {"welle.drw.3", "Flansch.drw", "deckel.drw.1", "welle.prt.2",
+                             "gehaeuse.asm.4", ".cache.drw", "Achse.DRW.2"}) {
+        QFile file(directory.filePath(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    return directory.path();
+}
+
+void clickLabel(QWidget* label) {
+    const QPointF inside(5, 5);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &release);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,17 +84,43 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     TourPlatform platform(settings.path());
 
-    stapelwerk::MainWindow window(platform);
-    find<QLineEdit>(&window, "txt_pro")->setText(settings.path());
-    window.show();
-    save(&window, output, "main-worklist");
+    storeOutputDirectory(platform, settings.path());
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        save(&window, output, "main-worklist");
 
-    find(&window, "cmd_paste")->click();
-    find<QWidget>(&window, "kontextmenue")->show();
-    save(&window, output, "main-worklist-menu");
+        find(&window, "cmd_paste")->click();
+        find<QWidget>(&window, "kontextmenue")->show();
+        save(&window, output, "main-worklist-menu");
 
-    find(&window, "cmd_file")->click();
-    find(&window, "cmd_SaveAs")->click();
-    save(&window, output, "main-functions");
+        find(&window, "cmd_file")->click();
+        find(&window, "cmd_SaveAs")->click();
+        save(&window, output, "main-functions");
+    }
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        find<QWidget>(&window, "kontextmenue")->show();
+        emit find<stapelwerk::PictureButton>(&window, "filebrowser")->clicked();
+        find<QLineEdit>(&window, "txt_path")->setText(makeDrawingDirectory(settings.path()));
+        save(&window, output, "main-browser");
+
+        auto* filter = find<QComboBox>(&window, "Combo1");
+        filter->setCurrentIndex(1);
+        emit filter->activated(1);
+        find<QWidget>(&window, "kontextmenue")->hide();
+        save(&window, output, "main-browser-parts");
+
+        find<QPushButton>(&window, "cmd_okfiles")->click();
+        clickLabel(find<QLabel>(&window, "Label7"));
+        save(&window, output, "main-chooser");
+    }
+    storeOutputDirectory(platform, settings.path() + "/gibt-es-nicht");
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        save(&window, output, "startup-chooser");
+    }
     return 0;
 }

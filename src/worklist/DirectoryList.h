@@ -28,6 +28,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Every level is always open, so there is nothing to fold: no branch marks.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
 private:
     void rebuild();

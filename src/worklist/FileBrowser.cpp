@@ -58,8 +58,8 @@ FileBrowser::FileBrowser(Platform& platform, WorkListPanel& workList, QWidget* p
     connect(path_, &QLineEdit::textChanged, this, &FileBrowser::browseTypedPath);
 
     directories_ = new DirectoryList("Dir1", "Verzeichnis", this);
-    directories_->setPath(qt(platform.currentDirectory()));
     placeTwips(directories_, 120, 1140, 3255, 1770);
+    directories_->setPath(qt(platform.currentDirectory()));
     connect(directories_, &DirectoryList::opened, this, &FileBrowser::showDirectory);
     connect(directories_, &DirectoryList::entryClicked, this, &FileBrowser::showDirectory);
 

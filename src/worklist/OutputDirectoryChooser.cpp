@@ -17,8 +17,8 @@ OutputDirectoryChooser::OutputDirectoryChooser(Platform& platform, QWidget* pare
     placeTwips(this, 10080, 7080, 2415, 2655);
 
     directories_ = new DirectoryList("Dir2", "Verzeichnis für doit.pro", this);
-    directories_->setPath(qt(platform.currentDirectory()));
     placeTwips(directories_, 120, 675, 2175, 1395);
+    directories_->setPath(qt(platform.currentDirectory()));
 
     auto* drives =
         new DriveChooser(platform, *directories_, "Drive2", "Laufwerk für doit.pro", this);

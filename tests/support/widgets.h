@@ -4,7 +4,23 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
+#include <ostream>
+
+#include "worklist/work_entry.h"
+
+// Readable failure output for the values the widget tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace stapelwerk {
+inline void PrintTo(const WorkEntry& entry, std::ostream* out) {
+    *out << '"' << entry.text << '"' << (entry.selected ? " (selected)" : "");
+}
+}  // namespace stapelwerk
 
 namespace stapelwerk::testing {
 
@@ -23,6 +39,28 @@ inline void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button
     QMouseEvent event(type, local, widget->mapToGlobal(local), button,
                       type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+// The entry of a tree (a directory list) with the text `name`; fails the test
+// when there is not exactly one.
+inline QTreeWidgetItem* entry(QTreeWidget* tree, const QString& name) {
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    EXPECT_EQ(found.size(), 1) << "entries named " << name.toStdString();
+    if (found.isEmpty()) throw std::runtime_error("no entry " + name.toStdString());
+    return found.first();
+}
+
+inline void clickEntry(QTreeWidget* tree, const QString& name) {
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(entry(tree, name)).center());
+}
+
+// A double click as the system delivers it: a click, then the double click.
+inline void doubleClickEntry(QTreeWidget* tree, const QString& name) {
+    const QPoint place = tree->visualItemRect(entry(tree, name)).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, place);
 }
 
 }  // namespace stapelwerk::testing
