@@ -23,10 +23,9 @@ StartupState decideStartup(Platform& platform) {
     state.userName = userName(platform.loginName());
     const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
                                                         platform.programDirectory());
-    state.outputDirectory =
-        platform.readSetting(std::string(settings::kOutputDirectory.application),
-                             std::string(settings::kSection),
-                             std::string(settings::kOutputDirectory.key), fallback);
+    state.outputDirectory = platform.readSetting(
+        std::string(settings::kOutputDirectory.application), std::string(settings::kSection),
+        std::string(settings::kOutputDirectory.key), fallback);
     state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
     if (state.outputDirectoryExists) {
         state.status = texts::kStatusChooseFiles;

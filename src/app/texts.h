@@ -37,7 +37,8 @@ std::string messageFileNotWritten(std::string_view path, std::string_view reason
 inline constexpr std::string_view kUnknownUser = "USER";
 
 // config.pro and the mapkey auto
-inline constexpr std::string_view kMessageConfigProCreated = "Es wurde eine Datei config.pro angelegt";
+inline constexpr std::string_view kMessageConfigProCreated =
+    "Es wurde eine Datei config.pro angelegt";
 inline constexpr std::string_view kMessageAutoMapkeyAdded =
     "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
 std::string messageConfigProNotRead(std::string_view path, std::string_view reason);

@@ -10,11 +10,16 @@ namespace {
 char32_t lowerCase(char32_t c) {
     if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
     switch (c) {
-        case 0x152: return 0x153;  // Œ
-        case 0x160: return 0x161;  // Š
-        case 0x17D: return 0x17E;  // Ž
-        case 0x178: return 0xFF;   // Ÿ
-        default: return c;
+        case 0x152:
+            return 0x153;  // Œ
+        case 0x160:
+            return 0x161;  // Š
+        case 0x17D:
+            return 0x17E;  // Ž
+        case 0x178:
+            return 0xFF;  // Ÿ
+        default:
+            return c;
     }
 }
 }  // namespace

@@ -38,9 +38,8 @@ void DriveChooser::readDrives() {
 void DriveChooser::showDriveOf(const QString& path) {
     const std::string root = driveOf(path.toStdString(), roots_);
     const auto found = std::find(roots_.begin(), roots_.end(), root);
-    setCurrentIndex(root.empty() || found == roots_.end()
-                        ? -1
-                        : static_cast<int>(found - roots_.begin()));
+    setCurrentIndex(
+        root.empty() || found == roots_.end() ? -1 : static_cast<int>(found - roots_.begin()));
 }
 
 void DriveChooser::check(int index) {

@@ -24,6 +24,10 @@ inline void PrintTo(const WorkEntry& entry, std::ostream* out) {
 
 namespace stapelwerk::testing {
 
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // The child named `name`; fails the test when there is none of that type.
 template <typename T>
 T* child(const QObject* root, const char* name) {

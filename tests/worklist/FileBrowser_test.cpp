@@ -24,19 +24,17 @@ namespace {
 using testing::child;
 using testing::clickEntry;
 using testing::doubleClickEntry;
+using testing::qs;
 using testing::TempDir;
 using testing::writeBytes;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 class FileBrowserTest : public ::testing::Test {
 protected:
     FileBrowserTest() {
         for (const char* name : {"plan.drw", "welle.prt", "welle.prt.2", ".versteckt.prt",
                                  "sub/inner.drw", "sub/Achse.DRW.2"}) {
-            std::filesystem::create_directories(std::filesystem::path(root.file(name)).parent_path());
+            std::filesystem::create_directories(
+                std::filesystem::path(root.file(name)).parent_path());
             writeBytes(root.file(name), "");
         }
         std::filesystem::create_directory(root.file("sub/deeper"));
@@ -180,7 +178,8 @@ TEST_F(FileBrowserTest, ADriveThatIsThereOpensAndTheChooserFollowsTheList) {
     path->setText(qs(root.path()));
     EXPECT_EQ(drives->currentIndex(), 0) << "a typed path on another drive";
     QTest::keyClick(drives, Qt::Key_Home);
-    EXPECT_EQ(directories->path(), qs(root.path())) << "the drive of the current directory opens there";
+    EXPECT_EQ(directories->path(), qs(root.path()))
+        << "the drive of the current directory opens there";
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace {
 
 using testing::child;
 using testing::doubleClickEntry;
+using testing::qs;
 using testing::TempDir;
 
 class OutputDirectoryChooserTest : public ::testing::Test {
@@ -45,7 +46,7 @@ protected:
 };
 
 TEST_F(OutputDirectoryChooserTest, OkHandsOverTheDirectoryShownAndHides) {
-    const QString target = QString::fromStdString(root.file("ProEWildfire3"));
+    const QString target = qs(root.file("ProEWildfire3"));
     chooser->showDirectory(target + "/");
     EXPECT_EQ(confirm(), target) << "no final separator";
     EXPECT_TRUE(chooser->isHidden());
@@ -58,13 +59,13 @@ TEST_F(OutputDirectoryChooserTest, ARootKeepsItsSeparator) {
 
 TEST_F(OutputDirectoryChooserTest, ADoubleClickedDirectoryIsTheOneTaken) {
     doubleClickEntry(directories, "ProEWildfire3");
-    EXPECT_EQ(confirm(), QString::fromStdString(root.file("ProEWildfire3")));
+    EXPECT_EQ(confirm(), qs(root.file("ProEWildfire3")));
 }
 
 TEST_F(OutputDirectoryChooserTest, ADirectoryGoneMeanwhileIsNotOpened) {
     std::filesystem::remove(root.file("ProEWildfire3"));
     doubleClickEntry(directories, "ProEWildfire3");
-    EXPECT_EQ(directories->path(), QString::fromStdString(root.path()));
+    EXPECT_EQ(directories->path(), qs(root.path()));
     EXPECT_TRUE(
         directories->findItems("ProEWildfire3", Qt::MatchExactly | Qt::MatchRecursive).isEmpty())
         << "the list was read afresh";
@@ -77,7 +78,7 @@ TEST_F(OutputDirectoryChooserTest, ADriveThatIsNotThereIsReported) {
     EXPECT_EQ(drives->currentText(), "/");
     ASSERT_EQ(status.count(), 1);
     EXPECT_EQ(status.at(0).at(0).toString(), "Laufwerk nicht verfügbar !");
-    EXPECT_EQ(confirm(), QString::fromStdString(root.path()));
+    EXPECT_EQ(confirm(), qs(root.path()));
 }
 
 }  // namespace

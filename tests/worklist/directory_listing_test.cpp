@@ -30,7 +30,8 @@ protected:
 
 TEST(DirectoryListing, FilterFromTheDrawingOffice) {
     TempDir office;
-    for (const char* name : {"plan.drw", "welle.prt", "welle.prt.2"}) writeBytes(office.file(name), "");
+    for (const char* name : {"plan.drw", "welle.prt", "welle.prt.2"})
+        writeBytes(office.file(name), "");
     EXPECT_EQ(listMatchingFiles(office.path(), "*.prt*"), (Names{"welle.prt", "welle.prt.2"}));
     EXPECT_EQ(listMatchingFiles(office.path(), "*.drw*"), (Names{"plan.drw"}));
     EXPECT_EQ(listMatchingFiles(office.path(), "*.asm*"), Names{});

@@ -19,17 +19,17 @@ TEST(Wildcard, MatchesLikeWindowsFileNamePatterns) {
         {".drw", "*.drw*", true},
         {"PLAN.DRW.3", "*.drw*", true},  // letter case is ignored
         {"plan.drw", "*.DRW*", true},
-        {"Ärger.prt", "ä*", true},       // also beyond ASCII
+        {"Ärger.prt", "ä*", true},  // also beyond ASCII
         {"ŠKODA.prt", "škoda.*", true},
         {"Straße.prt", "STRASSE.prt", false},
         {"a.prt", "?.prt", true},
         {"ab.prt", "?.prt", false},
-        {"ä.prt", "?.prt", true},         // "?" is one character, not one byte
+        {"ä.prt", "?.prt", true},  // "?" is one character, not one byte
         {".prt", "?.prt", false},
         {"welle.prt.2", "*.prt.?", true},
         {"aaa", "*a*a*a*", true},
         {"aa", "*a*a*a*", false},
-        {"abcabd", "*abd", true},         // a failed try after "*" goes on further right
+        {"abcabd", "*abd", true},  // a failed try after "*" goes on further right
         {"anything", "*", true},
         {"", "*", true},
         {"", "", true},
