@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
-#include "app/settings_keys.h"
+#include "app/startup.h"
 #include "platform/QtPlatform.h"
 
 namespace {
@@ -44,13 +44,6 @@ T* find(QWidget* root, const char* name) {
         std::exit(2);
     }
     return found;
-}
-
-void storeOutputDirectory(stapelwerk::Platform& platform, const QString& directory) {
-    using stapelwerk::settings::kOutputDirectory;
-    platform.writeSetting(std::string(kOutputDirectory.application),
-                          std::string(stapelwerk::settings::kSection),
-                          std::string(kOutputDirectory.key), directory.toStdString());
 }
 
 // A small drawing office: drawings and parts, a hidden file and two folders.
@@ -84,7 +77,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     TourPlatform platform(settings.path());
 
-    storeOutputDirectory(platform, settings.path());
+    stapelwerk::storeOutputDirectory(platform, settings.path().toStdString());
     {
         stapelwerk::MainWindow window(platform);
         window.show();
@@ -116,7 +109,8 @@ int main(int argc, char* argv[]) {
         clickLabel(find<QLabel>(&window, "Label7"));
         save(&window, output, "main-chooser");
     }
-    storeOutputDirectory(platform, settings.path() + "/gibt-es-nicht");
+    const QString missing = settings.path() + "/gibt-es-nicht";
+    stapelwerk::storeOutputDirectory(platform, missing.toStdString());
     {
         stapelwerk::MainWindow window(platform);
         window.show();

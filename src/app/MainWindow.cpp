@@ -7,10 +7,9 @@
 #include <QPushButton>
 
 #include "app/Artwork.h"
-#include "app/QtText.h"
 #include "app/BottomBar.h"
 #include "app/PictureButton.h"
-#include "app/settings_keys.h"
+#include "app/QtText.h"
 #include "app/startup.h"
 #include "app/texts.h"
 #include "app/twips.h"
@@ -121,9 +120,7 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    platform_.writeSetting(std::string(settings::kOutputDirectory.application),
-                           std::string(settings::kSection),
-                           std::string(settings::kOutputDirectory.key), outputDirectory());
+    storeOutputDirectory(platform_, outputDirectory());
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) window->close();
     }

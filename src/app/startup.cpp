@@ -8,6 +8,12 @@
 
 namespace stapelwerk {
 
+namespace {
+const std::string kApplication(settings::kOutputDirectory.application);
+const std::string kSection(settings::kSection);
+const std::string kKey(settings::kOutputDirectory.key);
+}  // namespace
+
 std::string userName(std::string_view loginName) {
     const std::string_view name = trimBlanks(loginName);
     return std::string(name.empty() ? texts::kUnknownUser : name);
@@ -23,9 +29,7 @@ StartupState decideStartup(Platform& platform) {
     state.userName = userName(platform.loginName());
     const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
                                                         platform.programDirectory());
-    state.outputDirectory = platform.readSetting(
-        std::string(settings::kOutputDirectory.application), std::string(settings::kSection),
-        std::string(settings::kOutputDirectory.key), fallback);
+    state.outputDirectory = platform.readSetting(kApplication, kSection, kKey, fallback);
     state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
     if (state.outputDirectoryExists) {
         state.status = texts::kStatusChooseFiles;
@@ -34,6 +38,10 @@ StartupState decideStartup(Platform& platform) {
         state.outputDirectory = platform.programDirectory();
     }
     return state;
+}
+
+void storeOutputDirectory(Platform& platform, const std::string& directory) {
+    platform.writeSetting(kApplication, kSection, kKey, directory);
 }
 
 }  // namespace stapelwerk

@@ -36,4 +36,8 @@ struct StartupState {
 // User name, default and stored output directory, and what follows from them.
 StartupState decideStartup(Platform& platform);
 
+// Keeps the output directory for the next start; shutdown does it, also when
+// the text is empty or unchanged.
+void storeOutputDirectory(Platform& platform, const std::string& directory);
+
 }  // namespace stapelwerk
