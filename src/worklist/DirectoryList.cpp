@@ -68,6 +68,7 @@ void DirectoryList::rebuild() {
         level->setText(0, qt(step.name));
         level->setIcon(0, openFolder);
         level->setData(0, Qt::UserRole, qt(step.path));
+        level->setToolTip(0, qt(step.path));  // long names do not fit the list
     }
     if (level == nullptr) return;
     for (const std::string& name : listSubdirectories(directory)) {
@@ -75,6 +76,7 @@ void DirectoryList::rebuild() {
         item->setText(0, qt(name));
         item->setIcon(0, closedFolder);
         item->setData(0, Qt::UserRole, qt(joinFileName(directory, name)));
+        item->setToolTip(0, item->data(0, Qt::UserRole).toString());
     }
     expandAll();
     setCurrentItem(level);

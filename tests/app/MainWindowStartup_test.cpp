@@ -75,13 +75,6 @@ TEST_F(MainWindowStartupTest, AnExistingDirectoryShowsTheWorkList) {
     EXPECT_EQ(child<DirectoryList>(window.get(), "Dir2")->path(), qs(stored.path()));
 }
 
-TEST_F(MainWindowStartupTest, FirstRunTakesTheCadStartDirectory) {
-    std::filesystem::create_directory(home.file("ProEWildfire3"));
-    start();
-    EXPECT_EQ(field("txt_pro")->text(), qs(home.file("ProEWildfire3/")));
-    EXPECT_EQ(child<DirectoryList>(window.get(), "Dir2")->path(), qs(home.file("ProEWildfire3")));
-}
-
 TEST_F(MainWindowStartupTest, AMissingDirectoryOpensTheChooserOnTheBottomBar) {
     storeOutputDirectory(program.file("gone"));
     start();
@@ -111,25 +104,20 @@ TEST_F(MainWindowStartupTest, TheFilterOffersThreePatterns) {
     EXPECT_EQ(filter->currentText(), "*.drw*");
 }
 
-TEST_F(MainWindowStartupTest, ClosingStoresTheOutputDirectoryAsItStands) {
+TEST_F(MainWindowStartupTest, ClosingStoresTheOutputDirectoryAndClosesEveryOtherWindow) {
     start();
+    QWidget dialog;
+    dialog.show();
     EXPECT_EQ(storedOutputDirectory(), "(nothing stored)") << "start-up writes nothing";
     window->close();
     EXPECT_EQ(storedOutputDirectory(), program.path()) << "also when untouched";
+    EXPECT_FALSE(dialog.isVisible());
 
     start();
     field("txt_pro")->clear();
     QTest::mouseClick(child<PictureButton>(window.get(), "img_exit"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(storedOutputDirectory(), "") << "also when empty";
-}
-
-TEST_F(MainWindowStartupTest, ClosingClosesEveryOtherWindow) {
-    start();
-    QWidget dialog;
-    dialog.show();
-    window->close();
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(MainWindowStartupTest, TheCaptionOfTheOutputDirectoryOpensTheChooser) {

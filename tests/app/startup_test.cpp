@@ -16,12 +16,9 @@ using testing::TempDir;
 
 TEST(Startup, UserNameIsTheLoginNameWithoutBlanks) {
     const std::pair<const char*, const char*> cases[] = {
-        {"u123", "u123"},
-        {"  u123 ", "u123"},
-        {"Max Muster", "Max Muster"},
+        {"u123", "u123"},     {"  u123 ", "u123"}, {"Max Muster", "Max Muster"},
         {"\tu123", "\tu123"},  // only blanks are trimmed
-        {"", "USER"},
-        {"   ", "USER"},
+        {"", "USER"},         {"   ", "USER"},
     };
     for (const auto& [login, user] : cases) EXPECT_EQ(userName(login), user) << login;
 }
@@ -90,19 +87,6 @@ TEST_F(StartupDecision, AStoredDirectoryThatIsGoneOpensTheChooser) {
         EXPECT_EQ(state.outputDirectory, program.path());
         EXPECT_EQ(state.status, "Speicherort der Ausgabedatei angeben !!!");
     }
-}
-
-TEST_F(StartupDecision, AMissingProgramDirectoryStillOpensTheChooser) {
-    platform.programDir = program.file("gone");
-    const StartupState state = decideStartup(platform);
-    EXPECT_FALSE(state.outputDirectoryExists);
-    EXPECT_EQ(state.outputDirectory, program.file("gone"));
-    EXPECT_EQ(state.status, "Speicherort der Ausgabedatei angeben !!!");
-}
-
-TEST_F(StartupDecision, DecidingReadsButNeverWritesSettings) {
-    decideStartup(platform);
-    EXPECT_TRUE(platform.settings.empty());
 }
 
 }  // namespace
