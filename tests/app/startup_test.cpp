@@ -15,11 +15,16 @@ using testing::ScopedHome;
 using testing::TempDir;
 
 TEST(Startup, UserNameIsTheLoginNameWithoutBlanks) {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
-        {"u123", "u123"},     {"  u123 ", "u123"}, {"Max Muster", "Max Muster"},
+        {"u123", "u123"},
+        {"  u123 ", "u123"},
+        {"Max Muster", "Max Muster"},
         {"\tu123", "\tu123"},  // only blanks are trimmed
-        {"", "USER"},         {"   ", "USER"},
+        {"", "USER"},
+        {"   ", "USER"},
     };
+    // clang-format on
     for (const auto& [login, user] : cases) EXPECT_EQ(userName(login), user) << login;
 }
 
