@@ -86,9 +86,9 @@ bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == caption_) {
         const bool clicked = event->type() == QEvent::MouseButtonRelease &&
                              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        const bool keyed = event->type() == QEvent::KeyPress &&
-                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space ||
-                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        const bool keyed = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
         if (clicked || keyed) {
             emit chooserRequested();
             return true;

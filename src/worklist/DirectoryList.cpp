@@ -1,6 +1,5 @@
 #include "worklist/DirectoryList.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
 
