@@ -2,10 +2,14 @@
 // Usage: stapelwerk_screenshots OUTPUT_DIRECTORY (run on the offscreen platform).
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +20,7 @@
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
 #include "app/ProgramStyle.h"
+#include "app/startup.h"
 #include "platform/QtPlatform.h"
 
 namespace {
@@ -100,6 +105,25 @@ QPixmap artworkSheet() {
     return sheet;
 }
 
+// A small drawing office: drawings and parts, a hidden file and two folders.
+QString makeDrawingDirectory(const QString& root) {
+    const QDir directory(root + "/Projekt_4711");
+    for (const char* folder : {"Baugruppen", "Normteile"}) directory.mkpath(folder);
+    for (const char* name : {"welle.drw.3", "Flansch.drw", "deckel.drw.1", "welle.prt.2",
+                             "gehaeuse.asm.4", ".cache.drw", "Achse.DRW.2"}) {
+        QFile file(directory.filePath(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    return directory.path();
+}
+
+void clickLabel(QWidget* label) {
+    const QPointF inside(5, 5);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &release);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -113,54 +137,80 @@ int main(int argc, char* argv[]) {
     TourPlatform platform(settings.path());
 
     // A fixed place for doit.pro, so that the output directory reads the same in every run.
-    QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
+    const QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
     work.mkpath(".");
+    stapelwerk::storeOutputDirectory(platform, (work.path() + "/").toStdString());
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        save(&window, output, "main-worklist");
 
-    stapelwerk::MainWindow window(platform);
-    find<QLineEdit>(&window, "txt_pro")->setText(work.path() + "/");
-    window.show();
-    save(&window, output, "main-worklist");
+        find(&window, "cmd_paste")->click();
+        find<QWidget>(&window, "kontextmenue")->show();
+        save(&window, output, "main-worklist-menu");
 
-    find(&window, "cmd_paste")->click();
-    find<QWidget>(&window, "kontextmenue")->show();
-    save(&window, output, "main-worklist-menu");
+        find(&window, "cmd_file")->click();
+        find(&window, "cmd_SaveAs")->click();
+        pointAt(find(&window, "cmd_SaveAs"));
+        save(&window, output, "main-functions");
 
-    find(&window, "cmd_file")->click();
-    find(&window, "cmd_SaveAs")->click();
-    pointAt(find(&window, "cmd_SaveAs"));
-    save(&window, output, "main-functions");
+        pointAt(find(&window, "cmd_auto"));
+        save(&window, output, "main-explanation-auto");
 
-    pointAt(find(&window, "cmd_auto"));
-    save(&window, output, "main-explanation-auto");
+        find(&window, "cmd_fcreate")->click();
+        auto* completion = find<QWidget>(&window, "frm_ok");
+        save(grabWith(&window, completion), output, "main-written");
+        save(completion, output, "completion-dialog");
+        completion->close();
 
-    find(&window, "cmd_fcreate")->click();
-    auto* completion = find<QWidget>(&window, "frm_ok");
-    save(grabWith(&window, completion), output, "main-written");
-    save(completion, output, "completion-dialog");
-    completion->close();
+        emit find<stapelwerk::PictureButton>(&window, "Image1")->clicked();
+        save(find<QWidget>(&window, "frm_help"), output, "info-dialog");
 
-    emit find<stapelwerk::PictureButton>(&window, "Image1")->clicked();
-    save(find<QWidget>(&window, "frm_help"), output, "info-dialog");
+        QWidget* functions = find<QWidget>(&window, "Frame2");
+        find(functions, "cmd_mapkey")->click();
+        save(find<QDialog>(&window, "frm_mapkeyneu"), output, "dialog-mapkey-chain");
 
-    QWidget* functions = find<QWidget>(&window, "Frame2");
-    find(functions, "cmd_mapkey")->click();
-    save(find<QDialog>(&window, "frm_mapkeyneu"), output, "dialog-mapkey-chain");
+        find(functions, "cmd_ploesch")->click();
+        save(find<QDialog>(&window, "frm_ploesch"), output, "dialog-parameter-deletion");
 
-    find(functions, "cmd_ploesch")->click();
-    save(find<QDialog>(&window, "frm_ploesch"), output, "dialog-parameter-deletion");
-
-    find(functions, "cmd_param")->click();
-    auto* param = find<QDialog>(&window, "frm_param");
-    auto* entry = find<QLineEdit>(param, "Text1");
-    for (const char* value : {"STAHL", "ALU", "STAHL"}) {
-        entry->setText(value);
+        find(functions, "cmd_param")->click();
+        auto* param = find<QDialog>(&window, "frm_param");
+        auto* entry = find<QLineEdit>(param, "Text1");
+        for (const char* value : {"STAHL", "ALU", "STAHL"}) {
+            entry->setText(value);
+            find(param, "cmd_hinzu")->click();
+        }
+        save(param, output, "dialog-parameter-list-menu");
+        entry->setText("MESSING");
         find(param, "cmd_hinzu")->click();
+        emit find<stapelwerk::PictureButton>(param, "save")->clicked();  // shows the file's path
+        save(param, output, "dialog-parameter-list");
     }
-    save(param, output, "dialog-parameter-list-menu");
-    entry->setText("MESSING");
-    find(param, "cmd_hinzu")->click();
-    emit find<stapelwerk::PictureButton>(param, "save")->clicked();  // shows the list file's path
-    save(param, output, "dialog-parameter-list");
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        find<QWidget>(&window, "kontextmenue")->show();
+        emit find<stapelwerk::PictureButton>(&window, "filebrowser")->clicked();
+        find<QLineEdit>(&window, "txt_path")->setText(makeDrawingDirectory(settings.path()));
+        save(&window, output, "main-browser");
+
+        auto* filter = find<QComboBox>(&window, "Combo1");
+        filter->setCurrentIndex(1);
+        emit filter->activated(1);
+        find<QWidget>(&window, "kontextmenue")->hide();
+        save(&window, output, "main-browser-parts");
+
+        find<QPushButton>(&window, "cmd_okfiles")->click();
+        clickLabel(find<QLabel>(&window, "Label7"));
+        save(&window, output, "main-chooser");
+    }
+    const QString missing = settings.path() + "/gibt-es-nicht";
+    stapelwerk::storeOutputDirectory(platform, missing.toStdString());
+    {
+        stapelwerk::MainWindow window(platform);
+        window.show();
+        save(&window, output, "startup-chooser");
+    }
 
     save(artworkSheet(), output, "artwork");
     QDir("/tmp/stapelwerk-tour").removeRecursively();

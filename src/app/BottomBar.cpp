@@ -1,5 +1,6 @@
 #include "app/BottomBar.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -7,8 +8,11 @@
 
 #include "app/Artwork.h"
 #include "app/PictureButton.h"
+#include "app/QtText.h"
+#include "app/texts.h"
 #include "app/WrappedButton.h"
 #include "app/twips.h"
+#include "platform/os.h"
 
 namespace stapelwerk {
 
@@ -18,17 +22,21 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     placeTwips(this, 120, 9360, 7695, 1095);
 
-    auto* caption = new QLabel("Speicherort der Ausgabedatei:", this);
-    caption->setObjectName("Label7");
-    caption->setCursor(artwork::directoryCursor());
-    placeTwips(caption, 120, 120, 2295, 255);
+    caption_ = new QLabel("Speicherort der Ausgabedatei:", this);
+    caption_->setObjectName("Label7");
+    caption_->setCursor(artwork::directoryCursor());
+    caption_->setFocusPolicy(Qt::TabFocus);
+    caption_->setAccessibleDescription("Öffnet die Auswahl des Speicherorts");
+    caption_->installEventFilter(this);
+    placeTwips(caption_, 120, 120, 2295, 255);
 
-    outputDirectory_ = new QLineEdit("C:\\temp\\", this);
+    outputDirectory_ = new QLineEdit(QString::fromUtf8(os::kExampleDirectory) + os::kPathSeparator,
+                                     this);
     outputDirectory_->setObjectName("txt_pro");
-    caption->setBuddy(outputDirectory_);
+    caption_->setBuddy(outputDirectory_);
     placeTwips(outputDirectory_, 120, 330, 4935, 285);
 
-    user_ = new QLabel("USER", this);
+    user_ = new QLabel(qt(texts::kUnknownUser), this);
     user_->setObjectName("lbl_user");
     user_->setAccessibleName("Benutzer");
     user_->setAutoFillBackground(true);
@@ -45,6 +53,7 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     auto_ = new WrappedButton("Mapkey \"auto\" der config.pro zuweisen", this);
     auto_->setObjectName("cmd_auto");
     placeTwips(auto_, 5160, 120, 1695, 495);
+    connect(auto_, &QPushButton::clicked, this, &BottomBar::autoRequested);
 
     auto* exit = new PictureButton("img_exit", artwork::exitPicture({twips(600), twips(615)}),
                                    "EXIT", "Programm beenden", this);
@@ -73,7 +82,24 @@ QString BottomBar::status() const {
     return status_->text();
 }
 
+bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == caption_) {
+        const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        const bool keyed = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (clicked || keyed) {
+            emit chooserRequested();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void BottomBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) auto_->show();
+    if (event->button() == Qt::LeftButton) auto_->hide();
     event->accept();  // a press on the bar is not a press on the window background
 }
 

@@ -24,11 +24,17 @@ public:
 
 signals:
     void exitRequested();
+    void autoRequested();
+    // `Label7` was clicked.
+    void chooserRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The right button shows `cmd_auto`, the left one hides it.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QLabel* caption_ = nullptr;
     QLineEdit* outputDirectory_ = nullptr;
     QLabel* user_ = nullptr;
     QLineEdit* status_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -11,8 +13,10 @@
 #include "app/InfoDialog.h"
 #include "app/PictureButton.h"
 #include "app/QtText.h"
+#include "app/startup.h"
 #include "app/texts.h"
 #include "app/twips.h"
+#include "cadconfig/auto_mapkey.h"
 #include "generate/CompletionDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
@@ -21,6 +25,8 @@
 #include "params/ParameterDeletionDialog.h"
 #include "params/ParameterListDialog.h"
 #include "platform/platform.h"
+#include "worklist/FileBrowser.h"
+#include "worklist/OutputDirectoryChooser.h"
 #include "worklist/WorkListPanel.h"
 
 namespace stapelwerk {
@@ -38,7 +44,6 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setObjectName("Form1");
     setWindowTitle("Zinkhorn +++ Stapelwerk für Wildfire +++");
-    resize(twips(kClientWidth), twips(kClientHeight));
 
     auto* files = new PictureButton("img_files", artwork::filesPicture({twips(870), twips(975)}),
                                     "Dateiauswahl anzeigen", "Dateiauswahl anzeigen", this);
@@ -86,22 +91,75 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(workList_, &WorkListPanel::statusReport, this,
             [this](const QString& text) { setStatus(text.toStdString()); });
 
+    browser_ = new FileBrowser(platform_, *workList_, this);
+    browser_->hide();
+    connect(workList_, &WorkListPanel::fileBrowserRequested, this, [this] {
+        browser_->show();
+        browser_->raise();
+    });
+
     bottomBar_ = new BottomBar(this);
     connect(bottomBar_, &BottomBar::exitRequested, this, &QWidget::close);
+    connect(bottomBar_, &BottomBar::chooserRequested, this, &MainWindow::placeChooser);
+    connect(bottomBar_, &BottomBar::autoRequested, this, &MainWindow::installAutoMapkey);
+
+    chooser_ = new OutputDirectoryChooser(platform_, this);
+    chooser_->hide();
+    connect(chooser_, &OutputDirectoryChooser::chosen, bottomBar_,
+            &BottomBar::setOutputDirectory);
+    connect(browser_, &FileBrowser::statusReport, bottomBar_, &BottomBar::setStatus);
+    connect(chooser_, &OutputDirectoryChooser::statusReport, bottomBar_, &BottomBar::setStatus);
 
     selectionCount_ = new QLabel(this);
     selectionCount_->setObjectName("lbl_count");
     selectionCount_->hide();
 
-    const std::string user = platform_.loginName();
-    if (!user.empty()) bottomBar_->setUserName(qt(user));
+    startUp();
+
+    // Last, so that it finds every explained control.
+    new ExplanationTracker(this, explanation, [this] { return outputDirectory(); });
+}
+
+void MainWindow::startUp() {
+    const StartupState state = decideStartup(platform_);
+    bottomBar_->setUserName(qt(state.userName));
+    bottomBar_->setOutputDirectory(qt(state.outputDirectory));
+    resize(twips(kClientWidth), twips(kClientHeight));
     bottomBar_->move(bottomBar_->x(),
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));
     bottomBar_->raise();
+    workList_->show();
+    if (state.outputDirectoryExists) {
+        chooser_->showDirectory(qt(state.outputDirectory));
+    } else {
+        workList_->hide();
+        placeChooser();
+    }
+    setStatus(state.status);
+    QStringList patterns;
+    for (const std::string_view pattern : kFilePatterns) patterns << qt(pattern);
+    browser_->addPatterns(patterns);
+}
 
-    // Last, so that it finds every explained control.
-    new ExplanationTracker(this, explanation, [this] { return outputDirectory(); });
+void MainWindow::closeEvent(QCloseEvent* event) {
+    storeOutputDirectory(platform_, outputDirectory());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->close();
+    }
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::placeChooser() {
+    chooser_->move(bottomBar_->x(), bottomBar_->y() - chooser_->height());
+    chooser_->show();
+    chooser_->raise();
+}
+
+void MainWindow::installAutoMapkey() {
+    setStatus(texts::kStatusReadingFile);
+    LineBuffer List1;
+    if (Lesen(platform_, outputDirectory(), List1)) Speichern(platform_, outputDirectory(), List1);
 }
 
 std::string MainWindow::outputDirectory() const {

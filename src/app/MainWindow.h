@@ -13,9 +13,11 @@ namespace stapelwerk {
 
 class BottomBar;
 class CompletionDialog;
+class FileBrowser;
 class FunctionPanel;
 class InfoDialog;
 class MapkeyChainDialog;
+class OutputDirectoryChooser;
 class ParameterDeletionDialog;
 class ParameterListDialog;
 class Platform;
@@ -45,8 +47,14 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Shutdown: stores the output directory and closes every other window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void startUp();
+    // Stands the output-directory chooser on the bottom bar, at its left edge.
+    void placeChooser();
+    void installAutoMapkey();
     bool acceptBuild(struct BuiltText built);
     void onConfirmed(const std::vector<std::string>& entries);
     void showWorkList();
@@ -59,6 +67,8 @@ private:
     WorkListPanel* workList_ = nullptr;
     FunctionPanel* functions_ = nullptr;
     BottomBar* bottomBar_ = nullptr;
+    FileBrowser* browser_ = nullptr;
+    OutputDirectoryChooser* chooser_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
     QPointer<MapkeyChainDialog> mapkeyChain_;

@@ -13,6 +13,14 @@ std::string cannotHold(std::string_view subject, std::string_view text) {
     return std::string(subject) + " " + quoted(text) +
            " enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden kann.";
 }
+
+std::string fileFailure(std::string_view path, std::string_view failed, std::string_view reason) {
+    return "Die Datei " + quoted(path) + " konnte nicht " + std::string(failed) +
+           " werden.\nGrund: " + std::string(reason);
+}
+
+constexpr std::string_view kAutoNotAdded = "\nDer Mapkey auto wurde nicht hinzugefügt.";
+constexpr std::string_view kOldConfigProKept = " Ihre config.pro bleibt unverändert.";
 }  // namespace
 
 std::string statusFilesChosen(std::size_t count) {
@@ -41,8 +49,21 @@ std::string messageTextNotEncodable(std::string_view line) {
 }
 
 std::string messageFileNotWritten(std::string_view path, std::string_view reason) {
-    return "Die Datei " + quoted(path) + " konnte nicht gespeichert werden.\nGrund: " +
-           std::string(reason);
+    return fileFailure(path, "gespeichert", reason);
+}
+
+std::string messageConfigProNotRead(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "gelesen", reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
+}
+
+std::string messageConfigProNotCreated(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "angelegt", reason) + std::string(kAutoNotAdded);
+}
+
+std::string messageConfigProNotWritten(std::string_view path, std::string_view reason) {
+    return fileFailure(path, "gespeichert", reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
 }
 
 std::string messageUnreadable(std::string_view subject, std::string_view text) {
@@ -61,8 +82,7 @@ std::string messageValueNotEncodableInList(std::string_view value, std::string_v
 }
 
 std::string messageFileNotRead(std::string_view path, std::string_view reason) {
-    return "Die Datei " + quoted(path) + " konnte nicht gelesen werden.\nGrund: " +
-           std::string(reason);
+    return fileFailure(path, "gelesen", reason);
 }
 
 std::string explainAuto(std::string_view txtPro) {

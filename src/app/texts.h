@@ -101,4 +101,18 @@ inline constexpr std::string_view kDownloadAddress = "https://stapelwerk.example
 // (one paragraph a line).
 std::vector<std::string> infoTextLines();
 
+// Start-up
+// The caption of `lbl_user` before start-up, and the user name when the login
+// name cannot be found.
+inline constexpr std::string_view kUnknownUser = "USER";
+
+// config.pro and the mapkey auto
+inline constexpr std::string_view kMessageConfigProCreated =
+    "Es wurde eine Datei config.pro angelegt";
+inline constexpr std::string_view kMessageAutoMapkeyAdded =
+    "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
+std::string messageConfigProNotRead(std::string_view path, std::string_view reason);
+std::string messageConfigProNotCreated(std::string_view path, std::string_view reason);
+std::string messageConfigProNotWritten(std::string_view path, std::string_view reason);
+
 }  // namespace stapelwerk::texts

@@ -94,8 +94,10 @@ std::string QtPlatform::clipboardText() {
 
 std::vector<std::string> QtPlatform::drives() {
     std::vector<std::string> roots;
+    // A drive that is not ready (an empty card reader) is listed too: choosing
+    // it tells the user so, instead of the drive silently missing.
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady()) {
+        if (volume.isValid()) {
             roots.push_back(QDir::toNativeSeparators(volume.rootPath()).toStdString());
         }
     }

@@ -27,4 +27,17 @@ std::string loginName() {
     return fromPath(std::filesystem::path(std::wstring(buffer, length - 1)));
 }
 
+const char* const kExampleDirectory = "C:\\temp";
+
+CadStartDirectories cadStartDirectories(const std::string& user) {
+    return {"C:\\users\\" + user + "\\ProEWildfire3\\",
+            "E:\\users\\" + user + "\\ProEWildfire3\\"};
+}
+
+bool isHidden(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+}
+
 }  // namespace stapelwerk::os

@@ -43,6 +43,16 @@ FileContent readFileBytes(const std::string& path) {
     return content;
 }
 
+FileResult createEmptyFile(const std::string& path) {
+    const std::filesystem::path filePath = toPath(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(filePath, error)) return failure(EISDIR);
+    std::FILE* file = os::openFile(filePath, "wbx");
+    if (file == nullptr) return failure(errno);
+    if (std::fclose(file) != 0) return failure(errno);
+    return {};
+}
+
 FileResult replaceFileBytes(const std::string& path, const std::string& bytes) {
     const std::filesystem::path target = toPath(path);
     std::error_code error;

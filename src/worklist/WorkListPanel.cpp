@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/Artwork.h"
+#include "app/QtText.h"
 #include "app/PictureButton.h"
 #include "app/QtText.h"
 #include "app/texts.h"

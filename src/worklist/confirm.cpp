@@ -3,6 +3,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace stapelwerk {
@@ -37,13 +38,6 @@ NameAndExtension scanFileName(std::string_view s) {
     }
     result.name = std::string(s);
     return result;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 }  // namespace
 

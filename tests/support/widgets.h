@@ -4,9 +4,29 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
+#include <ostream>
+
+#include "worklist/work_entry.h"
+
+// Readable failure output for the values the widget tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace stapelwerk {
+inline void PrintTo(const WorkEntry& entry, std::ostream* out) {
+    *out << '"' << entry.text << '"' << (entry.selected ? " (selected)" : "");
+}
+}  // namespace stapelwerk
 
 namespace stapelwerk::testing {
+
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The child named `name`; fails the test when there is none of that type.
 template <typename T>
@@ -33,6 +53,28 @@ inline QWidget* nextTabStop(QWidget* widget) {
         next = next->nextInFocusChain();
     }
     return next;
+}
+
+// The entry of a tree (a directory list) with the text `name`; fails the test
+// when there is not exactly one.
+inline QTreeWidgetItem* entry(QTreeWidget* tree, const QString& name) {
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    EXPECT_EQ(found.size(), 1) << "entries named " << name.toStdString();
+    if (found.isEmpty()) throw std::runtime_error("no entry " + name.toStdString());
+    return found.first();
+}
+
+inline void clickEntry(QTreeWidget* tree, const QString& name) {
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(entry(tree, name)).center());
+}
+
+// A double click as the system delivers it: a click, then the double click.
+inline void doubleClickEntry(QTreeWidget* tree, const QString& name) {
+    const QPoint place = tree->visualItemRect(entry(tree, name)).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, place);
 }
 
 }  // namespace stapelwerk::testing

@@ -1,0 +1,47 @@
+#include "app/startup.h"
+
+#include "app/settings_keys.h"
+#include "app/texts.h"
+#include "platform/file_checks.h"
+#include "platform/platform.h"
+#include "platform/trim.h"
+
+namespace stapelwerk {
+
+namespace {
+const std::string kApplication(settings::kOutputDirectory.application);
+const std::string kSection(settings::kSection);
+const std::string kKey(settings::kOutputDirectory.key);
+}  // namespace
+
+std::string userName(std::string_view loginName) {
+    const std::string_view name = trimBlanks(loginName);
+    return std::string(name.empty() ? texts::kUnknownUser : name);
+}
+
+std::string defaultOutputDirectory(const os::CadStartDirectories& candidates,
+                                   const std::string& programDirectory) {
+    return DirectoryExists(candidates.first) ? candidates.second : programDirectory;
+}
+
+StartupState decideStartup(Platform& platform) {
+    StartupState state;
+    state.userName = userName(platform.loginName());
+    const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
+                                                        platform.programDirectory());
+    state.outputDirectory = platform.readSetting(kApplication, kSection, kKey, fallback);
+    state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
+    if (state.outputDirectoryExists) {
+        state.status = texts::kStatusChooseFiles;
+    } else {
+        state.status = texts::kStatusChooseOutputDirectory;
+        state.outputDirectory = platform.programDirectory();
+    }
+    return state;
+}
+
+void storeOutputDirectory(Platform& platform, const std::string& directory) {
+    platform.writeSetting(kApplication, kSection, kKey, directory);
+}
+
+}  // namespace stapelwerk

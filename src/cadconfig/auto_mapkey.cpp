@@ -1,0 +1,64 @@
+#include "cadconfig/auto_mapkey.h"
+
+#include "app/texts.h"
+#include "platform/file_checks.h"
+#include "platform/line_reader.h"
+#include "platform/paths.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+namespace stapelwerk {
+
+const std::array<std::string_view, 11> kAutoBlock = {
+    "! Mapkey zum ausfuehren der doit.pro",
+    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\",
+    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\",
+    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\",
+    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\",
+    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\",
+    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` `InputOpt`;\\",
+    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
+    "!",
+};
+
+std::string configProPath(const std::string& txtPro, const std::string& programDirectory) {
+    return joinFileName(txtPro.empty() ? programDirectory : txtPro, "config.pro");
+}
+
+bool Lesen(Platform& platform, const std::string& txtPro, LineBuffer& List1) {
+    const std::string path = configProPath(txtPro, platform.programDirectory());
+    List1.clear();
+    if (FileExists(path)) {
+        const FileContent content = readFileBytes(path);
+        if (!content.result.ok) {
+            platform.showMessage(texts::messageConfigProNotRead(path, content.result.reason));
+            return false;
+        }
+        List1 = splitLines(content.bytes, LoneLineFeed::StaysInLine);
+        return true;
+    }
+    const FileResult created = createEmptyFile(path);
+    if (!created.ok) {
+        platform.showMessage(texts::messageConfigProNotCreated(path, created.reason));
+        return false;
+    }
+    platform.showMessage(std::string(texts::kMessageConfigProCreated));
+    return true;
+}
+
+void Speichern(Platform& platform, const std::string& txtPro, LineBuffer& List1) {
+    const std::string path = configProPath(txtPro, platform.programDirectory());
+    List1.insert(List1.end(), kAutoBlock.begin(), kAutoBlock.end());
+    std::string bytes;
+    for (const std::string& line : List1) bytes.append(line).append("\r\n");
+    const FileResult written = replaceFileBytes(path, bytes);
+    if (!written.ok) {
+        platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));
+        return;
+    }
+    platform.showMessage(std::string(texts::kMessageAutoMapkeyAdded));
+}
+
+}  // namespace stapelwerk

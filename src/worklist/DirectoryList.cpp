@@ -1,0 +1,85 @@
+#include "worklist/DirectoryList.h"
+
+#include <QKeyEvent>
+#include <QStyle>
+
+#include "app/QtText.h"
+#include "app/twips.h"
+#include "platform/file_checks.h"
+#include "platform/paths.h"
+#include "worklist/directory_listing.h"
+
+namespace stapelwerk {
+
+DirectoryList::DirectoryList(const QString& objectName, const QString& accessibleName,
+                             QWidget* parent)
+    : QTreeWidget(parent) {
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setIndentation(twips(150));
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { open(pathOf(item)); });
+    connect(this, &QTreeWidget::itemClicked, this, &DirectoryList::entryClicked);
+}
+
+void DirectoryList::setPath(const QString& directory) {
+    const QString normal = qt(normalDirectory(directory.toStdString()));
+    const bool changed = normal != path_;
+    path_ = normal;
+    rebuild();
+    if (changed) emit pathChanged(path_);
+}
+
+void DirectoryList::open(const QString& directory) {
+    if (!DirectoryExists(directory.toStdString())) {
+        rebuild();
+        return;
+    }
+    setPath(directory);
+    emit opened(path_);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        open(pathOf(currentItem()));
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+QString DirectoryList::pathOf(const QTreeWidgetItem* item) {
+    return item->data(0, Qt::UserRole).toString();
+}
+
+void DirectoryList::rebuild() {
+    clear();
+    const std::string directory = path_.toStdString();
+    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirIcon);
+    QTreeWidgetItem* level = nullptr;
+    for (const DirectoryLevel& step : directoryChain(directory)) {
+        level = level != nullptr ? new QTreeWidgetItem(level) : new QTreeWidgetItem(this);
+        level->setText(0, qt(step.name));
+        level->setIcon(0, openFolder);
+        level->setData(0, Qt::UserRole, qt(step.path));
+        level->setToolTip(0, qt(step.path));  // long names do not fit the list
+    }
+    if (level == nullptr) return;
+    for (const std::string& name : listSubdirectories(directory)) {
+        auto* item = new QTreeWidgetItem(level);
+        item->setText(0, qt(name));
+        item->setIcon(0, closedFolder);
+        item->setData(0, Qt::UserRole, qt(joinFileName(directory, name)));
+        item->setToolTip(0, item->data(0, Qt::UserRole).toString());
+    }
+    expandAll();
+    setCurrentItem(level);
+    scrollToItem(level);
+}
+
+}  // namespace stapelwerk

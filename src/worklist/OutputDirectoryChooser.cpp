@@ -1,0 +1,42 @@
+#include "worklist/OutputDirectoryChooser.h"
+
+#include <QPushButton>
+
+#include "app/PictureButton.h"
+#include "app/QtText.h"
+#include "platform/platform.h"
+#include "worklist/DirectoryList.h"
+#include "worklist/DriveChooser.h"
+
+namespace stapelwerk {
+
+OutputDirectoryChooser::OutputDirectoryChooser(Platform& platform, QWidget* parent)
+    : QGroupBox("Speicherort doit.pro", parent) {
+    setObjectName("Frame6");
+    setAutoFillBackground(true);
+    placeTwips(this, 10080, 7080, 2415, 2655);
+
+    directories_ = new DirectoryList("Dir2", "Verzeichnis für doit.pro", this);
+    placeTwips(directories_, 120, 675, 2175, 1395);
+    directories_->setPath(qt(platform.currentDirectory()));
+
+    auto* drives =
+        new DriveChooser(platform, *directories_, "Drive2", "Laufwerk für doit.pro", this);
+    placeTwips(drives, 120, 285, 2175, 315);
+    connect(drives, &DriveChooser::statusReport, this, &OutputDirectoryChooser::statusReport);
+
+    auto* ok = new QPushButton("ok", this);
+    ok->setObjectName("cmd_ok");
+    ok->setAccessibleName("Speicherort übernehmen");
+    placeTwips(ok, 120, 2145, 2175, 375);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        emit chosen(directories_->path());
+        hide();
+    });
+}
+
+void OutputDirectoryChooser::showDirectory(const QString& directory) {
+    directories_->setPath(directory);
+}
+
+}  // namespace stapelwerk

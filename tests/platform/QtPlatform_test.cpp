@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "app/MainWindow.h"
+#include "platform/QtPlatform.h"
+#include "support/ScopedHome.h"
+#include "support/TempDir.h"
+#include "support/widgets.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::TempDir;
+
+TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
+    QTemporaryDir settings;
+    TempDir home;
+    TempDir output;
+    const testing::ScopedHome scopedHome(home.path());
+    const QString chosen = QString::fromStdString(output.path());
+    {
+        QtPlatform platform(settings.path());
+        MainWindow window(platform);
+        window.show();
+        EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(),
+                  QDir::toNativeSeparators(QCoreApplication::applicationDirPath()))
+            << "first run: the program directory";
+        child<QLineEdit>(&window, "txt_pro")->setText(chosen);
+        window.close();
+    }
+    EXPECT_TRUE(QDir(settings.path()).exists("Stapelwerk.ini"));
+    {
+        QtPlatform platform(settings.path());
+        MainWindow window(platform);
+        EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(), chosen);
+    }
+}
+
+TEST(QtPlatformSettings, ValuesReadBackExactlyUnderTheirApplicationSectionAndKey) {
+    QTemporaryDir settings;
+    const std::string key = "frm_mapkeyneu.txt_mapkeyname.Text";
+    const std::string values[] = {
+        "ds",    "C:\\Daten, alt\\", "",           " blanks ", "Größe", "@Variant(x)",
+        "a=b;c", "[Optionen]",       "two\nlines",
+    };
+    for (const std::string& value : values) {
+        SCOPED_TRACE(value);
+        QtPlatform(settings.path()).writeSetting("Stapelwerk", "Optionen", key, value);
+        EXPECT_EQ(QtPlatform(settings.path()).readSetting("Stapelwerk", "Optionen", key, "default"),
+                  value);
+    }
+    QtPlatform platform(settings.path());
+    EXPECT_EQ(platform.readSetting("Lindwurm", "Optionen", key, "default"), "default");
+    EXPECT_EQ(platform.readSetting("Stapelwerk", "Andere", key, "default"), "default");
+    EXPECT_EQ(platform.readSetting("Stapelwerk", "Optionen", "frm_mapkeyneu", "default"),
+              "default");
+}
+
+}  // namespace
+}  // namespace stapelwerk

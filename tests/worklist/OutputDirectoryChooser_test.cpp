@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "support/widgets.h"
+#include "worklist/DirectoryList.h"
+#include "worklist/OutputDirectoryChooser.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::doubleClickEntry;
+using testing::qs;
+using testing::TempDir;
+
+class OutputDirectoryChooserTest : public ::testing::Test {
+protected:
+    OutputDirectoryChooserTest() {
+        std::filesystem::create_directory(root.file("ProEWildfire3"));
+        platform.currentDir = root.path();
+        chooser = std::make_unique<OutputDirectoryChooser>(platform, nullptr);
+        chooser->show();
+        directories = child<DirectoryList>(chooser.get(), "Dir2");
+    }
+
+    // The directory that "ok" hands over.
+    QString confirm() {
+        QSignalSpy chosen(chooser.get(), &OutputDirectoryChooser::chosen);
+        child<QPushButton>(chooser.get(), "cmd_ok")->click();
+        EXPECT_EQ(chosen.count(), 1);
+        return chosen.isEmpty() ? QString() : chosen.at(0).at(0).toString();
+    }
+
+    TempDir root;
+    testing::FakePlatform platform;
+    std::unique_ptr<OutputDirectoryChooser> chooser;
+    DirectoryList* directories;
+};
+
+TEST_F(OutputDirectoryChooserTest, OkHandsOverTheDirectoryShownAndHides) {
+    const QString target = qs(root.file("ProEWildfire3"));
+    chooser->showDirectory(target + "/");
+    EXPECT_EQ(confirm(), target) << "no final separator";
+    EXPECT_TRUE(chooser->isHidden());
+    chooser->showDirectory("/");
+    EXPECT_EQ(confirm(), "/") << "but a root keeps its own";
+}
+
+TEST_F(OutputDirectoryChooserTest, ADoubleClickedDirectoryIsTheOneTaken) {
+    doubleClickEntry(directories, "ProEWildfire3");
+    EXPECT_EQ(confirm(), qs(root.file("ProEWildfire3")));
+}
+
+TEST_F(OutputDirectoryChooserTest, ADirectoryGoneMeanwhileIsNotOpened) {
+    std::filesystem::remove(root.file("ProEWildfire3"));
+    doubleClickEntry(directories, "ProEWildfire3");
+    EXPECT_EQ(directories->path(), qs(root.path()));
+    EXPECT_TRUE(
+        directories->findItems("ProEWildfire3", Qt::MatchExactly | Qt::MatchRecursive).isEmpty())
+        << "the list was read afresh";
+}
+
+}  // namespace
+}  // namespace stapelwerk
