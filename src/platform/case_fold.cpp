@@ -1,28 +1,41 @@
 #include "platform/case_fold.h"
 
 #include <optional>
+#include <utility>
 
 #include "platform/utf8.h"
 
 namespace stapelwerk {
 
 namespace {
-char32_t lowerCase(char32_t c) {
-    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-    switch (c) {
-        case 0x152:
-            return 0x153;  // Œ
-        case 0x160:
-            return 0x161;  // Š
-        case 0x17D:
-            return 0x17E;  // Ž
-        case 0x178:
-            return 0xFF;  // Ÿ
-        default:
-            return c;
-    }
-}
+// Latin-1 small letters lie 0x20 above their capitals; × and ÷ are no letters
+// and ß has no capital there.
+constexpr char32_t kLatinOffset = 0x20;
+constexpr char32_t kTimes = 0xD7;
+constexpr char32_t kDivide = 0xF7;
+
+// š, œ, ž and ÿ have their capitals among the bytes 0x80 to 0x9F.
+constexpr std::pair<char32_t, char32_t> kSmallAndCapital[] = {
+    {0x0161, 0x0160}, {0x0153, 0x0152}, {0x017E, 0x017D}, {0x00FF, 0x0178}};
 }  // namespace
+
+char32_t capitalOf(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - kLatinOffset;
+    if (c >= 0xE0 && c <= 0xFE && c != kDivide) return c - kLatinOffset;
+    for (const auto& [small, capital] : kSmallAndCapital) {
+        if (c == small) return capital;
+    }
+    return c;
+}
+
+char32_t smallOf(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + kLatinOffset;
+    if (c >= 0xC0 && c <= 0xDE && c != kTimes) return c + kLatinOffset;
+    for (const auto& [small, capital] : kSmallAndCapital) {
+        if (c == capital) return small;
+    }
+    return c;
+}
 
 std::u32string foldedCase(std::string_view utf8) {
     std::u32string folded;
@@ -31,7 +44,7 @@ std::u32string foldedCase(std::string_view utf8) {
     while (offset < utf8.size()) {
         const std::optional<char32_t> c = utf8::next(utf8, offset);
         if (c) {
-            folded += lowerCase(*c);
+            folded += smallOf(*c);
         } else {
             folded += static_cast<unsigned char>(utf8[offset++]);
         }

@@ -3,11 +3,17 @@
 #include <string>
 #include <string_view>
 
+// Letter case of the letters Windows-1252 holds: a-z, the Latin-1 letters and š, œ, ž, ÿ.
 namespace stapelwerk {
 
+// The capital of a small letter; ß and every other character stay as they are.
+char32_t capitalOf(char32_t c);
+
+// The small letter of a capital; every other character stays as it is.
+char32_t smallOf(char32_t c);
+
 // The characters of a UTF-8 text with letter case removed, for comparing file
-// names the way Windows does: upper-case letters of ASCII and Windows-1252
-// become lower-case. A malformed byte stays as a character of its own value.
+// names the way Windows does. A malformed byte stays as a character of its own value.
 std::u32string foldedCase(std::string_view utf8);
 
 }  // namespace stapelwerk

@@ -1,7 +1,8 @@
 #include "platform/utf8.h"
 
-#include <utility>
 #include <vector>
+
+#include "platform/case_fold.h"
 
 namespace stapelwerk::utf8 {
 
@@ -77,22 +78,6 @@ std::string dropLast(std::string_view text, std::size_t count) {
     if (count >= starts.size()) return {};
     return std::string(text.substr(0, starts[starts.size() - count]));
 }
-
-namespace {
-char32_t capitalOf(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 0x20;
-    // Latin-1 small letters lie 0x20 above their capitals; ß has no capital
-    // there and ÷ is no letter.
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    // š, œ, ž and ÿ have their capitals among the bytes 0x80 to 0x9F.
-    constexpr std::pair<char32_t, char32_t> kOthers[] = {
-        {0x0161, 0x0160}, {0x0153, 0x0152}, {0x017E, 0x017D}, {0x00FF, 0x0178}};
-    for (const auto& [small, capital] : kOthers) {
-        if (c == small) return capital;
-    }
-    return c;
-}
-}  // namespace
 
 std::string toUpper(std::string_view text) {
     std::string result;
