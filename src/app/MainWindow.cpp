@@ -32,10 +32,8 @@
 namespace stapelwerk {
 
 namespace {
-// The window is designed 8000 x 6000 twips from frame edge to frame edge; the
-// client area is that less the frame and the title bar.
-constexpr int kClientWidth = 7880;
-constexpr int kClientHeight = 5535;
+// The window is designed 8000 x 6000 twips from frame edge to frame edge.
+constexpr int kOuterWidth = 8000;
 constexpr int kOuterHeight = 6000;
 constexpr int kBottomBarMargin = 500;
 }  // namespace
@@ -124,7 +122,7 @@ void MainWindow::startUp() {
     const StartupState state = decideStartup(platform_);
     bottomBar_->setUserName(qt(state.userName));
     bottomBar_->setOutputDirectory(qt(state.outputDirectory));
-    resize(twips(kClientWidth), twips(kClientHeight));
+    resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
     bottomBar_->move(bottomBar_->x(),
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));

@@ -13,4 +13,9 @@ constexpr int toTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }
 
+// What a sizable window's border and title bar add to its client area, in twips:
+// outer sizes are designed with them, Qt sizes the client area.
+inline constexpr int kDesignFrameWidth = 120;
+inline constexpr int kDesignFrameHeight = 480;
+
 }  // namespace stapelwerk

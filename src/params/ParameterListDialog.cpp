@@ -53,8 +53,8 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     setWindowTitle("Parameter hinzufügen");
     const QPixmap icon = artwork::tagPicture({twips(480), twips(480)});
     setWindowIcon(icon);
-    setMinimumSize(twips(kParamMinOuterWidth - kParamFrameWidth),
-                   twips(kParamMinOuterHeight - kParamFrameHeight));
+    setMinimumSize(twips(kParamMinOuterWidth - kDesignFrameWidth),
+                   twips(kParamMinOuterHeight - kDesignFrameHeight));
 
     constexpr const char* kNavy = "rgb(0, 0, 128)";
     QLabel* nameCaption = addLabel(this, "Label3", "Name des Parameters", kNavy, 120, 0, 2175, 255);
@@ -112,7 +112,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     // Beside the main window, as high as it; the width stays as designed.
     const QRect mainFrame = main_.frameGeometry();
     move(mainFrame.left() + twips(kMainWindowOffset), mainFrame.top());
-    resize(twips(kDesignClientWidth), mainFrame.height() - twips(kParamFrameHeight));
+    resize(twips(kDesignClientWidth), mainFrame.height() - twips(kDesignFrameHeight));
     layOut();
 }
 
@@ -174,7 +174,7 @@ void ParameterListDialog::buildMenu() {
 
 void ParameterListDialog::layOut() {
     const ParamLayout layout =
-        paramLayout(toTwips(width()) + kParamFrameWidth, toTwips(height()) + kParamFrameHeight);
+        paramLayout(toTwips(width()) + kDesignFrameWidth, toTwips(height()) + kDesignFrameHeight);
     placeTwips(ok_, 1575, layout.okTop, 2415, 495);
     placeTwips(parts_, 105, 1320, 2700, layout.listHeight);
     placeTwips(values_, 2940, 1320, layout.valueListWidth, layout.listHeight);

@@ -5,9 +5,6 @@ namespace stapelwerk {
 
 inline constexpr int kParamMinOuterWidth = 5880;
 inline constexpr int kParamMinOuterHeight = 6000;
-// What the border and the title bar add to the client area at design time.
-inline constexpr int kParamFrameWidth = 120;
-inline constexpr int kParamFrameHeight = 480;
 
 struct ParamLayout {
     int outerWidth;  // the size after the minimum has been applied
