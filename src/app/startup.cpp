@@ -1,18 +1,12 @@
 #include "app/startup.h"
 
-#include "app/settings_keys.h"
+#include "app/settings_access.h"
 #include "app/texts.h"
 #include "platform/file_checks.h"
 #include "platform/platform.h"
 #include "platform/trim.h"
 
 namespace stapelwerk {
-
-namespace {
-const std::string kApplication(settings::kOutputDirectory.application);
-const std::string kSection(settings::kSection);
-const std::string kKey(settings::kOutputDirectory.key);
-}  // namespace
 
 std::string userName(std::string_view loginName) {
     const std::string_view name = trimBlanks(loginName);
@@ -29,7 +23,7 @@ StartupState decideStartup(Platform& platform) {
     state.userName = userName(platform.loginName());
     const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
                                                         platform.programDirectory());
-    state.outputDirectory = platform.readSetting(kApplication, kSection, kKey, fallback);
+    state.outputDirectory = settings::read(platform, settings::kOutputDirectory, fallback);
     state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
     if (state.outputDirectoryExists) {
         state.status = texts::kStatusChooseFiles;
@@ -41,7 +35,7 @@ StartupState decideStartup(Platform& platform) {
 }
 
 void storeOutputDirectory(Platform& platform, const std::string& directory) {
-    platform.writeSetting(kApplication, kSection, kKey, directory);
+    settings::write(platform, settings::kOutputDirectory, directory);
 }
 
 }  // namespace stapelwerk
