@@ -84,6 +84,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     parts_->setUniformItemSizes(true);
     parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
     partsCaption->setBuddy(parts_);
+    parts_->setAccessibleName(partsCaption->text());  // item views do not take their buddy's text
     for (const std::string& entry : main_.List_Selection()) parts_->addItem(qt(entry));
 
     values_ = new QListWidget(this);
@@ -91,6 +92,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     values_->setUniformItemSizes(true);
     values_->setSelectionMode(QAbstractItemView::SingleSelection);
     valuesCaption->setBuddy(values_);
+    values_->setAccessibleName(valuesCaption->text().trimmed());
     values_->installEventFilter(this);
     values_->viewport()->installEventFilter(this);
 
