@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/texts.h"
 #include "app/WrappedButton.h"

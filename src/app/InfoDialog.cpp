@@ -9,7 +9,7 @@
 #include "app/Artwork.h"
 #include "app/ClickableLabel.h"
 #include "app/LabelFit.h"
-#include "app/PictureButton.h"  // placeTwips
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/growing.h"
 #include "app/texts.h"

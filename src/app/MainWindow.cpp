@@ -12,6 +12,7 @@
 #include "app/ExplanationTracker.h"
 #include "app/InfoDialog.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/startup.h"
 #include "app/texts.h"

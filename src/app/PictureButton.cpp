@@ -1,7 +1,6 @@
 #include "app/PictureButton.h"
 
 #include "app/Artwork.h"
-#include "app/twips.h"
 
 namespace stapelwerk {
 
@@ -15,10 +14,6 @@ PictureButton::PictureButton(const QString& objectName, const QPixmap& picture,
     setToolTip(toolTip);
     setAccessibleName(accessibleName);
     setCursor(artwork::handCursor());
-}
-
-void placeTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
 }  // namespace stapelwerk

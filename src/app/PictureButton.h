@@ -12,7 +12,4 @@ public:
                   const QString& accessibleName, QWidget* parent);
 };
 
-// Places a widget at a design position given in twips (left, top, width, height).
-void placeTwips(QWidget* widget, int left, int top, int width, int height);
-
 }  // namespace stapelwerk

@@ -8,6 +8,7 @@
 #include "app/Artwork.h"
 #include "app/LabelFit.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "app/texts.h"

@@ -1,6 +1,6 @@
 #include "generate/FunctionPanel.h"
 
-#include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/WrappedButton.h"
 
 namespace stapelwerk {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/settings_access.h"
 #include "app/twips.h"

@@ -11,6 +11,7 @@
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/WrappedButton.h"
 #include "app/QtText.h"
 #include "app/settings_access.h"

@@ -7,6 +7,7 @@
 
 #include "app/Artwork.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/twips.h"
 #include "platform/file_checks.h"

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "platform/platform.h"
 #include "worklist/DirectoryList.h"

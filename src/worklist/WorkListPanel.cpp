@@ -10,6 +10,7 @@
 #include "app/Artwork.h"
 #include "app/QtText.h"
 #include "app/PictureButton.h"
+#include "app/Placement.h"
 #include "app/QtText.h"
 #include "app/texts.h"
 #include "app/twips.h"
