@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
+#include <initializer_list>
 
 namespace stapelwerk::artwork {
 
@@ -58,23 +60,26 @@ void drawTick(QPainter& painter, const QRectF& box) {
     tick.moveTo(box.left() + box.width() * 0.26, box.top() + box.height() * 0.52);
     tick.lineTo(box.left() + box.width() * 0.44, box.top() + box.height() * 0.70);
     tick.lineTo(box.left() + box.width() * 0.75, box.top() + box.height() * 0.32);
-    painter.setPen(QPen(Qt::white, box.width() * 0.14, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(Qt::white, box.width() * 0.14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(tick);
+}
+
+// The polygon through `corners`, closed back to the first one.
+QPainterPath closedPath(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(corners));
+    path.closeSubpath();
+    return path;
 }
 
 // A yellow folder filling `box`, its tab on the left.
 void drawFolder(QPainter& painter, const QRectF& box, qreal penWidth) {
     const qreal tabHeight = box.height() / 7;
-    QPainterPath folder;
-    folder.moveTo(box.topLeft());
-    folder.lineTo(box.left() + box.width() * 0.375, box.top());
-    folder.lineTo(box.left() + box.width() * 0.475, box.top() + tabHeight);
-    folder.lineTo(box.right(), box.top() + tabHeight);
-    folder.lineTo(box.bottomRight());
-    folder.lineTo(box.bottomLeft());
-    folder.closeSubpath();
+    const QPainterPath folder = closedPath(
+        {box.topLeft(), QPointF(box.left() + box.width() * 0.375, box.top()),
+         QPointF(box.left() + box.width() * 0.475, box.top() + tabHeight),
+         QPointF(box.right(), box.top() + tabHeight), box.bottomRight(), box.bottomLeft()});
     painter.setPen(QPen(QColor(120, 90, 0), penWidth));
     painter.setBrush(QColor(245, 200, 70));
     painter.drawPath(folder);
@@ -151,12 +156,8 @@ QPixmap exitPicture(QSize size) {
     painter.setBrush(QColor(205, 160, 100));
     painter.drawRect(QRectF(14, 8, 44, 84));
     painter.setBrush(QColor(120, 70, 30));
-    QPainterPath door;
-    door.moveTo(14, 8);
-    door.lineTo(40, 18);
-    door.lineTo(40, 98);
-    door.lineTo(14, 92);
-    door.closeSubpath();
+    const QPainterPath door =
+        closedPath({QPointF(14, 8), QPointF(40, 18), QPointF(40, 98), QPointF(14, 92)});
     painter.drawPath(door);
     painter.setPen(QPen(QColor(200, 30, 30), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(QPointF(52, 50), QPointF(90, 50));
@@ -196,13 +197,8 @@ QPixmap savePicture(QSize size) {
     prepare(painter, size);
     painter.setPen(QPen(QColor(20, 30, 70), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(QColor(50, 80, 160));
-    QPainterPath disk;
-    disk.moveTo(8, 8);
-    disk.lineTo(80, 8);
-    disk.lineTo(92, 20);
-    disk.lineTo(92, 92);
-    disk.lineTo(8, 92);
-    disk.closeSubpath();
+    const QPainterPath disk = closedPath(
+        {QPointF(8, 8), QPointF(80, 8), QPointF(92, 20), QPointF(92, 92), QPointF(8, 92)});
     painter.drawPath(disk);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(200, 205, 215));
@@ -223,13 +219,8 @@ QPixmap tagPicture(QSize size) {
     prepare(painter, size);
     painter.setPen(QPen(QColor(120, 70, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(QColor(255, 200, 90));
-    QPainterPath tag;
-    tag.moveTo(6, 50);
-    tag.lineTo(34, 12);
-    tag.lineTo(94, 12);
-    tag.lineTo(94, 88);
-    tag.lineTo(34, 88);
-    tag.closeSubpath();
+    const QPainterPath tag = closedPath(
+        {QPointF(6, 50), QPointF(34, 12), QPointF(94, 12), QPointF(94, 88), QPointF(34, 88)});
     painter.drawPath(tag);
     painter.setBrush(Qt::white);
     painter.drawEllipse(QRectF(22, 42, 16, 16));  // the hole for the string
@@ -248,13 +239,8 @@ QPixmap finishedPicture(QSize size) {
     prepare(painter, size, {150, 110});
 
     // The written file: a sheet with a folded corner and mapkey lines, "~" marking each.
-    QPainterPath sheet;
-    sheet.moveTo(30, 6);
-    sheet.lineTo(92, 6);
-    sheet.lineTo(108, 22);
-    sheet.lineTo(108, 104);
-    sheet.lineTo(30, 104);
-    sheet.closeSubpath();
+    const QPainterPath sheet = closedPath(
+        {QPointF(30, 6), QPointF(92, 6), QPointF(108, 22), QPointF(108, 104), QPointF(30, 104)});
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 40));
     painter.drawPath(sheet.translated(3, 3));
@@ -300,11 +286,7 @@ QPixmap programPicture(int size) {
     painter.setPen(QPen(kDarkGreen, 3));
     painter.setBrush(kGreen);
     painter.drawEllipse(QRectF(52, 52, 44, 44));
-    QPainterPath start;
-    start.moveTo(67, 63);
-    start.lineTo(85, 74);
-    start.lineTo(67, 85);
-    start.closeSubpath();
+    const QPainterPath start = closedPath({QPointF(67, 63), QPointF(85, 74), QPointF(67, 85)});
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPath(start);
@@ -317,12 +299,8 @@ QIcon programIcon() {
     return icon;
 }
 
-QCursor handCursor() {
-    return QCursor(handPixmap(false), 11, 1);
-}
+QCursor handCursor() { return QCursor(handPixmap(false), 11, 1); }
 
-QCursor directoryCursor() {
-    return QCursor(handPixmap(true), 11, 1);
-}
+QCursor directoryCursor() { return QCursor(handPixmap(true), 11, 1); }
 
 }  // namespace stapelwerk::artwork
