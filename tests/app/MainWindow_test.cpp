@@ -12,8 +12,7 @@
 #include "app/PictureButton.h"
 #include "app/twips.h"
 #include "generate/doit_builder.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/MainWindowFixture.h"
 #include "support/widgets.h"
 
 namespace stapelwerk {
@@ -22,36 +21,19 @@ namespace {
 using testing::child;
 using testing::readBytes;
 using testing::sendMouse;
-using testing::TempDir;
-using testing::writeBytes;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
 protected:
-    MainWindowTest() : window(platform) {
-        window.show();
-        child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(output.path()));
-    }
-
     void click(const char* button) { child<QPushButton>(&window, button)->click(); }
     void clickPicture(const char* picture) {
         QTest::mouseClick(child<PictureButton>(&window, picture), Qt::LeftButton);
     }
     QWidget* widget(const char* name) { return child<QWidget>(&window, name); }
     QString status() { return child<QLineEdit>(&window, "lbl_status")->text(); }
-
-    void pasteAndConfirm(const std::string& clipboard) {
-        platform.clipboard = clipboard;
-        click("cmd_paste");
-        click("cmd_file");
-    }
-
-    testing::FakePlatform platform;
-    TempDir output;
-    MainWindow window;
 };
 
 TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
-    pasteAndConfirm("Name\r\nwelle.drw.2\r\nflansch.drw\r\nwelle.drw.3\r\n");
+    confirmEntries("Name\r\nwelle.drw.2\r\nflansch.drw\r\nwelle.drw.3\r\n");
     EXPECT_EQ(window.List_Selection(), (std::vector<std::string>{"welle.drw", "flansch.drw"}));
     EXPECT_EQ(status(), "2 Dateien gewählt. Mapkey kann nun erstellt werden.");
     EXPECT_EQ(child<QLabel>(&window, "lbl_count")->text(), "2");
@@ -74,7 +56,7 @@ TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
 }
 
 TEST_F(MainWindowTest, AFailedWriteIsReportedAndTheButtonStays) {
-    pasteAndConfirm("welle.drw\r\n");
+    confirmEntries("welle.drw\r\n");
     click("cmd_SaveAs");
     const std::string missing = output.file("missing");
     child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(missing));
@@ -90,7 +72,7 @@ TEST_F(MainWindowTest, AFailedWriteIsReportedAndTheButtonStays) {
 }
 
 TEST_F(MainWindowTest, ConfirmWithNothingSelectedAsksForFiles) {
-    pasteAndConfirm("a.prt\r\n");
+    confirmEntries("a.prt\r\n");
     clickPicture("img_files");
     click("cmd_nono");
     const QString before = status();
@@ -102,7 +84,7 @@ TEST_F(MainWindowTest, ConfirmWithNothingSelectedAsksForFiles) {
 }
 
 TEST_F(MainWindowTest, RefusedBuildKeepsThePendingText) {
-    pasteAndConfirm("welle.drw\r\n");
+    confirmEntries("welle.drw\r\n");
     click("cmd_SaveAs");
     const std::string pending = window.doittext();
     clickPicture("img_files");
@@ -116,7 +98,7 @@ TEST_F(MainWindowTest, RefusedBuildKeepsThePendingText) {
 }
 
 TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) {
-    pasteAndConfirm("welle.drw\r\n");
+    confirmEntries("welle.drw\r\n");
     click("cmd_SaveAs");
     clickPicture("img_files");
     EXPECT_TRUE(widget("Frame3")->isVisible());
