@@ -53,7 +53,29 @@ FileResult createEmptyFile(const std::string& path) {
     return {};
 }
 
-FileResult replaceFileBytes(const std::string& path, const std::string& bytes) {
+namespace {
+class StdioSink : public ByteSink {
+public:
+    explicit StdioSink(std::FILE* file) : file_(file) {}
+    void write(std::string_view bytes) override {
+        if (error_ != 0 || bytes.empty()) return;
+        errno = 0;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+            error_ = errno != 0 ? errno : EIO;
+        }
+    }
+    int error() const { return error_; }
+    void fail(int error) {
+        if (error_ == 0) error_ = error;
+    }
+
+private:
+    std::FILE* file_;
+    int error_ = 0;
+};
+}  // namespace
+
+FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
     const std::filesystem::path target = toPath(path);
     std::error_code error;
     if (std::filesystem::is_directory(target, error)) return failure(EISDIR);
@@ -62,15 +84,15 @@ FileResult replaceFileBytes(const std::string& path, const std::string& bytes) {
     std::FILE* file = os::openFile(temporary, "wbx");
     if (file == nullptr) return failure(errno);
 
+    StdioSink sink(file);
+    produce(sink);
     errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0;
-    const int writeError = errno != 0 ? errno : EIO;
-    const bool closed = std::fclose(file) == 0;
-    const int closeError = errno != 0 ? errno : EIO;
-    if (!written || !closed) {
+    if (std::fflush(file) != 0) sink.fail(errno != 0 ? errno : EIO);
+    errno = 0;
+    if (std::fclose(file) != 0) sink.fail(errno != 0 ? errno : EIO);
+    if (sink.error() != 0) {
         std::filesystem::remove(temporary, error);
-        return failure(!written ? writeError : closeError);
+        return failure(sink.error());
     }
 
     std::filesystem::rename(temporary, target, error);
@@ -80,6 +102,10 @@ FileResult replaceFileBytes(const std::string& path, const std::string& bytes) {
         return failure(error);
     }
     return {};
+}
+
+FileResult replaceFileBytes(const std::string& path, std::string_view bytes) {
+    return replaceFile(path, [bytes](ByteSink& sink) { sink.write(bytes); });
 }
 
 }  // namespace stapelwerk

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace stapelwerk {
 
@@ -22,9 +24,21 @@ FileContent readFileBytes(const std::string& path);
 // there, so it never replaces a file.
 FileResult createEmptyFile(const std::string& path);
 
-// Replaces (or creates) the file with `bytes`. The bytes go to a new file beside
-// it that is then renamed over the old one, so a failure at any step leaves the
-// old file as it was.
-FileResult replaceFileBytes(const std::string& path, const std::string& bytes);
+// Where the new content of a file goes, piece by piece. Pieces of a megabyte or so
+// keep large files fast without a second full-size copy in memory.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // A failed write is remembered and reported by the replace; later writes are ignored.
+    virtual void write(std::string_view bytes) = 0;
+};
+
+// Replaces (or creates) the file with what `produce` writes to its sink. The bytes go
+// to a new file beside it that is then renamed over the old one, so a failure at any
+// step leaves the old file as it was.
+FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
+
+// replaceFile with one piece.
+FileResult replaceFileBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace stapelwerk
