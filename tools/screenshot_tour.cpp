@@ -16,10 +16,10 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "app/Artwork.h"
+#include "widgets/Artwork.h"
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
-#include "app/ProgramStyle.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ProgramStyle.h"
 #include "app/startup.h"
 #include "platform/QtPlatform.h"
 
@@ -31,7 +31,7 @@ class TourPlatform : public stapelwerk::QtPlatform {
 public:
     // Settings and the parameter value list go to `directory`.
     explicit TourPlatform(const QString& directory)
-        : QtPlatform(directory), directory_(directory.toStdString()) {}
+        : QtPlatform("Zinkhorn", directory), directory_(directory.toStdString()) {}
     std::string programDirectory() override { return directory_; }
     std::string loginName() override { return "mueller"; }
     std::string clipboardText() override {

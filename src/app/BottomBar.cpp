@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/Artwork.h"
-#include "app/PictureButton.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
-#include "app/texts.h"
-#include "app/WrappedButton.h"
-#include "app/twips.h"
+#include "widgets/Artwork.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "core/texts.h"
+#include "widgets/WrappedButton.h"
+#include "widgets/twips.h"
 #include "platform/os.h"
 
 namespace stapelwerk {

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "app/QtText.h"
+#include "widgets/QtText.h"
 #include "app/explanations.h"
 
 namespace stapelwerk {

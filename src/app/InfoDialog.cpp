@@ -6,14 +6,14 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/Artwork.h"
-#include "app/ClickableLabel.h"
-#include "app/LabelFit.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
+#include "widgets/Artwork.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/LabelFit.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
 #include "app/growing.h"
-#include "app/texts.h"
-#include "app/twips.h"
+#include "core/texts.h"
+#include "widgets/twips.h"
 #include "platform/platform.h"
 #include "platform/sound_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 namespace stapelwerk {
 

@@ -1,18 +1,20 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/Artwork.h"
+#include "widgets/Artwork.h"
 #include "app/MainWindow.h"
-#include "app/ProgramStyle.h"
-#include "app/WindowPlacement.h"
+#include "widgets/ProgramStyle.h"
+#include "widgets/WindowPlacement.h"
+#include "core/texts.h"
 #include "platform/QtPlatform.h"
+#include "widgets/QtText.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     stapelwerk::applyProgramStyle(application);
     QApplication::setWindowIcon(stapelwerk::artwork::programIcon());
     QGuiApplication::setDesktopFileName("stapelwerk");
-    stapelwerk::QtPlatform platform;
+    stapelwerk::QtPlatform platform(stapelwerk::qt(stapelwerk::texts::kMessageTitle));
     stapelwerk::MainWindow window(platform);
     platform.setMessageParent(&window);
     stapelwerk::centreOn(&window, window.screen()->availableGeometry());

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/settings_access.h"
-#include "app/texts.h"
+#include "core/settings_access.h"
+#include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/platform.h"
 #include "platform/trim.h"

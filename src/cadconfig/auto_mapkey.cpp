@@ -1,6 +1,6 @@
 #include "cadconfig/auto_mapkey.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"

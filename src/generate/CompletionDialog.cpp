@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/Artwork.h"
-#include "app/LabelFit.h"
-#include "app/PictureButton.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
-#include "app/WindowPlacement.h"
-#include "app/texts.h"
-#include "app/twips.h"
+#include "widgets/Artwork.h"
+#include "widgets/LabelFit.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowPlacement.h"
+#include "core/texts.h"
+#include "widgets/twips.h"
 #include "generate/doit_writer.h"
 #include "platform/platform.h"
 #include "platform/sound_file.h"

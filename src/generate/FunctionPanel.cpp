@@ -1,7 +1,7 @@
 #include "generate/FunctionPanel.h"
 
-#include "app/Placement.h"
-#include "app/WrappedButton.h"
+#include "widgets/Placement.h"
+#include "widgets/WrappedButton.h"
 
 namespace stapelwerk {
 

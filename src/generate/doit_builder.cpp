@@ -1,6 +1,6 @@
 #include "generate/doit_builder.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "generate/replace_first.h"
 #include "generate/templates.h"
 #include "platform/cp1252.h"

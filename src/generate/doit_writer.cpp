@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "platform/cp1252.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"

@@ -1,6 +1,6 @@
 #include "generate/mapkey_chain.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "generate/replace_first.h"
 #include "generate/templates.h"
 

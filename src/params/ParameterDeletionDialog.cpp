@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
-#include "app/settings_access.h"
-#include "app/twips.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "core/settings_access.h"
+#include "widgets/twips.h"
 #include "params/parameter_tails.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"

@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/Artwork.h"
+#include "widgets/Artwork.h"
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
-#include "app/Placement.h"
-#include "app/WrappedButton.h"
-#include "app/QtText.h"
-#include "app/settings_access.h"
-#include "app/texts.h"
-#include "app/twips.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/WrappedButton.h"
+#include "widgets/QtText.h"
+#include "core/settings_access.h"
+#include "core/texts.h"
+#include "widgets/twips.h"
 #include "params/assignment_check.h"
 #include "params/param_layout.h"
 #include "params/parameter_tails.h"

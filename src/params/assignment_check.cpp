@@ -1,6 +1,6 @@
 #include "params/assignment_check.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 namespace stapelwerk {
 

@@ -1,6 +1,6 @@
 #include "params/parameter_tails.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "generate/replace_first.h"
 #include "generate/templates.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "platform/cp1252.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"

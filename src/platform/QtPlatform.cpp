@@ -14,21 +14,23 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/QtText.h"
-#include "app/texts.h"
 #include "platform/os.h"
 #include "platform/sound_file.h"
 
 namespace stapelwerk {
 
 namespace {
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 QString sectionKey(const std::string& section, const std::string& key) {
     return qt(section) + "/" + qt(key);
 }
 }  // namespace
 
-QtPlatform::QtPlatform(QString settingsDirectory)
-    : settingsDirectory_(std::move(settingsDirectory)) {}
+QtPlatform::QtPlatform(QString messageTitle, QString settingsDirectory)
+    : messageTitle_(std::move(messageTitle)), settingsDirectory_(std::move(settingsDirectory)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -130,7 +132,7 @@ void QtPlatform::pause(int milliseconds) {
 }
 
 void QtPlatform::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, qt(texts::kMessageTitle), qt(text),
+    QMessageBox box(QMessageBox::NoIcon, messageTitle_, qt(text),
                     QMessageBox::Ok, messageParent_);
     box.exec();
 }

@@ -13,9 +13,9 @@ namespace stapelwerk {
 // The platform as the program uses it: Qt and the operating system.
 class QtPlatform : public Platform {
 public:
-    // Settings go to the system's per-user store; a non-empty `settingsDirectory`
-    // puts them into INI files there instead.
-    explicit QtPlatform(QString settingsDirectory = {});
+    // Message boxes carry `messageTitle`. Settings go to the system's per-user store; a
+    // non-empty `settingsDirectory` puts them into INI files there instead.
+    explicit QtPlatform(QString messageTitle, QString settingsDirectory = {});
     ~QtPlatform() override;
 
     // Parent window of the message boxes.
@@ -38,6 +38,7 @@ public:
 private:
     QString settingsFile(const std::string& application) const;
 
+    QString messageTitle_;
     QString settingsDirectory_;
     QWidget* messageParent_ = nullptr;
     std::unique_ptr<QSoundEffect> sound_;  // kept alive while it plays

@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 
-#include "app/QtText.h"
-#include "app/twips.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 #include "platform/file_checks.h"
 #include "platform/paths.h"
 #include "worklist/directory_listing.h"

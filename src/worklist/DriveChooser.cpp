@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/QtText.h"
-#include "app/texts.h"
+#include "widgets/QtText.h"
+#include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/platform.h"
 #include "worklist/DirectoryList.h"

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Artwork.h"
-#include "app/PictureButton.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
-#include "app/twips.h"
+#include "widgets/Artwork.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 #include "platform/file_checks.h"
 #include "platform/os.h"
 #include "platform/platform.h"

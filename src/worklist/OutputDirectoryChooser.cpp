@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "app/Placement.h"
-#include "app/QtText.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
 #include "platform/platform.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/DriveChooser.h"

@@ -7,14 +7,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/Artwork.h"
-#include "app/QtText.h"
-#include "app/PictureButton.h"
-#include "app/Placement.h"
-#include "app/QtText.h"
-#include "app/texts.h"
-#include "app/twips.h"
-#include "app/WrappedButton.h"
+#include "widgets/Artwork.h"
+#include "widgets/QtText.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "core/texts.h"
+#include "widgets/twips.h"
+#include "widgets/WrappedButton.h"
 #include "platform/platform.h"
 #include "worklist/confirm.h"
 #include "worklist/extensions.h"

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "support/MainWindowFixture.h"
 
 namespace stapelwerk {

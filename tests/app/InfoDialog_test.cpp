@@ -7,10 +7,10 @@
 #include <QTest>
 #include <algorithm>
 
-#include "app/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "app/InfoDialog.h"
-#include "app/texts.h"
-#include "app/twips.h"
+#include "core/texts.h"
+#include "widgets/twips.h"
 #include "support/FakePlatform.h"
 #include "support/widgets.h"
 

@@ -8,7 +8,7 @@
 
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "app/explanations.h"
 #include "generate/CompletionDialog.h"
 #include "support/FakePlatform.h"

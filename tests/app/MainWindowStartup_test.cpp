@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
-#include "app/twips.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 #include "cadconfig/auto_mapkey.h"
 #include "support/FakePlatform.h"
 #include "support/ScopedHome.h"

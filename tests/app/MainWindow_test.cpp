@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "app/MainWindow.h"
-#include "app/PictureButton.h"
-#include "app/twips.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 #include "generate/doit_builder.h"
 #include "support/MainWindowFixture.h"
 #include "support/widgets.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 namespace stapelwerk {
 namespace {

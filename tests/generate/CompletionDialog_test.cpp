@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/DialogSlot.h"
-#include "app/PictureButton.h"
-#include "app/twips.h"
+#include "widgets/DialogSlot.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 #include "generate/CompletionDialog.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/PictureButton.h"
-#include "app/twips.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "support/FileSizeLimit.h"

@@ -24,7 +24,7 @@ TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
     const testing::ScopedHome scopedHome(home.path());
     const QString chosen = QString::fromStdString(output.path());
     {
-        QtPlatform platform(settings.path());
+        QtPlatform platform("Zinkhorn", settings.path());
         MainWindow window(platform);
         window.show();
         EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(),
@@ -35,7 +35,7 @@ TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
     }
     EXPECT_TRUE(QDir(settings.path()).exists("Stapelwerk.ini"));
     {
-        QtPlatform platform(settings.path());
+        QtPlatform platform("Zinkhorn", settings.path());
         MainWindow window(platform);
         EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(), chosen);
     }
@@ -50,11 +50,11 @@ TEST(QtPlatformSettings, ValuesReadBackExactlyUnderTheirApplicationSectionAndKey
     };
     for (const std::string& value : values) {
         SCOPED_TRACE(value);
-        QtPlatform(settings.path()).writeSetting("Stapelwerk", "Optionen", key, value);
-        EXPECT_EQ(QtPlatform(settings.path()).readSetting("Stapelwerk", "Optionen", key, "default"),
+        QtPlatform("Zinkhorn", settings.path()).writeSetting("Stapelwerk", "Optionen", key, value);
+        EXPECT_EQ(QtPlatform("Zinkhorn", settings.path()).readSetting("Stapelwerk", "Optionen", key, "default"),
                   value);
     }
-    QtPlatform platform(settings.path());
+    QtPlatform platform("Zinkhorn", settings.path());
     EXPECT_EQ(platform.readSetting("Lindwurm", "Optionen", key, "default"), "default");
     EXPECT_EQ(platform.readSetting("Stapelwerk", "Andere", key, "default"), "default");
     EXPECT_EQ(platform.readSetting("Stapelwerk", "Optionen", "frm_mapkeyneu", "default"),

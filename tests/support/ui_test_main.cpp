@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/ProgramStyle.h"
+#include "widgets/ProgramStyle.h"
 
 int main(int argc, char* argv[]) {
     // Test discovery runs this binary at build time, where there is no display.

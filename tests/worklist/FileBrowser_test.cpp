@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "app/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"

@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 #include "support/FakePlatform.h"
 #include "support/widgets.h"
 #include "worklist/WorkListPanel.h"

@@ -1,6 +1,6 @@
-#include "app/PictureButton.h"
+#include "widgets/PictureButton.h"
 
-#include "app/Artwork.h"
+#include "widgets/Artwork.h"
 
 namespace stapelwerk {
 

@@ -1,4 +1,4 @@
-#include "app/LabelFit.h"
+#include "widgets/LabelFit.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
-#include "app/Placement.h"
+#include "widgets/Placement.h"
 
 #include <QWidget>
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_keys.h"
+#include "core/settings_keys.h"
 #include "platform/platform.h"
 
 // Reading and writing one of the program's settings by its key.

@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/WrappedButton.h"
+#include "widgets/WrappedButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

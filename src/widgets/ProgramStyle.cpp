@@ -1,4 +1,4 @@
-#include "app/ProgramStyle.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 namespace stapelwerk {
 
