@@ -18,6 +18,7 @@
 
 #include "widgets/Artwork.h"
 #include "app/MainWindow.h"
+#include "core/job.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ProgramStyle.h"
 #include "app/startup.h"
@@ -141,7 +142,8 @@ int main(int argc, char* argv[]) {
     work.mkpath(".");
     stapelwerk::storeOutputDirectory(platform, (work.path() + "/").toStdString());
     {
-        stapelwerk::MainWindow window(platform);
+        stapelwerk::Job job;
+        stapelwerk::MainWindow window(platform, job);
         window.show();
         save(&window, output, "main-worklist");
 
@@ -187,7 +189,8 @@ int main(int argc, char* argv[]) {
         save(param, output, "dialog-parameter-list");
     }
     {
-        stapelwerk::MainWindow window(platform);
+        stapelwerk::Job job;
+        stapelwerk::MainWindow window(platform, job);
         window.show();
         find<QWidget>(&window, "kontextmenue")->show();
         emit find<stapelwerk::PictureButton>(&window, "filebrowser")->clicked();
@@ -207,7 +210,8 @@ int main(int argc, char* argv[]) {
     const QString missing = settings.path() + "/gibt-es-nicht";
     stapelwerk::storeOutputDirectory(platform, missing.toStdString());
     {
-        stapelwerk::MainWindow window(platform);
+        stapelwerk::Job job;
+        stapelwerk::MainWindow window(platform, job);
         window.show();
         save(&window, output, "startup-chooser");
     }

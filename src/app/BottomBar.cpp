@@ -35,6 +35,7 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
                                      this);
     outputDirectory_->setObjectName("txt_pro");
     caption_->setBuddy(outputDirectory_);
+    connect(outputDirectory_, &QLineEdit::textChanged, this, &BottomBar::outputDirectoryChanged);
     placeTwips(outputDirectory_, 120, 330, 4935, 285);
 
     user_ = new QLabel(qt(texts::kUnknownUser), this);

@@ -23,6 +23,8 @@ public:
     QString status() const;
 
 signals:
+    // The text of `txt_pro` changed, typed or set.
+    void outputDirectoryChanged(const QString& directory);
     void exitRequested();
     void autoRequested();
     // `Label7` was clicked.

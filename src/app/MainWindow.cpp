@@ -6,18 +6,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "widgets/Artwork.h"
 #include "app/BottomBar.h"
-#include "widgets/DialogSlot.h"
 #include "app/ExplanationTracker.h"
 #include "app/InfoDialog.h"
-#include "widgets/PictureButton.h"
-#include "widgets/Placement.h"
-#include "widgets/QtText.h"
 #include "app/startup.h"
-#include "core/texts.h"
-#include "widgets/twips.h"
 #include "cadconfig/auto_mapkey.h"
+#include "core/job.h"
+#include "core/texts.h"
 #include "generate/CompletionDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
@@ -26,9 +21,17 @@
 #include "params/ParameterDeletionDialog.h"
 #include "params/ParameterListDialog.h"
 #include "platform/platform.h"
+#include "widgets/Artwork.h"
+#include "widgets/DialogSlot.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 #include "worklist/FileBrowser.h"
 #include "worklist/OutputDirectoryChooser.h"
+#include "worklist/WorkListModel.h"
 #include "worklist/WorkListPanel.h"
+#include "worklist/confirm.h"
 
 namespace stapelwerk {
 
@@ -39,8 +42,8 @@ constexpr int kOuterHeight = 6000;
 constexpr int kBottomBarMargin = 500;
 }  // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform) {
+MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
+    : QWidget(parent), platform_(platform), job_(job) {
     setObjectName("Form1");
     setWindowTitle("Zinkhorn +++ Stapelwerk für Wildfire +++");
 
@@ -67,37 +70,36 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     writeButton_->setObjectName("cmd_fcreate");
     placeTwips(writeButton_, 2880, 2520, 2895, 375);
     writeButton_->hide();
-    connect(writeButton_, &QPushButton::clicked, this, [this] {
-        if (fileout()) writeButton_->hide();
-    });
+    connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeDoitFile);
 
     functions_ = new FunctionPanel(this);
     functions_->hide();
-    connect(functions_, &FunctionPanel::saveAsRequested, this,
-            [this] { acceptBuild(buildSaveAs(listSelection_)); });
-    connect(functions_, &FunctionPanel::mapkeyChainRequested, this, [this] {
-        openOrRaise(mapkeyChain_, [this] { return new MapkeyChainDialog(*this); });
-    });
-    connect(functions_, &FunctionPanel::parameterAssignmentRequested, this, [this] {
-        openOrRaise(parameterList_, [this] { return new ParameterListDialog(*this); });
-    });
-    connect(functions_, &FunctionPanel::parameterDeletionRequested, this, [this] {
-        openOrRaise(parameterDeletion_, [this] { return new ParameterDeletionDialog(*this); });
-    });
+    connect(functions_, &FunctionPanel::saveAsRequested, this, &MainWindow::buildSaveAs);
+    connect(functions_, &FunctionPanel::mapkeyChainRequested, this,
+            [this] { openFunctionDialog(mapkeyChain_); });
+    connect(functions_, &FunctionPanel::parameterAssignmentRequested, this,
+            [this] { openFunctionDialog(parameterList_); });
+    connect(functions_, &FunctionPanel::parameterDeletionRequested, this,
+            [this] { openFunctionDialog(parameterDeletion_); });
 
-    workList_ = new WorkListPanel(platform_, this);
-    connect(workList_, &WorkListPanel::confirmed, this, &MainWindow::onConfirmed);
+    workListModel_ = new WorkListModel(job_.workList, this);
+    workList_ = new WorkListPanel(platform_, *workListModel_, this);
+    connect(workList_, &WorkListPanel::confirmRequested, this, &MainWindow::confirm);
     connect(workList_, &WorkListPanel::statusReport, this,
             [this](const QString& text) { setStatus(text.toStdString()); });
 
-    browser_ = new FileBrowser(platform_, *workList_, this);
+    browser_ = new FileBrowser(platform_, *workListModel_, this);
     browser_->hide();
     connect(workList_, &WorkListPanel::fileBrowserRequested, this, [this] {
         browser_->show();
         browser_->raise();
     });
+    connect(browser_, &FileBrowser::finished, workList_, &WorkListPanel::hideMenu);
 
     bottomBar_ = new BottomBar(this);
+    connect(bottomBar_, &BottomBar::outputDirectoryChanged, this,
+            [this](const QString& directory) { job_.outputDirectory = directory.toStdString(); });
+    job_.outputDirectory = bottomBar_->outputDirectory().toStdString();
     connect(bottomBar_, &BottomBar::exitRequested, this, &QWidget::close);
     connect(bottomBar_, &BottomBar::chooserRequested, this, &MainWindow::placeChooser);
     connect(bottomBar_, &BottomBar::autoRequested, this, &MainWindow::installAutoMapkey);
@@ -116,7 +118,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     startUp();
 
     // Last, so that it finds every explained control.
-    new ExplanationTracker(this, explanation, [this] { return outputDirectory(); });
+    new ExplanationTracker(this, explanation, [this] { return job_.outputDirectory; });
 }
 
 void MainWindow::startUp() {
@@ -142,7 +144,7 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    storeOutputDirectory(platform_, outputDirectory());
+    storeOutputDirectory(platform_, job_.outputDirectory);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) window->close();
     }
@@ -158,61 +160,59 @@ void MainWindow::placeChooser() {
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
     LineBuffer List1;
-    if (Lesen(platform_, outputDirectory(), List1)) Speichern(platform_, outputDirectory(), List1);
-}
-
-std::string MainWindow::outputDirectory() const {
-    return bottomBar_->outputDirectory().toStdString();
+    if (Lesen(platform_, job_.outputDirectory, List1)) Speichern(platform_, job_.outputDirectory, List1);
 }
 
 void MainWindow::setStatus(std::string_view text) {
     bottomBar_->setStatus(qt(text));
 }
 
-bool MainWindow::acceptBuild(BuiltText built) {
-    if (!built.ok()) {
-        platform_.showMessage(built.refusal);
-        return false;
-    }
-    writeButton_->show();
-    doittext_ = std::move(built.text);
-    setStatus(texts::kStatusReadyToWrite);
-    return true;
-}
-
-bool MainWindow::CREATE(std::string_view mtyp) {
-    return acceptBuild(buildCreate(listSelection_, mtyp));
-}
-
-bool MainWindow::CREATE3(std::string_view mtyp, const std::vector<std::string>& values) {
-    return acceptBuild(buildCreate3(listSelection_, mtyp, values));
-}
-
-bool MainWindow::fileout() {
-    const DoitWriteResult result = writeDoitPro(outputDirectory(), doittext_);
+void MainWindow::confirm() {
+    const ConfirmResult result = confirmSelection(job_);
     if (!result.ok) {
-        platform_.showMessage(result.message);
-        setStatus(texts::kStatusNotWritten);
-        return false;
-    }
-    setStatus(texts::kStatusWritten);
-    openOrRaise(completion_, [this] {
-        return new CompletionDialog(platform_, [this] { return outputDirectory(); }, this);
-    });
-    return true;
-}
-
-void MainWindow::onConfirmed(const std::vector<std::string>& entries) {
-    listSelection_ = entries;
-    if (listSelection_.empty()) {
-        platform_.showMessage(std::string(texts::kMessageSelectFiles));
+        platform_.showMessage(result.report);
         return;
     }
     workList_->hideMenu();
     workList_->hide();
     functions_->show();
-    selectionCount_->setText(QString::number(listSelection_.size()));
-    setStatus(texts::statusFilesChosen(listSelection_.size()));
+    selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
+    setStatus(result.report);
+}
+
+void MainWindow::buildSaveAs() {
+    const std::string refusal = job_.acceptBuild(stapelwerk::buildSaveAs(job_.confirmedEntries));
+    if (!refusal.empty()) {
+        platform_.showMessage(refusal);
+        return;
+    }
+    offerWrite();
+}
+
+template <typename Dialog>
+void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
+    openOrRaise(slot, [this] {
+        auto* dialog = new Dialog(platform_, job_, this);
+        connect(dialog, &Dialog::built, this, &MainWindow::offerWrite);
+        return dialog;
+    });
+}
+
+void MainWindow::offerWrite() {
+    writeButton_->show();
+    setStatus(texts::kStatusReadyToWrite);
+}
+
+void MainWindow::writeDoitFile() {
+    const DoitWriteResult result = writeDoitPro(job_.outputDirectory, job_.pendingText());
+    if (!result.ok) {
+        platform_.showMessage(result.message);
+        setStatus(texts::kStatusNotWritten);
+        return;
+    }
+    setStatus(texts::kStatusWritten);
+    writeButton_->hide();
+    openOrRaise(completion_, [this] { return new CompletionDialog(platform_, job_, this); });
 }
 
 void MainWindow::showWorkList() {

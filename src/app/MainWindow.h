@@ -2,9 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <string>
 #include <string_view>
-#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -16,34 +14,20 @@ class CompletionDialog;
 class FileBrowser;
 class FunctionPanel;
 class InfoDialog;
+class Job;
 class MapkeyChainDialog;
 class OutputDirectoryChooser;
 class ParameterDeletionDialog;
 class ParameterListDialog;
 class Platform;
+class WorkListModel;
 class WorkListPanel;
 
-// The main window `Form1`. It owns the program's state: the entries to process
-// `List_Selection`, the pending text `doittext` and the output directory.
+// The main window `Form1`: the panels and dialogs around one job.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
-
-    Platform& platform() { return platform_; }
-    const std::vector<std::string>& List_Selection() const { return listSelection_; }
-    const std::string& doittext() const { return doittext_; }
-    std::string outputDirectory() const;
-    void setStatus(std::string_view text);
-
-    // Builds the open-and-apply text with the filled tail `mtyp` for every entry;
-    // false when the build was refused (the user has been told why).
-    bool CREATE(std::string_view mtyp);
-    // Builds the parameter assignment; `values` pair with the entries by position.
-    bool CREATE3(std::string_view mtyp, const std::vector<std::string>& values);
-    // Writes `doittext` to doit.pro in the output directory and opens the completion
-    // dialog; false when it failed (the user has been told why, and no dialog opens).
-    bool fileout();
+    MainWindow(Platform& platform, Job& job, QWidget* parent = nullptr);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,18 +36,26 @@ protected:
 
 private:
     void startUp();
+    void setStatus(std::string_view text);
     // Stands the output-directory chooser on the bottom bar, at its left edge.
     void placeChooser();
     void installAutoMapkey();
-    bool acceptBuild(struct BuiltText built);
-    void onConfirmed(const std::vector<std::string>& entries);
+    void confirm();
+    void buildSaveAs();
+    // A mapkey was built: it can now be written.
+    void offerWrite();
+    // Writes the pending text to doit.pro and opens the completion dialog; a failure is
+    // reported, and then no dialog opens and the write button stays.
+    void writeDoitFile();
+    template <typename Dialog>
+    void openFunctionDialog(QPointer<Dialog>& slot);
     void showWorkList();
     void moveWorkListTo(QPoint pointer);
 
     Platform& platform_;
-    std::vector<std::string> listSelection_;
-    std::string doittext_;
+    Job& job_;
 
+    WorkListModel* workListModel_ = nullptr;
     WorkListPanel* workList_ = nullptr;
     FunctionPanel* functions_ = nullptr;
     BottomBar* bottomBar_ = nullptr;

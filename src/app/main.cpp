@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "widgets/ProgramStyle.h"
 #include "widgets/WindowPlacement.h"
+#include "core/job.h"
 #include "core/texts.h"
 #include "platform/QtPlatform.h"
 #include "widgets/QtText.h"
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(stapelwerk::artwork::programIcon());
     QGuiApplication::setDesktopFileName("stapelwerk");
     stapelwerk::QtPlatform platform(stapelwerk::qt(stapelwerk::texts::kMessageTitle));
-    stapelwerk::MainWindow window(platform);
+    stapelwerk::Job job;
+    stapelwerk::MainWindow window(platform, job);
     platform.setMessageParent(&window);
     stapelwerk::centreOn(&window, window.screen()->availableGeometry());
     window.show();

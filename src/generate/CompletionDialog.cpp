@@ -13,6 +13,7 @@
 #include "widgets/WindowPlacement.h"
 #include "core/texts.h"
 #include "widgets/twips.h"
+#include "core/job.h"
 #include "generate/doit_writer.h"
 #include "platform/platform.h"
 #include "platform/sound_file.h"
@@ -45,11 +46,10 @@ void addLabel(QWidget* dialog, const char* name, std::string_view text, int left
 }
 }  // namespace
 
-CompletionDialog::CompletionDialog(Platform& platform, std::function<std::string()> outputDirectory,
-                                   QWidget* owner)
+CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint),
       platform_(platform),
-      outputDirectory_(std::move(outputDirectory)) {
+      job_(job) {
     setObjectName("frm_ok");
     setWindowTitle("ok");
     setAutoFillBackground(true);
@@ -95,7 +95,7 @@ CompletionDialog::CompletionDialog(Platform& platform, std::function<std::string
 }
 
 void CompletionDialog::editFile() {
-    platform_.shellOpen(doitProPath(outputDirectory_()));
+    platform_.shellOpen(doitProPath(job_.outputDirectory));
     close();
 }
 

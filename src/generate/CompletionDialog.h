@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <string>
 
 namespace stapelwerk {
 
+class Job;
 class Platform;
 
 // The completion dialog `frm_ok`, shown after doit.pro has been written: a sound, a
@@ -16,16 +15,16 @@ class CompletionDialog : public QWidget {
 public:
     static constexpr int kCloseAfterMs = 4000;
 
-    // `outputDirectory` gives the text of `txt_pro` at the moment the file is opened.
+    // The file opened for editing is doit.pro in the job's output directory as it
+    // stands at that moment.
     // The dialog stands centred on `owner`.
-    CompletionDialog(Platform& platform, std::function<std::string()> outputDirectory,
-                     QWidget* owner);
+    CompletionDialog(Platform& platform, const Job& job, QWidget* owner);
 
 private:
     void editFile();
 
     Platform& platform_;
-    std::function<std::string()> outputDirectory_;
+    const Job& job_;
 };
 
 }  // namespace stapelwerk

@@ -5,11 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/MainWindow.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "core/settings_access.h"
 #include "widgets/twips.h"
+#include "core/job.h"
+#include "generate/doit_builder.h"
 #include "generate/mapkey_chain.h"
 #include "platform/platform.h"
 
@@ -19,7 +20,8 @@ namespace {
 constexpr const char* kLightYellow = "background-color: rgb(255, 255, 192);";
 }  // namespace
 
-MapkeyChainDialog::MapkeyChainDialog(MainWindow& main) : QDialog(&main), main_(main) {
+MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* parent)
+    : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_mapkeyneu");
     setWindowTitle("Mapkey ausführen");
     resize(twips(4005), twips(3795));
@@ -40,7 +42,7 @@ MapkeyChainDialog::MapkeyChainDialog(MainWindow& main) : QDialog(&main), main_(m
     placeTwips(caption, 105, 1395, 3255, 255);
 
     const std::string chain =
-        settings::read(main_.platform(), settings::kMapkeyChain, settings::kMapkeyChainDefault);
+        settings::read(platform_, settings::kMapkeyChain, settings::kMapkeyChainDefault);
     chain_ = new QLineEdit(qt(chain), this);
     chain_->setObjectName("txt_mapkeyname");
     caption->setBuddy(chain_);
@@ -76,13 +78,16 @@ MapkeyChainDialog::MapkeyChainDialog(MainWindow& main) : QDialog(&main), main_(m
 
 void MapkeyChainDialog::build() {
     const std::string chain = chain_->text().toStdString();
-    settings::write(main_.platform(), settings::kMapkeyChain, chain);
+    settings::write(platform_, settings::kMapkeyChain, chain);
     const BuiltText tail = mapkeyChainTail(chain);
-    if (!tail.ok()) {
-        main_.platform().showMessage(tail.refusal);
+    const std::string refusal =
+        tail.ok() ? job_.acceptBuild(buildCreate(job_.confirmedEntries, tail.text)) : tail.refusal;
+    if (!refusal.empty()) {
+        platform_.showMessage(refusal);
         return;
     }
-    if (main_.CREATE(tail.text)) close();
+    emit built();
+    close();
 }
 
 }  // namespace stapelwerk

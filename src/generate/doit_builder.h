@@ -4,14 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace stapelwerk {
+#include "core/built_text.h"
 
-// A built doit text, or the message that refuses the build (then `text` is empty).
-struct BuiltText {
-    std::string text;
-    std::string refusal;
-    bool ok() const { return refusal.empty(); }
-};
+namespace stapelwerk {
 
 // Open-and-apply: for every entry the open block, the entry and the filled tail `mtyp`.
 BuiltText buildCreate(const std::vector<std::string>& entries, std::string_view mtyp);

@@ -4,18 +4,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/MainWindow.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "core/settings_access.h"
 #include "widgets/twips.h"
+#include "core/job.h"
+#include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 
 namespace stapelwerk {
 
-ParameterDeletionDialog::ParameterDeletionDialog(MainWindow& main) : QDialog(&main), main_(main) {
+ParameterDeletionDialog::ParameterDeletionDialog(Platform& platform, Job& job, QWidget* parent)
+    : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_ploesch");
     setWindowTitle("Parameter loeschen");
     resize(twips(3930), twips(1860));
@@ -24,7 +26,7 @@ ParameterDeletionDialog::ParameterDeletionDialog(MainWindow& main) : QDialog(&ma
     caption->setObjectName("Label1");
     placeTwips(caption, 120, 120, 3255, 255);
 
-    const std::string name = settings::read(main_.platform(), settings::kDeletedParameter,
+    const std::string name = settings::read(platform_, settings::kDeletedParameter,
                                             settings::kParameterNameDefault);
     name_ = new QLineEdit(qt(name), this);
     name_->setObjectName("txt_parameter");
@@ -53,13 +55,16 @@ ParameterDeletionDialog::ParameterDeletionDialog(MainWindow& main) : QDialog(&ma
 void ParameterDeletionDialog::build() {
     const std::string name = utf8::toUpper(name_->text().toStdString());
     name_->setText(qt(name));
-    settings::write(main_.platform(), settings::kDeletedParameter, name);
+    settings::write(platform_, settings::kDeletedParameter, name);
     const BuiltText tail = deletionTail(name);
-    if (!tail.ok()) {
-        main_.platform().showMessage(tail.refusal);
+    const std::string refusal =
+        tail.ok() ? job_.acceptBuild(buildCreate(job_.confirmedEntries, tail.text)) : tail.refusal;
+    if (!refusal.empty()) {
+        platform_.showMessage(refusal);
         return;
     }
-    if (main_.CREATE(tail.text)) close();
+    emit built();
+    close();
 }
 
 }  // namespace stapelwerk

@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "widgets/Artwork.h"
-#include "app/MainWindow.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/WrappedButton.h"
@@ -17,6 +16,8 @@
 #include "core/settings_access.h"
 #include "core/texts.h"
 #include "widgets/twips.h"
+#include "core/job.h"
+#include "generate/doit_builder.h"
 #include "params/assignment_check.h"
 #include "params/param_layout.h"
 #include "params/parameter_tails.h"
@@ -49,7 +50,8 @@ void addRule(QWidget* parent, const char* objectName, int top) {
 }
 }  // namespace
 
-ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), main_(main) {
+ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* parent)
+    : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_param");
     setWindowTitle("Parameter hinzufügen");
     const QPixmap icon = artwork::tagPicture({twips(480), twips(480)});
@@ -59,7 +61,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
 
     constexpr const char* kNavy = "rgb(0, 0, 128)";
     QLabel* nameCaption = addLabel(this, "Label3", "Name des Parameters", kNavy, 120, 0, 2175, 255);
-    name_ = new QLineEdit(qt(settings::read(main_.platform(), settings::kAssignedParameter,
+    name_ = new QLineEdit(qt(settings::read(platform_, settings::kAssignedParameter,
                                             settings::kParameterNameDefault)),
                           this);
     name_->setObjectName("txt_param");
@@ -72,7 +74,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     auto* help = new PictureButton("Image1", icon, "Hilfe", "Hilfe zur Werteliste", this);
     placeTwips(help, 5040, 120, 480, 480);
     connect(help, &PictureButton::clicked, this,
-            [this] { main_.platform().showMessage(std::string(texts::kMessageParameterHelp)); });
+            [this] { platform_.showMessage(std::string(texts::kMessageParameterHelp)); });
 
     QLabel* partsCaption = addLabel(this, "Label1", "Liste der Teile", kNavy, 105, 840, 1935, 255);
     QLabel* valuesCaption =
@@ -86,7 +88,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
     partsCaption->setBuddy(parts_);
     parts_->setAccessibleName(partsCaption->text());  // item views do not take their buddy's text
-    for (const std::string& entry : main_.List_Selection()) parts_->addItem(qt(entry));
+    for (const std::string& entry : job_.confirmedEntries) parts_->addItem(qt(entry));
 
     values_ = new QListWidget(this);
     values_->setObjectName("list_param");
@@ -113,7 +115,7 @@ ParameterListDialog::ParameterListDialog(MainWindow& main) : QDialog(&main), mai
     ok_->setFocus();
 
     // Beside the main window, as high as it; the width stays as designed.
-    const QRect mainFrame = main_.frameGeometry();
+    const QRect mainFrame = parent != nullptr ? parent->window()->frameGeometry() : QRect();
     move(mainFrame.left() + twips(kMainWindowOffset), mainFrame.top());
     resize(twips(kDesignClientWidth), mainFrame.height() - twips(kDesignFrameHeight));
     layOut();
@@ -235,7 +237,7 @@ void ParameterListDialog::deleteMarked() {
 }
 
 void ParameterListDialog::paste() {
-    appendValues(pastedLines(main_.platform().clipboardText()));
+    appendValues(pastedLines(platform_.clipboardText()));
     hideMenu();
 }
 
@@ -245,7 +247,7 @@ void ParameterListDialog::clearValues() {
 }
 
 std::string ParameterListDialog::showListPath() {
-    const std::string path = valueListPath(main_.platform().programDirectory());
+    const std::string path = valueListPath(platform_.programDirectory());
     listPath_->setText(qt(path));
     return path;
 }
@@ -256,33 +258,37 @@ void ParameterListDialog::openList() {
         values_->clear();
         appendValues(read.values);
     } else {
-        main_.platform().showMessage(read.message);
+        platform_.showMessage(read.message);
     }
     hideMenu();
 }
 
 void ParameterListDialog::saveList() {
     const std::string message = writeValueList(showListPath(), values());
-    if (!message.empty()) main_.platform().showMessage(message);
+    if (!message.empty()) platform_.showMessage(message);
     hideMenu();
 }
 
 void ParameterListDialog::assign() {
     const std::string name = name_->text().toStdString();
-    settings::write(main_.platform(), settings::kAssignedParameter, name);
+    settings::write(platform_, settings::kAssignedParameter, name);
     const AssignmentCheck check = checkAssignment(static_cast<std::size_t>(parts_->count()),
                                                   static_cast<std::size_t>(values_->count()));
     if (!check.ok()) {
-        main_.platform().showMessage(std::string(check.message));
+        platform_.showMessage(std::string(check.message));
         if (check.showValueMenu) showMenu();
         return;
     }
     const BuiltText tail = assignmentTail(name);
-    if (!tail.ok()) {
-        main_.platform().showMessage(tail.refusal);
+    const std::string refusal =
+        tail.ok() ? job_.acceptBuild(buildCreate3(job_.confirmedEntries, tail.text, values()))
+                  : tail.refusal;
+    if (!refusal.empty()) {
+        platform_.showMessage(refusal);
         return;
     }
-    if (main_.CREATE3(tail.text, values())) close();
+    emit built();
+    close();
 }
 
 }  // namespace stapelwerk

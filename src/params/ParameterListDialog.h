@@ -12,7 +12,8 @@ class QPushButton;
 
 namespace stapelwerk {
 
-class MainWindow;
+class Job;
+class Platform;
 
 // `frm_param`: the parts to process beside the parameter values the user
 // collects for them, one value per part by position; its "ok" builds the
@@ -20,7 +21,11 @@ class MainWindow;
 class ParameterListDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ParameterListDialog(MainWindow& main);
+    ParameterListDialog(Platform& platform, Job& job, QWidget* parent);
+
+signals:
+    // The job holds a new doit text; the dialog closes.
+    void built();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -45,7 +50,8 @@ private:
     std::string showListPath();
     void assign();
 
-    MainWindow& main_;
+    Platform& platform_;
+    Job& job_;
     QLineEdit* name_ = nullptr;
     QLabel* listPath_ = nullptr;
     QListWidget* parts_ = nullptr;

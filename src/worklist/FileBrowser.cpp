@@ -15,7 +15,7 @@
 #include "platform/platform.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/DriveChooser.h"
-#include "worklist/WorkListPanel.h"
+#include "worklist/WorkListModel.h"
 #include "worklist/directory_listing.h"
 
 namespace stapelwerk {
@@ -31,7 +31,7 @@ QLabel* yellowLabel(const char* objectName, const QString& text, QWidget* parent
 }
 }  // namespace
 
-FileBrowser::FileBrowser(Platform& platform, WorkListPanel& workList, QWidget* parent)
+FileBrowser::FileBrowser(Platform& platform, WorkListModel& workList, QWidget* parent)
     : QFrame(parent), workList_(workList) {
     setObjectName("Frame5");
     setAccessibleName("Dateiliste");
@@ -79,7 +79,7 @@ FileBrowser::FileBrowser(Platform& platform, WorkListPanel& workList, QWidget* p
     pattern_->setEditText("*.drw*");
     filter->setBuddy(pattern_);
     placeTwips(pattern_, 3555, 705, 2220, 315);
-    connect(pattern_, &QComboBox::activated, this, &FileBrowser::Umspeichern);
+    connect(pattern_, &QComboBox::activated, this, &FileBrowser::refillWorkList);
 
     auto* done = new QPushButton("ok", this);
     done->setObjectName("cmd_okfiles");
@@ -94,27 +94,27 @@ void FileBrowser::addPatterns(const QStringList& patterns) {
     pattern_->setEditText(text);
 }
 
-void FileBrowser::Umspeichern() {
+void FileBrowser::refillWorkList() {
     workList_.setEntries(unselectedEntries(listMatchingFiles(
         directories_->path().toStdString(), pattern_->currentText().toStdString())));
 }
 
 void FileBrowser::showDirectory() {
     setPathText(directories_->path());
-    Umspeichern();
+    refillWorkList();
 }
 
 void FileBrowser::browseTypedPath(const QString& text) {
     if (!DirectoryExists(text.toStdString())) return;
     directories_->setPath(text);
-    Umspeichern();
+    refillWorkList();
 }
 
 void FileBrowser::finish() {
     hide();
     setPathText(directories_->path());
-    Umspeichern();
-    workList_.hideMenu();
+    refillWorkList();
+    emit finished();
 }
 
 // The path field follows the directory list without browsing again.

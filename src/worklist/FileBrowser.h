@@ -9,7 +9,7 @@ namespace stapelwerk {
 
 class DirectoryList;
 class Platform;
-class WorkListPanel;
+class WorkListModel;
 
 // The file browser `Frame5`: every step of browsing (drive, directory, typed
 // path, picked filter) fills the work list with the matching files of the
@@ -17,17 +17,19 @@ class WorkListPanel;
 class FileBrowser : public QFrame {
     Q_OBJECT
 public:
-    FileBrowser(Platform& platform, WorkListPanel& workList, QWidget* parent);
+    FileBrowser(Platform& platform, WorkListModel& workList, QWidget* parent);
 
     // Appends file-name patterns to the drop-down list of `Combo1`; the field's
     // own text stays.
     void addPatterns(const QStringList& patterns);
     // Refills the work list, unselected, with the files of the directory shown
     // that match the text of `Combo1`.
-    void Umspeichern();
+    void refillWorkList();
 
 signals:
     void statusReport(const QString& text);
+    // `cmd_okfiles` was pressed: the browser has closed and the work list holds its files.
+    void finished();
 
 private:
     void showDirectory();
@@ -35,7 +37,7 @@ private:
     void finish();
     void setPathText(const QString& text);
 
-    WorkListPanel& workList_;
+    WorkListModel& workList_;
     QLineEdit* path_ = nullptr;
     DirectoryList* directories_ = nullptr;
     QComboBox* pattern_ = nullptr;

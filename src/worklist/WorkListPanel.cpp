@@ -3,20 +3,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "core/texts.h"
+#include "platform/platform.h"
 #include "widgets/Artwork.h"
-#include "widgets/QtText.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
-#include "core/texts.h"
-#include "widgets/twips.h"
 #include "widgets/WrappedButton.h"
-#include "platform/platform.h"
-#include "worklist/confirm.h"
+#include "widgets/twips.h"
+#include "worklist/WorkListModel.h"
 #include "worklist/extensions.h"
 #include "worklist/paste_lines.h"
 
@@ -26,8 +25,8 @@ namespace {
 constexpr int kMenuOffsetFromPointer = 220;  // twips right of the pointer
 }  // namespace
 
-WorkListPanel::WorkListPanel(Platform& platform, QWidget* parent)
-    : QFrame(parent), platform_(platform) {
+WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* parent)
+    : QFrame(parent), platform_(platform), model_(model) {
     setObjectName("Frame3");
     setAccessibleName("Dateiauswahl");
     setAutoFillBackground(true);
@@ -49,15 +48,18 @@ WorkListPanel::WorkListPanel(Platform& platform, QWidget* parent)
         hide();
     });
 
-    list_ = new QListWidget(this);
+    list_ = new QListView(this);
     list_->setObjectName("List_File1");
     list_->setAccessibleName("Liste der Dateien");
+    list_->setModel(&model_);
+    list_->setSelectionModel(model_.selectionModel());
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
     list_->viewport()->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
     placeTwips(list_, 120, 540, 5985, 3045);
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(&model_, &WorkListModel::selectionEdited, this, [this] {
         updateSelectedCount();
         manualEntry_->hide();
     });
@@ -77,8 +79,7 @@ WorkListPanel::WorkListPanel(Platform& platform, QWidget* parent)
     bold.setPointSizeF(9.75);
     confirm->setFont(bold);
     placeTwips(confirm, 4860, 3630, 1245, 360);
-    connect(confirm, &QPushButton::clicked, this,
-            [this] { emit confirmed(confirmedEntries(entries())); });
+    connect(confirm, &QPushButton::clicked, this, &WorkListPanel::confirmRequested);
 
     // Counters the layout does not show.
     howMany_ = new QLabel(this);
@@ -141,8 +142,9 @@ void WorkListPanel::buildMenu() {
             addMenuButton(s.objectName, s.caption, s.accessibleName, s.top, s.strip, s.left, 533);
         const auto transform = s.strip ? &stripExtension : &appendExtension;
         const std::string_view extension = s.extension;
-        connect(button, &QPushButton::clicked, this,
-                [this, transform, extension] { transformEntries(transform, extension); });
+        connect(button, &QPushButton::clicked, this, [this, transform, extension] {
+            model_.changeTexts([transform, extension](WorkList& list) { transform(list, extension); });
+        });
     }
 
     auto* browser = new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
@@ -154,34 +156,13 @@ void WorkListPanel::buildMenu() {
             this, &WorkListPanel::hideMenu);
 }
 
-WorkEntries WorkListPanel::entries() const {
-    WorkEntries result;
-    result.reserve(static_cast<std::size_t>(list_->count()));
-    for (int i = 0; i < list_->count(); ++i) {
-        const QListWidgetItem* item = list_->item(i);
-        result.push_back({item->text().toStdString(), item->isSelected()});
-    }
-    return result;
-}
-
-void WorkListPanel::setEntries(const WorkEntries& entries) {
-    const QSignalBlocker blocker(list_);
-    list_->clear();
-    for (const WorkEntry& entry : entries) {
-        auto* item = new QListWidgetItem(qt(entry.text), list_);
-        item->setSelected(entry.selected);
-    }
-}
-
 void WorkListPanel::selectAll() {
-    list_->selectAll();
-    updateSelectedCount();
+    model_.setAllSelected(true);
     hideMenu();
 }
 
 void WorkListPanel::deselectAll() {
-    list_->clearSelection();
-    updateSelectedCount();
+    model_.setAllSelected(false);
     hideMenu();
 }
 
@@ -190,16 +171,13 @@ void WorkListPanel::hideMenu() {
 }
 
 void WorkListPanel::paste() {
-    setEntries(unselectedEntries(pastedLines(platform_.clipboardText())));
+    model_.setEntries(unselectedEntries(pastedLines(platform_.clipboardText())));
     emit statusReport(qt(texts::kStatusPasted));
     selectAll();
 }
 
 void WorkListPanel::clearList() {
-    {
-        const QSignalBlocker blocker(list_);
-        list_->clear();
-    }
+    model_.clear();
     howMany_->clear();
     hideMenu();
 }
@@ -212,20 +190,12 @@ void WorkListPanel::showManualEntry() {
 
 void WorkListPanel::addTypedEntry() {
     if (manualEntry_->text().isEmpty()) return;
-    list_->addItem(manualEntry_->text());
+    model_.append(manualEntry_->text().toStdString());
     manualEntry_->hide();
 }
 
-void WorkListPanel::transformEntries(void (*transform)(WorkEntries&, std::string_view),
-                                     std::string_view extension) {
-    WorkEntries changed = entries();
-    transform(changed, extension);
-    const QSignalBlocker blocker(list_);
-    for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(qt(changed[static_cast<std::size_t>(i)].text));
-}
-
 void WorkListPanel::updateSelectedCount() {
-    howMany_->setText(QString::number(list_->selectedItems().size()));
+    howMany_->setText(QString::number(model_.list().selectedCount()));
 }
 
 bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {

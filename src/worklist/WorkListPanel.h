@@ -1,36 +1,31 @@
 #pragma once
 
 #include <QFrame>
-#include <string>
-#include <vector>
-
-#include "worklist/work_entry.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace stapelwerk {
 
 class Platform;
+class WorkListModel;
 
-// The work-list panel `Frame3`: the list `List_File1`, its context menu
-// `kontextmenue`, the manual entry field and the confirm button.
+// The work-list panel `Frame3`: the list `List_File1` (a view on the job's work list),
+// its context menu `kontextmenue`, the manual entry field and the confirm button.
 class WorkListPanel : public QFrame {
     Q_OBJECT
 public:
-    WorkListPanel(Platform& platform, QWidget* parent);
+    WorkListPanel(Platform& platform, WorkListModel& model, QWidget* parent);
 
-    WorkEntries entries() const;
-    void setEntries(const WorkEntries& entries);
     void selectAll();
     void hideMenu();
 
 signals:
-    // `cmd_file` was pressed; `entries` are the reduced, de-duplicated selection.
-    void confirmed(const std::vector<std::string>& entries);
+    // `cmd_file` was pressed.
+    void confirmRequested();
     void statusReport(const QString& text);
     void fileBrowserRequested();
 
@@ -48,12 +43,11 @@ private:
     void clearList();
     void showManualEntry();
     void addTypedEntry();
-    void transformEntries(void (*transform)(WorkEntries&, std::string_view),
-                          std::string_view extension);
     void updateSelectedCount();
 
     Platform& platform_;
-    QListWidget* list_ = nullptr;
+    WorkListModel& model_;
+    QListView* list_ = nullptr;
     QGroupBox* menu_ = nullptr;
     QLineEdit* manualEntry_ = nullptr;
     QLabel* howMany_ = nullptr;

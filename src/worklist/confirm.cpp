@@ -3,6 +3,8 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "core/job.h"
+#include "core/texts.h"
 #include "platform/trim.h"
 #include "platform/utf8.h"
 
@@ -70,6 +72,12 @@ std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
     }
     RemoveDuplicates(entries);
     return entries;
+}
+
+ConfirmResult confirmSelection(Job& job) {
+    job.confirmedEntries = confirmedEntries(job.workList.entries());
+    if (job.confirmedEntries.empty()) return {false, std::string(texts::kMessageSelectFiles)};
+    return {true, texts::statusFilesChosen(job.confirmedEntries.size())};
 }
 
 }  // namespace stapelwerk

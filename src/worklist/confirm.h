@@ -4,9 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "worklist/work_entry.h"
+#include "core/work_list.h"
 
 namespace stapelwerk {
+
+class Job;
 
 // The file name of a path without drive, directory and any dotted part: the
 // text before its first dot that is followed by something ("\" and "/" both
@@ -24,5 +26,15 @@ void RemoveDuplicates(std::vector<std::string>& entries);
 // The entries to process: every selected entry reduced to BaseName of its
 // trimmed text plus FirstExtension of its untrimmed text, repeats removed.
 std::vector<std::string> confirmedEntries(const WorkEntries& workList);
+
+// What confirming told the user: the status text, or (when no entry was selected)
+// the message that asks for files.
+struct ConfirmResult {
+    bool ok = false;
+    std::string report;
+};
+
+// Rebuilds the job's entries to process from the selected entries of its work list.
+ConfirmResult confirmSelection(Job& job);
 
 }  // namespace stapelwerk

@@ -2,16 +2,14 @@
 
 namespace stapelwerk {
 
-void appendExtension(WorkEntries& entries, std::string_view extension) {
-    for (WorkEntry& entry : entries) entry.text.append(extension);
+void appendExtension(WorkList& list, std::string_view extension) {
+    list.changeTexts([extension](std::string& text) { text.append(extension); });
 }
 
-void stripExtension(WorkEntries& entries, std::string_view extension) {
-    for (WorkEntry& entry : entries) {
-        if (entry.text.ends_with(extension)) {
-            entry.text.resize(entry.text.size() - extension.size());
-        }
-    }
+void stripExtension(WorkList& list, std::string_view extension) {
+    list.changeTexts([extension](std::string& text) {
+        if (text.ends_with(extension)) text.resize(text.size() - extension.size());
+    });
 }
 
 }  // namespace stapelwerk

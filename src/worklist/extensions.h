@@ -2,14 +2,14 @@
 
 #include <string_view>
 
-#include "worklist/work_entry.h"
+#include "core/work_list.h"
 
 namespace stapelwerk {
 
 // Appends `extension` to every entry, selected or not, even when it is there already.
-void appendExtension(WorkEntries& entries, std::string_view extension);
+void appendExtension(WorkList& list, std::string_view extension);
 
 // Removes one trailing `extension` (exact letter case) from every entry that ends in it.
-void stripExtension(WorkEntries& entries, std::string_view extension);
+void stripExtension(WorkList& list, std::string_view extension);
 
 }  // namespace stapelwerk

@@ -8,6 +8,7 @@
 
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
+#include "core/job.h"
 #include "widgets/PictureButton.h"
 #include "app/explanations.h"
 #include "generate/CompletionDialog.h"
@@ -24,7 +25,7 @@ using testing::TempDir;
 // The main window with a confirmed selection, so that the function panel is up.
 class MainWindowShellTest : public ::testing::Test {
 protected:
-    MainWindowShellTest() : window(platform) {
+    MainWindowShellTest() : window(platform, job) {
         window.show();
         setOutputDirectory(output.path());
         platform.clipboard = "welle.drw\r\nflansch.drw\r\n";
@@ -53,6 +54,7 @@ protected:
 
     testing::FakePlatform platform;
     TempDir output;
+    Job job;
     MainWindow window;
 };
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/MainWindow.h"
+#include "core/job.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
 #include "cadconfig/auto_mapkey.h"
@@ -43,7 +44,7 @@ protected:
         return found != platform.settings.end() ? found->second : "(nothing stored)";
     }
     MainWindow& start() {
-        window = std::make_unique<MainWindow>(platform);
+        window = std::make_unique<MainWindow>(platform, job);
         window->show();
         return *window;
     }
@@ -53,6 +54,7 @@ protected:
     TempDir home;
     TempDir program;
     testing::FakePlatform platform;
+    Job job;
     std::unique_ptr<MainWindow> window;
 
 private:

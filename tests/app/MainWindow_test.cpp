@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
     confirmEntries("Name\r\nwelle.drw.2\r\nflansch.drw\r\nwelle.drw.3\r\n");
-    EXPECT_EQ(window.List_Selection(), (std::vector<std::string>{"welle.drw", "flansch.drw"}));
+    EXPECT_EQ(job.confirmedEntries, (std::vector<std::string>{"welle.drw", "flansch.drw"}));
     EXPECT_EQ(status(), "2 Dateien gewählt. Mapkey kann nun erstellt werden.");
     EXPECT_EQ(child<QLabel>(&window, "lbl_count")->text(), "2");
     EXPECT_TRUE(widget("Frame3")->isHidden());
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ConfirmWithNothingSelectedAsksForFiles) {
     const QString before = status();
     click("cmd_file");
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Bitte Dateien auswählen !"});
-    EXPECT_TRUE(window.List_Selection().empty());
+    EXPECT_TRUE(job.confirmedEntries.empty());
     EXPECT_TRUE(widget("Frame3")->isVisible());
     EXPECT_EQ(status(), before);
 }
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, ConfirmWithNothingSelectedAsksForFiles) {
 TEST_F(MainWindowTest, RefusedBuildKeepsThePendingText) {
     confirmEntries("welle.drw\r\n");
     click("cmd_SaveAs");
-    const std::string pending = window.doittext();
+    const std::string pending = job.pendingText();
     clickPicture("img_files");
     platform.clipboard = "ab.d\r\n";
     click("cmd_paste");
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, RefusedBuildKeepsThePendingText) {
     click("cmd_SaveAs");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("\"ab.d\""), std::string::npos);
-    EXPECT_EQ(window.doittext(), pending);
+    EXPECT_EQ(job.pendingText(), pending);
 }
 
 TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) {
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) 
     EXPECT_TRUE(widget("Frame3")->isVisible());
     EXPECT_EQ(widget("Frame3")->pos(), QPoint(twips(240), twips(960)));
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
-    EXPECT_EQ(child<QListWidget>(&window, "List_File1")->selectedItems().size(), 1);
+    EXPECT_EQ(child<QListView>(&window, "List_File1")->selectionModel()->selectedRows().size(), 1);
 }
 
 TEST_F(MainWindowTest, RightPressOnTheBackgroundMovesTheWorkListWithinTheWindow) {

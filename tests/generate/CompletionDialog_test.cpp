@@ -9,6 +9,7 @@
 #include "widgets/DialogSlot.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
+#include "core/job.h"
 #include "generate/CompletionDialog.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -21,19 +22,19 @@ using testing::child;
 
 class CompletionDialogTest : public ::testing::Test {
 protected:
-    CompletionDialogTest() : txtPro(output.path()) { open(); }
+    CompletionDialogTest() {
+        job.outputDirectory = output.path();
+        open();
+    }
 
     void open() {
-        openOrRaise(dialog, [this] {
-            return new CompletionDialog(
-                platform, [this] { return txtPro; }, nullptr);
-        });
+        openOrRaise(dialog, [this] { return new CompletionDialog(platform, job, nullptr); });
     }
     ~CompletionDialogTest() override { delete dialog; }
 
     testing::FakePlatform platform;
     testing::TempDir output;
-    std::string txtPro;
+    Job job;
     QPointer<CompletionDialog> dialog;
 };
 
@@ -96,7 +97,7 @@ TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
         platform.shellOpened.clear();
         platform.shellOpenSucceeds = c.shellSucceeds;
         if (!dialog) open();
-        txtPro = c.txtPro;  // read when the button is pressed, not when the dialog opened
+        job.outputDirectory = c.txtPro;  // read when the button is pressed, not when the dialog opened
         child<QPushButton>(dialog, "cmd_edit")->click();
         EXPECT_EQ(platform.shellOpened, std::vector<std::string>{output.file("doit.pro")})
             << c.txtPro;

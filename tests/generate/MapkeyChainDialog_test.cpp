@@ -37,7 +37,7 @@ TEST_F(MapkeyChainDialogTest, OkStoresTheChainBuildsAndCloses) {
     child<QPushButton>(dialog, "cmd_mapkeyok")->click();
 
     EXPECT_EQ(storedChain(), "+;%rt;%00");
-    EXPECT_EQ(window.doittext(),
+    EXPECT_EQ(job.pendingText(),
               buildCreate({"welle.drw", "flansch.drw"}, mapkeyChainTail("+;%rt;%00").text).text);
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(this->dialog("frm_mapkeyneu"), nullptr) << "closed and gone";
@@ -59,7 +59,7 @@ TEST_F(MapkeyChainDialogTest, ClosingWithoutOkStoresAndBuildsNothing) {
     opened->close();
     EXPECT_EQ(dialog("frm_mapkeyneu"), nullptr);
     EXPECT_EQ(storedChain(), "<missing>");
-    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(job.pendingText().empty());
     EXPECT_EQ(chain(open())->text(), "ds");
 }
 
@@ -69,7 +69,7 @@ TEST_F(MapkeyChainDialogTest, AChainThatWouldBreakTheFileIsRefusedAndTheDialogSt
     child<QPushButton>(dialog, "cmd_mapkeyok")->click();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("\"ds`\""), std::string::npos);
-    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(job.pendingText().empty());
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isHidden());
     EXPECT_EQ(this->dialog("frm_mapkeyneu"), dialog);
     EXPECT_EQ(chain(dialog)->text(), "ds`");

@@ -37,7 +37,7 @@ TEST_F(ParameterDeletionDialogTest, NameIsShownStoredAndBuiltInCapitals) {
     ok(opened);
     EXPECT_EQ(name(opened)->text(), "LÄNGE");
     EXPECT_EQ(storedName(), "LÄNGE");
-    EXPECT_EQ(window.doittext(), buildCreate({"welle.prt"}, deletionTail("LÄNGE").text).text);
+    EXPECT_EQ(job.pendingText(), buildCreate({"welle.prt"}, deletionTail("LÄNGE").text).text);
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(dialog("frm_ploesch"), nullptr);
     EXPECT_EQ(name(open())->text(), "LÄNGE") << "the next opening shows the capital form";
@@ -58,7 +58,7 @@ TEST_F(ParameterDeletionDialogTest, ANameThatWouldBreakTheFileIsRefusedAndTheDia
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("Der Parametername \"A`B\""), std::string::npos)
         << platform.messages[0];
-    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(job.pendingText().empty());
     EXPECT_EQ(dialog("frm_ploesch"), opened);
 }
 

@@ -241,7 +241,7 @@ TEST_F(ParameterListDialogTest, OkChecksTheCountsAndStoresTheNameAnyway) {
               Values{"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"});
     EXPECT_TRUE(menu()->isHidden());
     EXPECT_EQ(values(), Values{"STAHL"});
-    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(job.pendingText().empty());
     EXPECT_EQ(dialog("frm_param"), param);
 
     param->close();
@@ -254,7 +254,7 @@ TEST_F(ParameterListDialogTest, OkWithAValueForEveryPartBuildsAndCloses) {
     setValues({"STAHL", "ALU"});
     press("cmd_ok");
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(window.doittext(), buildCreate3({"welle.prt", "flansch.prt"},
+    EXPECT_EQ(job.pendingText(), buildCreate3({"welle.prt", "flansch.prt"},
                                               assignmentTail("MATERIAL").text, {"STAHL", "ALU"})
                                      .text);
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
@@ -270,7 +270,7 @@ TEST_F(ParameterListDialogTest, AValueThatWouldBreakTheFileIsRefusedAndTheDialog
     press("cmd_ok");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("Der Parameterwert \"a`b\""), std::string::npos);
-    EXPECT_TRUE(window.doittext().empty());
+    EXPECT_TRUE(job.pendingText().empty());
     EXPECT_EQ(dialog("frm_param"), param);
     EXPECT_EQ(values(), (Values{"ok", "a`b"}));
 }

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/MainWindow.h"
+#include "core/job.h"
 #include "platform/QtPlatform.h"
 #include "support/ScopedHome.h"
 #include "support/TempDir.h"
@@ -25,7 +26,8 @@ TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
     const QString chosen = QString::fromStdString(output.path());
     {
         QtPlatform platform("Zinkhorn", settings.path());
-        MainWindow window(platform);
+        Job job;
+        MainWindow window(platform, job);
         window.show();
         EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(),
                   QDir::toNativeSeparators(QCoreApplication::applicationDirPath()))
@@ -36,7 +38,8 @@ TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
     EXPECT_TRUE(QDir(settings.path()).exists("Stapelwerk.ini"));
     {
         QtPlatform platform("Zinkhorn", settings.path());
-        MainWindow window(platform);
+        Job job;
+        MainWindow window(platform, job);
         EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(), chosen);
     }
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
+#include "core/job.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
@@ -18,7 +19,7 @@ namespace stapelwerk::testing {
 // temporary directory; the entries to process are set through the work list.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    MainWindowFixture() : window(platform) {
+    MainWindowFixture() : window(platform, job) {
         window.show();
         child<QLineEdit>(&window, "txt_pro")->setText(QString::fromStdString(output.path()));
     }
@@ -49,6 +50,7 @@ protected:
 
     FakePlatform platform;
     TempDir output;
+    Job job;
     MainWindow window;
 };
 

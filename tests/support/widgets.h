@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <ostream>
 
-#include "worklist/work_entry.h"
+#include "core/work_list.h"
 
 // Readable failure output for the values the widget tests compare.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,13 +8,14 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "core/job.h"
 #include "widgets/PictureButton.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/FileBrowser.h"
-#include "worklist/WorkListPanel.h"
+#include "worklist/WorkListModel.h"
 #include "worklist/directory_listing.h"
 
 namespace stapelwerk {
@@ -40,10 +40,8 @@ protected:
         std::filesystem::create_directory(root.file("sub/deeper"));
         platform.currentDir = root.path();
         platform.driveRoots = {"/", root.file("gone"), root.file("sub")};
-        workList = std::make_unique<WorkListPanel>(platform, nullptr);
-        browser = std::make_unique<FileBrowser>(platform, *workList, nullptr);
+        browser = std::make_unique<FileBrowser>(platform, model, nullptr);
         browser->addPatterns({"*.drw*", "*.prt*", "*.asm*"});
-        workList->show();
         browser->show();
         path = child<QLineEdit>(browser.get(), "txt_path");
         directories = child<DirectoryList>(browser.get(), "Dir1");
@@ -51,7 +49,7 @@ protected:
         filter = child<QComboBox>(browser.get(), "Combo1");
     }
 
-    WorkEntries entries() const { return workList->entries(); }
+    const WorkEntries& entries() const { return job.workList.entries(); }
     static WorkEntries unselected(std::initializer_list<const char*> names) {
         WorkEntries result;
         for (const char* name : names) result.push_back({name, false});
@@ -60,7 +58,8 @@ protected:
 
     TempDir root;
     testing::FakePlatform platform;
-    std::unique_ptr<WorkListPanel> workList;
+    Job job;
+    WorkListModel model{job.workList, nullptr};
     std::unique_ptr<FileBrowser> browser;
     QLineEdit* path;
     DirectoryList* directories;
@@ -69,7 +68,7 @@ protected:
 };
 
 TEST_F(FileBrowserTest, PickingTheFilterForPartsListsThemUnselected) {
-    workList->setEntries({{"alt.drw", true}});
+    model.setEntries({{"alt.drw", true}});
     QTest::keyClick(filter, Qt::Key_Down);
     EXPECT_EQ(filter->currentText(), "*.prt*");
     EXPECT_EQ(entries(), unselected({"welle.prt", "welle.prt.2"}));
@@ -127,22 +126,21 @@ TEST_F(FileBrowserTest, ASingleClickReappliesTheTypedFilterToTheDirectoryShown) 
 }
 
 TEST_F(FileBrowserTest, ExitKeepsTheListOfTheLastStep) {
-    workList->setEntries({{"vorher.drw", true}});
+    model.setEntries({{"vorher.drw", true}});
     path->setText(qs(root.path()));
     QTest::mouseClick(child<PictureButton>(browser.get(), "Image_EXIT"), Qt::LeftButton);
     EXPECT_TRUE(browser->isHidden());
     EXPECT_EQ(entries(), unselected({"plan.drw"}));
 }
 
-TEST_F(FileBrowserTest, OkHidesTheBrowserAndTheMenuAfterARefill) {
-    auto* menu = child<QGroupBox>(workList.get(), "kontextmenue");
-    menu->show();
+TEST_F(FileBrowserTest, OkHidesTheBrowserAndSaysSoAfterARefill) {
+    QSignalSpy finished(browser.get(), &FileBrowser::finished);
     doubleClickEntry(directories, "sub");
     path->setText("typed but not a directory");
     writeBytes(root.file("sub/neu.drw"), "");
     child<QPushButton>(browser.get(), "cmd_okfiles")->click();
     EXPECT_TRUE(browser->isHidden());
-    EXPECT_TRUE(menu->isHidden());
+    EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(path->text(), qs(root.file("sub")));
     EXPECT_EQ(entries(), unselected({"Achse.DRW.2", "inner.drw", "neu.drw"}));
 }

@@ -3,14 +3,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/job.h"
 #include "widgets/twips.h"
 #include "support/FakePlatform.h"
 #include "support/widgets.h"
+#include "worklist/WorkListModel.h"
 #include "worklist/WorkListPanel.h"
 
 namespace stapelwerk {
@@ -21,9 +23,9 @@ using testing::sendMouse;
 
 class WorkListPanelTest : public ::testing::Test {
 protected:
-    WorkListPanelTest() : panel(platform, nullptr) {
+    WorkListPanelTest() : panel(platform, model, nullptr) {
         panel.show();
-        list = child<QListWidget>(&panel, "List_File1");
+        list = child<QListView>(&panel, "List_File1");
         menu = child<QGroupBox>(&panel, "kontextmenue");
         howMany = child<QLabel>(&panel, "lbl_howmany");
         manualEntry = child<QLineEdit>(&panel, "txt_hand");
@@ -33,26 +35,31 @@ protected:
 
     QStringList texts() const {
         QStringList result;
-        for (const WorkEntry& entry : panel.entries()) result << QString::fromStdString(entry.text);
+        for (int row = 0; row < model.rowCount(); ++row) result << model.index(row).data().toString();
         return result;
     }
+    const WorkEntries& entries() const { return job.workList.entries(); }
+    // Rows marked in the view, which the job's flags follow.
+    qsizetype marked() const { return list->selectionModel()->selectedRows().size(); }
 
     testing::FakePlatform platform;
+    Job job;
+    WorkListModel model{job.workList, nullptr};
     WorkListPanel panel;
-    QListWidget* list;
+    QListView* list;
     QGroupBox* menu;
     QLabel* howMany;
     QLineEdit* manualEntry;
 };
 
 TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
-    panel.setEntries({{"old.prt", false}});
+    model.setEntries({{"old.prt", false}});
     platform.clipboard = "Name\r\nplan.drw.2\r\n\r\nwelle.prt\r\n";
     QSignalSpy status(&panel, &WorkListPanel::statusReport);
     menu->show();
     click("cmd_paste");
     EXPECT_EQ(texts(), (QStringList{"plan.drw.2", "welle.prt"}));
-    EXPECT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(marked(), 2);
     EXPECT_EQ(howMany->text(), "2");
     EXPECT_TRUE(menu->isHidden());
     ASSERT_EQ(status.count(), 1);
@@ -60,46 +67,46 @@ TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
 
     platform.clipboard.clear();
     click("cmd_paste");
-    EXPECT_EQ(list->count(), 0) << "an empty clipboard still replaces the list";
+    EXPECT_EQ(model.rowCount(), 0) << "an empty clipboard still replaces the list";
 }
 
 TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {
-    panel.setEntries({{"a", false}, {"b", false}, {"c", false}});
+    model.setEntries({{"a", false}, {"b", false}, {"c", false}});
     click("cmd_all");
     EXPECT_EQ(howMany->text(), "3");
     click("cmd_nono");
     EXPECT_EQ(howMany->text(), "0");
-    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_TRUE(marked() == 0);
     click("cmd_clearlist");
-    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(howMany->text(), "");
 }
 
 TEST_F(WorkListPanelTest, TypedEntryIsAppendedUnselectedAndTheFieldKeepsItsText) {
-    panel.setEntries({{"a.prt", true}});
+    model.setEntries({{"a.prt", true}});
     click("cmd_einzel");
     EXPECT_TRUE(manualEntry->isVisible());
     QTest::keyClicks(manualEntry, "a.prt");
     QTest::keyClick(manualEntry, Qt::Key_Return);
-    EXPECT_EQ(panel.entries(), (WorkEntries{{"a.prt", true}, {"a.prt", false}}));
+    EXPECT_EQ(entries(), (WorkEntries{{"a.prt", true}, {"a.prt", false}}));
     EXPECT_TRUE(manualEntry->isHidden());
 
     click("cmd_einzel");
     EXPECT_EQ(manualEntry->text(), "a.prt");
     manualEntry->clear();
     QTest::keyClick(manualEntry, Qt::Key_Return);
-    EXPECT_EQ(list->count(), 2) << "Enter in an empty field adds nothing";
+    EXPECT_EQ(model.rowCount(), 2) << "Enter in an empty field adds nothing";
     EXPECT_TRUE(manualEntry->isVisible());
 }
 
 TEST_F(WorkListPanelTest, ExtensionSwitchesChangeEveryEntryAndKeepSelectionAndMenu) {
-    panel.setEntries({{"welle", true}, {"teil.prt", false}});
+    model.setEntries({{"welle", true}, {"teil.prt", false}});
     menu->show();
     click("cmd_P");
-    EXPECT_EQ(panel.entries(), (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
+    EXPECT_EQ(entries(), (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
     click("cmd_PP");
     click("cmd_PP");
-    EXPECT_EQ(panel.entries(), (WorkEntries{{"welle", true}, {"teil", false}}));
+    EXPECT_EQ(entries(), (WorkEntries{{"welle", true}, {"teil", false}}));
     click("cmd_Z");
     click("cmd_ZZ");
     EXPECT_EQ(texts(), (QStringList{"welle", "teil"}));
@@ -119,7 +126,7 @@ TEST_F(WorkListPanelTest, StruckThroughTwinsDifferOnlyInTheFont) {
 }
 
 TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
-    panel.setEntries({{"a", true}, {"b", false}});
+    model.setEntries({{"a", true}, {"b", false}});
     QWidget* viewport = list->viewport();
     const int top = menu->y();
     sendMouse(viewport, QEvent::MouseMove, Qt::NoButton, {30, 10});
@@ -128,7 +135,7 @@ TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
 
     sendMouse(viewport, QEvent::MouseButtonPress, Qt::RightButton, {30, 10});
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(list->selectedItems().size(), 1) << "a right press keeps the selection";
+    EXPECT_EQ(marked(), 1) << "a right press keeps the selection";
     const int shownAt = menu->x();
     sendMouse(viewport, QEvent::MouseMove, Qt::NoButton, {90, 10});
     EXPECT_EQ(menu->x(), shownAt) << "an open menu stays put";
@@ -140,13 +147,20 @@ TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
     EXPECT_TRUE(manualEntry->isHidden());
 }
 
-TEST_F(WorkListPanelTest, ConfirmReportsTheReducedSelection) {
-    panel.setEntries({{"plan.drw.1", true}, {"x.prt", false}, {"C:\\a\\plan.drw.2", true}});
-    QSignalSpy confirmed(&panel, &WorkListPanel::confirmed);
+TEST_F(WorkListPanelTest, MarksInTheViewAreTheJobsFlags) {
+    model.setEntries({{"a", true}, {"b", false}, {"c", true}});
+    EXPECT_EQ(marked(), 2) << "the view shows the flags it was given";
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualRect(model.index(1)).center());
+    EXPECT_EQ(entries(), (WorkEntries{{"a", true}, {"b", true}, {"c", true}}));
+    EXPECT_EQ(howMany->text(), "3");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model.index(2)).center());
+    EXPECT_EQ(entries(), (WorkEntries{{"a", false}, {"b", false}, {"c", true}}));
+    EXPECT_EQ(job.workList.selectedCount(), 1u);
+
+    QSignalSpy confirm(&panel, &WorkListPanel::confirmRequested);
     click("cmd_file");
-    ASSERT_EQ(confirmed.count(), 1);
-    EXPECT_EQ(confirmed.at(0).at(0).value<std::vector<std::string>>(),
-              std::vector<std::string>{"plan.drw"});
+    EXPECT_EQ(confirm.count(), 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/job.h"
 #include "worklist/confirm.h"
 
 namespace stapelwerk {
@@ -88,6 +89,23 @@ TEST(RemoveDuplicates, KeepsEmptyEntriesAndHandlesLargeLists) {
     RemoveDuplicates(large);
     ASSERT_EQ(large.size(), 50000u);
     EXPECT_EQ(large.back(), "teil49999.prt");
+}
+
+TEST(Confirm, AJobKeepsItsEntriesToProcessUntilTheNextConfirm) {
+    Job job;
+    job.workList.assign({{"plan.drw.1", true}, {"x.prt", false}, {"C:\\a\\plan.drw.2", true}});
+    const ConfirmResult chosen = confirmSelection(job);
+    EXPECT_TRUE(chosen.ok);
+    EXPECT_EQ(chosen.report, "1 Dateien gewählt. Mapkey kann nun erstellt werden.");
+    EXPECT_EQ(job.confirmedEntries, Texts{"plan.drw"});
+
+    job.workList.clear();
+    EXPECT_EQ(job.confirmedEntries, Texts{"plan.drw"}) << "clearing the list is no confirm";
+
+    const ConfirmResult none = confirmSelection(job);
+    EXPECT_FALSE(none.ok);
+    EXPECT_EQ(none.report, "Bitte Dateien auswählen !");
+    EXPECT_TRUE(job.confirmedEntries.empty());
 }
 
 }  // namespace

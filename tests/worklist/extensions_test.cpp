@@ -6,24 +6,24 @@ namespace stapelwerk {
 namespace {
 
 TEST(Extensions, AppendToEveryEntryKeepingSelection) {
-    WorkEntries entries = {{"welle", true}, {"teil.prt", false}};
-    appendExtension(entries, ".prt");
-    EXPECT_EQ(entries, (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
+    WorkList list({{"welle", true}, {"teil.prt", false}});
+    appendExtension(list, ".prt");
+    EXPECT_EQ(list.entries(), (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
+    EXPECT_EQ(list.selectedCount(), 1u);
 }
 
 TEST(Extensions, StripOnlyAnExactTrailingExtensionOncePerPress) {
-    WorkEntries entries = {
-        {"plan.drw", false}, {"plan.DRW", true}, {"plan.drw.3", false}, {"plan.drw.drw", true}};
-    stripExtension(entries, ".drw");
-    EXPECT_EQ(entries, (WorkEntries{{"plan", false},
-                                    {"plan.DRW", true},
-                                    {"plan.drw.3", false},
-                                    {"plan.drw", true}}));
-    stripExtension(entries, ".drw");
-    EXPECT_EQ(entries[3].text, "plan");
-    WorkEntries none;
+    WorkList list({{"plan.drw", false}, {"plan.DRW", true}, {"plan.drw.3", false}, {"plan.drw.drw", true}});
+    stripExtension(list, ".drw");
+    EXPECT_EQ(list.entries(), (WorkEntries{{"plan", false},
+                                           {"plan.DRW", true},
+                                           {"plan.drw.3", false},
+                                           {"plan.drw", true}}));
+    stripExtension(list, ".drw");
+    EXPECT_EQ(list.entries()[3].text, "plan");
+    WorkList none;
     stripExtension(none, ".prt");
-    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(none.size(), 0u);
 }
 
 }  // namespace

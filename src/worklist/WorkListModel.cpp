@@ -1,0 +1,87 @@
+#include "worklist/WorkListModel.h"
+
+#include "widgets/QtText.h"
+
+namespace stapelwerk {
+
+WorkListModel::WorkListModel(WorkList& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list), selection_(this) {
+    connect(&selection_, &QItemSelectionModel::selectionChanged, this,
+            &WorkListModel::followSelection);
+}
+
+int WorkListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.size());
+}
+
+QVariant WorkListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    return qt(list_.entries()[static_cast<std::size_t>(index.row())].text);
+}
+
+void WorkListModel::setEntries(WorkEntries entries) {
+    showingFlags_ = true;  // the old selection goes with the old content, not into the flags
+    beginResetModel();
+    list_.assign(std::move(entries));
+    endResetModel();
+    showingFlags_ = false;
+    showFlags();
+}
+
+void WorkListModel::append(std::string text) {
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    list_.append(std::move(text));
+    endInsertRows();
+}
+
+void WorkListModel::clear() {
+    setEntries({});
+}
+
+void WorkListModel::setAllSelected(bool selected) {
+    list_.setAllSelected(selected);
+    showFlags();
+    emit selectionEdited();
+}
+
+void WorkListModel::changeTexts(const std::function<void(WorkList&)>& change) {
+    change(list_);
+    if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+}
+
+void WorkListModel::followSelection(const QItemSelection& selected,
+                                    const QItemSelection& deselected) {
+    if (showingFlags_) return;
+    for (const QItemSelectionRange& range : deselected) {
+        list_.setSelected(static_cast<std::size_t>(range.top()),
+                          static_cast<std::size_t>(range.height()), false);
+    }
+    for (const QItemSelectionRange& range : selected) {
+        list_.setSelected(static_cast<std::size_t>(range.top()),
+                          static_cast<std::size_t>(range.height()), true);
+    }
+    emit selectionEdited();
+}
+
+// Runs of selected entries become ranges of the views' selection, which then must not
+// echo back into the flags.
+void WorkListModel::showFlags() {
+    QItemSelection runs;
+    const WorkEntries& entries = list_.entries();
+    for (std::size_t first = 0; first < entries.size();) {
+        if (!entries[first].selected) {
+            ++first;
+            continue;
+        }
+        std::size_t end = first;
+        while (end < entries.size() && entries[end].selected) ++end;
+        runs.select(index(static_cast<int>(first)), index(static_cast<int>(end - 1)));
+        first = end;
+    }
+    showingFlags_ = true;
+    selection_.select(runs, QItemSelectionModel::ClearAndSelect);
+    showingFlags_ = false;
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QItemSelectionModel>
+#include <functional>
+#include <string>
+
+#include "core/work_list.h"
+
+namespace stapelwerk {
+
+// The job's work list as the views see it, and the one way the widgets change it, so
+// that every view hears of a change at once. Its selection model and the list's flags
+// stay in step: what the user marks in a view is what the job confirms.
+class WorkListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    WorkListModel(WorkList& list, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const WorkList& list() const { return list_; }
+    // The selection every view of the list shares.
+    QItemSelectionModel* selectionModel() { return &selection_; }
+
+    // A whole new content; the views' selection follows the entries' flags.
+    void setEntries(WorkEntries entries);
+    void append(std::string text);
+    void clear();
+    // Selects or deselects every entry, as one range.
+    void setAllSelected(bool selected);
+    // Lets `change` edit the texts of the entries (never their number or flags).
+    void changeTexts(const std::function<void(WorkList&)>& change);
+
+signals:
+    // The selection was changed by the user or by setAllSelected; a new content that
+    // brings its own flags does not count.
+    void selectionEdited();
+
+private:
+    void followSelection(const QItemSelection& selected, const QItemSelection& deselected);
+    void showFlags();
+
+    WorkList& list_;
+    QItemSelectionModel selection_;
+    bool showingFlags_ = false;
+};
+
+}  // namespace stapelwerk

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "core/job.h"
+
+namespace stapelwerk {
+namespace {
+
+TEST(WorkList, KeepsItsSelectedCountThroughEveryChange) {
+    WorkList list({{"a", true}, {"b", false}, {"c", true}});
+    EXPECT_EQ(list.selectedCount(), 2u);
+    list.setSelected(0, 2, true);
+    EXPECT_EQ(list.selectedCount(), 3u) << "an entry selected twice counts once";
+    list.setSelected(1, 1, false);
+    list.setSelected(1, 1, false);
+    EXPECT_EQ(list.selectedCount(), 2u);
+    list.append("d");
+    EXPECT_EQ(list.entries().back(), (WorkEntry{"d", false}));
+    EXPECT_EQ(list.selectedCount(), 2u);
+    list.changeTexts([](std::string& text) { text += ".prt"; });
+    EXPECT_EQ(list.entries()[2], (WorkEntry{"c.prt", true}));
+    EXPECT_EQ(list.selectedCount(), 2u);
+    list.setAllSelected(true);
+    EXPECT_EQ(list.selectedCount(), 4u);
+    list.setAllSelected(false);
+    EXPECT_EQ(list.selectedCount(), 0u);
+    list.assign(unselectedEntries({"x", "y"}));
+    list.setAllSelected(true);
+    list.clear();
+    EXPECT_EQ(list.size(), 0u);
+    EXPECT_EQ(list.selectedCount(), 0u);
+}
+
+TEST(Job, ARefusedBuildKeepsThePendingText) {
+    Job job;
+    EXPECT_EQ(job.acceptBuild({"first", {}}), "");
+    EXPECT_EQ(job.pendingText(), "first");
+    EXPECT_EQ(job.acceptBuild({{}, "refused"}), "refused");
+    EXPECT_EQ(job.pendingText(), "first");
+    EXPECT_EQ(job.acceptBuild({"second", {}}), "");
+    EXPECT_EQ(job.pendingText(), "second");
+}
+
+}  // namespace
+}  // namespace stapelwerk
