@@ -11,7 +11,8 @@ namespace {
 stapelwerk::WorkEntries workList(int count) {
     stapelwerk::WorkEntries entries;
     for (int i = 0; i < count; ++i) {
-        entries.push_back({"C:\\work\\teil" + std::to_string(i % (count / 2 + 1)) + ".prt.3", true});
+        entries.push_back(
+            {"C:\\work\\teil" + std::to_string(i % (count / 2 + 1)) + ".prt.3", true});
     }
     return entries;
 }
@@ -26,7 +27,8 @@ void BuildCreate(benchmark::State& state) {
     const std::vector<std::string> entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(stapelwerk::buildCreate(entries, stapelwerk::templates::txt_ploesch));
+        benchmark::DoNotOptimize(
+            stapelwerk::buildOpenAndApply(entries, stapelwerk::templates::txt_ploesch));
     }
 }
 BENCHMARK(BuildCreate)->Arg(3000)->Arg(100000);

@@ -16,13 +16,13 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "widgets/Artwork.h"
 #include "app/MainWindow.h"
+#include "app/startup.h"
 #include "core/job.h"
+#include "platform/QtPlatform.h"
+#include "widgets/Artwork.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ProgramStyle.h"
-#include "app/startup.h"
-#include "platform/QtPlatform.h"
 
 namespace {
 
@@ -128,8 +128,8 @@ void clickLabel(QWidget* label) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     stapelwerk::applyProgramStyle(application);
     const QDir output(argc > 1 ? argv[1] : "screenshots");

@@ -6,14 +6,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "core/texts.h"
+#include "platform/os.h"
 #include "widgets/Artwork.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
-#include "core/texts.h"
 #include "widgets/WrappedButton.h"
 #include "widgets/twips.h"
-#include "platform/os.h"
 
 namespace stapelwerk {
 
@@ -31,8 +31,8 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     caption_->installEventFilter(this);
     placeTwips(caption_, 120, 120, 2295, 255);
 
-    outputDirectory_ = new QLineEdit(QString::fromUtf8(os::kExampleDirectory) + os::kPathSeparator,
-                                     this);
+    outputDirectory_ =
+        new QLineEdit(QString::fromUtf8(os::kExampleDirectory) + os::kPathSeparator, this);
     outputDirectory_->setObjectName("txt_pro");
     caption_->setBuddy(outputDirectory_);
     connect(outputDirectory_, &QLineEdit::textChanged, this, &BottomBar::outputDirectoryChanged);
@@ -63,26 +63,20 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     connect(exit, &PictureButton::clicked, this, &BottomBar::exitRequested);
 }
 
-QString BottomBar::outputDirectory() const {
-    return outputDirectory_->text();
-}
+QString BottomBar::outputDirectory() const { return outputDirectory_->text(); }
 
 void BottomBar::setOutputDirectory(const QString& directory) {
     outputDirectory_->setText(directory);
 }
 
-void BottomBar::setUserName(const QString& name) {
-    user_->setText(name);
-}
+void BottomBar::setUserName(const QString& name) { user_->setText(name); }
 
 void BottomBar::setStatus(const QString& text) {
     status_->setText(text);
     status_->setCursorPosition(0);
 }
 
-QString BottomBar::status() const {
-    return status_->text();
-}
+QString BottomBar::status() const { return status_->text(); }
 
 bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == caption_) {

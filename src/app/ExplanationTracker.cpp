@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "widgets/QtText.h"
 #include "app/explanations.h"
+#include "widgets/QtText.h"
 
 namespace stapelwerk {
 

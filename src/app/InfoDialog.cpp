@@ -6,16 +6,16 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "app/growing.h"
+#include "core/texts.h"
+#include "platform/platform.h"
+#include "platform/sound_file.h"
 #include "widgets/Artwork.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/LabelFit.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
-#include "app/growing.h"
-#include "core/texts.h"
 #include "widgets/twips.h"
-#include "platform/platform.h"
-#include "platform/sound_file.h"
 
 namespace stapelwerk {
 

@@ -52,8 +52,8 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     placeTwips(files, 240, 0, 870, 975);
     connect(files, &PictureButton::clicked, this, &MainWindow::showWorkList);
 
-    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}),
-                                   "Info", "Info anzeigen", this);
+    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}), "Info",
+                                   "Info anzeigen", this);
     placeTwips(info, 7200, 240, 480, 480);
     connect(info, &PictureButton::clicked, this,
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
@@ -106,8 +106,7 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
 
     chooser_ = new OutputDirectoryChooser(platform_, this);
     chooser_->hide();
-    connect(chooser_, &OutputDirectoryChooser::chosen, bottomBar_,
-            &BottomBar::setOutputDirectory);
+    connect(chooser_, &OutputDirectoryChooser::chosen, bottomBar_, &BottomBar::setOutputDirectory);
     connect(browser_, &FileBrowser::statusReport, bottomBar_, &BottomBar::setStatus);
     connect(chooser_, &OutputDirectoryChooser::statusReport, bottomBar_, &BottomBar::setStatus);
 
@@ -159,13 +158,12 @@ void MainWindow::placeChooser() {
 
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
-    LineBuffer List1;
-    if (Lesen(platform_, job_.outputDirectory, List1)) Speichern(platform_, job_.outputDirectory, List1);
+    ConfigLines configLines;
+    if (readConfigLines(platform_, job_.outputDirectory, configLines))
+        appendAutoMapkey(platform_, job_.outputDirectory, configLines);
 }
 
-void MainWindow::setStatus(std::string_view text) {
-    bottomBar_->setStatus(qt(text));
-}
+void MainWindow::setStatus(std::string_view text) { bottomBar_->setStatus(qt(text)); }
 
 void MainWindow::confirm() {
     const ConfirmResult result = confirmSelection(job_);

@@ -35,9 +35,10 @@ constexpr auto kExplained = [] {
 }();
 }  // namespace
 
-std::optional<std::string> explanationFor(std::string_view control, std::string_view txtPro) {
+std::optional<std::string> explanationFor(std::string_view control,
+                                          std::string_view outputDirectory) {
     if (control == kBareBackground) return std::string();
-    if (control == kAutoButton) return texts::explainAuto(txtPro);
+    if (control == kAutoButton) return texts::explainAuto(outputDirectory);
     for (const FixedExplanation& fixed : kFixed) {
         if (fixed.control == control) return std::string(fixed.text);
     }

@@ -1,14 +1,14 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "widgets/Artwork.h"
 #include "app/MainWindow.h"
-#include "widgets/ProgramStyle.h"
-#include "widgets/WindowPlacement.h"
 #include "core/job.h"
 #include "core/texts.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Artwork.h"
+#include "widgets/ProgramStyle.h"
 #include "widgets/QtText.h"
+#include "widgets/WindowPlacement.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

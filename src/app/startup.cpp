@@ -15,7 +15,7 @@ std::string userName(std::string_view loginName) {
 
 std::string defaultOutputDirectory(const os::CadStartDirectories& candidates,
                                    const std::string& programDirectory) {
-    return DirectoryExists(candidates.first) ? candidates.second : programDirectory;
+    return directoryExists(candidates.first) ? candidates.second : programDirectory;
 }
 
 StartupState decideStartup(Platform& platform) {
@@ -24,7 +24,7 @@ StartupState decideStartup(Platform& platform) {
     const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
                                                         platform.programDirectory());
     state.outputDirectory = settings::read(platform, settings::kOutputDirectory, fallback);
-    state.outputDirectoryExists = DirectoryExists(state.outputDirectory);
+    state.outputDirectoryExists = directoryExists(state.outputDirectory);
     if (state.outputDirectoryExists) {
         state.status = texts::kStatusChooseFiles;
     } else {

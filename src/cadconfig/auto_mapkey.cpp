@@ -23,20 +23,21 @@ const std::array<std::string_view, 11> kAutoBlock = {
     "!",
 };
 
-std::string configProPath(const std::string& txtPro, const std::string& programDirectory) {
-    return joinFileName(txtPro.empty() ? programDirectory : txtPro, "config.pro");
+std::string configProPath(const std::string& outputDirectory, const std::string& programDirectory) {
+    return joinFileName(outputDirectory.empty() ? programDirectory : outputDirectory, "config.pro");
 }
 
-bool Lesen(Platform& platform, const std::string& txtPro, LineBuffer& List1) {
-    const std::string path = configProPath(txtPro, platform.programDirectory());
-    List1.clear();
-    if (FileExists(path)) {
+bool readConfigLines(Platform& platform, const std::string& outputDirectory,
+                     ConfigLines& configLines) {
+    const std::string path = configProPath(outputDirectory, platform.programDirectory());
+    configLines.clear();
+    if (fileExists(path)) {
         const FileContent content = readFileBytes(path);
         if (!content.result.ok) {
             platform.showMessage(texts::messageConfigProNotRead(path, content.result.reason));
             return false;
         }
-        List1 = splitLines(content.bytes, LoneLineFeed::StaysInLine);
+        configLines = splitLines(content.bytes, LoneLineFeed::StaysInLine);
         return true;
     }
     const FileResult created = createEmptyFile(path);
@@ -48,11 +49,12 @@ bool Lesen(Platform& platform, const std::string& txtPro, LineBuffer& List1) {
     return true;
 }
 
-void Speichern(Platform& platform, const std::string& txtPro, LineBuffer& List1) {
-    const std::string path = configProPath(txtPro, platform.programDirectory());
-    List1.insert(List1.end(), kAutoBlock.begin(), kAutoBlock.end());
+void appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
+                      ConfigLines& configLines) {
+    const std::string path = configProPath(outputDirectory, platform.programDirectory());
+    configLines.insert(configLines.end(), kAutoBlock.begin(), kAutoBlock.end());
     std::string bytes;
-    for (const std::string& line : List1) bytes.append(line).append("\r\n");
+    for (const std::string& line : configLines) bytes.append(line).append("\r\n");
     const FileResult written = replaceFileBytes(path, bytes);
     if (!written.ok) {
         platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));

@@ -13,22 +13,24 @@ class Platform;
 // running CAD system and runs `doit`.
 extern const std::array<std::string_view, 11> kAutoBlock;
 
-// Where config.pro lies for the output-directory text `txtPro`; an empty text
+// Where config.pro lies for the output-directory text `outputDirectory`; an empty text
 // means the program directory.
-std::string configProPath(const std::string& txtPro, const std::string& programDirectory);
+std::string configProPath(const std::string& outputDirectory, const std::string& programDirectory);
 
-// `List1`: lines of config.pro as the file holds them, without their line ends.
+// `configLines`: lines of config.pro as the file holds them, without their line ends.
 // They are copied as bytes, never decoded, so no line can change on the way.
-using LineBuffer = std::vector<std::string>;
+using ConfigLines = std::vector<std::string>;
 
-// Empties `List1` and reads config.pro into it; a missing file is created empty
+// Empties `configLines` and reads config.pro into it; a missing file is created empty
 // and the user is told so. False when the file could not be read or created:
 // the user has been told the path and the reason, and nothing may be written.
-bool Lesen(Platform& platform, const std::string& txtPro, LineBuffer& List1);
+bool readConfigLines(Platform& platform, const std::string& outputDirectory,
+                     ConfigLines& configLines);
 
-// Appends the auto block to `List1` and replaces config.pro with its lines, each
+// Appends the auto block to `configLines` and replaces config.pro with its lines, each
 // ended by CR LF, through a new file renamed over the old one. Tells the user of
 // the success, or of the failure with path and reason (the old file is kept).
-void Speichern(Platform& platform, const std::string& txtPro, LineBuffer& List1);
+void appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
+                      ConfigLines& configLines);
 
 }  // namespace stapelwerk

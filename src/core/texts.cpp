@@ -85,10 +85,10 @@ std::string messageFileNotRead(std::string_view path, std::string_view reason) {
     return fileFailure(path, "gelesen", reason);
 }
 
-std::string explainAuto(std::string_view txtPro) {
+std::string explainAuto(std::string_view outputDirectory) {
     return "Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die config.pro "
            "liegt im Verzeichnis: " +
-           std::string(txtPro) +
+           std::string(outputDirectory) +
            " Mit der Tastenfolge >> auto <<  -eingegeben in der Pro/ENGINEER Oberfläche-  wird "
            "die Datei doit.pro geladen und ausgeführt.";
 }

@@ -84,8 +84,8 @@ inline constexpr std::string_view kExplainOutputDirectory =
     "Hier kann mit einem kleinen Browser das Verzeichnis eingestellt werden indem sich die Datei "
     "doit.pro befinden soll. Es sollte das Arbeitsverzeichnis von Pro/ENGINEER sein. Klicken Sie "
     "dazu zunächst diese Überschrift an.";
-// The auto button's explanation names the output directory `txtPro` as it stands.
-std::string explainAuto(std::string_view txtPro);
+// The auto button's explanation names the output directory `outputDirectory` as it stands.
+std::string explainAuto(std::string_view outputDirectory);
 
 // Completion dialog (`frm_ok`)
 inline constexpr std::string_view kCompletionDone = "Der Vorgang wurde erfolgreich abgeschlossen !";

@@ -11,9 +11,7 @@ WorkEntries unselectedEntries(std::vector<std::string> texts) {
     return entries;
 }
 
-WorkList::WorkList(WorkEntries entries) {
-    assign(std::move(entries));
-}
+WorkList::WorkList(WorkEntries entries) { assign(std::move(entries)); }
 
 void WorkList::assign(WorkEntries entries) {
     entries_ = std::move(entries);
@@ -21,9 +19,7 @@ void WorkList::assign(WorkEntries entries) {
         entries_.begin(), entries_.end(), [](const WorkEntry& entry) { return entry.selected; }));
 }
 
-void WorkList::append(std::string text) {
-    entries_.push_back({std::move(text), false});
-}
+void WorkList::append(std::string text) { entries_.push_back({std::move(text), false}); }
 
 void WorkList::clear() {
     entries_.clear();
@@ -42,8 +38,6 @@ void WorkList::setSelected(std::size_t first, std::size_t count, bool selected) 
     }
 }
 
-void WorkList::setAllSelected(bool selected) {
-    setSelected(0, entries_.size(), selected);
-}
+void WorkList::setAllSelected(bool selected) { setSelected(0, entries_.size(), selected); }
 
 }  // namespace stapelwerk

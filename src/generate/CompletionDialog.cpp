@@ -5,18 +5,18 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/job.h"
+#include "core/texts.h"
+#include "generate/doit_writer.h"
+#include "platform/platform.h"
+#include "platform/sound_file.h"
 #include "widgets/Artwork.h"
 #include "widgets/LabelFit.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowPlacement.h"
-#include "core/texts.h"
 #include "widgets/twips.h"
-#include "core/job.h"
-#include "generate/doit_writer.h"
-#include "platform/platform.h"
-#include "platform/sound_file.h"
 
 namespace stapelwerk {
 
@@ -47,9 +47,7 @@ void addLabel(QWidget* dialog, const char* name, std::string_view text, int left
 }  // namespace
 
 CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint),
-      platform_(platform),
-      job_(job) {
+    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint), platform_(platform), job_(job) {
     setObjectName("frm_ok");
     setWindowTitle("ok");
     setAutoFillBackground(true);

@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "widgets/Placement.h"
-#include "widgets/QtText.h"
-#include "core/settings_access.h"
-#include "widgets/twips.h"
 #include "core/job.h"
+#include "core/settings_access.h"
 #include "generate/doit_builder.h"
 #include "generate/mapkey_chain.h"
 #include "platform/platform.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 
@@ -28,7 +28,7 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
 
     auto* warning = new QLabel(
         "bei der Ausführung wird NICHT automatisch gespeichert ! Tipp: Definieren Sie einen "
-        "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am "
+        "Mapkey zum appendAutoMapkey, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am "
         "Ende Ihrer Befehlskette an !",
         this);
     warning->setObjectName("Label3");
@@ -81,7 +81,8 @@ void MapkeyChainDialog::build() {
     settings::write(platform_, settings::kMapkeyChain, chain);
     const BuiltText tail = mapkeyChainTail(chain);
     const std::string refusal =
-        tail.ok() ? job_.acceptBuild(buildCreate(job_.confirmedEntries, tail.text)) : tail.refusal;
+        tail.ok() ? job_.acceptBuild(buildOpenAndApply(job_.confirmedEntries, tail.text))
+                  : tail.refusal;
     if (!refusal.empty()) {
         platform_.showMessage(refusal);
         return;

@@ -45,13 +45,13 @@ std::string refusalForText(std::string_view subject, std::string_view text) {
     return {};
 }
 
-BuiltText buildCreate(const std::vector<std::string>& entries, std::string_view mtyp) {
+BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail) {
     if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
         return {{}, std::move(refusal)};
     }
     std::string blocks;
     for (const std::string& entry : entries) {
-        blocks.append(templates::openBlock()).append(entry).append(mtyp);
+        blocks.append(templates::openBlock()).append(entry).append(tail);
     }
     return framed(std::move(blocks));
 }
@@ -71,8 +71,8 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
     return framed(std::move(blocks));
 }
 
-BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view mtyp,
-                       const std::vector<std::string>& values) {
+BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
+                                   const std::vector<std::string>& values) {
     if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
         return {{}, std::move(refusal)};
     }
@@ -83,9 +83,9 @@ BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view
     std::string blocks;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string_view value = i < values.size() ? std::string_view(values[i]) : "";
-        std::string block(mtyp);
+        std::string block(tail);
         for (int n = 0; n < kValuesPerBlock; ++n) {
-            block = ReplaceFirst(block, templates::kParameterName, value);
+            block = replaceFirst(block, templates::kParameterName, value);
         }
         blocks.append(templates::openBlock()).append(entries[i]).append(block);
     }

@@ -8,19 +8,19 @@
 
 namespace stapelwerk {
 
-// Open-and-apply: for every entry the open block, the entry and the filled tail `mtyp`.
-BuiltText buildCreate(const std::vector<std::string>& entries, std::string_view mtyp);
+// Open-and-apply: for every entry the open block, the entry and the filled tail `tail`.
+BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail);
 
 // Save-as: the shown model saved under every entry's name (the entry less its
 // last four characters); entries of four characters or fewer are refused.
 BuiltText buildSaveAs(const std::vector<std::string>& entries);
 
-// Parameter assignment: headed by "new_parameter_ui no"; in the tail `mtyp` the
+// Parameter assignment: headed by "new_parameter_ui no"; in the tail `tail` the
 // placeholders left after the name receive the entry's value (the empty value
 // where `values` has none at that position). Values are refused as entries are;
 // values past the last entry are not used and not checked.
-BuiltText buildCreate3(const std::vector<std::string>& entries, std::string_view mtyp,
-                       const std::vector<std::string>& values);
+BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
+                                   const std::vector<std::string>& values);
 
 // The refusal for an entry that would make a doit.pro the CAD system cannot read
 // or that Windows-1252 cannot hold; empty when the entry is fine.

@@ -19,13 +19,13 @@ std::string firstLineNotEncodable(const std::string& text) {
 }
 }  // namespace
 
-std::string doitProPath(const std::string& txtPro) {
-    return joinFileName(txtPro, "doit.pro");
+std::string doitProPath(const std::string& outputDirectory) {
+    return joinFileName(outputDirectory, "doit.pro");
 }
 
-DoitWriteResult writeDoitPro(const std::string& txtPro, const std::string& doittext) {
+DoitWriteResult writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
     DoitWriteResult result;
-    result.path = doitProPath(txtPro);
+    result.path = doitProPath(outputDirectory);
     const std::optional<std::string> bytes = cp1252::encode(doittext + "\r\n");
     if (!bytes) {
         result.message = texts::messageTextNotEncodable(firstLineNotEncodable(doittext));

@@ -2,7 +2,7 @@
 
 namespace stapelwerk {
 
-std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view repl) {
+std::string replaceFirst(std::string_view text, std::string_view find, std::string_view repl) {
     if (text.empty()) return {};
     const std::size_t position = text.find(find);
     if (position == std::string_view::npos) return std::string(text);

@@ -8,7 +8,7 @@ namespace stapelwerk {
 // `text` with the first exact, case-sensitive occurrence of `find` replaced by
 // `repl`; `text` itself when `find` does not occur. An empty `find` is found at
 // the start of a non-empty text, so `repl` is put in front; an empty text stays empty.
-std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view repl);
+std::string replaceFirst(std::string_view text, std::string_view find, std::string_view repl);
 
 // `text` with every occurrence of the non-empty `find` replaced by `repl`, in one
 // pass from left to right: text that was put in is not searched again.

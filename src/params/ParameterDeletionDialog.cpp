@@ -4,15 +4,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "widgets/Placement.h"
-#include "widgets/QtText.h"
-#include "core/settings_access.h"
-#include "widgets/twips.h"
 #include "core/job.h"
+#include "core/settings_access.h"
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 
@@ -26,8 +26,8 @@ ParameterDeletionDialog::ParameterDeletionDialog(Platform& platform, Job& job, Q
     caption->setObjectName("Label1");
     placeTwips(caption, 120, 120, 3255, 255);
 
-    const std::string name = settings::read(platform_, settings::kDeletedParameter,
-                                            settings::kParameterNameDefault);
+    const std::string name =
+        settings::read(platform_, settings::kDeletedParameter, settings::kParameterNameDefault);
     name_ = new QLineEdit(qt(name), this);
     name_->setObjectName("txt_parameter");
     caption->setBuddy(name_);
@@ -58,7 +58,8 @@ void ParameterDeletionDialog::build() {
     settings::write(platform_, settings::kDeletedParameter, name);
     const BuiltText tail = deletionTail(name);
     const std::string refusal =
-        tail.ok() ? job_.acceptBuild(buildCreate(job_.confirmedEntries, tail.text)) : tail.refusal;
+        tail.ok() ? job_.acceptBuild(buildOpenAndApply(job_.confirmedEntries, tail.text))
+                  : tail.refusal;
     if (!refusal.empty()) {
         platform_.showMessage(refusal);
         return;

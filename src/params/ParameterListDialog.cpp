@@ -8,15 +8,9 @@
 #include <QPushButton>
 #include <optional>
 
-#include "widgets/Artwork.h"
-#include "widgets/PictureButton.h"
-#include "widgets/Placement.h"
-#include "widgets/WrappedButton.h"
-#include "widgets/QtText.h"
+#include "core/job.h"
 #include "core/settings_access.h"
 #include "core/texts.h"
-#include "widgets/twips.h"
-#include "core/job.h"
 #include "generate/doit_builder.h"
 #include "params/assignment_check.h"
 #include "params/param_layout.h"
@@ -24,6 +18,12 @@
 #include "params/value_list.h"
 #include "params/value_list_file.h"
 #include "platform/platform.h"
+#include "widgets/Artwork.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Placement.h"
+#include "widgets/QtText.h"
+#include "widgets/WrappedButton.h"
+#include "widgets/twips.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -281,8 +281,9 @@ void ParameterListDialog::assign() {
     }
     const BuiltText tail = assignmentTail(name);
     const std::string refusal =
-        tail.ok() ? job_.acceptBuild(buildCreate3(job_.confirmedEntries, tail.text, values()))
-                  : tail.refusal;
+        tail.ok()
+            ? job_.acceptBuild(buildParameterAssignment(job_.confirmedEntries, tail.text, values()))
+            : tail.refusal;
     if (!refusal.empty()) {
         platform_.showMessage(refusal);
         return;

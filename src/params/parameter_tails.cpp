@@ -12,7 +12,7 @@ BuiltText namedTail(std::string_view text, std::string_view placeholder, std::st
         !refusal.empty()) {
         return {{}, std::move(refusal)};
     }
-    return {ReplaceFirst(text, placeholder, name), {}};
+    return {replaceFirst(text, placeholder, name), {}};
 }
 }  // namespace
 

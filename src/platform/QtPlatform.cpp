@@ -20,9 +20,7 @@
 namespace stapelwerk {
 
 namespace {
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
+QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 QString sectionKey(const std::string& section, const std::string& key) {
     return qt(section) + "/" + qt(key);
@@ -34,9 +32,7 @@ QtPlatform::QtPlatform(QString messageTitle, QString settingsDirectory)
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::setMessageParent(QWidget* parent) {
-    messageParent_ = parent;
-}
+void QtPlatform::setMessageParent(QWidget* parent) { messageParent_ = parent; }
 
 QString QtPlatform::settingsFile(const std::string& application) const {
     QString directory = settingsDirectory_;
@@ -56,8 +52,7 @@ static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool useI
         QSettings::NativeFormat);
 }
 #else
-static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool,
-                                               const std::string&) {
+static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool, const std::string&) {
     return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
 }
 #endif
@@ -77,9 +72,7 @@ void QtPlatform::writeSetting(const std::string& application, const std::string&
     settings->setValue(sectionKey(section, key), qt(value));
 }
 
-std::string QtPlatform::loginName() {
-    return os::loginName();
-}
+std::string QtPlatform::loginName() { return os::loginName(); }
 
 std::string QtPlatform::programDirectory() {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
@@ -132,8 +125,7 @@ void QtPlatform::pause(int milliseconds) {
 }
 
 void QtPlatform::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, messageTitle_, qt(text),
-                    QMessageBox::Ok, messageParent_);
+    QMessageBox box(QMessageBox::NoIcon, messageTitle_, qt(text), QMessageBox::Ok, messageParent_);
     box.exec();
 }
 

@@ -8,12 +8,12 @@
 
 namespace stapelwerk {
 
-bool DirectoryExists(const std::string& path) {
+bool directoryExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_directory(toPath(path), error);
 }
 
-bool FileExists(const std::string& path) {
+bool fileExists(const std::string& path) {
     std::error_code error;
     const auto length = std::filesystem::file_size(toPath(path), error);
     return !error && length != static_cast<std::uintmax_t>(-1);

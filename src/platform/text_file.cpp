@@ -12,13 +12,9 @@
 namespace stapelwerk {
 
 namespace {
-FileResult failure(int error) {
-    return {false, os::errnoReason(error)};
-}
+FileResult failure(int error) { return {false, os::errnoReason(error)}; }
 
-FileResult failure(const std::error_code& error) {
-    return {false, error.message()};
-}
+FileResult failure(const std::error_code& error) { return {false, error.message()}; }
 
 std::filesystem::path siblingTemporaryPath(const std::filesystem::path& target) {
     static std::mt19937 generator{std::random_device{}()};
@@ -37,7 +33,8 @@ FileContent readFileBytes(const std::string& path) {
     FileContent content;
     char buffer[65536];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        content.bytes.append(buffer, count);
     if (std::ferror(file)) content.result = failure(errno != 0 ? errno : EIO);
     std::fclose(file);
     return content;

@@ -5,8 +5,7 @@
 namespace stapelwerk {
 
 PictureButton::PictureButton(const QString& objectName, const QPixmap& picture,
-                             const QString& toolTip, const QString& accessibleName,
-                             QWidget* parent)
+                             const QString& toolTip, const QString& accessibleName, QWidget* parent)
     : ClickableLabel(QString(), parent) {
     setObjectName(objectName);
     setPixmap(picture);

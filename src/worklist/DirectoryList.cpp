@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QStyle>
 
-#include "widgets/QtText.h"
-#include "widgets/twips.h"
 #include "platform/file_checks.h"
 #include "platform/paths.h"
+#include "widgets/QtText.h"
+#include "widgets/twips.h"
 #include "worklist/directory_listing.h"
 
 namespace stapelwerk {
@@ -36,7 +36,7 @@ void DirectoryList::setPath(const QString& directory) {
 }
 
 void DirectoryList::open(const QString& directory) {
-    if (!DirectoryExists(directory.toStdString())) {
+    if (!directoryExists(directory.toStdString())) {
         rebuild();
         return;
     }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "widgets/QtText.h"
 #include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/platform.h"
+#include "widgets/QtText.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/drives.h"
 
@@ -45,7 +45,7 @@ void DriveChooser::showDriveOf(const QString& path) {
 void DriveChooser::check(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= roots_.size()) return;
     const std::string& root = roots_[static_cast<std::size_t>(index)];
-    if (!DirectoryExists(root)) {
+    if (!directoryExists(root)) {
         showDriveOf(directories_.path());
         emit statusReport(qt(texts::kStatusDriveUnavailable));
         return;

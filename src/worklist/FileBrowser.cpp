@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/file_checks.h"
+#include "platform/os.h"
+#include "platform/platform.h"
 #include "widgets/Artwork.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "widgets/twips.h"
-#include "platform/file_checks.h"
-#include "platform/os.h"
-#include "platform/platform.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/DriveChooser.h"
 #include "worklist/WorkListModel.h"
@@ -105,7 +105,7 @@ void FileBrowser::showDirectory() {
 }
 
 void FileBrowser::browseTypedPath(const QString& text) {
-    if (!DirectoryExists(text.toStdString())) return;
+    if (!directoryExists(text.toStdString())) return;
     directories_->setPath(text);
     refillWorkList();
 }

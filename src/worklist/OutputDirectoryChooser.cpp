@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
+#include "platform/platform.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
-#include "platform/platform.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/DriveChooser.h"
 

@@ -35,9 +35,7 @@ void WorkListModel::append(std::string text) {
     endInsertRows();
 }
 
-void WorkListModel::clear() {
-    setEntries({});
-}
+void WorkListModel::clear() { setEntries({}); }
 
 void WorkListModel::setAllSelected(bool selected) {
     list_.setAllSelected(selected);

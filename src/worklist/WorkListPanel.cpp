@@ -109,7 +109,8 @@ void WorkListPanel::buildMenu() {
     placeTwips(menu_, 2880, 240, 1215, 3735);
     menu_->hide();
 
-    QPushButton* paste = addMenuButton("cmd_paste", "<-- PASTE", "Zwischenablage einfügen", 240, false);
+    QPushButton* paste =
+        addMenuButton("cmd_paste", "<-- PASTE", "Zwischenablage einfügen", 240, false);
     paste->setToolTip("Zwischenablage einfügen");
     connect(paste, &QPushButton::clicked, this, &WorkListPanel::paste);
 
@@ -120,7 +121,7 @@ void WorkListPanel::buildMenu() {
     connect(addMenuButton("cmd_clearlist", "Liste löschen", "Liste löschen", 1275, false),
             &QPushButton::clicked, this, &WorkListPanel::clearList);
     connect(addMenuButton("cmd_einzel", "einzelner Eintrag", "einzelner Eintrag", 1620, false, 60,
-                                  1095, 420),
+                          1095, 420),
             &QPushButton::clicked, this, &WorkListPanel::showManualEntry);
 
     const struct {
@@ -143,12 +144,14 @@ void WorkListPanel::buildMenu() {
         const auto transform = s.strip ? &stripExtension : &appendExtension;
         const std::string_view extension = s.extension;
         connect(button, &QPushButton::clicked, this, [this, transform, extension] {
-            model_.changeTexts([transform, extension](WorkList& list) { transform(list, extension); });
+            model_.changeTexts(
+                [transform, extension](WorkList& list) { transform(list, extension); });
         });
     }
 
-    auto* browser = new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
-                                      "file bowser", "Dateibrowser öffnen", menu_);
+    auto* browser =
+        new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
+                          "file bowser", "Dateibrowser öffnen", menu_);
     placeTwips(browser, 367, 2775, 480, 480);
     connect(browser, &PictureButton::clicked, this, &WorkListPanel::fileBrowserRequested);
 
@@ -166,9 +169,7 @@ void WorkListPanel::deselectAll() {
     hideMenu();
 }
 
-void WorkListPanel::hideMenu() {
-    menu_->hide();
-}
+void WorkListPanel::hideMenu() { menu_->hide(); }
 
 void WorkListPanel::paste() {
     model_.setEntries(unselectedEntries(pastedLines(platform_.clipboardText())));

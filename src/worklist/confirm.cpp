@@ -16,9 +16,7 @@ struct NameAndExtension {
     std::string extension;
 };
 
-bool isDirectorySeparator(char c) {
-    return c == '\\' || c == '/';
-}
+bool isDirectorySeparator(char c) { return c == '\\' || c == '/'; }
 
 NameAndExtension scanFileName(std::string_view s) {
     NameAndExtension result;
@@ -43,15 +41,11 @@ NameAndExtension scanFileName(std::string_view s) {
 }
 }  // namespace
 
-std::string BaseName(std::string_view path) {
-    return scanFileName(path).name;
-}
+std::string baseName(std::string_view path) { return scanFileName(path).name; }
 
-std::string FirstExtension(std::string_view path) {
-    return scanFileName(path).extension;
-}
+std::string firstExtension(std::string_view path) { return scanFileName(path).extension; }
 
-void RemoveDuplicates(std::vector<std::string>& entries) {
+void removeDuplicates(std::vector<std::string>& entries) {
     std::unordered_set<std::string_view> kept;
     std::vector<std::string> result;
     result.reserve(entries.size());
@@ -68,9 +62,9 @@ std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
     std::vector<std::string> entries;
     for (const WorkEntry& entry : workList) {
         if (!entry.selected) continue;
-        entries.push_back(BaseName(trimBlanks(entry.text)) + FirstExtension(entry.text));
+        entries.push_back(baseName(trimBlanks(entry.text)) + firstExtension(entry.text));
     }
-    RemoveDuplicates(entries);
+    removeDuplicates(entries);
     return entries;
 }
 

@@ -13,18 +13,18 @@ class Job;
 // The file name of a path without drive, directory and any dotted part: the
 // text before its first dot that is followed by something ("\" and "/" both
 // separate directories).
-std::string BaseName(std::string_view path);
+std::string baseName(std::string_view path);
 
 // The first dotted part after the file name, dot included, from the same scan
-// as BaseName; a dot with nothing after it is never an extension.
-std::string FirstExtension(std::string_view path);
+// as baseName; a dot with nothing after it is never an extension.
+std::string firstExtension(std::string_view path);
 
 // Drops every non-empty entry that equals an earlier one (exact, case-sensitive);
 // empty entries always stay. Keeps the order.
-void RemoveDuplicates(std::vector<std::string>& entries);
+void removeDuplicates(std::vector<std::string>& entries);
 
-// The entries to process: every selected entry reduced to BaseName of its
-// trimmed text plus FirstExtension of its untrimmed text, repeats removed.
+// The entries to process: every selected entry reduced to baseName of its
+// trimmed text plus firstExtension of its untrimmed text, repeats removed.
 std::vector<std::string> confirmedEntries(const WorkEntries& workList);
 
 // What confirming told the user: the status text, or (when no entry was selected)

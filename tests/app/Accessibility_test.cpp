@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "widgets/PictureButton.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/PictureButton.h"
 
 namespace stapelwerk {
 namespace {
@@ -45,8 +45,8 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
             if (spokenName(control).isEmpty()) unnamed << control->objectName();
         }
     }
-    for (const char* name : {"Form1", "frm_mapkeyneu", "frm_ploesch", "frm_param", "frm_ok",
-                             "frm_help"}) {
+    for (const char* name :
+         {"Form1", "frm_mapkeyneu", "frm_ploesch", "frm_param", "frm_ok", "frm_help"}) {
         EXPECT_TRUE(windows.contains(name)) << name << " was not opened";
     }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();

@@ -7,12 +7,12 @@
 #include <QTest>
 #include <algorithm>
 
-#include "widgets/ClickableLabel.h"
 #include "app/InfoDialog.h"
 #include "core/texts.h"
-#include "widgets/twips.h"
 #include "support/FakePlatform.h"
 #include "support/widgets.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 namespace {

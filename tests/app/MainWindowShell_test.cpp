@@ -8,13 +8,13 @@
 
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
-#include "core/job.h"
-#include "widgets/PictureButton.h"
 #include "app/explanations.h"
+#include "core/job.h"
 #include "generate/CompletionDialog.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
+#include "widgets/PictureButton.h"
 
 namespace stapelwerk {
 namespace {

@@ -9,15 +9,15 @@
 #include <memory>
 
 #include "app/MainWindow.h"
-#include "core/job.h"
-#include "widgets/PictureButton.h"
-#include "widgets/twips.h"
 #include "cadconfig/auto_mapkey.h"
+#include "core/job.h"
 #include "support/FakePlatform.h"
 #include "support/ScopedHome.h"
 #include "support/TempDir.h"
 #include "support/template_lines.h"
 #include "support/widgets.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 #include "worklist/DirectoryList.h"
 
 namespace stapelwerk {

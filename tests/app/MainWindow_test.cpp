@@ -9,11 +9,11 @@
 #include <filesystem>
 
 #include "app/MainWindow.h"
-#include "widgets/PictureButton.h"
-#include "widgets/twips.h"
 #include "generate/doit_builder.h"
 #include "support/MainWindowFixture.h"
 #include "support/widgets.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 namespace {

@@ -32,7 +32,7 @@ TEST(Explanations, NamesAreCaseSensitive) {
 
 TEST(Explanations, AutoButtonNamesTheOutputDirectoryAsItStands) {
     const struct {
-        const char* txtPro;
+        const char* outputDirectory;
         const char* directoryPart;
     } cases[] = {
         {"C:\\temp\\", "Verzeichnis: C:\\temp\\ Mit"},
@@ -40,7 +40,7 @@ TEST(Explanations, AutoButtonNamesTheOutputDirectoryAsItStands) {
         {"", "Verzeichnis:  Mit"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(*explanationFor("cmd_auto", c.txtPro),
+        EXPECT_EQ(*explanationFor("cmd_auto", c.outputDirectory),
                   std::string("Mit dieser Funktion wird der config.pro der Mapkey auto "
                               "zugewiesen. Die config.pro liegt im ") +
                       c.directoryPart +

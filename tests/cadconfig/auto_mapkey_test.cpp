@@ -39,9 +39,10 @@ const Lines kBlockLines = {
 class AutoMapkeyTest : public ::testing::Test {
 protected:
     // One click of `cmd_auto`.
-    void install(const std::string& txtPro) {
-        LineBuffer List1 = {"left over from before"};
-        if (Lesen(platform, txtPro, List1)) Speichern(platform, txtPro, List1);
+    void install(const std::string& outputDirectory) {
+        ConfigLines configLines = {"left over from before"};
+        if (readConfigLines(platform, outputDirectory, configLines))
+            appendAutoMapkey(platform, outputDirectory, configLines);
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
     std::size_t filesInDirectory() const {
@@ -92,11 +93,14 @@ TEST_F(AutoMapkeyTest, AnEmptyFileIsNoNewFile) {
 TEST_F(AutoMapkeyTest, OldBytesComeBackUnchanged) {
     // Windows-1252 umlauts, a byte that is no text in UTF-8, a lone LF inside a
     // line, a lone CR ending one, and a last line without a line end.
-    const std::string old = "! Gr\xF6\xDF" "e\r\nbad \x81\xFF\r\nwith\nfeed\rcr-ended\r\nlast";
+    const std::string old =
+        "! Gr\xF6\xDF"
+        "e\r\nbad \x81\xFF\r\nwith\nfeed\rcr-ended\r\nlast";
     writeBytes(dir.file("config.pro"), old);
     install(dir.path());
     EXPECT_EQ(config(),
-              "! Gr\xF6\xDF" "e\r\nbad \x81\xFF\r\nwith\nfeed\r\ncr-ended\r\nlast\r\n" +
+              "! Gr\xF6\xDF"
+              "e\r\nbad \x81\xFF\r\nwith\nfeed\r\ncr-ended\r\nlast\r\n" +
                   fileWithLines(kBlockLines));
 }
 
@@ -133,7 +137,7 @@ TEST_F(AutoMapkeyTest, FailuresAreReportedAndChangeNothing) {
     std::filesystem::create_symlink("/proc/self/mem", dir.file("unreadable/config.pro"));
 
     const struct {
-        std::string txtPro;
+        std::string outputDirectory;
         std::string path;
         std::string says;
     } cases[] = {
@@ -143,9 +147,9 @@ TEST_F(AutoMapkeyTest, FailuresAreReportedAndChangeNothing) {
         {dir.file("unreadable"), dir.file("unreadable/config.pro"), "nicht gelesen"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.txtPro);
+        SCOPED_TRACE(c.outputDirectory);
         platform.messages.clear();
-        install(c.txtPro);
+        install(c.outputDirectory);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_NE(platform.messages[0].find(c.path), std::string::npos) << platform.messages[0];
         EXPECT_NE(platform.messages[0].find(c.says), std::string::npos) << platform.messages[0];

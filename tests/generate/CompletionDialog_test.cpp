@@ -6,14 +6,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "widgets/DialogSlot.h"
-#include "widgets/PictureButton.h"
-#include "widgets/twips.h"
 #include "core/job.h"
 #include "generate/CompletionDialog.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
+#include "widgets/DialogSlot.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 namespace {
@@ -86,7 +86,7 @@ TEST_F(CompletionDialogTest, EitherPictureClosesIt) {
 
 TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
     const struct {
-        std::string txtPro;
+        std::string outputDirectory;
         bool shellSucceeds;
     } cases[] = {
         {output.path(), true},
@@ -97,10 +97,11 @@ TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
         platform.shellOpened.clear();
         platform.shellOpenSucceeds = c.shellSucceeds;
         if (!dialog) open();
-        job.outputDirectory = c.txtPro;  // read when the button is pressed, not when the dialog opened
+        job.outputDirectory =
+            c.outputDirectory;  // read when the button is pressed, not when the dialog opened
         child<QPushButton>(dialog, "cmd_edit")->click();
         EXPECT_EQ(platform.shellOpened, std::vector<std::string>{output.file("doit.pro")})
-            << c.txtPro;
+            << c.outputDirectory;
         QTRY_VERIFY(dialog.isNull());
     }
 }

@@ -57,29 +57,29 @@ TEST(SaveAs, RefusesEntriesWithoutAName) {
 }
 
 TEST(Create, EveryEntryFollowsTheBacktickOfItsOpenBlock) {
-    const BuiltText built = buildCreate({"a.prt", "b.prt", "c.prt"}, "`;\\\r\n");
+    const BuiltText built = buildOpenAndApply({"a.prt", "b.prt", "c.prt"}, "`;\\\r\n");
     ASSERT_TRUE(built.ok());
     for (const char* entry : {"a.prt", "b.prt", "c.prt"}) {
         EXPECT_NE(built.text.find("`Inputname` `" + std::string(entry) + "`;\\\r\n"),
                   std::string::npos);
     }
-    EXPECT_EQ(built.text.size(), templates::txt_kopf.size() + 3 * (214 + 5 + 5) +
-                                     templates::txt_end.size());
+    EXPECT_EQ(built.text.size(),
+              templates::txt_kopf.size() + 3 * (214 + 5 + 5) + templates::txt_end.size());
 }
 
 TEST(AllKinds, EmptySelectionGivesHeadAndEndOnly) {
     const std::string bare = fileWithLines({kHead, kEnd, ""});
     EXPECT_EQ(fileOf(buildSaveAs({})), bare);
-    EXPECT_EQ(fileOf(buildCreate({}, templates::txt_mapkeyneu)), bare);
-    EXPECT_EQ(fileOf(buildCreate3({}, templates::txt_ParamNeu, {})),
+    EXPECT_EQ(fileOf(buildOpenAndApply({}, templates::txt_mapkeyneu)), bare);
+    EXPECT_EQ(fileOf(buildParameterAssignment({}, templates::txt_ParamNeu, {})),
               "new_parameter_ui no\r\n" + bare);
 }
 
 TEST(AllKinds, SameInputGivesTheSameText) {
     const std::vector<std::string> entries{"welle.drw", "flansch.drw"};
     EXPECT_EQ(buildSaveAs(entries).text, buildSaveAs(entries).text);
-    EXPECT_EQ(buildCreate(entries, templates::txt_ploesch).text,
-              buildCreate(entries, templates::txt_ploesch).text);
+    EXPECT_EQ(buildOpenAndApply(entries, templates::txt_ploesch).text,
+              buildOpenAndApply(entries, templates::txt_ploesch).text);
 }
 
 TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
@@ -87,19 +87,19 @@ TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
     for (const std::string entry : {"we`lle.prt", "welle\r.prt", "welle\n.prt", "Ωmega.prt"}) {
         SCOPED_TRACE(entry);
         const BuiltText saveAs = buildSaveAs({"ok.prt", entry});
-        const BuiltText create = buildCreate({"ok.prt", entry}, tail);
-        const BuiltText create3 = buildCreate3({entry}, templates::txt_ParamNeu, {"v"});
+        const BuiltText create = buildOpenAndApply({"ok.prt", entry}, tail);
+        const BuiltText create3 = buildParameterAssignment({entry}, templates::txt_ParamNeu, {"v"});
         for (const BuiltText* built : {&saveAs, &create, &create3}) {
             EXPECT_FALSE(built->ok());
             EXPECT_TRUE(built->text.empty());
             EXPECT_NE(built->refusal.find(entry), std::string::npos);
         }
     }
-    EXPECT_TRUE(buildCreate({"Müller Größe.prt"}, tail).ok()) << "Windows-1252 holds umlauts";
+    EXPECT_TRUE(buildOpenAndApply({"Müller Größe.prt"}, tail).ok()) << "Windows-1252 holds umlauts";
 }
 
 TEST(Create3, OneEntryWithMaterialStahlGivesTwentyOneLines) {
-    const std::string tail = ReplaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "MATERIAL");
+    const std::string tail = replaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "MATERIAL");
     Lines expected{"new_parameter_ui no", kHead};
     appendTemplateLines(expected, templates::txt_open, 1, 2);
     expected.push_back("mapkey(continued) ~ Update `file_open` `Inputname` `welle.prt`;\\");
@@ -109,12 +109,13 @@ TEST(Create3, OneEntryWithMaterialStahlGivesTwentyOneLines) {
     expected.push_back(kEnd);
     expected.push_back("");
     ASSERT_EQ(expected.size(), 21u);
-    EXPECT_EQ(fileOf(buildCreate3({"welle.prt"}, tail, {"STAHL"})), fileWithLines(expected));
+    EXPECT_EQ(fileOf(buildParameterAssignment({"welle.prt"}, tail, {"STAHL"})),
+              fileWithLines(expected));
 }
 
 TEST(Create3, EntriesWithoutAValueGetTheEmptyValue) {
-    const std::string tail = ReplaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "M");
-    const BuiltText built = buildCreate3({"a.prt", "b.prt"}, tail, {"1"});
+    const std::string tail = replaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "M");
+    const BuiltText built = buildParameterAssignment({"a.prt", "b.prt"}, tail, {"1"});
     ASSERT_TRUE(built.ok());
     EXPECT_NE(built.text.find("mapkey(continued) M;1;#DONE"), std::string::npos);
     EXPECT_NE(built.text.find("mapkey(continued) M;;#DONE"), std::string::npos);

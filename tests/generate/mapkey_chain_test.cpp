@@ -32,7 +32,7 @@ TEST(MapkeyChain, OneEntryWithTheChainDsGivesFourteenLines) {
     expected.push_back(kEnd);
     expected.push_back("");
     ASSERT_EQ(expected.size(), 14u);
-    EXPECT_EQ(fileOf(buildCreate({"welle.drw"}, mapkeyChainTail("ds").text)),
+    EXPECT_EQ(fileOf(buildOpenAndApply({"welle.drw"}, mapkeyChainTail("ds").text)),
               fileWithLines(expected));
 }
 

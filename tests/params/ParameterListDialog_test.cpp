@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "widgets/PictureButton.h"
-#include "widgets/twips.h"
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/PictureButton.h"
+#include "widgets/twips.h"
 
 namespace stapelwerk {
 namespace {
@@ -254,9 +254,10 @@ TEST_F(ParameterListDialogTest, OkWithAValueForEveryPartBuildsAndCloses) {
     setValues({"STAHL", "ALU"});
     press("cmd_ok");
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(job.pendingText(), buildCreate3({"welle.prt", "flansch.prt"},
-                                              assignmentTail("MATERIAL").text, {"STAHL", "ALU"})
-                                     .text);
+    EXPECT_EQ(job.pendingText(),
+              buildParameterAssignment({"welle.prt", "flansch.prt"},
+                                       assignmentTail("MATERIAL").text, {"STAHL", "ALU"})
+                  .text);
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(dialog("frm_param"), nullptr);
 

@@ -31,7 +31,7 @@ BuiltText assignmentFor(const std::vector<std::string>& entries, std::string_vie
                         const std::vector<std::string>& values) {
     const BuiltText tail = assignmentTail(name);
     EXPECT_TRUE(tail.ok()) << tail.refusal;
-    return buildCreate3(entries, tail.text, values);
+    return buildParameterAssignment(entries, tail.text, values);
 }
 
 TEST(ParameterDeletion, OneEntryWithTheNameLaengeGivesNineteenLines) {
@@ -47,7 +47,7 @@ TEST(ParameterDeletion, OneEntryWithTheNameLaengeGivesNineteenLines) {
     expected.push_back("");
     ASSERT_EQ(expected.size(), 19u);
     const BuiltText tail = deletionTail(utf8::toUpper("laenge"));
-    EXPECT_EQ(fileOf(buildCreate({"welle.prt"}, tail.text)), fileWithLines(expected));
+    EXPECT_EQ(fileOf(buildOpenAndApply({"welle.prt"}, tail.text)), fileWithLines(expected));
 }
 
 TEST(ParameterDeletion, NameTakesOnlyThePlaceholder) {
@@ -98,7 +98,8 @@ TEST(ParameterAssignment, NameFillsTheFirstPlaceholderAndTheValueTheSecond) {
         };
         EXPECT_EQ(templateLine(built.text, 10), line(c.first));
         EXPECT_EQ(templateLine(built.text, 27), line(c.second));
-        const BuiltText plain = buildCreate3({"a.prt", "b.prt"}, templates::txt_ParamNeu, {});
+        const BuiltText plain =
+            buildParameterAssignment({"a.prt", "b.prt"}, templates::txt_ParamNeu, {});
         EXPECT_EQ(withoutLine(withoutLine(built.text, 27), 10),
                   withoutLine(withoutLine(plain.text, 27), 10));
     }
@@ -122,11 +123,11 @@ TEST(ParameterTails, RefuseANameOrValueThatWouldBreakTheFile) {
             EXPECT_EQ(tail.refusal.find("Der Parametername \"" + bad + "\""), 0u) << tail.refusal;
         }
         const BuiltText built =
-            buildCreate3({"a.prt", "b.prt"}, assignmentTail("N").text, {"ok", bad});
+            buildParameterAssignment({"a.prt", "b.prt"}, assignmentTail("N").text, {"ok", bad});
         EXPECT_FALSE(built.ok());
         EXPECT_TRUE(built.text.empty());
         EXPECT_EQ(built.refusal.find("Der Parameterwert \"" + bad + "\""), 0u) << built.refusal;
-        EXPECT_TRUE(buildCreate3({"a.prt"}, assignmentTail("N").text, {"ok", bad}).ok())
+        EXPECT_TRUE(buildParameterAssignment({"a.prt"}, assignmentTail("N").text, {"ok", bad}).ok())
             << "a value past the last entry is not used, so not refused";
     }
 }

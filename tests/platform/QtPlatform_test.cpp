@@ -54,7 +54,8 @@ TEST(QtPlatformSettings, ValuesReadBackExactlyUnderTheirApplicationSectionAndKey
     for (const std::string& value : values) {
         SCOPED_TRACE(value);
         QtPlatform("Zinkhorn", settings.path()).writeSetting("Stapelwerk", "Optionen", key, value);
-        EXPECT_EQ(QtPlatform("Zinkhorn", settings.path()).readSetting("Stapelwerk", "Optionen", key, "default"),
+        EXPECT_EQ(QtPlatform("Zinkhorn", settings.path())
+                      .readSetting("Stapelwerk", "Optionen", key, "default"),
                   value);
     }
     QtPlatform platform("Zinkhorn", settings.path());

@@ -40,15 +40,15 @@ TEST(FileChecks, TellDirectoriesFromFilesAndNeverFail) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(DirectoryExists(c.path), c.directory);
-        EXPECT_EQ(FileExists(c.path), c.file);
+        EXPECT_EQ(directoryExists(c.path), c.directory);
+        EXPECT_EQ(fileExists(c.path), c.file);
     }
 }
 
 TEST(CreateEmptyFile, CreatesOnlyWhereNothingIs) {
     TempDir dir;
     ASSERT_TRUE(createEmptyFile(dir.file("new.pro")).ok);
-    EXPECT_TRUE(FileExists(dir.file("new.pro")));
+    EXPECT_TRUE(fileExists(dir.file("new.pro")));
     EXPECT_EQ(readBytes(dir.file("new.pro")), "");
 
     writeBytes(dir.file("old.pro"), "keep me");

@@ -24,9 +24,7 @@ inline void PrintTo(const WorkEntry& entry, std::ostream* out) {
 
 namespace stapelwerk::testing {
 
-inline QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // The child named `name`; fails the test when there is none of that type.
 template <typename T>
@@ -48,8 +46,8 @@ inline void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button
 // The widget that Tab moves the keyboard focus to from `widget`.
 inline QWidget* nextTabStop(QWidget* widget) {
     QWidget* next = widget->nextInFocusChain();
-    while (next != widget && !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
-                               next->isEnabled())) {
+    while (next != widget &&
+           !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled())) {
         next = next->nextInFocusChain();
     }
     return next;

@@ -9,10 +9,10 @@
 #include <filesystem>
 
 #include "core/job.h"
-#include "widgets/PictureButton.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
+#include "widgets/PictureButton.h"
 #include "worklist/DirectoryList.h"
 #include "worklist/FileBrowser.h"
 #include "worklist/WorkListModel.h"

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "core/job.h"
-#include "widgets/twips.h"
 #include "support/FakePlatform.h"
 #include "support/widgets.h"
+#include "widgets/twips.h"
 #include "worklist/WorkListModel.h"
 #include "worklist/WorkListPanel.h"
 
@@ -35,7 +35,8 @@ protected:
 
     QStringList texts() const {
         QStringList result;
-        for (int row = 0; row < model.rowCount(); ++row) result << model.index(row).data().toString();
+        for (int row = 0; row < model.rowCount(); ++row)
+            result << model.index(row).data().toString();
         return result;
     }
     const WorkEntries& entries() const { return job.workList.entries(); }
@@ -114,8 +115,9 @@ TEST_F(WorkListPanelTest, ExtensionSwitchesChangeEveryEntryAndKeepSelectionAndMe
 }
 
 TEST_F(WorkListPanelTest, StruckThroughTwinsDifferOnlyInTheFont) {
-    for (const auto& [plain, struck] : {std::pair{"cmd_all", "cmd_nono"},
-                                        std::pair{"cmd_Z", "cmd_ZZ"}, std::pair{"cmd_P", "cmd_PP"}}) {
+    for (const auto& [plain, struck] :
+         {std::pair{"cmd_all", "cmd_nono"}, std::pair{"cmd_Z", "cmd_ZZ"},
+          std::pair{"cmd_P", "cmd_PP"}}) {
         const auto* a = child<QPushButton>(&panel, plain);
         const auto* b = child<QPushButton>(&panel, struck);
         EXPECT_EQ(a->text(), b->text());
@@ -154,7 +156,8 @@ TEST_F(WorkListPanelTest, MarksInTheViewAreTheJobsFlags) {
                       list->visualRect(model.index(1)).center());
     EXPECT_EQ(entries(), (WorkEntries{{"a", true}, {"b", true}, {"c", true}}));
     EXPECT_EQ(howMany->text(), "3");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model.index(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(model.index(2)).center());
     EXPECT_EQ(entries(), (WorkEntries{{"a", false}, {"b", false}, {"c", true}}));
     EXPECT_EQ(job.workList.selectedCount(), 1u);
 

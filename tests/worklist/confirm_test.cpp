@@ -51,7 +51,8 @@ TEST(Confirm, TakesOnlySelectedEntriesInListOrder) {
 
 TEST(Confirm, RemovesRepeatsAfterReduction) {
     EXPECT_EQ(confirmedEntries(selected({"plan.drw.1", "plan.drw.2"})), Texts{"plan.drw"});
-    EXPECT_EQ(confirmedEntries(selected({"Plan.drw", "plan.drw"})), (Texts{"Plan.drw", "plan.drw"}));
+    EXPECT_EQ(confirmedEntries(selected({"Plan.drw", "plan.drw"})),
+              (Texts{"Plan.drw", "plan.drw"}));
     EXPECT_EQ(confirmedEntries(selected({"a.prt.1", "b.prt", "a.prt.2"})).size(), 2u);
 }
 
@@ -60,13 +61,14 @@ Texts quadraticRemoveDuplicates(const Texts& entries) {
     Texts kept;
     for (const std::string& entry : entries) {
         bool repeat = false;
-        for (const std::string& earlier : kept) repeat = repeat || (earlier == entry && !entry.empty());
+        for (const std::string& earlier : kept)
+            repeat = repeat || (earlier == entry && !entry.empty());
         if (!repeat) kept.push_back(entry);
     }
     return kept;
 }
 
-TEST(RemoveDuplicates, AgreesWithTheQuadraticWalk) {
+TEST(removeDuplicates, AgreesWithTheQuadraticWalk) {
     std::mt19937 random(7);
     const Texts alphabet = {"", "a", "A", "b", "a.prt", "a.prt ", "ä"};
     for (int round = 0; round < 200; ++round) {
@@ -74,19 +76,19 @@ TEST(RemoveDuplicates, AgreesWithTheQuadraticWalk) {
         const int count = static_cast<int>(random() % 12);
         for (int i = 0; i < count; ++i) entries.push_back(alphabet[random() % alphabet.size()]);
         Texts fast = entries;
-        RemoveDuplicates(fast);
+        removeDuplicates(fast);
         EXPECT_EQ(fast, quadraticRemoveDuplicates(entries));
     }
 }
 
-TEST(RemoveDuplicates, KeepsEmptyEntriesAndHandlesLargeLists) {
+TEST(removeDuplicates, KeepsEmptyEntriesAndHandlesLargeLists) {
     Texts entries = {"", "x", "", "x"};
-    RemoveDuplicates(entries);
+    removeDuplicates(entries);
     EXPECT_EQ(entries, (Texts{"", "x", ""}));
 
     Texts large;
     for (int i = 0; i < 100000; ++i) large.push_back("teil" + std::to_string(i % 50000) + ".prt");
-    RemoveDuplicates(large);
+    removeDuplicates(large);
     ASSERT_EQ(large.size(), 50000u);
     EXPECT_EQ(large.back(), "teil49999.prt");
 }

@@ -13,12 +13,12 @@ TEST(Extensions, AppendToEveryEntryKeepingSelection) {
 }
 
 TEST(Extensions, StripOnlyAnExactTrailingExtensionOncePerPress) {
-    WorkList list({{"plan.drw", false}, {"plan.DRW", true}, {"plan.drw.3", false}, {"plan.drw.drw", true}});
+    WorkList list(
+        {{"plan.drw", false}, {"plan.DRW", true}, {"plan.drw.3", false}, {"plan.drw.drw", true}});
     stripExtension(list, ".drw");
-    EXPECT_EQ(list.entries(), (WorkEntries{{"plan", false},
-                                           {"plan.DRW", true},
-                                           {"plan.drw.3", false},
-                                           {"plan.drw", true}}));
+    EXPECT_EQ(list.entries(),
+              (WorkEntries{
+                  {"plan", false}, {"plan.DRW", true}, {"plan.drw.3", false}, {"plan.drw", true}}));
     stripExtension(list, ".drw");
     EXPECT_EQ(list.entries()[3].text, "plan");
     WorkList none;
