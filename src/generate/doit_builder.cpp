@@ -11,6 +11,7 @@ namespace stapelwerk {
 namespace {
 constexpr std::size_t kExtensionLength = 4;
 constexpr int kValuesPerBlock = 4;
+constexpr std::string_view kAssignmentHeading = "new_parameter_ui no\r\n";
 
 std::string refusalForEntries(const std::vector<std::string>& entries) {
     for (const std::string& entry : entries) {
@@ -25,11 +26,34 @@ bool breaksMapkey(std::string_view text) {
     return text.find_first_of("`\r\n") != std::string_view::npos;
 }
 
-BuiltText framed(std::string blocks) {
+// The text of a doit.pro is assembled in one string of the size it will have: a list
+// of a million entries makes half a gigabyte, which must not be copied on the way.
+// `heading` comes before the mapkey, `blockSize` tells the length of each entry's
+// block and `appendBlock` appends it.
+template <typename BlockSize, typename AppendBlock>
+std::string framed(std::string_view heading, const std::vector<std::string>& entries,
+                   BlockSize blockSize, AppendBlock appendBlock) {
+    std::size_t size = heading.size() + templates::txt_kopf.size() + templates::txt_end.size();
+    for (std::size_t i = 0; i < entries.size(); ++i) size += blockSize(i);
     std::string text;
-    text.reserve(templates::txt_kopf.size() + blocks.size() + templates::txt_end.size());
-    text.append(templates::txt_kopf).append(blocks).append(templates::txt_end);
-    return {std::move(text), {}};
+    text.reserve(size);
+    text.append(heading).append(templates::txt_kopf);
+    for (std::size_t i = 0; i < entries.size(); ++i) appendBlock(text, i);
+    text.append(templates::txt_end);
+    return text;
+}
+
+// `text` cut at every occurrence of `placeholder`.
+std::vector<std::string_view> piecesAround(std::string_view text, std::string_view placeholder) {
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    for (std::size_t found = text.find(placeholder); found != std::string_view::npos;
+         found = text.find(placeholder, start)) {
+        pieces.push_back(text.substr(start, found - start));
+        start = found + placeholder.size();
+    }
+    pieces.push_back(text.substr(start));
+    return pieces;
 }
 }  // namespace
 
@@ -49,26 +73,42 @@ BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string
     if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
         return {{}, std::move(refusal)};
     }
-    std::string blocks;
-    for (const std::string& entry : entries) {
-        blocks.append(templates::openBlock()).append(entry).append(tail);
-    }
-    return framed(std::move(blocks));
+    const std::string_view open = templates::openBlock();
+    return {framed(
+                {}, entries,
+                [&](std::size_t i) { return open.size() + entries[i].size() + tail.size(); },
+                [&](std::string& text, std::size_t i) {
+                    text.append(open).append(entries[i]).append(tail);
+                }),
+            {}};
 }
 
 BuiltText buildSaveAs(const std::vector<std::string>& entries) {
     if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
         return {{}, std::move(refusal)};
     }
-    std::string blocks;
+    std::vector<std::string_view> names;
+    names.reserve(entries.size());
     for (const std::string& entry : entries) {
         if (utf8::length(entry) <= kExtensionLength) {
             return {{}, texts::messageSaveAsEntryTooShort(entry)};
         }
-        const std::string name = utf8::dropLast(entry, kExtensionLength);
-        blocks.append(replaceAll(templates::txt_SaveAs, templates::kSaveAsName, name));
+        names.push_back(utf8::dropLast(entry, kExtensionLength));
     }
-    return framed(std::move(blocks));
+    const std::vector<std::string_view> pieces =
+        piecesAround(templates::txt_SaveAs, templates::kSaveAsName);
+    const std::size_t fixedSize = templates::txt_SaveAs.size() -
+                                  (pieces.size() - 1) * templates::kSaveAsName.size();
+    return {framed(
+                {}, entries,
+                [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * names[i].size(); },
+                [&](std::string& text, std::size_t i) {
+                    text.append(pieces.front());
+                    for (std::size_t p = 1; p < pieces.size(); ++p) {
+                        text.append(names[i]).append(pieces[p]);
+                    }
+                }),
+            {}};
 }
 
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
@@ -80,18 +120,26 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
         std::string refusal = refusalForText(texts::kSubjectParameterValue, values[i]);
         if (!refusal.empty()) return {{}, std::move(refusal)};
     }
-    std::string blocks;
+    // Each placeholder is filled by a search of its own, as a value may hold the
+    // placeholder's text; the blocks differ in length, so they are made first.
+    std::vector<std::string> blocks;
+    blocks.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string_view value = i < values.size() ? std::string_view(values[i]) : "";
         std::string block(tail);
         for (int n = 0; n < kValuesPerBlock; ++n) {
             block = replaceFirst(block, templates::kParameterName, value);
         }
-        blocks.append(templates::openBlock()).append(entries[i]).append(block);
+        blocks.push_back(std::move(block));
     }
-    BuiltText built = framed(std::move(blocks));
-    built.text.insert(0, "new_parameter_ui no\r\n");
-    return built;
+    const std::string_view open = templates::openBlock();
+    return {framed(
+                kAssignmentHeading, entries,
+                [&](std::size_t i) { return open.size() + entries[i].size() + blocks[i].size(); },
+                [&](std::string& text, std::size_t i) {
+                    text.append(open).append(entries[i]).append(blocks[i]);
+                }),
+            {}};
 }
 
 }  // namespace stapelwerk

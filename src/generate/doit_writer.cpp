@@ -1,6 +1,6 @@
 #include "generate/doit_writer.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "core/texts.h"
 #include "platform/cp1252.h"
@@ -11,11 +11,36 @@
 namespace stapelwerk {
 
 namespace {
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
 std::string firstLineNotEncodable(const std::string& text) {
     for (const std::string& line : splitLines(text, LoneLineFeed::EndsLine)) {
         if (!cp1252::canEncode(line)) return line;
     }
     return text;
+}
+
+bool continuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The text goes out in blocks of about a megabyte, encoded one at a time, so that a
+// doit.pro of half a gigabyte never exists twice in memory. Blocks end between characters.
+void writeEncoded(ByteSink& sink, std::string_view text) {
+    std::string block;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.size(), start + kBlockSize);
+        while (end < text.size() && continuesCharacter(text[end])) ++end;
+        const std::string_view piece = text.substr(start, end - start);
+        if (cp1252::isPlainAscii(piece)) {
+            sink.write(piece);
+        } else {
+            block.clear();
+            cp1252::encodeInto(piece, block);
+            sink.write(block);
+        }
+        start = end;
+    }
 }
 }  // namespace
 
@@ -26,12 +51,14 @@ std::string doitProPath(const std::string& outputDirectory) {
 DoitWriteResult writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
     DoitWriteResult result;
     result.path = doitProPath(outputDirectory);
-    const std::optional<std::string> bytes = cp1252::encode(doittext + "\r\n");
-    if (!bytes) {
+    if (!cp1252::canEncode(doittext)) {
         result.message = texts::messageTextNotEncodable(firstLineNotEncodable(doittext));
         return result;
     }
-    const FileResult written = replaceFileBytes(result.path, *bytes);
+    const FileResult written = replaceFile(result.path, [&doittext](ByteSink& sink) {
+        writeEncoded(sink, doittext);
+        sink.write("\r\n");
+    });
     if (!written.ok) {
         result.message = texts::messageFileNotWritten(result.path, written.reason);
         return result;

@@ -1,6 +1,8 @@
 #include "platform/cp1252.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/utf8.h"
 
@@ -28,31 +30,72 @@ std::optional<unsigned char> byteOf(char32_t codePoint) {
     }
     return std::nullopt;
 }
+
+// Plain ASCII is the same in both encodings and makes up nearly all of a mapkey file,
+// so runs of it are copied whole.
+std::size_t asciiRun(std::string_view text, std::size_t offset) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    std::size_t end = offset;
+    for (std::uint64_t word = 0; end + sizeof word <= text.size(); end += sizeof word) {
+        std::memcpy(&word, text.data() + end, sizeof word);
+        if ((word & kHighBits) != 0) break;
+    }
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+    return end - offset;
+}
 }  // namespace
 
 std::string decode(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
-    for (const char byte : bytes) utf8::append(text, characterOf(static_cast<unsigned char>(byte)));
+    std::size_t offset = 0;
+    while (offset < bytes.size()) {
+        const std::size_t run = asciiRun(bytes, offset);
+        text.append(bytes.substr(offset, run));
+        offset += run;
+        if (offset < bytes.size()) {
+            utf8::append(text, characterOf(static_cast<unsigned char>(bytes[offset++])));
+        }
+    }
     return text;
+}
+
+bool encodeInto(std::string_view utf8, std::string& bytes) {
+    std::size_t offset = 0;
+    while (offset < utf8.size()) {
+        const std::size_t run = asciiRun(utf8, offset);
+        bytes.append(utf8.substr(offset, run));
+        offset += run;
+        if (offset == utf8.size()) break;
+        const std::optional<char32_t> codePoint = utf8::next(utf8, offset);
+        if (!codePoint) return false;
+        const std::optional<unsigned char> byte = byteOf(*codePoint);
+        if (!byte) return false;
+        bytes += static_cast<char>(*byte);
+    }
+    return true;
 }
 
 std::optional<std::string> encode(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
-    std::size_t offset = 0;
-    while (offset < utf8.size()) {
-        const std::optional<char32_t> codePoint = utf8::next(utf8, offset);
-        if (!codePoint) return std::nullopt;
-        const std::optional<unsigned char> byte = byteOf(*codePoint);
-        if (!byte) return std::nullopt;
-        bytes += static_cast<char>(*byte);
-    }
+    if (!encodeInto(utf8, bytes)) return std::nullopt;
     return bytes;
 }
 
+bool isPlainAscii(std::string_view text) {
+    return asciiRun(text, 0) == text.size();
+}
+
 bool canEncode(std::string_view utf8) {
-    return encode(utf8).has_value();
+    std::size_t offset = 0;
+    while (offset < utf8.size()) {
+        offset += asciiRun(utf8, offset);
+        if (offset == utf8.size()) break;
+        const std::optional<char32_t> codePoint = utf8::next(utf8, offset);
+        if (!codePoint || !byteOf(*codePoint)) return false;
+    }
+    return true;
 }
 
 }  // namespace stapelwerk::cp1252

@@ -15,6 +15,13 @@ std::string decode(std::string_view bytes);
 // byte (or the text is not valid UTF-8).
 std::optional<std::string> encode(std::string_view utf8);
 
+// encode appending to `bytes`; false (with `bytes` holding a part) when a character
+// cannot be encoded.
+bool encodeInto(std::string_view utf8, std::string& bytes);
+
 bool canEncode(std::string_view utf8);
+
+// Whether every byte is below 0x80: such a text is the same in UTF-8 and Windows-1252.
+bool isPlainAscii(std::string_view text);
 
 }  // namespace stapelwerk::cp1252

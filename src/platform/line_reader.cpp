@@ -3,23 +3,19 @@
 namespace stapelwerk {
 
 std::vector<std::string> splitLines(std::string_view text, LoneLineFeed lineFeed) {
+    const char* ends = lineFeed == LoneLineFeed::EndsLine ? "\r\n" : "\r";
     std::vector<std::string> lines;
-    std::string current;
-    bool open = false;  // whether `current` holds a started line
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool lineEnd = c == '\r' || (c == '\n' && lineFeed == LoneLineFeed::EndsLine);
-        if (!lineEnd) {
-            current += c;
-            open = true;
-            continue;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of(ends, start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
         }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        lines.push_back(std::move(current));
-        current.clear();
-        open = false;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
-    if (open) lines.push_back(std::move(current));
     return lines;
 }
 

@@ -1,7 +1,5 @@
 #include "platform/utf8.h"
 
-#include <vector>
-
 #include "platform/case_fold.h"
 
 namespace stapelwerk::utf8 {
@@ -57,26 +55,28 @@ void append(std::string& text, char32_t codePoint) {
 }
 
 namespace {
-// Byte offsets at which the characters of `text` start.
-std::vector<std::size_t> characterStarts(std::string_view text) {
-    std::vector<std::size_t> starts;
+// The byte offset just past the first `count` characters.
+std::size_t skipCharacters(std::string_view text, std::size_t count) {
     std::size_t offset = 0;
-    while (offset < text.size()) {
-        starts.push_back(offset);
+    for (; count > 0 && offset < text.size(); --count) {
         if (!next(text, offset)) ++offset;
     }
-    return starts;
+    return offset;
 }
 }  // namespace
 
 std::size_t length(std::string_view text) {
-    return characterStarts(text).size();
+    std::size_t count = 0;
+    for (std::size_t offset = 0; offset < text.size(); ++count) {
+        if (!next(text, offset)) ++offset;
+    }
+    return count;
 }
 
-std::string dropLast(std::string_view text, std::size_t count) {
-    const std::vector<std::size_t> starts = characterStarts(text);
-    if (count >= starts.size()) return {};
-    return std::string(text.substr(0, starts[starts.size() - count]));
+std::string_view dropLast(std::string_view text, std::size_t count) {
+    const std::size_t total = length(text);
+    if (count >= total) return {};
+    return text.substr(0, skipCharacters(text, total - count));
 }
 
 std::string toUpper(std::string_view text) {

@@ -17,8 +17,9 @@ void append(std::string& text, char32_t codePoint);
 // Number of characters; a malformed byte counts as one.
 std::size_t length(std::string_view text);
 
-// The text without its last `count` characters (empty when it has no more).
-std::string dropLast(std::string_view text, std::size_t count);
+// The text without its last `count` characters (empty when it has no more), as a
+// view into `text`.
+std::string_view dropLast(std::string_view text, std::size_t count);
 
 // The text in capital letters: every small letter that Windows-1252 holds
 // (a-z, à-þ, š, œ, ž, ÿ) becomes its capital; ß and all other characters stay.

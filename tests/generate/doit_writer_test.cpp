@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "generate/doit_writer.h"
+#include "platform/cp1252.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
@@ -20,6 +21,15 @@ TEST(DoitWriter, WritesTheTextAndOneLineEndAsWindows1252) {
     const DoitWriteResult result = writeDoitPro(dir.path(), "Größe.prt\r\n");
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_EQ(readBytes(dir.file("doit.pro")), "Gr\xF6\xDF" "e.prt\r\n\r\n");
+}
+
+TEST(DoitWriter, ALargeTextIsEncodedWholeWhereverItsBlocksEnd) {
+    // Odd-length lines put two-byte characters across every block boundary.
+    std::string text;
+    for (int i = 0; text.size() < 3'500'000; ++i) text += "Bäume Öl " + std::to_string(i) + "\r\n";
+    TempDir dir;
+    ASSERT_TRUE(writeDoitPro(dir.path(), text).ok);
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), *cp1252::encode(text + "\r\n"));
 }
 
 TEST(DoitWriter, DirectoryWithOrWithoutFinalSeparatorNamesTheSameFile) {
