@@ -1,0 +1,139 @@
+// The whole road through the real main window on the offscreen platform, with a
+// recording platform: paste, confirm, save-as and write for long lists; browsing into a
+// directory of many files; an extension switch on a long list.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainWindow.h"
+#include "core/job.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "widgets/ProgramStyle.h"
+
+namespace {
+
+using stapelwerk::Job;
+using stapelwerk::MainWindow;
+using stapelwerk::testing::FakePlatform;
+using stapelwerk::testing::TempDir;
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// What a PDM export pastes: one file name with its version a line.
+std::string clipboardOf(std::int64_t count) {
+    std::string text = "Name\r\n";
+    for (std::int64_t i = 0; i < count; ++i) {
+        text += "teil" + std::to_string(1000000 + i) + ".drw." + std::to_string(i % 7 + 1) + "\r\n";
+    }
+    return text;
+}
+
+double peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// The main window of one run, writing into a directory of its own.
+struct Window {
+    explicit Window(std::string clipboard = {}) : window(platform, job) {
+        platform.clipboard = std::move(clipboard);
+        window.show();
+        window.findChild<QLineEdit*>("txt_pro")->setText(QString::fromStdString(output.path()));
+    }
+    void click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
+    double timedClick(const char* button) {
+        const Clock::time_point start = Clock::now();
+        click(button);
+        return millisecondsSince(start);
+    }
+
+    FakePlatform platform;
+    TempDir output;
+    Job job;
+    MainWindow window;
+};
+
+void setAverage(benchmark::State& state, const char* name, double value) {
+    state.counters[name] = benchmark::Counter(value, benchmark::Counter::kAvgIterations);
+}
+
+void Road(benchmark::State& state) {
+    const std::string clipboard = clipboardOf(state.range(0));
+    for (auto _ : state) {
+        Window run(clipboard);
+        const double paste = run.timedClick("cmd_paste");
+        const double confirm = run.timedClick("cmd_file");
+        const double build = run.timedClick("cmd_SaveAs");
+        const double write = run.timedClick("cmd_fcreate");
+        state.SetIterationTime((paste + confirm + build + write) / 1000.0);
+        setAverage(state, "paste_ms", paste);
+        setAverage(state, "confirm_ms", confirm);
+        setAverage(state, "build_ms", build);
+        setAverage(state, "write_ms", write);
+
+        // The yardstick for writing: the system's own copy of the same bytes, made durable.
+        const std::string doitPro = run.output.file("doit.pro");
+        const std::string copy = run.output.file("copy.pro");
+        const Clock::time_point start = Clock::now();
+        const std::string command = "cp '" + doitPro + "' '" + copy + "' && sync '" + copy + "'";
+        if (std::system(command.c_str()) != 0) state.SkipWithError("cp failed");
+        setAverage(state, "cp_sync_ms", millisecondsSince(start));
+        setAverage(state, "doit_MB",
+                   static_cast<double>(std::filesystem::file_size(doitPro)) / (1024.0 * 1024.0));
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(Road)->Arg(1000)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Road)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Road)->Arg(1000000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BrowseDirectory(benchmark::State& state) {
+    TempDir directory;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        std::ofstream(directory.file("teil" + std::to_string(1000000 + i) + ".drw.1"));
+    }
+    Window run;
+    auto* path = run.window.findChild<QLineEdit*>("txt_path");
+    for (auto _ : state) {
+        path->setText("/");
+        const Clock::time_point start = Clock::now();
+        path->setText(QString::fromStdString(directory.path()));
+        state.SetIterationTime(millisecondsSince(start) / 1000.0);
+    }
+    if (run.job.workList.size() != static_cast<std::size_t>(state.range(0))) {
+        state.SkipWithError("the work list does not hold the directory's files");
+    }
+}
+BENCHMARK(BrowseDirectory)->Arg(100000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void ExtensionSwitch(benchmark::State& state) {
+    Window run(clipboardOf(state.range(0)));
+    run.click("cmd_paste");
+    for (auto _ : state) state.SetIterationTime(run.timedClick("cmd_P") / 1000.0);
+}
+BENCHMARK(ExtensionSwitch)->Arg(100000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    stapelwerk::applyProgramStyle(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
