@@ -116,7 +116,9 @@ private:
     static constexpr std::size_t kGathered = 64 * 1024;
 
     bool writeGathered() {
-        if (!error_ && !buffer_.empty()) os::writeAll(file_, buffer_.data(), buffer_.size(), error_);
+        if (!error_ && !buffer_.empty()) {
+            os::writeAll(file_, buffer_.data(), buffer_.size(), error_);
+        }
         buffer_.clear();
         return !error_;
     }
