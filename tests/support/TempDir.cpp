@@ -2,8 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
+#include <sstream>
+#include <utility>
 
 namespace stapelwerk::testing {
 
@@ -27,8 +28,11 @@ std::string TempDir::file(const std::string& name) const {
 }
 
 std::string readBytes(const std::string& path) {
+    // Whole blocks, not a character at a time: tests read files of megabytes.
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
