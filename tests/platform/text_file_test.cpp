@@ -60,20 +60,24 @@ private:
 };
 
 TEST(ReplaceFile, FollowsLinksReplacesTheirFileAndKeepsThem) {
+    // The links, each with its target as written ("@" for the test directory); the first
+    // one is the path written to.
     const struct {
         const char* name;
-        std::vector<std::pair<std::string, std::string>> links;  // link, target as written
-        std::string path;
+        std::vector<std::pair<std::string, std::string>> links;
         std::string file;  // what the links lead to
         bool createEmpty;  // createEmptyFile instead of a replace
     } cases[] = {
-        {"absolute", {{"doit.pro", "@/real/doit.pro"}}, "doit.pro", "real/doit.pro", false},
-        {"relative", {{"sub/doit.pro", "../real/doit.pro"}}, "sub/doit.pro", "real/doit.pro", false},
+        {"absolute", {{"doit.pro", "@/real/doit.pro"}}, "real/doit.pro", false},
+        {"relative", {{"sub/doit.pro", "../real/doit.pro"}}, "real/doit.pro", false},
         {"chain",
-         {{"doit.pro", "sub/one.pro"}, {"sub/one.pro", "@/sub/two.pro"}, {"sub/two.pro", "../real/doit.pro"}},
-         "doit.pro", "real/doit.pro", false},
-        {"dangling", {{"doit.pro", "real/new.pro"}}, "doit.pro", "real/new.pro", false},
-        {"dangling, created empty", {{"doit.pro", "real/new.pro"}}, "doit.pro", "real/new.pro", true},
+         {{"doit.pro", "sub/one.pro"},
+          {"sub/one.pro", "@/sub/two.pro"},
+          {"sub/two.pro", "../real/doit.pro"}},
+         "real/doit.pro",
+         false},
+        {"dangling", {{"doit.pro", "real/new.pro"}}, "real/new.pro", false},
+        {"dangling, created empty", {{"doit.pro", "real/new.pro"}}, "real/new.pro", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,14 +86,16 @@ TEST(ReplaceFile, FollowsLinksReplacesTheirFileAndKeepsThem) {
         fs::create_directory(dir.file("sub"));
         writeBytes(dir.file("real/doit.pro"), "old");
         for (const auto& [link, target] : c.links) {
-            fs::create_symlink(target[0] == '@' ? dir.path() + target.substr(1) : target, dir.file(link));
+            fs::create_symlink(target[0] == '@' ? dir.path() + target.substr(1) : target,
+                               dir.file(link));
         }
         std::map<std::string, std::string> expected = snapshot(dir.path());
         const std::string content = c.createEmpty ? "" : "new\r\n";
         expected[c.file] = "file " + content;
 
-        const FileResult result = c.createEmpty ? createEmptyFile(dir.file(c.path))
-                                                : replaceFileBytes(dir.file(c.path), content);
+        const std::string path = dir.file(c.links.front().first);
+        const FileResult result =
+            c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, content);
 
         ASSERT_TRUE(result.ok) << result.reason;
         EXPECT_EQ(snapshot(dir.path()), expected) << "links unchanged, nothing else made";
@@ -128,7 +134,8 @@ TEST(ReplaceFile, KeepsPermissionBitsAndGivesNewFilesTheUmaskMode) {
             fs::create_symlink(file, path);
         }
         const ScopedUmask mask(c.umask);
-        const FileResult result = c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
+        const FileResult result =
+            c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
         ASSERT_TRUE(result.ok) << result.reason;
         EXPECT_EQ(statusOf(file).st_mode & 07777, c.expected);
     }
@@ -190,7 +197,8 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
         for (const bool createEmpty : {false, true}) {
             SCOPED_TRACE(c.path + (createEmpty ? " (created empty)" : ""));
             const std::string path = dir.file(c.path);
-            const FileResult result = createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
+            const FileResult result =
+                createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
             EXPECT_FALSE(result.ok);
             EXPECT_EQ(result.reason, c.reason);
             EXPECT_EQ(snapshot(dir.path()), before);
