@@ -193,7 +193,9 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         if (error) return {};
         if (!target) return {current, kind};
         // A target without a drive (\dir\file) stays on the link's drive, as Windows reads it.
-        current = target->is_absolute() ? *target : current.parent_path() / *target;
+        // Windows takes ".." by the name, also where a path starting \\?\ would not.
+        current = target->is_absolute() ? *target
+                                        : (current.parent_path() / *target).lexically_normal();
     }
     error = windowsError(ERROR_CANT_RESOLVE_FILENAME);
     return {};
