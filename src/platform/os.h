@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 // What the core needs to know of the operating system it runs on; one source
 // file per system implements it.
@@ -11,7 +14,7 @@ namespace stapelwerk::os {
 // Separator put between a directory and a file name.
 extern const char kPathSeparator;
 
-// Opens a file; sets errno and returns null on failure.
+// Opens a file for reading; sets errno and returns null on failure.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 
 // The system's wording of an errno value.
@@ -35,5 +38,60 @@ CadStartDirectories cadStartDirectories(const std::string& user);
 // Whether a directory entry is one that file lists leave out: a hidden or
 // system file on Windows, a dot file elsewhere.
 bool isHidden(const std::filesystem::path& path);
+
+// The steps of writing a file, used by the replace routine in text_file.cpp. Each step
+// that fails sets `error` to the system's error, whose message() is the system's wording,
+// and returns false (or kNoFile).
+
+enum class FileKind { missing, regular, directory, other };
+
+struct ResolvedPath {
+    std::filesystem::path path;
+    FileKind kind = FileKind::missing;
+};
+
+// The file that `path` names once its symbolic links are followed: a chain of links,
+// and relative targets, counted from the directory of the link that holds them. When
+// nothing is at the end (a dangling link, or no file yet), `path` is where the file would
+// be made and `kind` is missing; whether its directory exists shows when it is created.
+ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error);
+
+// A file opened for writing.
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle kNoFile = -1;
+
+// usual: what any new file gets (0666 less the umask on POSIX).
+// ownerOnly: only the owner may open it, until copyAccess gives it the final access.
+// On Windows a new file inherits its directory's ACL either way.
+enum class NewFileAccess { usual, ownerOnly };
+
+// Creates a file for writing where nothing is, not even a link (which is never followed);
+// anything at `path` fails with std::errc::file_exists.
+FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess access,
+                           std::error_code& error);
+
+// Gives `file` the permission bits of the existing file `model`, and its owner and group
+// as far as the process may set them. On Windows there is nothing to do: renameOver
+// keeps the replaced file's attributes and ACL.
+bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error);
+
+// Writes all of the bytes, straight to the system.
+bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error);
+
+// Puts the file's data on the disk.
+bool flushFile(FileHandle file, std::error_code& error);
+
+// Closes the file; the handle is gone even when it fails.
+bool closeFile(FileHandle file, std::error_code& error);
+
+// Puts the closed file `from` in place of `to` in one step: a reader sees either the
+// old `to` or the new one. `to` is created when it is not there. Both lie in the same
+// directory.
+bool renameOver(const std::filesystem::path& from, const std::filesystem::path& to,
+                std::error_code& error);
+
+// Puts the directory's entries on the disk, so that a rename in it outlives a crash.
+// An empty path is the current directory.
+bool flushDirectory(const std::filesystem::path& directory, std::error_code& error);
 
 }  // namespace stapelwerk::os

@@ -1,6 +1,11 @@
 #include <windows.h>
+#include <winioctl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "platform/os.h"
 #include "platform/paths.h"
@@ -38,6 +43,265 @@ bool isHidden(const std::filesystem::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+}
+
+namespace {
+// Windows error codes with the system's wording in the user's language. The standard
+// library's system category does not give it with every MinGW runtime.
+class WindowsErrorCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "windows"; }
+
+    std::string message(int code) const override {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        if (length == 0 || text == nullptr) return "Windows error " + std::to_string(code);
+        std::wstring wide(text, length);
+        LocalFree(text);
+        while (!wide.empty() &&
+               std::wstring_view(L"\r\n ").find(wide.back()) != std::wstring_view::npos) {
+            wide.pop_back();
+        }
+        return fromPath(std::filesystem::path(wide));
+    }
+
+    // So that callers can compare with std::errc, as on POSIX.
+    std::error_condition default_error_condition(int code) const noexcept override {
+        switch (code) {
+            case ERROR_FILE_EXISTS:
+            case ERROR_ALREADY_EXISTS:
+                return std::errc::file_exists;
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND:
+                return std::errc::no_such_file_or_directory;
+            case ERROR_ACCESS_DENIED:
+                return std::errc::permission_denied;
+            default:
+                return {code, *this};
+        }
+    }
+};
+
+const std::error_category& windowsCategory() {
+    static const WindowsErrorCategory category;
+    return category;
+}
+
+std::error_code windowsError(DWORD code) {
+    return {static_cast<int>(code), windowsCategory()};
+}
+
+std::error_code lastError() {
+    return windowsError(GetLastError());
+}
+
+HANDLE handleOf(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+// As many links as Windows follows in one path.
+constexpr int kMostLinks = 63;
+
+// The fields of a symbolic link's reparse data (REPARSE_DATA_BUFFER, which the SDK keeps in
+// a driver header): offsets in bytes from the start of the buffer.
+constexpr std::size_t kTagAt = 0;
+constexpr std::size_t kSubstituteOffsetAt = 8;
+constexpr std::size_t kSubstituteLengthAt = 10;
+constexpr std::size_t kPrintOffsetAt = 12;
+constexpr std::size_t kPrintLengthAt = 14;
+constexpr std::size_t kLinkNamesAt = 20;
+constexpr DWORD kMostReparseData = 16 * 1024;
+
+template <typename T>
+T fieldAt(const std::vector<unsigned char>& data, std::size_t offset) {
+    T value{};
+    std::memcpy(&value, data.data() + offset, sizeof value);
+    return value;
+}
+
+// The target that the symbolic link `link` holds, as written in it (relative or absolute);
+// nothing for a reparse point of another kind (a cloud file, a deduplicated file), which is
+// a file like any other.
+std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::path& link,
+                                                        std::error_code& error) {
+    const HANDLE handle = CreateFileW(link.c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                      nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return std::nullopt;
+    }
+    std::vector<unsigned char> data(kMostReparseData);
+    DWORD size = 0;
+    const BOOL read = DeviceIoControl(handle, FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                                      kMostReparseData, &size, nullptr);
+    const DWORD code = GetLastError();
+    CloseHandle(handle);
+    if (!read) {
+        error = windowsError(code);
+        return std::nullopt;
+    }
+    if (size < kLinkNamesAt || fieldAt<ULONG>(data, kTagAt) != IO_REPARSE_TAG_SYMLINK) {
+        return std::nullopt;
+    }
+    const auto name = [&](std::size_t offsetAt, std::size_t lengthAt) {
+        const std::size_t offset = kLinkNamesAt + fieldAt<USHORT>(data, offsetAt);
+        const std::size_t length = fieldAt<USHORT>(data, lengthAt);
+        if (offset + length > size) return std::wstring();
+        std::wstring text(length / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), data.data() + offset, text.size() * sizeof(wchar_t));
+        return text;
+    };
+    // The print name is the target as the user gave it (C:\dir\file, ..\file); the
+    // substitute name says the same in the object manager's words (\??\C:\dir\file).
+    std::wstring target = name(kPrintOffsetAt, kPrintLengthAt);
+    if (target.empty()) {
+        target = name(kSubstituteOffsetAt, kSubstituteLengthAt);
+        if (target.rfind(L"\\??\\", 0) == 0) target[1] = L'\\';
+    }
+    if (target.empty()) {
+        error = windowsError(ERROR_INVALID_REPARSE_DATA);
+        return std::nullopt;
+    }
+    return std::filesystem::path(target);
+}
+}  // namespace
+
+ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error) {
+    error.clear();
+    std::filesystem::path current = path;
+    for (int links = 0; links <= kMostLinks; ++links) {
+        // Of a link, its own attributes: it is not followed here.
+        const DWORD attributes = GetFileAttributesW(current.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
+                return {current, FileKind::missing};
+            }
+            error = windowsError(code);
+            return {};
+        }
+        const FileKind kind =
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FileKind::directory : FileKind::regular;
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return {current, kind};
+        const std::optional<std::filesystem::path> target = symbolicLinkTarget(current, error);
+        if (error) return {};
+        if (!target) return {current, kind};
+        // A target without a drive (\dir\file) stays on the link's drive, as Windows reads it.
+        // Windows takes ".." by the name, also where a path starting \\?\ would not.
+        current = target->is_absolute() ? *target
+                                        : (current.parent_path() / *target).lexically_normal();
+    }
+    error = windowsError(ERROR_CANT_RESOLVE_FILENAME);
+    return {};
+}
+
+FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess,
+                           std::error_code& error) {
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return kNoFile;
+    }
+    error.clear();
+    return reinterpret_cast<FileHandle>(handle);
+}
+
+bool copyAccess(FileHandle, const std::filesystem::path&, std::error_code& error) {
+    error.clear();
+    return true;
+}
+
+bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error) {
+    while (size > 0) {
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(handleOf(file), bytes, piece, &written, nullptr)) {
+            error = lastError();
+            return false;
+        }
+        if (written == 0) {
+            error = windowsError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        bytes += written;
+        size -= written;
+    }
+    error.clear();
+    return true;
+}
+
+bool flushFile(FileHandle file, std::error_code& error) {
+    if (!FlushFileBuffers(handleOf(file))) {
+        error = lastError();
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+bool closeFile(FileHandle file, std::error_code& error) {
+    if (!CloseHandle(handleOf(file))) {
+        error = lastError();
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+bool renameOver(const std::filesystem::path& from, const std::filesystem::path& to,
+                std::error_code& error) {
+    error.clear();
+    if (GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        error = lastError();
+        return false;
+    }
+    // ReplaceFileW keeps the old file's attributes and ACL. Without a backup name, a
+    // failure part way (ERROR_UNABLE_TO_MOVE_REPLACEMENT) would leave no file at `to`;
+    // with one, the old file is always under one of two names we know.
+    std::filesystem::path backup = from;
+    backup += L".old";
+    if (ReplaceFileW(to.c_str(), from.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+        DeleteFileW(backup.c_str());
+        return true;
+    }
+    const DWORD code = GetLastError();
+    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
+        (GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES &&
+         GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES)) {
+        // The old file was moved to the backup name, the new one not into place: put the
+        // old one back.
+        MoveFileExW(backup.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    error = windowsError(code);
+    return false;
+}
+
+bool flushDirectory(const std::filesystem::path& directory, std::error_code& error) {
+    // NTFS logs renames in its journal; flushing a directory handle asks it to write
+    // that log out now.
+    const std::filesystem::path name = directory.empty() ? std::filesystem::path(L".") : directory;
+    const HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return false;
+    }
+    const bool flushed = flushFile(reinterpret_cast<FileHandle>(handle), error);
+    CloseHandle(handle);
+    return flushed;
 }
 
 }  // namespace stapelwerk::os

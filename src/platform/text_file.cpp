@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -16,12 +17,112 @@ FileResult failure(int error) { return {false, os::errnoReason(error)}; }
 
 FileResult failure(const std::error_code& error) { return {false, error.message()}; }
 
-std::filesystem::path siblingTemporaryPath(const std::filesystem::path& target) {
-    static std::mt19937 generator{std::random_device{}()};
-    std::filesystem::path temporary = target;
-    temporary += ".new" + std::to_string(generator() % 1000000);
-    return temporary;
+// What can be written at a resolved path; a device or a pipe is never replaced by a file.
+FileResult refuseNonFile(os::FileKind kind) {
+    if (kind == os::FileKind::directory) return failure(EISDIR);
+    if (kind == os::FileKind::other) return failure(ENOTSUP);
+    return {};
 }
+
+// A name beside `target` that nobody can guess ahead: lower case letters and digits only,
+// as Windows does not tell upper from lower case, 62 bits in all.
+std::filesystem::path temporaryPathBeside(const std::filesystem::path& target) {
+    static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uint64_t value = (std::uint64_t{random()} << 32) | random();
+    std::string name = ".stapelwerk-";
+    for (int i = 0; i < 12; ++i, value /= 36) name += kDigits[value % 36];
+    name += ".tmp";
+    return target.parent_path() / name;
+}
+
+// The new file while it is written: closed and removed unless it has taken the target's
+// place, also when the producer throws.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        std::error_code ignored;
+        if (file_ != os::kNoFile) os::closeFile(file_, ignored);
+        if (!path_.empty()) std::filesystem::remove(path_, ignored);
+    }
+
+    bool createBeside(const std::filesystem::path& target, os::NewFileAccess access,
+                      std::error_code& error) {
+        // A clash with a name that is taken (by chance, or by a link someone put there)
+        // only costs another name.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path candidate = temporaryPathBeside(target);
+            file_ = os::createExclusive(candidate, access, error);
+            if (file_ != os::kNoFile) {
+                path_ = candidate;
+                return true;
+            }
+            if (error != std::errc::file_exists) return false;
+        }
+        return false;
+    }
+
+    os::FileHandle handle() const { return file_; }
+    const std::filesystem::path& path() const { return path_; }
+
+    bool close(std::error_code& error) {
+        const os::FileHandle file = file_;
+        file_ = os::kNoFile;
+        return os::closeFile(file, error);
+    }
+
+    // It is the target now; nothing to remove.
+    void release() { path_.clear(); }
+
+private:
+    std::filesystem::path path_;
+    os::FileHandle file_ = os::kNoFile;
+};
+
+// Large pieces go straight to the file; small ones are gathered first, so that a producer
+// that writes line by line does not cost a system call a line.
+class FileSink final : public ByteSink {
+public:
+    explicit FileSink(os::FileHandle file) : file_(file) {}
+
+    void write(std::string_view bytes) override {
+        if (error_ || bytes.empty()) return;
+        if (buffer_.size() + bytes.size() <= kGathered) {
+            if (buffer_.capacity() < kGathered) buffer_.reserve(kGathered);
+            buffer_.append(bytes);
+            return;
+        }
+        if (!writeGathered()) return;
+        if (bytes.size() >= kGathered) {
+            os::writeAll(file_, bytes.data(), bytes.size(), error_);
+        } else {
+            buffer_.append(bytes);
+        }
+    }
+
+    // Writes what is still gathered; false when any write failed.
+    bool finish() { return writeGathered(); }
+
+    const std::error_code& error() const { return error_; }
+
+private:
+    static constexpr std::size_t kGathered = 64 * 1024;
+
+    bool writeGathered() {
+        if (!error_ && !buffer_.empty()) {
+            os::writeAll(file_, buffer_.data(), buffer_.size(), error_);
+        }
+        buffer_.clear();
+        return !error_;
+    }
+
+    os::FileHandle file_;
+    std::string buffer_;
+    std::error_code error_;
+};
 }  // namespace
 
 FileContent readFileBytes(const std::string& path) {
@@ -41,63 +142,47 @@ FileContent readFileBytes(const std::string& path) {
 }
 
 FileResult createEmptyFile(const std::string& path) {
-    const std::filesystem::path filePath = toPath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(filePath, error)) return failure(EISDIR);
-    std::FILE* file = os::openFile(filePath, "wbx");
-    if (file == nullptr) return failure(errno);
-    if (std::fclose(file) != 0) return failure(errno);
+    const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
+    if (error) return failure(error);
+    if (const FileResult refused = refuseNonFile(target.kind); !refused.ok) return refused;
+    const os::FileHandle file = os::createExclusive(target.path, os::NewFileAccess::usual, error);
+    if (file == os::kNoFile) return failure(error);
+    if (!os::closeFile(file, error)) return failure(error);
     return {};
 }
 
-namespace {
-class StdioSink : public ByteSink {
-public:
-    explicit StdioSink(std::FILE* file) : file_(file) {}
-    void write(std::string_view bytes) override {
-        if (error_ != 0 || bytes.empty()) return;
-        errno = 0;
-        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            error_ = errno != 0 ? errno : EIO;
-        }
-    }
-    int error() const { return error_; }
-    void fail(int error) {
-        if (error_ == 0) error_ = error;
-    }
-
-private:
-    std::FILE* file_;
-    int error_ = 0;
-};
-}  // namespace
-
 FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
-    const std::filesystem::path target = toPath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(target, error)) return failure(EISDIR);
+    const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
+    if (error) return failure(error);
+    if (const FileResult refused = refuseNonFile(target.kind); !refused.ok) return refused;
+    if (target.path.filename().empty()) return failure(ENOENT);
 
-    const std::filesystem::path temporary = siblingTemporaryPath(target);
-    std::FILE* file = os::openFile(temporary, "wbx");
-    if (file == nullptr) return failure(errno);
-
-    StdioSink sink(file);
-    produce(sink);
-    errno = 0;
-    if (std::fflush(file) != 0) sink.fail(errno != 0 ? errno : EIO);
-    errno = 0;
-    if (std::fclose(file) != 0) sink.fail(errno != 0 ? errno : EIO);
-    if (sink.error() != 0) {
-        std::filesystem::remove(temporary, error);
-        return failure(sink.error());
-    }
-
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+    // An old file's content must never be readable by more users than before, not even
+    // for a moment: its replacement starts private and then takes on the old access.
+    const bool replacing = target.kind == os::FileKind::regular;
+    TemporaryFile temporary;
+    if (!temporary.createBeside(target.path,
+                                replacing ? os::NewFileAccess::ownerOnly : os::NewFileAccess::usual,
+                                error)) {
         return failure(error);
     }
+    if (replacing && !os::copyAccess(temporary.handle(), target.path, error)) return failure(error);
+
+    FileSink sink(temporary.handle());
+    produce(sink);
+    if (!sink.finish()) return failure(sink.error());
+    // The data reach the disk before the name does: after a crash the target holds the
+    // old bytes or all of the new ones.
+    if (!os::flushFile(temporary.handle(), error)) return failure(error);
+    if (!temporary.close(error)) return failure(error);
+    if (!os::renameOver(temporary.path(), target.path, error)) return failure(error);
+    temporary.release();
+
+    // Once renamed, every reader sees the new file; a failed flush here cannot bring the
+    // old one back and leaves the target whole either way, so it is not reported.
+    os::flushDirectory(target.path.parent_path(), error);
     return {};
 }
 

@@ -21,7 +21,7 @@ struct FileContent {
 FileContent readFileBytes(const std::string& path);
 
 // Creates an empty file. Fails, with the reason, when anything is already
-// there, so it never replaces a file.
+// there, so it never replaces a file. A dangling link gets its target created.
 FileResult createEmptyFile(const std::string& path);
 
 // Where the new content of a file goes, piece by piece. Pieces of a megabyte or so
@@ -34,8 +34,12 @@ public:
 };
 
 // Replaces (or creates) the file with what `produce` writes to its sink. The bytes go
-// to a new file beside it that is then renamed over the old one, so a failure at any
-// step leaves the old file as it was.
+// to a new file beside it, are put on the disk and then renamed over the old one, so a
+// failure at any step, a crash or a kill leaves the old file as it was and no new file
+// behind. A symbolic link (or a chain of them) is followed and stays: the file it names
+// is replaced, or created when the link dangles into an existing directory. The old
+// file's permission bits (and owner and group, where allowed) are kept; a new file gets
+// the usual ones. A directory, a device or a pipe at the path is refused.
 FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
 
 // replaceFile with one piece.
