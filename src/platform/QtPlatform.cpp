@@ -5,15 +5,16 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QThread>
 #include <QUrl>
 #include <memory>
 
+#include "platform/SoundModule.h"
 #include "platform/os.h"
 #include "platform/sound_file.h"
 
@@ -21,6 +22,28 @@ namespace stapelwerk {
 
 namespace {
 QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// Where the program's own files lie, seen from its executable: beside it in the build
+// (and on Windows), in the data and module directories once installed.
+QString besideProgram(const char* relative) {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + relative);
+}
+
+// The sound player of the sound module, loaded at the first sound; null when there is
+// no module (the program then stays silent).
+PlaySoundFunction soundPlayer() {
+    static const PlaySoundFunction player = [] {
+        for (const QString& directory : {QCoreApplication::applicationDirPath(),
+                                         besideProgram(STAPELWERK_MODULES_FROM_PROGRAM)}) {
+            QLibrary module(directory + "/" + kSoundModuleName);
+            if (auto play = reinterpret_cast<PlaySoundFunction>(module.resolve(kPlaySoundSymbol))) {
+                return play;
+            }
+        }
+        return PlaySoundFunction{};
+    }();
+    return player;
+}
 
 QString sectionKey(const std::string& section, const std::string& key) {
     return qt(section) + "/" + qt(key);
@@ -106,18 +129,12 @@ bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
 }
 
 void QtPlatform::playSound(const std::string& fileName) {
-    // The program's own copy lies beside it in the build, and in its data directory once
-    // installed.
-    const QString program = QCoreApplication::applicationDirPath();
     const std::string path = findSoundFile(
         fileName, currentDirectory(),
         {programDirectory(),
-         QDir::toNativeSeparators(QDir::cleanPath(program + "/" + STAPELWERK_DATA_FROM_PROGRAM))
-             .toStdString()});
+         QDir::toNativeSeparators(besideProgram(STAPELWERK_DATA_FROM_PROGRAM)).toStdString()});
     if (path.empty()) return;
-    sound_ = std::make_unique<QSoundEffect>();
-    sound_->setSource(QUrl::fromLocalFile(qt(path)));
-    sound_->play();
+    if (const PlaySoundFunction play = soundPlayer()) play(path.c_str());
 }
 
 void QtPlatform::pause(int milliseconds) {

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
 #include "platform/platform.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace stapelwerk {
@@ -41,7 +39,6 @@ private:
     QString messageTitle_;
     QString settingsDirectory_;
     QWidget* messageParent_ = nullptr;
-    std::unique_ptr<QSoundEffect> sound_;  // kept alive while it plays
 };
 
 }  // namespace stapelwerk
