@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     stapelwerk::applyProgramStyle(application);
     QApplication::setWindowIcon(stapelwerk::artwork::programIcon());
-    QGuiApplication::setDesktopFileName("stapelwerk");
+    QGuiApplication::setDesktopFileName("org.example.stapelwerk");
     stapelwerk::QtPlatform platform;
     stapelwerk::MainWindow window(platform);
     platform.setMessageParent(&window);
