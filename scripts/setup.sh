@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          libgl-dev fonts-dejavu-core)
+          libgl-dev fonts-dejavu-core desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

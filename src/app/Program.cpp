@@ -18,7 +18,7 @@ int runProgram(int& argc, char** argv, const std::function<void()>& shown) {
     QApplication application(argc, argv);
     applyProgramStyle(application);
     QApplication::setWindowIcon(artwork::programIcon());
-    QGuiApplication::setDesktopFileName("stapelwerk");
+    QGuiApplication::setDesktopFileName("org.example.stapelwerk");
     QtPlatform platform(qt(texts::kMessageTitle));
     Job job;
     MainWindow window(platform, job);
