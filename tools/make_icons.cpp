@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "usage: stapelwerk_make_icons OUTPUT\n";
         return 2;
     }
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : stapelwerk::artwork::kProgramIconSizes) {
         const QString directory = QString("%1/%2x%2/apps").arg(argv[1]).arg(size);
         QDir().mkpath(directory);
         QPixmap picture = stapelwerk::artwork::programPicture(size);

@@ -1,11 +1,13 @@
 #include "widgets/Artwork.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 namespace stapelwerk::artwork {
 
@@ -293,14 +295,44 @@ QPixmap programPicture(int size) {
     return pixmap;
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(programPicture(size));
-    return icon;
+namespace {
+// Draws the program picture in the size asked for, when it is asked for: at start-up no
+// size is needed yet.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect, programPicture(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return programPicture(std::min(size.width(), size.height()));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : kProgramIconSizes) sizes.append({size, size});
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+// Every picture button wears the hand: it is drawn once, and let go with the application.
+std::optional<QCursor> cursors[2];
+
+const QCursor& hand(bool withFolder) {
+    std::optional<QCursor>& cursor = cursors[withFolder ? 1 : 0];
+    if (!cursor) {
+        cursor.emplace(handPixmap(withFolder), 11, 1);
+        qAddPostRoutine([] {
+            for (std::optional<QCursor>& drawn : cursors) drawn.reset();
+        });
+    }
+    return *cursor;
 }
+}  // namespace
 
-QCursor handCursor() { return QCursor(handPixmap(false), 11, 1); }
+QIcon programIcon() { return QIcon(new ProgramIconEngine); }
 
-QCursor directoryCursor() { return QCursor(handPixmap(true), 11, 1); }
+QCursor handCursor() { return hand(false); }
+
+QCursor directoryCursor() { return hand(true); }
 
 }  // namespace stapelwerk::artwork

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <array>
 
 // The program's pictures, pointers and icon, drawn in code so that they stay sharp on
 // every screen. Sizes are logical pixels.
@@ -21,6 +22,8 @@ QPixmap okPicture(QSize size);        // a small green tick: close the completio
 
 // The program's icon: a stack of drawings worked off by a green start mark.
 QPixmap programPicture(int size);
+// The sizes the icon is drawn in for the desktop.
+inline constexpr std::array kProgramIconSizes = {16, 24, 32, 48, 64, 128, 256};
 QIcon programIcon();
 
 // A pointing hand over the pictures and the labels that act on a click.

@@ -13,7 +13,9 @@ namespace stapelwerk {
 
 DirectoryList::DirectoryList(const QString& objectName, const QString& accessibleName,
                              QWidget* parent)
-    : QTreeWidget(parent) {
+    : QTreeWidget(parent),
+      openFolder_(style()->standardIcon(QStyle::SP_DirOpenIcon)),
+      closedFolder_(style()->standardIcon(QStyle::SP_DirIcon)) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setHeaderHidden(true);
@@ -59,13 +61,11 @@ QString DirectoryList::pathOf(const QTreeWidgetItem* item) {
 void DirectoryList::rebuild() {
     clear();
     const std::string directory = path_.toStdString();
-    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirIcon);
     QTreeWidgetItem* level = nullptr;
     for (const DirectoryLevel& step : directoryChain(directory)) {
         level = level != nullptr ? new QTreeWidgetItem(level) : new QTreeWidgetItem(this);
         level->setText(0, qt(step.name));
-        level->setIcon(0, openFolder);
+        level->setIcon(0, openFolder_);
         level->setData(0, Qt::UserRole, qt(step.path));
         level->setToolTip(0, qt(step.path));  // long names do not fit the list
     }
@@ -73,7 +73,7 @@ void DirectoryList::rebuild() {
     for (const std::string& name : listSubdirectories(directory)) {
         auto* item = new QTreeWidgetItem(level);
         item->setText(0, qt(name));
-        item->setIcon(0, closedFolder);
+        item->setIcon(0, closedFolder_);
         item->setData(0, Qt::UserRole, qt(joinFileName(directory, name)));
         item->setToolTip(0, item->data(0, Qt::UserRole).toString());
     }

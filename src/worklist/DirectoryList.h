@@ -36,6 +36,8 @@ private:
     static QString pathOf(const QTreeWidgetItem* item);
 
     QString path_;
+    QIcon openFolder_;
+    QIcon closedFolder_;
 };
 
 }  // namespace stapelwerk
