@@ -23,7 +23,7 @@ void Confirm(benchmark::State& state) {
 }
 BENCHMARK(Confirm)->Arg(3000)->Arg(100000);
 
-void BuildCreate(benchmark::State& state) {
+void BuildOpenAndApply(benchmark::State& state) {
     const std::vector<std::string> entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
     for (auto _ : state) {
@@ -31,7 +31,7 @@ void BuildCreate(benchmark::State& state) {
             stapelwerk::buildOpenAndApply(entries, stapelwerk::templates::txt_ploesch));
     }
 }
-BENCHMARK(BuildCreate)->Arg(3000)->Arg(100000);
+BENCHMARK(BuildOpenAndApply)->Arg(3000)->Arg(100000);
 
 void BuildSaveAs(benchmark::State& state) {
     const std::vector<std::string> entries =
