@@ -39,6 +39,7 @@ public:
         return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     }
     void showMessage(const std::string&) override {}
+    bool ask(const std::string&) override { return true; }
     void playSound(const std::string&) override {}
     bool shellOpen(const std::string&) override { return true; }
     void pause(int) override {}

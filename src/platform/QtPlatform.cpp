@@ -141,6 +141,13 @@ void QtPlatform::pause(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+bool QtPlatform::ask(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, messageTitle_, qt(question),
+                    QMessageBox::Yes | QMessageBox::No, messageParent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtPlatform::showMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, messageTitle_, qt(text), QMessageBox::Ok, messageParent_);
     box.exec();

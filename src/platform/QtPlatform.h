@@ -32,6 +32,7 @@ public:
     void playSound(const std::string& fileName) override;
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
+    bool ask(const std::string& question) override;
 
 private:
     QString settingsFile(const std::string& application) const;

@@ -39,6 +39,9 @@ public:
 
     // Modal message with the program's title and a single OK button.
     virtual void showMessage(const std::string& text) = 0;
+    // Modal question with the program's title and the buttons Yes and No, Yes the
+    // default; true when the user answers Yes.
+    virtual bool ask(const std::string& question) = 0;
 };
 
 }  // namespace stapelwerk

@@ -13,6 +13,12 @@ void FakePlatform::writeSetting(const std::string& application, const std::strin
     settings[{application, section, key}] = value;
 }
 
+bool FakePlatform::ask(const std::string& question) {
+    const bool answer = questions.size() < answers.size() ? answers[questions.size()] : true;
+    questions.push_back(question);
+    return answer;
+}
+
 bool FakePlatform::shellOpen(const std::string& pathOrAddress) {
     shellOpened.push_back(pathOrAddress);
     return shellOpenSucceeds;

@@ -23,6 +23,8 @@ public:
     bool shellOpenSucceeds = true;
 
     std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<bool> answers;
     std::vector<std::string> shellOpened;
     std::vector<std::string> soundsPlayed;
     std::vector<int> pauses;
@@ -40,6 +42,8 @@ public:
     void playSound(const std::string& fileName) override { soundsPlayed.push_back(fileName); }
     void pause(int milliseconds) override { pauses.push_back(milliseconds); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    // Answers from `answers`, first to last; Yes once they are used up.
+    bool ask(const std::string& question) override;
 };
 
 }  // namespace stapelwerk::testing
