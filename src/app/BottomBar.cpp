@@ -94,8 +94,11 @@ bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BottomBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) auto_->show();
-    if (event->button() == Qt::LeftButton) auto_->hide();
+    // A label of the bar lets its presses through to here; only the bare bar counts.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        if (event->button() == Qt::RightButton) auto_->show();
+        if (event->button() == Qt::LeftButton) auto_->hide();
+    }
     event->accept();  // a press on the bar is not a press on the window background
 }
 

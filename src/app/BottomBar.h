@@ -32,7 +32,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The right button shows `cmd_auto`, the left one hides it.
+    // On the bare bar, the right button shows `cmd_auto` and the left one hides it.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

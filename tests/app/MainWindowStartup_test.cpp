@@ -153,6 +153,22 @@ TEST_F(MainWindowStartupTest, TheMouseButtonsOnTheBareBarHideAndShowTheAutoButto
     EXPECT_TRUE(autoButton->isVisible());
 }
 
+TEST_F(MainWindowStartupTest, PressesOnTheControlsOfTheBarLeaveTheAutoButtonAlone) {
+    start();
+    QWidget* autoButton = widget("cmd_auto");
+    for (const bool shown : {true, false}) {
+        autoButton->setVisible(shown);
+        for (const char* control : {"Label7", "lbl_user"}) {
+            for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+                SCOPED_TRACE(std::string(control) + (button == Qt::LeftButton ? " left" : " right"));
+                QTest::mousePress(widget(control), button);
+                QTest::mouseRelease(widget(control), button);
+                EXPECT_EQ(autoButton->isVisible(), shown);
+            }
+        }
+    }
+}
+
 TEST_F(MainWindowStartupTest, TheAutoButtonAppendsTheMapkeyToConfigPro) {
     TempDir output;
     storeOutputDirectory(output.path());
