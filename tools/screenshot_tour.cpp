@@ -160,6 +160,13 @@ int main(int argc, char* argv[]) {
         pointAt(find(&window, "cmd_auto"));
         save(&window, output, "main-explanation-auto");
 
+        find(&window, "cmd_preview")->click();
+        auto* preview = find<QDialog>(&window, "frm_preview");
+        find<QLineEdit>(preview, "txt_search")->setText("flansch");
+        find(preview, "cmd_findnext")->click();
+        save(preview, output, "dialog-preview");
+        preview->close();
+
         find(&window, "cmd_fcreate")->click();
         auto* completion = find<QWidget>(&window, "frm_ok");
         save(grabWith(&window, completion), output, "main-written");

@@ -16,6 +16,7 @@
 #include "generate/CompletionDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
+#include "generate/PreviewDialog.h"
 #include "generate/doit_builder.h"
 #include "generate/doit_writer.h"
 #include "params/ParameterDeletionDialog.h"
@@ -71,6 +72,14 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     placeTwips(writeButton_, 2880, 2520, 2895, 375);
     writeButton_->hide();
     connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeDoitFile);
+
+    previewButton_ = new QPushButton("Vorschau", this);
+    previewButton_->setObjectName("cmd_preview");
+    previewButton_->setAccessibleName("Vorschau der doit.pro");
+    placeTwips(previewButton_, 5835, 2520, 1140, 375);
+    previewButton_->hide();
+    connect(previewButton_, &QPushButton::clicked, this,
+            [this] { openOrRaise(preview_, [this] { return new PreviewDialog(job_, this); }); });
 
     functions_ = new FunctionPanel(this);
     functions_->hide();
@@ -197,7 +206,8 @@ void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
 }
 
 void MainWindow::offerWrite() {
-    writeButton_->show();
+    setWriteOffered(true);
+    if (preview_) preview_->showPendingText();
     setStatus(texts::kStatusReadyToWrite);
 }
 
@@ -209,14 +219,19 @@ void MainWindow::writeDoitFile() {
         return;
     }
     setStatus(texts::kStatusWritten);
-    writeButton_->hide();
+    setWriteOffered(false);
     openOrRaise(completion_, [this] { return new CompletionDialog(platform_, job_, this); });
 }
 
 void MainWindow::showWorkList() {
     workList_->move(twips(240), twips(960));
     workList_->show();
-    writeButton_->hide();
+    setWriteOffered(false);
+}
+
+void MainWindow::setWriteOffered(bool offered) {
+    writeButton_->setVisible(offered);
+    previewButton_->setVisible(offered);
 }
 
 void MainWindow::moveWorkListTo(QPoint pointer) {

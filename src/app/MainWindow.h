@@ -19,6 +19,7 @@ class MapkeyChainDialog;
 class OutputDirectoryChooser;
 class ParameterDeletionDialog;
 class ParameterListDialog;
+class PreviewDialog;
 class Platform;
 class WorkListModel;
 class WorkListPanel;
@@ -42,8 +43,10 @@ private:
     void installAutoMapkey();
     void confirm();
     void buildSaveAs();
-    // A mapkey was built: it can now be written.
+    // A mapkey was built: it can now be looked at and written.
     void offerWrite();
+    // The write button and the preview beside it, while a built mapkey waits.
+    void setWriteOffered(bool offered);
     // Writes the pending text to doit.pro and opens the completion dialog; a failure is
     // reported, and then no dialog opens and the write button stays.
     void writeDoitFile();
@@ -62,11 +65,13 @@ private:
     FileBrowser* browser_ = nullptr;
     OutputDirectoryChooser* chooser_ = nullptr;
     QPushButton* writeButton_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
     QPointer<MapkeyChainDialog> mapkeyChain_;
     QPointer<ParameterListDialog> parameterList_;
     QPointer<ParameterDeletionDialog> parameterDeletion_;
     QPointer<CompletionDialog> completion_;
+    QPointer<PreviewDialog> preview_;
     QPointer<InfoDialog> info_;
 };
 

@@ -14,6 +14,7 @@ struct FixedExplanation {
 
 constexpr std::array kFixed = {
     FixedExplanation{"cmd_fcreate", texts::kExplainWrite},
+    FixedExplanation{"cmd_preview", texts::kExplainPreview},
     FixedExplanation{"cmd_mapkey", texts::kExplainMapkeys},
     FixedExplanation{"cmd_param", texts::kExplainParameterList},
     FixedExplanation{"cmd_ploesch", texts::kExplainParameterDeletion},

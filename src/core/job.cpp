@@ -4,7 +4,8 @@ namespace stapelwerk {
 
 std::string Job::acceptBuild(BuiltText built) {
     if (!built.ok()) return std::move(built.refusal);
-    pendingText_ = std::move(built.text);
+    pendingText_ = std::make_shared<const std::string>(std::move(built.text));
+    pendingEntryCount_ = confirmedEntries.size();
     return {};
 }
 

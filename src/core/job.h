@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,14 +24,19 @@ public:
     std::string outputDirectory;
 
     // `doittext`: the complete content of the next doit.pro (without its final CR LF).
-    const std::string& pendingText() const { return pendingText_; }
+    const std::string& pendingText() const { return *pendingText_; }
+    // The pending text as it is now, kept alive for a view while later builds replace it.
+    std::shared_ptr<const std::string> pendingTextSnapshot() const { return pendingText_; }
+    // How many entries the pending text was built for.
+    std::size_t pendingEntryCount() const { return pendingEntryCount_; }
 
-    // A successful build becomes the pending text; a refused one leaves the pending text
-    // as it was. Returns the refusal, empty on success.
+    // A successful build of the confirmed entries becomes the pending text; a refused one
+    // leaves the pending text as it was. Returns the refusal, empty on success.
     std::string acceptBuild(BuiltText built);
 
 private:
-    std::string pendingText_;
+    std::shared_ptr<const std::string> pendingText_ = std::make_shared<const std::string>();
+    std::size_t pendingEntryCount_ = 0;
 };
 
 }  // namespace stapelwerk

@@ -23,6 +23,25 @@ constexpr std::string_view kAutoNotAdded = "\nDer Mapkey auto wurde nicht hinzug
 constexpr std::string_view kOldConfigProKept = " Ihre config.pro bleibt unverändert.";
 }  // namespace
 
+namespace {
+// A number with its thousands set apart by dots, as German writes it.
+std::string groupedNumber(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t position = digits.size(); position > 3; position -= 3) {
+        digits.insert(position - 3, ".");
+    }
+    return digits;
+}
+}  // namespace
+
+std::string statusFilesAdded(std::size_t count) {
+    return std::to_string(count) + " Dateien hinzugefügt";
+}
+
+std::string previewSummary(std::size_t entries, std::size_t bytes) {
+    return groupedNumber(entries) + " Einträge, " + groupedNumber(bytes) + " Bytes";
+}
+
 std::string statusFilesChosen(std::size_t count) {
     return std::to_string(count) + " Dateien gewählt. Mapkey kann nun erstellt werden.";
 }

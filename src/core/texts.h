@@ -23,6 +23,7 @@ inline constexpr std::string_view kStatusNotWritten =
     "Datei doit.pro wurde NICHT gespeichert ! Bitte Speicherort prüfen.";
 inline constexpr std::string_view kStatusReadingFile = "Datei lesen...";
 std::string statusFilesChosen(std::size_t count);
+std::string statusFilesAdded(std::size_t count);
 
 // Messages
 inline constexpr std::string_view kMessageSelectFiles = "Bitte Dateien auswählen !";
@@ -86,6 +87,15 @@ inline constexpr std::string_view kExplainOutputDirectory =
     "dazu zunächst diese Überschrift an.";
 // The auto button's explanation names the output directory `outputDirectory` as it stands.
 std::string explainAuto(std::string_view outputDirectory);
+
+// Preview of doit.pro (`frm_preview`)
+inline constexpr std::string_view kPreviewTitle = "Vorschau der doit.pro";
+inline constexpr std::string_view kPreviewNotFound = "nicht gefunden";
+inline constexpr std::string_view kExplainPreview =
+    "Zeigt vor dem Anlegen den Text, den die Datei doit.pro erhalten wird, mit Zeilennummern. "
+    "Darin kann gesucht werden; der Mapkey bleibt dabei unverändert.";
+// "3.000 Einträge, 1.404.002 Bytes"
+std::string previewSummary(std::size_t entries, std::size_t bytes);
 
 // Completion dialog (`frm_ok`)
 inline constexpr std::string_view kCompletionDone = "Der Vorgang wurde erfolgreich abgeschlossen !";

@@ -30,14 +30,20 @@ TEST(WorkList, KeepsItsSelectedCountThroughEveryChange) {
     EXPECT_EQ(list.selectedCount(), 0u);
 }
 
-TEST(Job, ARefusedBuildKeepsThePendingText) {
+TEST(Job, ARefusedBuildKeepsThePendingTextAndItsCount) {
     Job job;
+    job.confirmedEntries = {"a.prt", "b.prt"};
     EXPECT_EQ(job.acceptBuild({"first", {}}), "");
     EXPECT_EQ(job.pendingText(), "first");
+    const auto firstSnapshot = job.pendingTextSnapshot();
+    job.confirmedEntries = {"c.prt"};
     EXPECT_EQ(job.acceptBuild({{}, "refused"}), "refused");
     EXPECT_EQ(job.pendingText(), "first");
+    EXPECT_EQ(job.pendingEntryCount(), 2u);
     EXPECT_EQ(job.acceptBuild({"second", {}}), "");
     EXPECT_EQ(job.pendingText(), "second");
+    EXPECT_EQ(job.pendingEntryCount(), 1u);
+    EXPECT_EQ(*firstSnapshot, "first") << "a view keeps the text it shows";
 }
 
 }  // namespace
