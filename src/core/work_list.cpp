@@ -19,7 +19,10 @@ void WorkList::assign(WorkEntries entries) {
         entries_.begin(), entries_.end(), [](const WorkEntry& entry) { return entry.selected; }));
 }
 
-void WorkList::append(std::string text) { entries_.push_back({std::move(text), false}); }
+void WorkList::append(std::string text, bool selected) {
+    entries_.push_back({std::move(text), selected});
+    if (selected) ++selectedCount_;
+}
 
 void WorkList::clear() {
     entries_.clear();

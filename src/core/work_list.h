@@ -31,8 +31,8 @@ public:
     std::size_t selectedCount() const { return selectedCount_; }
 
     void assign(WorkEntries entries);
-    // Adds an unselected entry at the end.
-    void append(std::string text);
+    // Adds an entry at the end.
+    void append(std::string text, bool selected = false);
     void clear();
 
     // Sets the flag of the `count` entries from `first` on; the range must lie inside the list.

@@ -29,10 +29,21 @@ void WorkListModel::setEntries(WorkEntries entries) {
 }
 
 void WorkListModel::append(std::string text) {
-    const int row = rowCount();
-    beginInsertRows({}, row, row);
-    list_.append(std::move(text));
+    append(std::vector<std::string>{std::move(text)}, false);
+}
+
+void WorkListModel::append(std::vector<std::string> texts, bool selected) {
+    if (texts.empty()) return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
+    for (std::string& text : texts) list_.append(std::move(text), selected);
     endInsertRows();
+    if (!selected) return;
+    showingFlags_ = true;
+    selection_.select(QItemSelection(index(first), index(rowCount() - 1)),
+                      QItemSelectionModel::Select);
+    showingFlags_ = false;
+    emit selectionEdited();
 }
 
 void WorkListModel::clear() { setEntries({}); }

@@ -27,6 +27,8 @@ public:
     // A whole new content; the views' selection follows the entries' flags.
     void setEntries(WorkEntries entries);
     void append(std::string text);
+    // Adds entries at the end, selected or not, as one range.
+    void append(std::vector<std::string> texts, bool selected);
     void clear();
     // Selects or deselects every entry, as one range.
     void setAllSelected(bool selected);

@@ -1,9 +1,11 @@
 #include "worklist/WorkListPanel.h"
 
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -16,6 +18,7 @@
 #include "widgets/WrappedButton.h"
 #include "widgets/twips.h"
 #include "worklist/WorkListModel.h"
+#include "worklist/dropped_files.h"
 #include "worklist/extensions.h"
 #include "worklist/paste_lines.h"
 
@@ -58,6 +61,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
     list_->setUniformItemSizes(true);
     list_->viewport()->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
+    list_->viewport()->setAcceptDrops(true);
     placeTwips(list_, 120, 540, 5985, 3045);
     connect(&model_, &WorkListModel::selectionEdited, this, [this] {
         updateSelectedCount();
@@ -171,10 +175,41 @@ void WorkListPanel::deselectAll() {
 
 void WorkListPanel::hideMenu() { menu_->hide(); }
 
-void WorkListPanel::paste() {
-    model_.setEntries(unselectedEntries(pastedLines(platform_.clipboardText())));
+void WorkListPanel::paste() { pasteText(platform_.clipboardText()); }
+
+void WorkListPanel::pasteText(std::string_view text) {
+    model_.setEntries(unselectedEntries(pastedLines(text)));
     emit statusReport(qt(texts::kStatusPasted));
     selectAll();
+}
+
+// Files from a file manager add their names, selected; text (a column dragged from a
+// spreadsheet) is taken as a paste is.
+bool WorkListPanel::takeDrop(QEvent* event) {
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!drag->mimeData()->hasUrls() && !drag->mimeData()->hasText()) return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drop->mimeData();
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    }
+    if (!paths.empty()) {
+        std::vector<std::string> names = droppedFileNames(paths);
+        const std::size_t count = names.size();
+        model_.append(std::move(names), true);
+        emit statusReport(qt(texts::statusFilesAdded(count)));
+    } else if (data->hasText()) {
+        pasteText(data->text().toStdString());
+    } else {
+        return false;
+    }
+    drop->acceptProposedAction();
+    return true;
 }
 
 void WorkListPanel::clearList() {
@@ -201,6 +236,10 @@ void WorkListPanel::updateSelectedCount() {
 
 bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != list_->viewport()) return QFrame::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        return takeDrop(event) || QFrame::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseMove && menu_->isHidden()) {
         const auto* move = static_cast<QMouseEvent*>(event);
         const int pointerX = list_->viewport()->mapTo(list_, move->position().toPoint()).x();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <string_view>
 
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,8 @@ private:
                                const QString& accessibleName, int top, bool struckThrough,
                                int left = 60, int width = 1095, int height = 300);
     void paste();
+    void pasteText(std::string_view text);
+    bool takeDrop(QEvent* event);
     void deselectAll();
     void clearList();
     void showManualEntry();

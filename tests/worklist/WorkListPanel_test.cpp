@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "core/job.h"
 #include "support/FakePlatform.h"
+#include "support/TempDir.h"
 #include "support/widgets.h"
 #include "widgets/twips.h"
 #include "worklist/WorkListModel.h"
@@ -164,6 +166,47 @@ TEST_F(WorkListPanelTest, MarksInTheViewAreTheJobsFlags) {
     QSignalSpy confirm(&panel, &WorkListPanel::confirmRequested);
     click("cmd_file");
     EXPECT_EQ(confirm.count(), 1);
+}
+
+// What a file manager or a spreadsheet hands over when something is dropped on the list.
+void drop(QListView* list, QMimeData* data) {
+    const QPoint at = list->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &dropped);
+    EXPECT_TRUE(dropped.isAccepted());
+}
+
+TEST_F(WorkListPanelTest, DroppedFilesAreAddedSelectedAndDroppedTextIsPasted) {
+    testing::TempDir dir;
+    QList<QUrl> urls;
+    for (const char* name : {"welle.prt.2", "flansch.drw", "deckel.drw"}) {
+        testing::writeBytes(dir.file(name), "");
+        urls << QUrl::fromLocalFile(QString::fromStdString(dir.file(name)));
+    }
+    model.setEntries({{"alt.prt", false}, {"teil.prt", true}});
+    QSignalSpy status(&panel, &WorkListPanel::statusReport);
+    QMimeData files;
+    files.setUrls(urls);
+    files.setText("ignored when files come along");
+    drop(list, &files);
+    EXPECT_EQ(entries(), (WorkEntries{{"alt.prt", false},
+                                      {"teil.prt", true},
+                                      {"welle.prt.2", true},
+                                      {"flansch.drw", true},
+                                      {"deckel.drw", true}}));
+    EXPECT_EQ(marked(), 4);
+    EXPECT_EQ(howMany->text(), "4");
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.at(0).at(0).toString(), "3 Dateien hinzugefügt");
+
+    QMimeData column;
+    column.setText("Name\nplan.drw.3\nachse.prt\n");
+    drop(list, &column);
+    EXPECT_EQ(entries(), (WorkEntries{{"plan.drw.3", true}, {"achse.prt", true}}));
+    EXPECT_EQ(status.at(1).at(0).toString(), "Zwischenablage eingefügt");
 }
 
 }  // namespace
