@@ -52,7 +52,7 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     status_->setStyleSheet("background-color: rgb(255, 255, 192);");
     placeTwips(status_, 1440, 720, 5415, 285);
 
-    auto_ = new WrappedButton("Mapkey \"auto\" der config.pro zuweisen", this);
+    auto_ = new WrappedButton("Mapkey \"a&uto\" der config.pro zuweisen", this);
     auto_->setObjectName("cmd_auto");
     placeTwips(auto_, 5160, 120, 1695, 495);
     connect(auto_, &QPushButton::clicked, this, &BottomBar::autoRequested);

@@ -15,6 +15,8 @@ ExplanationTracker::ExplanationTracker(QWidget* window, QLabel* explanation,
       window_(window),
       explanation_(explanation),
       outputDirectory_(std::move(outputDirectory)) {
+    // Its name stays "Erklärung"; what it explains reaches a screen reader as description.
+    explanation_->setAccessibleDescription(explanation_->text());
     watch(window_);
     for (const std::string_view name : explainedControls()) {
         for (QWidget* control : window_->findChildren<QWidget*>(qt(name))) watch(control);
@@ -44,7 +46,10 @@ bool ExplanationTracker::eventFilter(QObject* watched, QEvent* event) {
             widget->mapTo(window_, static_cast<QMouseEvent*>(event)->position().toPoint());
         const std::optional<std::string> text =
             explanationFor(controlAt(at).toStdString(), outputDirectory_());
-        if (text) explanation_->setText(QString::fromStdString(*text));
+        if (text) {
+            explanation_->setText(QString::fromStdString(*text));
+            explanation_->setAccessibleDescription(explanation_->text());
+        }
     }
     return QObject::eventFilter(watched, event);
 }

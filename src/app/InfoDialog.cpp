@@ -1,6 +1,7 @@
 #include "app/InfoDialog.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -107,6 +108,14 @@ void InfoDialog::growOpen() {
         repaint();
         platform_.pause(1);
     }
+}
+
+void InfoDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace stapelwerk

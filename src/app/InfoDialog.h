@@ -14,6 +14,10 @@ class InfoDialog : public QWidget {
 public:
     InfoDialog(Platform& platform, QWidget* parent);
 
+protected:
+    // Escape closes it, as it closes every dialog of the program.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void growOpen();
 

@@ -67,13 +67,13 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     explanation->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeTwips(explanation, 2040, 1200, 4935, 2655);
 
-    writeButton_ = new QPushButton("doit.pro jetzt anlegen", this);
+    writeButton_ = new QPushButton("doit.pro jetzt &anlegen", this);
     writeButton_->setObjectName("cmd_fcreate");
     placeTwips(writeButton_, 2880, 2520, 2895, 375);
     writeButton_->hide();
     connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeDoitFile);
 
-    previewButton_ = new QPushButton("Vorschau", this);
+    previewButton_ = new QPushButton("&Vorschau", this);
     previewButton_->setObjectName("cmd_preview");
     previewButton_->setAccessibleName("Vorschau der doit.pro");
     placeTwips(previewButton_, 5835, 2520, 1140, 375);
@@ -183,6 +183,7 @@ void MainWindow::confirm() {
     workList_->hideMenu();
     workList_->hide();
     functions_->show();
+    functions_->setFocus();  // on to the first function, for the keyboard
     selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
     setStatus(result.report);
 }
@@ -207,6 +208,7 @@ void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
 
 void MainWindow::offerWrite() {
     setWriteOffered(true);
+    writeButton_->setFocus();
     if (preview_) preview_->showPendingText();
     setStatus(texts::kStatusReadyToWrite);
 }

@@ -1,6 +1,7 @@
 #include "generate/CompletionDialog.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/sound_file.h"
 #include "widgets/Artwork.h"
+#include "widgets/DrawnLines.h"
 #include "widgets/LabelFit.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
@@ -26,16 +28,6 @@ constexpr int kInnerHeight = 3255;
 // The frame's lines run from corner (0, 0) to corner (4320, 3240), one pixel wide.
 constexpr int kFrameRight = 4320;
 constexpr int kFrameBottom = 3240;
-
-void addLine(QWidget* dialog, const char* name, int left, int top, int right, int bottom) {
-    auto* line = new QFrame(dialog);
-    line->setObjectName(name);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    line->setPalette(palette);
-    line->setGeometry(twips(left), twips(top), twips(right - left) + 1, twips(bottom - top) + 1);
-}
 
 void addLabel(QWidget* dialog, const char* name, std::string_view text, int left, int top,
               int width, int height) {
@@ -56,10 +48,13 @@ CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* 
     setPalette(white);
     setFixedSize(twips(kInnerWidth), twips(kInnerHeight));
 
-    addLine(this, "Line1", 0, 0, kFrameRight, 0);
-    addLine(this, "Line2", kFrameRight, 0, kFrameRight, kFrameBottom);
-    addLine(this, "Line3", 0, kFrameBottom, kFrameRight, kFrameBottom);
-    addLine(this, "Line4", 0, 0, 0, kFrameBottom);
+    // The lines Line1 to Line4 frame the borderless dialog.
+    const int right = twips(kFrameRight);
+    const int bottom = twips(kFrameBottom);
+    drawLinesOn(this, {{0, 0, right, 0},
+                       {right, 0, right, bottom},
+                       {0, bottom, right, bottom},
+                       {0, 0, 0, bottom}});
 
     addLabel(this, "Label1", texts::kCompletionDone, 240, 120, 3495, 255);
     addLabel(this, "Label2", texts::kCompletionWhere, 840, 360, 2655, 255);
@@ -95,6 +90,14 @@ CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* 
 void CompletionDialog::editFile() {
     platform_.shellOpen(doitProPath(job_.outputDirectory));
     close();
+}
+
+void CompletionDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace stapelwerk

@@ -20,6 +20,10 @@ public:
     // The dialog stands centred on `owner`.
     CompletionDialog(Platform& platform, const Job& job, QWidget* owner);
 
+protected:
+    // Escape closes it, as it closes every dialog of the program.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void editFile();
 

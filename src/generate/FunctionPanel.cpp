@@ -19,10 +19,10 @@ FunctionPanel::FunctionPanel(QWidget* parent) : QFrame(parent) {
         const char* caption;
         void (FunctionPanel::*request)();
     } buttons[] = {
-        {"cmd_mapkey", "Mapkeys eingeben", &FunctionPanel::mapkeyChainRequested},
-        {"cmd_param", "Parameter erzeugen", &FunctionPanel::parameterAssignmentRequested},
-        {"cmd_ploesch", "Parameter löschen", &FunctionPanel::parameterDeletionRequested},
-        {"cmd_SaveAs", "Überspeichern/ Erzeugen", &FunctionPanel::saveAsRequested},
+        {"cmd_mapkey", "&Mapkeys eingeben", &FunctionPanel::mapkeyChainRequested},
+        {"cmd_param", "Parameter &erzeugen", &FunctionPanel::parameterAssignmentRequested},
+        {"cmd_ploesch", "Parameter &löschen", &FunctionPanel::parameterDeletionRequested},
+        {"cmd_SaveAs", "Über&speichern/ Erzeugen", &FunctionPanel::saveAsRequested},
     };
     int left = kLeft;
     for (const auto& b : buttons) {
@@ -30,6 +30,7 @@ FunctionPanel::FunctionPanel(QWidget* parent) : QFrame(parent) {
         button->setObjectName(b.objectName);
         placeTwips(button, left, 150, kWidth, 555);
         connect(button, &QPushButton::clicked, this, b.request);
+        if (focusProxy() == nullptr) setFocusProxy(button);  // the keyboard lands on the first
         left += kWidth + kGap;
     }
 }

@@ -19,6 +19,7 @@
 #include "params/value_list_file.h"
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
+#include "widgets/DrawnLines.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -41,13 +42,8 @@ QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, c
     return label;
 }
 
-void addRule(QWidget* parent, const char* objectName, int top) {
-    auto* rule = new QFrame(parent);
-    rule->setObjectName(objectName);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Plain);
-    placeTwips(rule, 105, top, 2205, 15);
-}
+// A rule across the menu (`Line1`, `Line2`) between its groups of commands.
+QLine rule(int top) { return {twips(105), twips(top), twips(105 + 2205) - 1, twips(top)}; }
 }  // namespace
 
 ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* parent)
@@ -149,7 +145,6 @@ void ParameterListDialog::buildMenu() {
 
     connect(addMenuButton("cmd_del", "markiertes löschen", 105, 630, 1800, 285),
             &QPushButton::clicked, this, &ParameterListDialog::deleteMarked);
-    addRule(menu_, "Line1", 990);
 
     QLabel* entryCaption =
         addLabel(menu_, "Label5", "Einzelner Eintrag:", nullptr, 105, 1035, 1380, 285);
@@ -161,7 +156,6 @@ void ParameterListDialog::buildMenu() {
 
     QPushButton* add = addMenuButton("cmd_hinzu", "hinzufügen", 105, 1575, 1800, 285);
     connect(add, &QPushButton::clicked, this, &ParameterListDialog::addEntry);
-    addRule(menu_, "Line2", 1890);
 
     connect(addMenuButton("clear", "alles löschen", 105, 2025, 1800, 285), &QPushButton::clicked,
             this, &ParameterListDialog::clearValues);
@@ -174,6 +168,7 @@ void ParameterListDialog::buildMenu() {
     connect(addMenuButton("open", "Liste öffnen", 1050, 2520, 855, 495), &QPushButton::clicked,
             this, &ParameterListDialog::openList);
 
+    drawLinesOn(menu_, {rule(990), rule(1890)});
     menu_->raise();
 }
 
@@ -207,6 +202,7 @@ bool ParameterListDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ParameterListDialog::showMenu() {
     menu_->show();
+    drawLinesOn(menu_, {rule(990), rule(1890)});
     menu_->raise();
 }
 

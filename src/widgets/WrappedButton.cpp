@@ -16,8 +16,11 @@ void WrappedButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect textArea =
         style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                         text(), QPalette::ButtonText);
+    const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                             ? Qt::TextShowMnemonic
+                             : Qt::TextHideMnemonic;
+    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | mnemonic, palette(),
+                         isEnabled(), text(), QPalette::ButtonText);
 }
 
 }  // namespace stapelwerk

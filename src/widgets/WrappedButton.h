@@ -5,7 +5,7 @@
 namespace stapelwerk {
 
 // A push button whose caption wraps onto several lines when the button is too
-// narrow for it; text() stays the caption as written.
+// narrow for it; text() stays the caption as written, "&" marking its mnemonic.
 class WrappedButton : public QPushButton {
     Q_OBJECT
 public:

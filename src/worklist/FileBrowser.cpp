@@ -78,6 +78,7 @@ FileBrowser::FileBrowser(Platform& platform, WorkListModel& workList, QWidget* p
     pattern_->setCompleter(nullptr);  // typed text stays as typed
     pattern_->setEditText("*.drw*");
     filter->setBuddy(pattern_);
+    pattern_->lineEdit()->setAccessibleName("Filter");  // where the typing goes
     placeTwips(pattern_, 3555, 705, 2220, 315);
     connect(pattern_, &QComboBox::activated, this, &FileBrowser::refillWorkList);
 

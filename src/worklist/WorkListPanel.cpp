@@ -1,7 +1,9 @@
 #include "worklist/WorkListPanel.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -60,6 +62,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
     list_->viewport()->setMouseTracking(true);
+    list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
     list_->viewport()->setAcceptDrops(true);
     placeTwips(list_, 120, 540, 5985, 3045);
@@ -234,7 +237,52 @@ void WorkListPanel::updateSelectedCount() {
     howMany_->setText(QString::number(model_.list().selectedCount()));
 }
 
+// The keyboard's way to the commands of the list: Ctrl+V pastes, Ctrl+A selects all,
+// Enter confirms, and the menu key or Shift+F10 opens the menu.
+bool WorkListPanel::takeKey(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard) {
+            return false;
+        }
+        openMenuFromKeyboard();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+        paste();
+    } else if (key->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+               key->modifiers() == Qt::NoModifier) {
+        emit confirmRequested();
+    } else if (key->key() == Qt::Key_Menu ||
+               (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+        openMenuFromKeyboard();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void WorkListPanel::openMenuFromKeyboard() {
+    menu_->show();
+    menu_->raise();
+    menu_->findChild<QPushButton*>("cmd_paste")->setFocus(Qt::PopupFocusReason);
+}
+
+void WorkListPanel::keyPressEvent(QKeyEvent* event) {
+    // Escape in the menu closes it and goes back to the list.
+    if (event->key() == Qt::Key_Escape && menu_->isVisible()) {
+        hideMenu();
+        list_->setFocus();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
 bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_) return takeKey(event) || QFrame::eventFilter(watched, event);
     if (watched != list_->viewport()) return QFrame::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {

@@ -33,6 +33,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();
@@ -42,6 +43,8 @@ private:
     void paste();
     void pasteText(std::string_view text);
     bool takeDrop(QEvent* event);
+    bool takeKey(QEvent* event);
+    void openMenuFromKeyboard();
     void deselectAll();
     void clearList();
     void showManualEntry();
