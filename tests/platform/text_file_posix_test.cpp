@@ -242,25 +242,5 @@ TEST(ReplaceFile, AProducerCutShortLeavesTheOldFile) {
     EXPECT_EQ(snapshot(dir.path()), before);
 }
 
-// Small pieces are gathered and large ones written straight; either way every byte arrives,
-// in order, around the size where one turns into the other.
-TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
-    std::vector<std::size_t> sizes = {1, 65535, 1, 65536, 0, 65537, 3 << 20, 7, 65535, 2};
-    for (int i = 0; i < 200; ++i) sizes.push_back(997);
-    std::vector<std::string> pieces;
-    std::string expected;
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        pieces.emplace_back(sizes[i], static_cast<char>('a' + i % 26));
-        expected += pieces.back();
-    }
-    TempDir dir;
-    const FileResult result = replaceFile(dir.file("doit.pro"), [&](ByteSink& sink) {
-        for (const std::string& piece : pieces) sink.write(piece);
-    });
-    ASSERT_TRUE(result.ok) << result.reason;
-    EXPECT_TRUE(readBytes(dir.file("doit.pro")) == expected);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-}
-
 }  // namespace
 }  // namespace stapelwerk

@@ -1,6 +1,6 @@
-#include "support/ScopedHome.h"
-
 #include <cstdlib>
+
+#include "support/ScopedHome.h"
 
 namespace stapelwerk::testing {
 

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "support/TempDir.h"
+#include "support/system.h"
+
+namespace stapelwerk {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::systemReason;
+using testing::TempDir;
+using testing::writeBytes;
+
+std::vector<std::string> namesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(toPath(directory))) {
+        names.push_back(fromPath(entry.path().filename()));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ReplaceFile, CreatesOrReplacesAndLeavesNothingElse) {
+    TempDir dir;
+    ASSERT_TRUE(replaceFileBytes(dir.file("doit.pro"), "first\r\n").ok);
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), "first\r\n");
+    const FileResult replaced = replaceFileBytes(dir.file("doit.pro"), "second\r\n");
+    ASSERT_TRUE(replaced.ok) << replaced.reason;
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), "second\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"doit.pro"});
+}
+
+// Every failure names the system's reason and changes nothing; createEmptyFile fails alike.
+TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
+    TempDir dir;
+    writeBytes(dir.file("plain"), "a file");
+    fs::create_directory(toPath(dir.file("folder")));
+    const struct {
+        const char* path;
+        testing::Reason reason;
+    } cases[] = {
+        {"missing/doit.pro", testing::kNoSuchDirectory},
+        {"plain/doit.pro", testing::kNotADirectory},
+        {"folder", testing::kIsADirectory},
+    };
+    const std::vector<std::string> before = namesIn(dir.path());
+    for (const auto& c : cases) {
+        for (const bool createEmpty : {false, true}) {
+            SCOPED_TRACE(std::string(c.path) + (createEmpty ? " (created empty)" : ""));
+            const std::string path = dir.file(c.path);
+            const FileResult result =
+                createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
+            EXPECT_FALSE(result.ok);
+            EXPECT_EQ(result.reason, systemReason(c.reason));
+            EXPECT_EQ(namesIn(dir.path()), before);
+            EXPECT_EQ(readBytes(dir.file("plain")), "a file");
+        }
+    }
+}
+
+TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {
+    TempDir dir;
+    writeBytes(dir.file("doit.pro"), "old doit.pro\r\n");
+    EXPECT_THROW(replaceFile(dir.file("doit.pro"),
+                             [](ByteSink& sink) {
+                                 sink.write(std::string(300 * 1024, 'x'));
+                                 throw std::runtime_error("out of entries");
+                             }),
+                 std::runtime_error);
+    EXPECT_EQ(readBytes(dir.file("doit.pro")), "old doit.pro\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"doit.pro"});
+}
+
+// Small pieces are gathered and large ones written straight; either way every byte arrives,
+// in order, around the size where one turns into the other.
+TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
+    std::vector<std::size_t> sizes = {1, 65535, 1, 65536, 0, 65537, 3 << 20, 7, 65535, 2};
+    for (int i = 0; i < 200; ++i) sizes.push_back(997);
+    std::vector<std::string> pieces;
+    std::string expected;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        pieces.emplace_back(sizes[i], static_cast<char>('a' + i % 26));
+        expected += pieces.back();
+    }
+    TempDir dir;
+    const FileResult result = replaceFile(dir.file("doit.pro"), [&](ByteSink& sink) {
+        for (const std::string& piece : pieces) sink.write(piece);
+    });
+    ASSERT_TRUE(result.ok) << result.reason;
+    EXPECT_TRUE(readBytes(dir.file("doit.pro")) == expected);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace stapelwerk
