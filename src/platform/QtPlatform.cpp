@@ -12,7 +12,6 @@
 #include <QStorageInfo>
 #include <QThread>
 #include <QUrl>
-#include <memory>
 
 #include "platform/SoundModule.h"
 #include "platform/os.h"
@@ -65,34 +64,32 @@ QString QtPlatform::settingsFile(const std::string& application) const {
     return directory + "/" + qt(application) + ".ini";
 }
 
-#ifdef Q_OS_WIN
-// Where Windows programs conventionally keep application/section/key values.
-static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool useIni,
-                                               const std::string& application) {
-    if (useIni) return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
-    return std::make_unique<QSettings>(
-        "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\" + qt(application),
-        QSettings::NativeFormat);
+// The system's own store (the registry on Windows), unless the settings are to go to INI
+// files in a directory of their own.
+bool QtPlatform::usesSystemStore() const {
+    return os::kHasSettingsStore && settingsDirectory_.isEmpty();
 }
-#else
-static std::unique_ptr<QSettings> openSettings(const QString& iniFile, bool, const std::string&) {
-    return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
-}
-#endif
 
 std::string QtPlatform::readSetting(const std::string& application, const std::string& section,
                                     const std::string& key, const std::string& fallback) {
-    const auto settings =
-        openSettings(settingsFile(application), !settingsDirectory_.isEmpty(), application);
-    const QVariant value = settings->value(sectionKey(section, key));
+    if (usesSystemStore()) {
+        return os::readStoredSetting(application, section, key).value_or(fallback);
+    }
+    const QSettings settings(settingsFile(application), QSettings::IniFormat);
+    const QVariant value = settings.value(sectionKey(section, key));
     return value.isValid() ? value.toString().toStdString() : fallback;
 }
 
+// A setting that cannot be kept costs the user only a default at the next start.
 void QtPlatform::writeSetting(const std::string& application, const std::string& section,
                               const std::string& key, const std::string& value) {
-    const auto settings =
-        openSettings(settingsFile(application), !settingsDirectory_.isEmpty(), application);
-    settings->setValue(sectionKey(section, key), qt(value));
+    if (usesSystemStore()) {
+        std::error_code ignored;
+        os::writeStoredSetting(application, section, key, value, ignored);
+        return;
+    }
+    QSettings settings(settingsFile(application), QSettings::IniFormat);
+    settings.setValue(sectionKey(section, key), qt(value));
 }
 
 std::string QtPlatform::loginName() { return os::loginName(); }

@@ -35,6 +35,7 @@ public:
     bool ask(const std::string& question) override;
 
 private:
+    bool usesSystemStore() const;
     QString settingsFile(const std::string& application) const;
 
     QString messageTitle_;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -34,6 +35,22 @@ struct CadStartDirectories {
     std::string second;
 };
 CadStartDirectories cadStartDirectories(const std::string& user);
+
+// The system's own store of per-user application/section/key values, where it has one:
+// on Windows the registry, each key a string value (REG_SZ) under
+// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, where
+// Windows programs conventionally keep them. Elsewhere there is none: kHasSettingsStore is
+// false, nothing reads back and every write fails, and the Qt side keeps INI files.
+// Texts are UTF-8; keys may hold dots and read back exactly.
+extern const bool kHasSettingsStore;
+
+// The stored value, or nothing when it is missing or not a string.
+std::optional<std::string> readStoredSetting(const std::string& application,
+                                             const std::string& section, const std::string& key);
+
+// Stores the value, creating its application and section as needed.
+bool writeStoredSetting(const std::string& application, const std::string& section,
+                        const std::string& key, const std::string& value, std::error_code& error);
 
 // Whether a directory entry is one that file lists leave out: a hidden or
 // system file on Windows, a dot file elsewhere.
@@ -71,8 +88,9 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess acce
                            std::error_code& error);
 
 // Gives `file` the permission bits of the existing file `model`, and its owner and group
-// as far as the process may set them. On Windows there is nothing to do: renameOver
-// keeps the replaced file's attributes and ACL.
+// as far as the process may set them. On Windows it gives `file` the attributes of `model`
+// (hidden, system, archive), and fails with access denied when `model` is read-only, which
+// Windows programs do not save over; renameOver keeps the replaced file's ACL.
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error);
 
 // Writes all of the bytes, straight to the system.

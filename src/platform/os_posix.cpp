@@ -46,6 +46,19 @@ CadStartDirectories cadStartDirectories(const std::string&) {
     return {directory, directory};
 }
 
+const bool kHasSettingsStore = false;
+
+std::optional<std::string> readStoredSetting(const std::string&, const std::string&,
+                                             const std::string&) {
+    return std::nullopt;
+}
+
+bool writeStoredSetting(const std::string&, const std::string&, const std::string&,
+                        const std::string&, std::error_code& error) {
+    error = std::make_error_code(std::errc::operation_not_supported);
+    return false;
+}
+
 bool isHidden(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
     return !name.empty() && name.front() == '.';

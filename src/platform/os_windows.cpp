@@ -213,7 +213,30 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess,
     return reinterpret_cast<FileHandle>(handle);
 }
 
-bool copyAccess(FileHandle, const std::filesystem::path&, std::error_code& error) {
+bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
+    const DWORD attributes = GetFileAttributesW(model.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        error = lastError();
+        return false;
+    }
+    // Windows marks a file read-only so that it is not changed, and its own programs do
+    // not save over it: neither does this one.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        error = windowsError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    // ReplaceFileW carries the attributes over as well, but not every implementation of it
+    // does (Wine's does not).
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    FILE_BASIC_INFO information{};
+    information.FileAttributes = (attributes & kKept) != 0 ? attributes & kKept
+                                                           : FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(handleOf(file), FileBasicInfo, &information,
+                                    sizeof information)) {
+        error = lastError();
+        return false;
+    }
     error.clear();
     return true;
 }

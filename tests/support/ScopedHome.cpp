@@ -1,20 +1,31 @@
-#include "support/ScopedHome.h"
+#include <filesystem>
 
-#include <cstdlib>
+#include "platform/os.h"
+#include "platform/paths.h"
+#include "support/ScopedHome.h"
 
 namespace stapelwerk::testing {
 
-ScopedHome::ScopedHome(const std::string& directory) {
-    if (const char* home = std::getenv("HOME")) saved_ = home;
-    setenv("HOME", directory.c_str(), 1);
+ScopedCadStartDirectory::ScopedCadStartDirectory(const std::string& login)
+    : scopedHome_(home_.path()), wanted_(os::cadStartDirectories(login).first) {}
+
+ScopedCadStartDirectory::~ScopedCadStartDirectory() {
+    std::error_code ignored;
+    if (!made_.empty()) std::filesystem::remove_all(toPath(made_), ignored);
 }
 
-ScopedHome::~ScopedHome() {
-    if (saved_) {
-        setenv("HOME", saved_->c_str(), 1);
-    } else {
-        unsetenv("HOME");
+bool ScopedCadStartDirectory::make() {
+    // The candidate ends in a separator: its parent path is the directory itself.
+    const std::filesystem::path wanted = toPath(wanted_).parent_path();
+    std::filesystem::path outermost = wanted;
+    while (outermost.has_relative_path() && !std::filesystem::exists(outermost.parent_path())) {
+        outermost = outermost.parent_path();
     }
+    std::error_code error;
+    const bool created = std::filesystem::create_directories(wanted, error);
+    if (error) return false;
+    if (created) made_ = fromPath(outermost);
+    return true;
 }
 
 }  // namespace stapelwerk::testing

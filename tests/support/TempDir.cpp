@@ -4,6 +4,8 @@
 #include <fstream>
 #include <random>
 
+#include "platform/paths.h"
+
 namespace stapelwerk::testing {
 
 TempDir::TempDir() {
@@ -13,21 +15,21 @@ TempDir::TempDir() {
     do {
         candidate = base / ("stapelwerk-test-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(candidate));
-    path_ = candidate.string();
+    path_ = fromPath(candidate);
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(toPath(path_), ignored);
 }
 
 std::string TempDir::file(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
+    return fromPath((toPath(path_) / toPath(name)).make_preferred());
 }
 
 std::string readBytes(const std::string& path) {
     // In one read, not a character at a time: tests read files of megabytes.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::ifstream in(toPath(path), std::ios::binary | std::ios::ate);
     if (!in) return {};
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0);
@@ -37,7 +39,7 @@ std::string readBytes(const std::string& path) {
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(toPath(path), std::ios::binary);
     out << bytes;
 }
 

@@ -13,13 +13,14 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }
-    // `name` inside the directory.
+    // `name` inside the directory, with the platform's separators ("a/b" is "a\b" on Windows).
     std::string file(const std::string& name) const;
 
 private:
     std::string path_;
 };
 
+// Paths are UTF-8, as everywhere in the program.
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 

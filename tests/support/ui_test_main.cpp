@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 
 #include "widgets/ProgramStyle.h"
 
 int main(int argc, char* argv[]) {
     // Test discovery runs this binary at build time, where there is no display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     stapelwerk::applyProgramStyle(application);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cadconfig/auto_mapkey.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+namespace stapelwerk::testing {
+
+using Lines = std::vector<std::string>;
+
+inline const char* const kCreated = "Es wurde eine Datei config.pro angelegt";
+inline const char* const kAdded = "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !";
+
+// The auto block as the CAD system has to read it, written out in full.
+inline const Lines kBlockLines = {
+    "! Mapkey zum ausfuehren der doit.pro",
+    "mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit zu;\\",
+    "mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\\",
+    "mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\",
+    "mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\\",
+    "mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate `preferences` `Open`;\\",
+    "mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    "mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\\",
+    "mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut `preferences` `InputOpt`;\\",
+    "mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
+    "!",
+};
+
+class AutoMapkeyTest : public ::testing::Test {
+protected:
+    // One click of `cmd_auto`.
+    void install(const std::string& outputDirectory) {
+        ConfigLines configLines = {"left over from before"};
+        if (readConfigLines(platform, outputDirectory, configLines))
+            appendAutoMapkey(platform, outputDirectory, configLines);
+    }
+    std::string config() const { return readBytes(dir.file("config.pro")); }
+    std::size_t filesInDirectory() const {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()));
+    }
+
+    TempDir dir;
+    testing::FakePlatform platform;
+};
+
+}  // namespace stapelwerk::testing

@@ -1,0 +1,72 @@
+// POSIX paths, and failures that only POSIX systems let a test bring about: a full disk
+// (a file size limit), a file that exists but cannot be read, and a link that leads nowhere.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "cadconfig/auto_mapkey_fixture.h"
+#include "support/template_lines.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::AutoMapkeyTest;
+using testing::fileWithLines;
+using testing::Lines;
+using testing::readBytes;
+using testing::writeBytes;
+
+TEST_F(AutoMapkeyTest, PathFollowsTheOutputDirectoryText) {
+    EXPECT_EQ(configProPath("/home/u123/ProEWildfire3", "/opt/prog"),
+              "/home/u123/ProEWildfire3/config.pro");
+    EXPECT_EQ(configProPath("/home/u123/ProEWildfire3/", "/opt/prog"),
+              "/home/u123/ProEWildfire3/config.pro");
+    EXPECT_EQ(configProPath("", "/opt/prog"), "/opt/prog/config.pro");
+    EXPECT_EQ(configProPath("", "/"), "/config.pro");
+}
+
+TEST_F(AutoMapkeyTest, AFileThatCannotBeReadIsReportedAndKept) {
+    std::filesystem::create_directory(dir.file("unreadable"));
+    // A file whose length reads as 0 and whose reading fails with an I/O error.
+    std::filesystem::create_symlink("/proc/self/mem", dir.file("unreadable/config.pro"));
+    install(dir.file("unreadable"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(dir.file("unreadable/config.pro")), std::string::npos);
+    EXPECT_NE(platform.messages[0].find("nicht gelesen"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("unreadable/config.pro")));
+}
+
+TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileIntact) {
+    const std::string old = fileWithLines(Lines(200, "! a line of the old configuration"));
+    writeBytes(dir.file("config.pro"), old);
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = old.size();  // the old lines fit, the block does not
+    setrlimit(RLIMIT_FSIZE, &small);
+    install(dir.path());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(config(), old);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos)
+        << platform.messages[0];
+    EXPECT_NE(platform.messages[0].find(dir.file("config.pro")), std::string::npos);
+    EXPECT_EQ(filesInDirectory(), 1u) << "the partial new file must not stay behind";
+}
+
+TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
+    std::filesystem::create_symlink(dir.file("nowhere/target"), dir.file("config.pro"));
+    install(dir.path());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("nicht angelegt"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("config.pro"))) << "never replaced";
+}
+
+}  // namespace
+}  // namespace stapelwerk
