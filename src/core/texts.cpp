@@ -66,6 +66,12 @@ std::string messageConfigProNotWritten(std::string_view path, std::string_view r
            std::string(kOldConfigProKept);
 }
 
+std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason) {
+    return "Die Sicherungskopie " + quoted(path) + " Ihrer config.pro konnte nicht angelegt " +
+           "werden.\nGrund: " + std::string(reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
+}
+
 std::string messageUnreadable(std::string_view subject, std::string_view text) {
     return std::string(subject) + " " + quoted(text) +
            " enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "

@@ -114,5 +114,13 @@ inline constexpr std::string_view kMessageAutoMapkeyAdded =
 std::string messageConfigProNotRead(std::string_view path, std::string_view reason);
 std::string messageConfigProNotCreated(std::string_view path, std::string_view reason);
 std::string messageConfigProNotWritten(std::string_view path, std::string_view reason);
+std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason);
+// config.pro defines the mapkey auto already: the window asks, the command line warns.
+inline constexpr std::string_view kQuestionAutoMapkeyDefined =
+    "Ihre config.pro enthält bereits einen Mapkey auto. Soll trotzdem eine weitere Definition "
+    "angehängt werden ?";
+inline constexpr std::string_view kWarningAutoMapkeyDefined =
+    "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
+    "Definition angehängt.";
 
 }  // namespace stapelwerk::texts

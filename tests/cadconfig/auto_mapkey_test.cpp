@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 
 #include "cadconfig/auto_mapkey.h"
 #include "support/FakePlatform.h"
@@ -38,18 +40,21 @@ const Lines kBlockLines = {
 
 class AutoMapkeyTest : public ::testing::Test {
 protected:
-    // One click of `cmd_auto`.
-    void install(const std::string& outputDirectory) {
-        ConfigLines configLines = {"left over from before"};
-        if (readConfigLines(platform, outputDirectory, configLines))
-            appendAutoMapkey(platform, outputDirectory, configLines);
+    // One click of `cmd_auto`; true when the block was appended.
+    bool install(const std::string& outputDirectory) {
+        ConfigLines configLines{{"left over from before"}, true};
+        return readConfigLines(platform, outputDirectory, configLines) &&
+               appendAutoMapkey(platform, outputDirectory, configLines);
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
-    std::size_t filesInDirectory() const {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()));
+    std::string backup() const { return readBytes(dir.file("config.pro.bak")); }
+    std::set<std::string> filesInDirectory() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            names.insert(entry.path().filename().string());
+        return names;
     }
+    using Names = std::set<std::string>;
 
     TempDir dir;
     testing::FakePlatform platform;
@@ -67,7 +72,7 @@ TEST_F(AutoMapkeyTest, ThreeOldLinesBecomeFourteen) {
     install(dir.path());
     EXPECT_EQ(config(), fileWithLines(old + kBlockLines));
     EXPECT_EQ(platform.messages, Lines{kAdded});
-    EXPECT_EQ(filesInDirectory(), 1u);
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}));
 }
 
 TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
@@ -77,10 +82,12 @@ TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
     EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines));
 }
 
-TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnly) {
-    install(dir.path());
+TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnlyAndNoBackup) {
+    writeBytes(dir.file("config.pro.bak"), "a copy from before");
+    EXPECT_TRUE(install(dir.path()));
     EXPECT_EQ(config(), fileWithLines(kBlockLines));
     EXPECT_EQ(platform.messages, (Lines{kCreated, kAdded}));
+    EXPECT_EQ(backup(), "a copy from before") << "nothing was there to back up";
 }
 
 TEST_F(AutoMapkeyTest, AnEmptyFileIsNoNewFile) {
@@ -180,7 +187,9 @@ TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileIntact) {
     EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos)
         << platform.messages[0];
     EXPECT_NE(platform.messages[0].find(dir.file("config.pro")), std::string::npos);
-    EXPECT_EQ(filesInDirectory(), 1u) << "the partial new file must not stay behind";
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}))
+        << "the partial new file must not stay behind";
+    EXPECT_EQ(backup(), old);
 }
 
 TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
@@ -189,6 +198,84 @@ TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("nicht angelegt"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("config.pro"))) << "never replaced";
+}
+
+TEST_F(AutoMapkeyTest, TheFileBeforeEachAppendIsBackedUpByteForByteWithItsAccess) {
+    const std::string old =
+        "! Gr\xF6\xDF"
+        "e\rlast";
+    writeBytes(dir.file("config.pro"), old);
+    std::filesystem::permissions(dir.file("config.pro"), std::filesystem::perms(0600));
+    writeBytes(dir.file("config.pro.bak"), "older");
+    std::filesystem::permissions(dir.file("config.pro.bak"), std::filesystem::perms(0644));
+    EXPECT_TRUE(install(dir.path()));
+    EXPECT_EQ(backup(), old);
+    struct stat copied {};
+    ASSERT_EQ(::stat(dir.file("config.pro.bak").c_str(), &copied), 0);
+    EXPECT_EQ(copied.st_mode & 0777, 0600u) << "no more readers than config.pro";
+
+    const std::string once = config();
+    EXPECT_TRUE(install(dir.path()));
+    EXPECT_EQ(backup(), once) << "replaced by the file before the second append";
+
+    // Changed between reading and appending: the copy keeps the change.
+    ConfigLines lines;
+    ASSERT_TRUE(readConfigLines(platform, dir.path(), lines));
+    writeBytes(dir.file("config.pro"), "changed meanwhile\r\n");
+    EXPECT_TRUE(appendAutoMapkey(platform, dir.path(), lines));
+    EXPECT_EQ(backup(), "changed meanwhile\r\n");
+}
+
+TEST_F(AutoMapkeyTest, TheBackupOfALinkedFileLiesBesideTheFileItNames) {
+    std::filesystem::create_directory(dir.file("shared"));
+    writeBytes(dir.file("shared/team.pro"), "team\r\n");
+    std::filesystem::create_directory(dir.file("work"));
+    std::filesystem::create_symlink("../shared/team.pro", dir.file("work/config.pro"));
+    EXPECT_TRUE(install(dir.file("work")));
+    EXPECT_EQ(readBytes(dir.file("shared/config.pro.bak")), "team\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("work/config.pro.bak")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("work/config.pro")));
+    std::string reason;
+    EXPECT_EQ(configProBackupPath(dir.file("work/config.pro"), reason),
+              dir.file("work/../shared/config.pro.bak"));
+}
+
+TEST_F(AutoMapkeyTest, ABackupThatCannotBeMadeStopsTheAppend) {
+    writeBytes(dir.file("config.pro"), "kept\r\n");
+    std::filesystem::create_directory(dir.file("config.pro.bak"));
+    EXPECT_FALSE(install(dir.path()));
+    EXPECT_EQ(config(), "kept\r\n");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    for (const std::string& says : {dir.file("config.pro.bak"), std::string("Is a directory"),
+                                    std::string("nicht hinzugefügt")}) {
+        EXPECT_NE(platform.messages[0].find(says), std::string::npos) << platform.messages[0];
+    }
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}));
+}
+
+TEST(AutoMapkeyDetection, FindsADefinitionOfAutoOnly) {
+    const struct {
+        const char* line;
+        bool defines;
+    } cases[] = {
+        {"mapkey auto @MAPKEY_NAMEruft doit.pro auf;\\", true},
+        {"MAPKEY auto ~ Command `x`;", true},
+        {"  mapkey\tauto\t%doit;", true},
+        {"mapkey  auto  %doit;", true},
+        {"mapkey Auto %doit;", false},
+        {"mapkey autox %doit;", false},
+        {"mapkey auto", false},
+        {"mapkey(continued) auto %doit;", false},
+        {"! mapkey auto %doit;", false},
+        {"mapkeyauto %doit;", false},
+        {"mapkey ds @MAPKEY_LABELds;", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(definesAutoMapkey({"! first", c.line, "last"}), c.defines);
+    }
+    EXPECT_TRUE(definesAutoMapkey(Lines(kBlockLines.begin(), kBlockLines.end())));
 }
 
 }  // namespace
