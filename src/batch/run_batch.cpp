@@ -137,7 +137,9 @@ private:
             job.confirmedEntries, parseKeyedValues(splitLines(*text, LoneLineFeed::EndsLine)));
         const bool gaps = !pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty();
         const bool refused = !pairing.conflictingNames.empty() || (gaps && !request_.allowMissing);
-        if (gaps && !refused) err_ << texts::kWarningEmptyValues << '\n';
+        if (!refused && !pairing.entriesWithoutValue.empty()) {
+            err_ << texts::kWarningEmptyValues << '\n';
+        }
         listNames(texts::kHeadingEntriesWithoutValue, pairing.entriesWithoutValue);
         listNames(texts::kHeadingNamesWithoutEntry, pairing.unmatchedNames);
         listNames(texts::kHeadingConflictingNames, pairing.conflictingNames);

@@ -164,7 +164,8 @@ inline constexpr std::string_view kHeadingConflictingNames =
     "Diese Namen stehen mit verschiedenen Werten in der Werteliste:";
 inline constexpr std::string_view kMessageKeyedValuesRefused = "Es wurde kein Mapkey erstellt.";
 inline constexpr std::string_view kHintAllowMissing =
-    "Mit --allow-missing erhalten Teile ohne Wert den leeren Wert.";
+    "Mit --allow-missing werden Teile ohne Wert und Namen ohne Teil nur gemeldet; Teile ohne "
+    "Wert erhalten dann den leeren Wert.";
 inline constexpr std::string_view kWarningEmptyValues =
     "Achtung : Teile ohne Wert erhalten den leeren Wert.";
 

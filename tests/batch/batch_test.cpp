@@ -262,7 +262,7 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
          false,
          1,
          nullptr,
-         {"\"x.prt\""}},
+         {"\"x.prt\"", "--allow-missing"}},
         {"both allowed",
          "deckel.asm;Alu\nwelle.prt;S235\nx.prt;1\n",
          true,
