@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "batch/run_batch.h"
@@ -17,22 +18,18 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::child;
-using testing::qs;
 using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-enum class Function { saveAs, runMapkeys, deleteParameter, assignByPosition, assignByName };
-
 struct Case {
     const char* name;
-    Function function;
-    std::string list;  // as pasted into the window and handed to the command line
+    std::string function;  // as the command line names it
+    std::string list;      // pasted into the window, handed to the command line
     std::string argument = {};
-    // The dialog's value list, in the order of the parts; --values reads the same file.
+    // The dialog opens them from its list file, which --values reads too.
     std::vector<std::string> values = {};
-    std::string keyed = {};  // --keyed, for the command line only
-    bool viaStandardInput = false;
+    std::string keyed = {};  // --keyed instead of --values
     bool refused = false;
 };
 
@@ -48,77 +45,49 @@ class BatchMatchesWindowTest : public testing::MainWindowFixture,
 protected:
     BatchMatchesWindowTest() { platform.programDir = inputs.path(); }
 
-    std::string valueFile() const { return valueListPath(inputs.path()); }
-
-    // The user's way through the window: paste, ok, the function and its dialog, and
-    // "doit.pro jetzt anlegen" once the mapkey is built.
+    // Paste, ok, the function and its dialog, then "doit.pro jetzt anlegen" if built.
     void applyInWindow(const Case& c) {
-        ASSERT_TRUE(writeValueList(valueFile(), c.values).empty());
         confirmEntries(c.list);
         if (job.confirmedEntries.empty()) return;
-        QDialog* dialog = nullptr;
-        switch (c.function) {
-            case Function::saveAs:
-                openFunction("cmd_SaveAs", "none");
-                break;
-            case Function::runMapkeys:
-                dialog = openFunction("cmd_mapkey", "frm_mapkeyneu");
-                child<QLineEdit>(dialog, "txt_mapkeyname")->setText(qs(c.argument));
-                child<QPushButton>(dialog, "cmd_mapkeyok")->click();
-                break;
-            case Function::deleteParameter:
-                dialog = openFunction("cmd_ploesch", "frm_ploesch");
-                child<QLineEdit>(dialog, "txt_parameter")->setText(qs(c.argument));
-                child<QPushButton>(dialog, "cmd_ploesch")->click();
-                break;
-            case Function::assignByPosition:
-            case Function::assignByName:
-                dialog = openFunction("cmd_param", "frm_param");
-                child<QPushButton>(dialog, "open")->click();
-                child<QLineEdit>(dialog, "txt_param")->setText(qs(c.argument));
-                child<QPushButton>(dialog, "cmd_ok")->click();
-                break;
+        struct Way {
+            const char* button;
+            const char* dialog;
+            const char* field;
+            const char* ok;
+        };
+        static const std::map<std::string, Way> ways = {
+            {"save-as", {"cmd_SaveAs", "none", nullptr, nullptr}},
+            {"run-mapkeys", {"cmd_mapkey", "frm_mapkeyneu", "txt_mapkeyname", "cmd_mapkeyok"}},
+            {"delete-parameter", {"cmd_ploesch", "frm_ploesch", "txt_parameter", "cmd_ploesch"}},
+            {"assign-parameter", {"cmd_param", "frm_param", "txt_param", "cmd_ok"}},
+        };
+        const Way& way = ways.at(c.function);
+        QDialog* dialog = openFunction(way.button, way.dialog);
+        if (dialog != nullptr) {
+            if (c.function == "assign-parameter") child<QPushButton>(dialog, "open")->click();
+            child<QLineEdit>(dialog, way.field)->setText(QString::fromStdString(c.argument));
+            child<QPushButton>(dialog, way.ok)->click();
         }
         auto* write = child<QPushButton>(&window, "cmd_fcreate");
         if (write->isVisible()) write->click();
     }
 
-    struct Outcome {
-        int status = -1;
-        std::string err;
-    };
-
-    Outcome runInBatch(const Case& c) {
-        std::vector<std::string> arguments = {"-o", batchOutput.path()};
-        if (!c.viaStandardInput) {
-            writeBytes(inputs.file("list.txt"), c.list);
-            arguments.insert(arguments.end(), {"-l", inputs.file("list.txt")});
+    std::pair<int, std::string> runInBatch(const Case& c) {
+        writeBytes(inputs.file("list.txt"), c.list);
+        std::vector<std::string> arguments = {"-o", batchOutput.path(), "-l",
+                                              inputs.file("list.txt"), c.function};
+        if (!c.argument.empty()) arguments.push_back(c.argument);
+        if (!c.keyed.empty()) {
+            writeBytes(inputs.file("keyed.csv"), c.keyed);
+            arguments.insert(arguments.end(), {"--keyed", inputs.file("keyed.csv")});
+        } else if (c.function == "assign-parameter") {
+            arguments.insert(arguments.end(), {"--values", valueListPath(inputs.path())});
         }
-        switch (c.function) {
-            case Function::saveAs:
-                arguments.insert(arguments.end(), {"save-as"});
-                break;
-            case Function::runMapkeys:
-                arguments.insert(arguments.end(), {"run-mapkeys", c.argument});
-                break;
-            case Function::deleteParameter:
-                arguments.insert(arguments.end(), {"delete-parameter", c.argument});
-                break;
-            case Function::assignByPosition:
-                arguments.insert(arguments.end(),
-                                 {"assign-parameter", c.argument, "--values", valueFile()});
-                break;
-            case Function::assignByName:
-                writeBytes(inputs.file("keyed.csv"), c.keyed);
-                arguments.insert(arguments.end(), {"assign-parameter", c.argument, "--keyed",
-                                                   inputs.file("keyed.csv")});
-                break;
-        }
-        std::istringstream in(c.viaStandardInput ? c.list : "");
+        std::istringstream in;
         std::ostringstream out;
         std::ostringstream err;
         const int status = runBatch(arguments, in, out, err);
-        EXPECT_TRUE(out.str().empty());
+        EXPECT_EQ(out.str(), "");
         return {status, err.str()};
     }
 
@@ -128,21 +97,21 @@ protected:
 
 TEST_P(BatchMatchesWindowTest, WritesTheWindowsBytesOrRefusesWithItsMessage) {
     const Case& c = GetParam();
+    ASSERT_EQ(writeValueList(valueListPath(inputs.path()), c.values), "");
     applyInWindow(c);
-    const Outcome batch = runInBatch(c);
+    const auto [status, err] = runInBatch(c);
     const std::string windowFile = output.file("doit.pro");
     const std::string batchFile = batchOutput.file("doit.pro");
     if (c.refused) {
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_FALSE(fs::exists(windowFile));
-        EXPECT_EQ(batch.status, 1);
-        EXPECT_EQ(batch.err, platform.messages[0] + "\n");
-        EXPECT_FALSE(fs::exists(batchFile));
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(err, platform.messages[0] + "\n");
+        EXPECT_FALSE(fs::exists(windowFile) || fs::exists(batchFile));
     } else {
         EXPECT_EQ(platform.messages, std::vector<std::string>{});
         ASSERT_TRUE(fs::exists(windowFile));
-        EXPECT_EQ(batch.status, 0) << batch.err;
-        EXPECT_EQ(batch.err, "");
+        EXPECT_EQ(status, 0) << err;
+        EXPECT_EQ(err, "");
         EXPECT_EQ(readBytes(batchFile), readBytes(windowFile));
     }
 }
@@ -150,22 +119,15 @@ TEST_P(BatchMatchesWindowTest, WritesTheWindowsBytesOrRefusesWithItsMessage) {
 INSTANTIATE_TEST_SUITE_P(
     EveryFunction, BatchMatchesWindowTest,
     ::testing::Values(
-        Case{"save-as", Function::saveAs, kList},
-        Case{"run-mapkeys from standard input",
-             Function::runMapkeys,
-             kList,
-             "+;%bb;%00;",
-             {},
-             {},
-             true},
-        Case{"delete-parameter in capitals", Function::deleteParameter, kList, "gewicht_ä"},
+        Case{"save-as", "save-as", kList}, Case{"run-mapkeys", "run-mapkeys", kList, "+;%bb;%00;"},
+        Case{"delete-parameter in capitals", "delete-parameter", kList, "gewicht_ä"},
         Case{"assign-parameter by position",
-             Function::assignByPosition,
+             "assign-parameter",
              kList,
              "MATERIAL",
              {"S235", "", "Größe ß", "S235; verzinkt", " Alu "}},
         Case{"assign-parameter by name",
-             Function::assignByName,
+             "assign-parameter",
              kShortList,
              "MATERIAL",
              {"S235", "S355; verzinkt", "Größe ß"},
@@ -174,58 +136,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRefusal, BatchMatchesWindowTest,
-    ::testing::Values(
-        Case{"nothing confirmed", Function::saveAs, "Name\r\n\r\n", {}, {}, {}, false, true},
-        Case{"an entry with a backtick",
-             Function::saveAs,
-             "a`b.prt\r\nwelle.prt\r\n",
-             {},
-             {},
-             {},
-             false,
-             true},
-        Case{"an entry outside Windows-1252",
-             Function::runMapkeys,
-             "welle.prt\r\nteilΩ.prt\r\n",
-             "ds",
-             {},
-             {},
-             false,
-             true},
-        Case{"a save-as entry of four characters",
-             Function::saveAs,
-             "welle.prt\r\nx.pr\r\n",
-             {},
-             {},
-             {},
-             false,
-             true},
-        Case{"a chain with a backtick", Function::runMapkeys, kList, "ds`", {}, {}, true, true},
-        Case{"a parameter name outside Windows-1252",
-             Function::deleteParameter,
-             kList,
-             "Ωmega",
-             {},
-             {},
-             false,
-             true},
-        Case{"an assigned name outside Windows-1252",
-             Function::assignByPosition,
-             kShortList,
-             "MATΩ",
-             {"a", "b", "c"},
-             {},
-             false,
-             true},
-        Case{"fewer values than parts",
-             Function::assignByPosition,
-             kShortList,
-             "MAT",
-             {"a", "b"},
-             {},
-             false,
-             true},
-        Case{"no values", Function::assignByPosition, kShortList, "MAT", {}, {}, false, true}),
+    ::testing::Values(Case{"nothing confirmed", "save-as", "Name\r\n\r\n", {}, {}, {}, true},
+                      Case{"a backtick", "save-as", "a`b.prt\r\nwelle.prt\r\n", {}, {}, {}, true},
+                      Case{"outside Windows-1252",
+                           "run-mapkeys",
+                           "welle.prt\r\nteilΩ.prt\r\n",
+                           "ds",
+                           {},
+                           {},
+                           true},
+                      Case{"four characters", "save-as", "welle.prt\r\nx.pr\r\n", {}, {}, {}, true},
+                      Case{"a chain with a backtick", "run-mapkeys", kList, "ds`", {}, {}, true},
+                      Case{"fewer values than parts",
+                           "assign-parameter",
+                           kShortList,
+                           "MAT",
+                           {"a", "b"},
+                           {},
+                           true}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace
