@@ -10,8 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
 
-scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev \
-  fonts-dejavu-core dpkg-dev file desktop-file-utils appstream lintian
+scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libcli11-dev \
+  libgl-dev fonts-dejavu-core dpkg-dev file desktop-file-utils appstream lintian
 
 build=build/package
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"

@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
 
-scripts/install-missing.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64
+scripts/install-missing.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev \
+  wine wine64
 
 preset=windows-core-cross
 build=build/$preset

@@ -80,12 +80,22 @@ in_root sh -c 'cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y -q "
 }
 grep -E "newly installed|^Setting up stapelwerk" "$root/tmp/apt.log"
 
-echo "== ldd /usr/bin/stapelwerk"
-if in_root ldd /usr/bin/stapelwerk | grep "not found"; then
-  echo "The installed program misses the libraries above" >&2
+for program in stapelwerk stapelwerk-batch; do
+  echo "== ldd /usr/bin/$program"
+  if in_root ldd "/usr/bin/$program" | grep "not found"; then
+    echo "The installed program misses the libraries above" >&2
+    exit 1
+  fi
+  echo "every library found"
+done
+
+echo "== stapelwerk-batch --stdout save-as"
+doit=$(printf 'welle.prt\r\n' | in_root stapelwerk-batch --stdout save-as)
+if [[ "$doit" != "mapkey doit "* ]]; then
+  echo "stapelwerk-batch wrote no doit.pro: $doit" >&2
   exit 1
 fi
-echo "every library found"
+echo "stapelwerk-batch wrote doit.pro"
 
 echo "== QT_QPA_PLATFORM=offscreen stapelwerk, stopped after 10 s"
 status=0
@@ -115,7 +125,8 @@ echo "stapelwerk ran until it was stopped"
 
 echo "== apt-get purge stapelwerk"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q stapelwerk | tail -n 1
-left=$(in_root sh -c 'for path in /usr/bin/stapelwerk /usr/share/stapelwerk /usr/share/doc/stapelwerk \
+left=$(in_root sh -c 'for path in /usr/bin/stapelwerk /usr/bin/stapelwerk-batch \
+  /usr/share/stapelwerk /usr/share/doc/stapelwerk \
   /usr/share/applications/org.example.stapelwerk.desktop; do [ ! -e "$path" ] || echo "$path"; done')
 if [ -n "$left" ]; then
   echo "Left behind after purge: $left" >&2

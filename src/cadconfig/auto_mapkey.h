@@ -17,20 +17,39 @@ extern const std::array<std::string_view, 11> kAutoBlock;
 // means the program directory.
 std::string configProPath(const std::string& outputDirectory, const std::string& programDirectory);
 
-// `configLines`: lines of config.pro as the file holds them, without their line ends.
-// They are copied as bytes, never decoded, so no line can change on the way.
-using ConfigLines = std::vector<std::string>;
+// config.pro as read before the auto block is appended.
+struct ConfigLines {
+    // The lines as the file holds them, without their line ends. They are copied as
+    // bytes, never decoded, so no line can change on the way.
+    std::vector<std::string> lines;
+    // The file was not there and has been created empty: there is nothing to back up.
+    bool created = false;
+};
 
-// Empties `configLines` and reads config.pro into it; a missing file is created empty
-// and the user is told so. False when the file could not be read or created:
-// the user has been told the path and the reason, and nothing may be written.
+// Reads config.pro into `configLines`, replacing what they held; a missing file is
+// created empty and the user is told so. False when the file could not be read or
+// created: the user has been told the path and the reason, and nothing may be written.
 bool readConfigLines(Platform& platform, const std::string& outputDirectory,
                      ConfigLines& configLines);
 
-// Appends the auto block to `configLines` and replaces config.pro with its lines, each
-// ended by CR LF, through a new file renamed over the old one. Tells the user of
-// the success, or of the failure with path and reason (the old file is kept).
-void appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
+// Whether the lines already define the mapkey `auto`: a line that starts with the option
+// "mapkey" in any letter case (the CAD system reads option names so), after any blanks
+// and TABs, followed by blanks or TABs, the key sequence "auto" in exactly these small
+// letters (key sequences tell capitals from small letters) and a blank or a TAB.
+// "mapkey(continued)" lines, comments ("!") and other key sequences ("autox") do not count.
+bool definesAutoMapkey(const std::vector<std::string>& lines);
+
+// Where the copy of the config.pro at `configPro` goes: "config.pro.bak" in the directory
+// of the file that is replaced (the file a symbolic link names, not the link's directory).
+// Empty, with `reason` set, when the links cannot be followed.
+std::string configProBackupPath(const std::string& configPro, std::string& reason);
+
+// Appends the auto block to the lines and replaces config.pro with them, each ended by
+// CR LF, through a new file renamed over the old one. A config.pro that was there before
+// is first copied byte for byte to configProBackupPath (replacing an older copy, with the
+// access of config.pro); when that fails, config.pro is left alone. Tells the user of the
+// success, or of the failure with path and reason; true on success.
+bool appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
                       ConfigLines& configLines);
 
 }  // namespace stapelwerk

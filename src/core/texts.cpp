@@ -85,6 +85,12 @@ std::string messageConfigProNotWritten(std::string_view path, std::string_view r
            std::string(kOldConfigProKept);
 }
 
+std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason) {
+    return "Die Sicherungskopie " + quoted(path) + " Ihrer config.pro konnte nicht angelegt " +
+           "werden.\nGrund: " + std::string(reason) + std::string(kAutoNotAdded) +
+           std::string(kOldConfigProKept);
+}
+
 std::string messageUnreadable(std::string_view subject, std::string_view text) {
     return std::string(subject) + " " + quoted(text) +
            " enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "
@@ -164,6 +170,101 @@ std::vector<std::string> infoTextLines() {
         "Sollte eine dieser Bestimmungen unwirksam sein, bleiben die übrigen davon unberührt. "
         "Mit der Benutzung des Programms erkennen Sie diese Bedingungen an.",
     };
+}
+
+std::string batchUsage() {
+    return "Aufruf:\n"
+           "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] save-as\n"
+           "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] run-mapkeys KETTE\n"
+           "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] delete-parameter NAME\n"
+           "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] assign-parameter NAME\n"
+           "                   (--values DATEI | --keyed DATEI [--allow-missing])\n"
+           "  stapelwerk-batch [-o VERZEICHNIS] install-auto\n"
+           "  stapelwerk-batch --help | --version\n";
+}
+
+std::string batchHelp() {
+    return batchUsage() +
+           "\n"
+           "Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für\n"
+           "Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus\n"
+           "der Zwischenablage (ein Name je Zeile; leere Zeilen und die Überschrift \"Name\"\n"
+           "entfallen), alle gewählt und mit \"ok\" bestätigt: Laufwerk, Verzeichnis und\n"
+           "Versionsnummer fallen weg, ebenso Wiederholungen. In Pro/E öffnet doit dann jede\n"
+           "Datei und wendet die Funktion an.\n"
+           "\n"
+           "Funktionen:\n"
+           "  save-as                   Überspeichern/ Erzeugen: das angezeigte Modell unter\n"
+           "                            jedem Namen speichern (jeder braucht mehr als vier\n"
+           "                            Zeichen).\n"
+           "  run-mapkeys KETTE         Mapkeys eingeben: eigene Mapkeys auf jede Datei\n"
+           "                            anwenden, mehrere mit \";\" und \"%\" getrennt.\n"
+           "  delete-parameter NAME     Parameter löschen (der Name wird großgeschrieben).\n"
+           "  assign-parameter NAME     Parameter erzeugen: jedem Teil den Textparameter NAME\n"
+           "                            mit seinem Wert aus --values oder --keyed zuweisen.\n"
+           "  install-auto              Den Mapkey auto an die config.pro im Ausgabeverzeichnis\n"
+           "                            anhängen. Die bisherige Datei wird vorher als\n"
+           "                            config.pro.bak gesichert; definiert sie auto schon,\n"
+           "                            folgt eine Warnung.\n"
+           "\n"
+           "Optionen:\n"
+           "  -l, --list DATEI          Die Dateinamen (ohne -l oder mit \"-\": die\n"
+           "                            Standardeingabe).\n"
+           "  -o, --output VERZEICHNIS  Wohin doit.pro oder config.pro geschrieben wird (ohne\n"
+           "                            -o: das aktuelle Verzeichnis). Es muss bestehen.\n"
+           "  --stdout                  doit.pro (Windows-1252, CR LF) auf die Standardausgabe\n"
+           "                            statt in die Datei.\n"
+           "  --values DATEI            Ein Wert je Zeile, der Reihe nach den Teilen zugeordnet,\n"
+           "                            gelesen wie \"Liste öffnen\": Zeilen enden mit CR LF\n"
+           "                            oder CR, leere Zeilen sind leere Werte. Es muss so viele\n"
+           "                            Werte wie Teile geben.\n"
+           "  --keyed DATEI             Zeilen \"NAME<Tab>WERT\" oder \"NAME;WERT\" (getrennt am\n"
+           "                            ersten Tab, sonst am ersten \";\"), den Teilen nach\n"
+           "                            ihrem Namen zugeordnet, gleich in welcher Reihenfolge\n"
+           "                            und Schreibweise. Ein Teil ohne Wert, ein Name ohne\n"
+           "                            Teil oder ein Name mit zwei Werten bricht ab.\n"
+           "  --allow-missing           Mit --keyed: Teile ohne Wert erhalten den leeren Wert;\n"
+           "                            fehlende und überzählige Namen werden nur gemeldet.\n"
+           "  -h, --help                Diese Hilfe.\n"
+           "  --version                 Die Versionsnummer.\n"
+           "\n"
+           "Dateien und die Standardeingabe werden als UTF-8 gelesen, wenn sie gültiges UTF-8\n"
+           "sind, sonst als Windows-1252. Die Einstellungen des Fensters (die letzte Mapkey-\n"
+           "Kette, die letzten Parameternamen) werden weder gelesen noch gespeichert.\n"
+           "\n"
+           "Beispiele:\n"
+           "  grep '\\.drw$' export.txt | stapelwerk-batch -o ~/pro save-as\n"
+           "  stapelwerk-batch -l teile.txt run-mapkeys '+;%bb;%00;'\n"
+           "  stapelwerk-batch -l teile.txt delete-parameter gewicht\n"
+           "  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --values werte.txt\n"
+           "  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --keyed material.csv\n"
+           "  stapelwerk-batch -l teile.txt --stdout save-as > doit.pro\n"
+           "  stapelwerk-batch -o ~/pro install-auto\n"
+           "\n"
+           "Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der\n"
+           "Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.\n";
+}
+
+std::string messageBatchUsageError(std::string_view summary, std::string_view detail) {
+    return std::string(kBatchProgram) + ": " + std::string(summary) + " (" + std::string(detail) +
+           ")\n" + batchUsage() + "Mehr dazu: " + std::string(kBatchProgram) + " --help\n";
+}
+
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason) {
+    return "Das Ausgabeverzeichnis " + quoted(path) + " ist nicht verfügbar.\nGrund: " +
+           std::string(reason) + "\nEs wurde nichts gespeichert.";
+}
+
+std::string hintLineFeedsInValueList(std::string_view path) {
+    return "Hinweis: In " + quoted(path) +
+           " enden Zeilen nur mit LF. Wie bei \"Liste öffnen\" trennen nur CR LF und CR die "
+           "Werte; die Datei zuvor umwandeln (etwa mit unix2dos) oder --keyed verwenden.";
+}
+
+std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
+    std::string text(heading);
+    for (const std::string& name : names) text.append("\n  ").append(quoted(name));
+    return text;
 }
 
 }  // namespace stapelwerk::texts

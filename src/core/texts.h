@@ -124,5 +124,59 @@ inline constexpr std::string_view kMessageAutoMapkeyAdded =
 std::string messageConfigProNotRead(std::string_view path, std::string_view reason);
 std::string messageConfigProNotCreated(std::string_view path, std::string_view reason);
 std::string messageConfigProNotWritten(std::string_view path, std::string_view reason);
+std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason);
+// config.pro defines the mapkey auto already: the window asks, the command line warns.
+inline constexpr std::string_view kQuestionAutoMapkeyDefined =
+    "Ihre config.pro enthält bereits einen Mapkey auto. Soll trotzdem eine weitere Definition "
+    "angehängt werden ?";
+inline constexpr std::string_view kWarningAutoMapkeyDefined =
+    "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
+    "Definition angehängt.";
+
+// The command line `stapelwerk-batch`
+inline constexpr std::string_view kBatchProgram = "stapelwerk-batch";
+// The forms of the call, as a usage error shows them.
+std::string batchUsage();
+// --help: the forms of the call, every function and option, and an example of each function.
+std::string batchHelp();
+// What a usage error says before the forms of the call; `detail` is the parser's own wording.
+std::string messageBatchUsageError(std::string_view summary, std::string_view detail);
+inline constexpr std::string_view kUsageMissing = "Es fehlt eine Funktion oder ein Argument.";
+inline constexpr std::string_view kUsageNotExpected =
+    "Eine unbekannte Funktion oder Option, oder ein Argument zu viel.";
+inline constexpr std::string_view kUsageValuesOrKeyed =
+    "assign-parameter braucht entweder --values DATEI oder --keyed DATEI.";
+inline constexpr std::string_view kUsageAllowMissingWithoutKeyed =
+    "--allow-missing gilt nur zusammen mit --keyed.";
+inline constexpr std::string_view kUsageOptionValue =
+    "Einer Option fehlt ihr Wert, oder sie steht mehr als einmal da.";
+inline constexpr std::string_view kUsageInstallAutoReadsNoList =
+    "install-auto liest keine Liste und schreibt config.pro: -l und --stdout passen nicht dazu.";
+inline constexpr std::string_view kUsageOneStandardInput =
+    "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.";
+inline constexpr std::string_view kUsageWrong = "Der Aufruf ist fehlerhaft.";
+
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
+inline constexpr std::string_view kMessageStandardInputNotRead =
+    "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.";
+inline constexpr std::string_view kMessageStandardOutputNotWritten =
+    "Die Datei doit.pro konnte nicht vollständig auf die Standardausgabe geschrieben werden.";
+// A value list of the command line holds a lone LF, which (as in "Liste öffnen") ends no value.
+std::string hintLineFeedsInValueList(std::string_view path);
+
+// Values matched by name: the names in question, one a line under a heading.
+std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names);
+inline constexpr std::string_view kHeadingEntriesWithoutValue =
+    "Diese Teile haben keinen Wert in der Werteliste:";
+inline constexpr std::string_view kHeadingNamesWithoutEntry =
+    "Diese Namen der Werteliste gehören zu keinem Teil:";
+inline constexpr std::string_view kHeadingConflictingNames =
+    "Diese Namen stehen mit verschiedenen Werten in der Werteliste:";
+inline constexpr std::string_view kMessageKeyedValuesRefused = "Es wurde kein Mapkey erstellt.";
+inline constexpr std::string_view kHintAllowMissing =
+    "Mit --allow-missing werden Teile ohne Wert und Namen ohne Teil nur gemeldet; Teile ohne "
+    "Wert erhalten dann den leeren Wert.";
+inline constexpr std::string_view kWarningEmptyValues =
+    "Achtung : Teile ohne Wert erhalten den leeren Wert.";
 
 }  // namespace stapelwerk::texts

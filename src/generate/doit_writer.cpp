@@ -20,9 +20,7 @@ std::string firstLineNotEncodable(const std::string& text) {
     return text;
 }
 
-bool continuesCharacter(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
+bool continuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // The text goes out in blocks of about a megabyte, encoded one at a time, so that a
 // doit.pro of half a gigabyte never exists twice in memory. Blocks end between characters.
@@ -44,6 +42,16 @@ void writeEncoded(ByteSink& sink, std::string_view text) {
 }
 }  // namespace
 
+std::string refusalForDoitText(const std::string& doittext) {
+    if (cp1252::canEncode(doittext)) return {};
+    return texts::messageTextNotEncodable(firstLineNotEncodable(doittext));
+}
+
+void writeDoitBytes(ByteSink& sink, std::string_view doittext) {
+    writeEncoded(sink, doittext);
+    sink.write("\r\n");
+}
+
 std::string doitProPath(const std::string& outputDirectory) {
     return joinFileName(outputDirectory, "doit.pro");
 }
@@ -51,14 +59,10 @@ std::string doitProPath(const std::string& outputDirectory) {
 DoitWriteResult writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
     DoitWriteResult result;
     result.path = doitProPath(outputDirectory);
-    if (!cp1252::canEncode(doittext)) {
-        result.message = texts::messageTextNotEncodable(firstLineNotEncodable(doittext));
-        return result;
-    }
-    const FileResult written = replaceFile(result.path, [&doittext](ByteSink& sink) {
-        writeEncoded(sink, doittext);
-        sink.write("\r\n");
-    });
+    result.message = refusalForDoitText(doittext);
+    if (!result.message.empty()) return result;
+    const FileResult written =
+        replaceFile(result.path, [&doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); });
     if (!written.ok) {
         result.message = texts::messageFileNotWritten(result.path, written.reason);
         return result;

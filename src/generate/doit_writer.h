@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace stapelwerk {
 
@@ -13,6 +14,16 @@ struct DoitWriteResult {
     std::string path;
     std::string message;
 };
+
+class ByteSink;
+
+// The message that refuses `doittext` when it holds a character Windows-1252 cannot
+// hold, naming the first such line; empty when it can be written.
+std::string refusalForDoitText(const std::string& doittext);
+
+// The bytes of doit.pro: `doittext` in Windows-1252 and one CR LF, written in blocks.
+// The text must have passed refusalForDoitText.
+void writeDoitBytes(ByteSink& sink, std::string_view doittext);
 
 // Writes `doittext` and one CR LF as Windows-1252 to doit.pro in `outputDirectory`. The
 // old file is replaced only by a complete new one.

@@ -15,6 +15,10 @@ std::string valueListPath(const std::string& programDirectory) {
     return joinFileName(programDirectory, "Lindwurm_param.txt");
 }
 
+std::vector<std::string> valueListLines(std::string_view text) {
+    return splitLines(text, LoneLineFeed::StaysInLine);
+}
+
 ValueListRead readValueList(const std::string& path) {
     std::error_code error;
     if (std::filesystem::status(toPath(path), error).type() ==
@@ -23,7 +27,7 @@ ValueListRead readValueList(const std::string& path) {
     }
     const FileContent content = readFileBytes(path);
     if (!content.result.ok) return {{}, texts::messageFileNotRead(path, content.result.reason)};
-    return {splitLines(cp1252::decode(content.bytes), LoneLineFeed::StaysInLine), {}};
+    return {valueListLines(cp1252::decode(content.bytes)), {}};
 }
 
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one value list file, "Lindwurm_param.txt" in the program's directory:
@@ -16,8 +17,12 @@ struct ValueListRead {
     bool ok() const { return message.empty(); }
 };
 
-// Every line of the file is a value, empty lines included; a lone LF stays in
-// its line. A missing file reads as no values, without a message.
+// The values of a value list's text: every line is a value, empty lines included;
+// lines end at CR LF or a lone CR, and a lone LF stays in its line.
+std::vector<std::string> valueListLines(std::string_view text);
+
+// The file's lines as valueListLines cuts them, decoded from Windows-1252. A missing
+// file reads as no values, without a message.
 ValueListRead readValueList(const std::string& path);
 
 // Writes every value followed by CR LF; the old file is replaced only by a

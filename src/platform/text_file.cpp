@@ -152,7 +152,11 @@ FileResult createEmptyFile(const std::string& path) {
     return {};
 }
 
-FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
+namespace {
+// replaceFile; the new file takes the access of `accessModel` when it is given, else of
+// the file it replaces.
+FileResult replaceWithAccessOf(const std::string& path, const std::string* accessModel,
+                               const std::function<void(ByteSink&)>& produce) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
@@ -160,15 +164,21 @@ FileResult replaceFile(const std::string& path, const std::function<void(ByteSin
     if (target.path.filename().empty()) return failure(ENOENT);
 
     // An old file's content must never be readable by more users than before, not even
-    // for a moment: its replacement starts private and then takes on the old access.
-    const bool replacing = target.kind == os::FileKind::regular;
+    // for a moment: its replacement starts private and then takes on the old access
+    // (a copy: its original's).
+    std::filesystem::path model;
+    if (accessModel != nullptr) {
+        model = toPath(*accessModel);
+    } else if (target.kind == os::FileKind::regular) {
+        model = target.path;
+    }
     TemporaryFile temporary;
-    if (!temporary.createBeside(target.path,
-                                replacing ? os::NewFileAccess::ownerOnly : os::NewFileAccess::usual,
-                                error)) {
+    const os::NewFileAccess access =
+        model.empty() ? os::NewFileAccess::usual : os::NewFileAccess::ownerOnly;
+    if (!temporary.createBeside(target.path, access, error)) {
         return failure(error);
     }
-    if (replacing && !os::copyAccess(temporary.handle(), target.path, error)) return failure(error);
+    if (!model.empty() && !os::copyAccess(temporary.handle(), model, error)) return failure(error);
 
     FileSink sink(temporary.handle());
     produce(sink);
@@ -185,9 +195,19 @@ FileResult replaceFile(const std::string& path, const std::function<void(ByteSin
     os::flushDirectory(target.path.parent_path(), error);
     return {};
 }
+}  // namespace
+
+FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
+    return replaceWithAccessOf(path, nullptr, produce);
+}
 
 FileResult replaceFileBytes(const std::string& path, std::string_view bytes) {
     return replaceFile(path, [bytes](ByteSink& sink) { sink.write(bytes); });
+}
+
+FileResult replaceFileBytesLike(const std::string& path, std::string_view bytes,
+                                const std::string& original) {
+    return replaceWithAccessOf(path, &original, [bytes](ByteSink& sink) { sink.write(bytes); });
 }
 
 }  // namespace stapelwerk

@@ -45,4 +45,10 @@ FileResult replaceFile(const std::string& path, const std::function<void(ByteSin
 // replaceFile with one piece.
 FileResult replaceFileBytes(const std::string& path, std::string_view bytes);
 
+// replaceFileBytes for a copy of the file `original`: the new file takes the original's
+// permission bits (and owner and group, where allowed), whatever the replaced file had,
+// so that a copy is never readable by more users than the file it was made from.
+FileResult replaceFileBytesLike(const std::string& path, std::string_view bytes,
+                                const std::string& original);
+
 }  // namespace stapelwerk

@@ -65,6 +65,17 @@ std::size_t skipCharacters(std::string_view text, std::size_t count) {
 }
 }  // namespace
 
+bool isValid(std::string_view text) {
+    for (std::size_t offset = 0; offset < text.size();) {
+        if (static_cast<unsigned char>(text[offset]) < 0x80) {
+            ++offset;
+        } else if (!next(text, offset)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::size_t length(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t offset = 0; offset < text.size(); ++count) {

@@ -14,6 +14,9 @@ std::optional<char32_t> next(std::string_view text, std::size_t& offset);
 
 void append(std::string& text, char32_t codePoint);
 
+// Whether the whole text is well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValid(std::string_view text);
+
 // Number of characters; a malformed byte counts as one.
 std::size_t length(std::string_view text);
 

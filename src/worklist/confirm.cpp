@@ -45,6 +45,10 @@ std::string baseName(std::string_view path) { return scanFileName(path).name; }
 
 std::string firstExtension(std::string_view path) { return scanFileName(path).extension; }
 
+std::string reducedEntry(std::string_view text) {
+    return baseName(trimBlanks(text)) + firstExtension(text);
+}
+
 void removeDuplicates(std::vector<std::string>& entries) {
     std::unordered_set<std::string_view> kept;
     std::vector<std::string> result;
@@ -62,7 +66,7 @@ std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
     std::vector<std::string> entries;
     for (const WorkEntry& entry : workList) {
         if (!entry.selected) continue;
-        entries.push_back(baseName(trimBlanks(entry.text)) + firstExtension(entry.text));
+        entries.push_back(reducedEntry(entry.text));
     }
     removeDuplicates(entries);
     return entries;

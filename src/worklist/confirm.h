@@ -19,12 +19,15 @@ std::string baseName(std::string_view path);
 // as baseName; a dot with nothing after it is never an extension.
 std::string firstExtension(std::string_view path);
 
+// What confirming makes of one line of the work list: baseName of its trimmed text
+// plus firstExtension of its untrimmed text.
+std::string reducedEntry(std::string_view text);
+
 // Drops every non-empty entry that equals an earlier one (exact, case-sensitive);
 // empty entries always stay. Keeps the order.
 void removeDuplicates(std::vector<std::string>& entries);
 
-// The entries to process: every selected entry reduced to baseName of its
-// trimmed text plus firstExtension of its untrimmed text, repeats removed.
+// The entries to process: every selected entry reduced (reducedEntry), repeats removed.
 std::vector<std::string> confirmedEntries(const WorkEntries& workList);
 
 // What confirming told the user: the status text, or (when no entry was selected)

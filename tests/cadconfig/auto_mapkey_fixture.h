@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,17 +35,20 @@ inline const Lines kBlockLines = {
 
 class AutoMapkeyTest : public ::testing::Test {
 protected:
-    // One click of `cmd_auto`.
-    void install(const std::string& outputDirectory) {
-        ConfigLines configLines = {"left over from before"};
-        if (readConfigLines(platform, outputDirectory, configLines))
-            appendAutoMapkey(platform, outputDirectory, configLines);
+    // One click of `cmd_auto`; true when the block was appended.
+    bool install(const std::string& outputDirectory) {
+        ConfigLines configLines{{"left over from before"}, true};
+        return readConfigLines(platform, outputDirectory, configLines) &&
+               appendAutoMapkey(platform, outputDirectory, configLines);
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
-    std::size_t filesInDirectory() const {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()));
+    std::string backup() const { return readBytes(dir.file("config.pro.bak")); }
+    std::set<std::string> filesInDirectory() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
     }
 
     TempDir dir;

@@ -2,9 +2,11 @@
 // (a file size limit), a file that exists but cannot be read, and a link that leads nowhere.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 
 #include "cadconfig/auto_mapkey_fixture.h"
 #include "support/template_lines.h"
@@ -17,6 +19,7 @@ using testing::fileWithLines;
 using testing::Lines;
 using testing::readBytes;
 using testing::writeBytes;
+using Names = std::set<std::string>;
 
 TEST_F(AutoMapkeyTest, PathFollowsTheOutputDirectoryText) {
     EXPECT_EQ(configProPath("/home/u123/ProEWildfire3", "/opt/prog"),
@@ -57,7 +60,9 @@ TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileIntact) {
     EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos)
         << platform.messages[0];
     EXPECT_NE(platform.messages[0].find(dir.file("config.pro")), std::string::npos);
-    EXPECT_EQ(filesInDirectory(), 1u) << "the partial new file must not stay behind";
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}))
+        << "the partial new file must not stay behind";
+    EXPECT_EQ(backup(), old);
 }
 
 TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
@@ -66,6 +71,43 @@ TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("nicht angelegt"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("config.pro"))) << "never replaced";
+}
+
+TEST_F(AutoMapkeyTest, TheFileBeforeEachAppendIsBackedUpByteForByteWithItsAccess) {
+    const std::string old =
+        "! Gr\xF6\xDF"
+        "e\rlast";
+    writeBytes(dir.file("config.pro"), old);
+    std::filesystem::permissions(dir.file("config.pro"), std::filesystem::perms(0600));
+    writeBytes(dir.file("config.pro.bak"), "older");
+    std::filesystem::permissions(dir.file("config.pro.bak"), std::filesystem::perms(0644));
+    EXPECT_TRUE(install(dir.path()));
+    EXPECT_EQ(backup(), old);
+    struct stat copied {};
+    ASSERT_EQ(::stat(dir.file("config.pro.bak").c_str(), &copied), 0);
+    EXPECT_EQ(copied.st_mode & 0777, 0600u) << "no more readers than config.pro";
+
+    const std::string once = config();
+    EXPECT_TRUE(install(dir.path()));
+    EXPECT_EQ(backup(), once) << "replaced by the file before the second append";
+
+    // Changed between reading and appending: the copy keeps the change.
+    ConfigLines lines;
+    ASSERT_TRUE(readConfigLines(platform, dir.path(), lines));
+    writeBytes(dir.file("config.pro"), "changed meanwhile\r\n");
+    EXPECT_TRUE(appendAutoMapkey(platform, dir.path(), lines));
+    EXPECT_EQ(backup(), "changed meanwhile\r\n");
+}
+
+TEST_F(AutoMapkeyTest, TheBackupOfALinkedFileLiesBesideTheFileItNames) {
+    std::filesystem::create_directory(dir.file("shared"));
+    writeBytes(dir.file("shared/team.pro"), "team\r\n");
+    std::filesystem::create_directory(dir.file("work"));
+    std::filesystem::create_symlink("../shared/team.pro", dir.file("work/config.pro"));
+    EXPECT_TRUE(install(dir.file("work")));
+    EXPECT_EQ(readBytes(dir.file("shared/config.pro.bak")), "team\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("work/config.pro.bak")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("work/config.pro")));
 }
 
 }  // namespace

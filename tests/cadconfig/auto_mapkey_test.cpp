@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "cadconfig/auto_mapkey_fixture.h"
 #include "support/system.h"
@@ -18,6 +19,7 @@ using testing::Lines;
 using testing::readBytes;
 using testing::systemReason;
 using testing::writeBytes;
+using Names = std::set<std::string>;
 
 Lines operator+(Lines left, const Lines& right) {
     left.insert(left.end(), right.begin(), right.end());
@@ -31,7 +33,7 @@ TEST_F(AutoMapkeyTest, ThreeOldLinesBecomeFourteen) {
     install(dir.path());
     EXPECT_EQ(config(), fileWithLines(old + kBlockLines));
     EXPECT_EQ(platform.messages, Lines{kAdded});
-    EXPECT_EQ(filesInDirectory(), 1u);
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}));
 }
 
 TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
@@ -41,10 +43,12 @@ TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
     EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines));
 }
 
-TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnly) {
-    install(dir.path());
+TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnlyAndNoBackup) {
+    writeBytes(dir.file("config.pro.bak"), "a copy from before");
+    EXPECT_TRUE(install(dir.path()));
     EXPECT_EQ(config(), fileWithLines(kBlockLines));
     EXPECT_EQ(platform.messages, (Lines{kCreated, kAdded}));
+    EXPECT_EQ(backup(), "a copy from before") << "nothing was there to back up";
 }
 
 TEST_F(AutoMapkeyTest, AnEmptyFileIsNoNewFile) {
@@ -110,6 +114,43 @@ TEST_F(AutoMapkeyTest, FailuresAreReportedAndChangeNothing) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder/config.pro")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
     EXPECT_EQ(readBytes(dir.file("plain")), "a file");
+}
+
+TEST_F(AutoMapkeyTest, ABackupThatCannotBeMadeStopsTheAppend) {
+    writeBytes(dir.file("config.pro"), "kept\r\n");
+    std::filesystem::create_directory(dir.file("config.pro.bak"));
+    EXPECT_FALSE(install(dir.path()));
+    EXPECT_EQ(config(), "kept\r\n");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    for (const std::string& says : {dir.file("config.pro.bak"), systemReason(testing::kIsADirectory),
+                                    std::string("nicht hinzugefügt")}) {
+        EXPECT_NE(platform.messages[0].find(says), std::string::npos) << platform.messages[0];
+    }
+    EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}));
+}
+
+TEST(AutoMapkeyDetection, FindsADefinitionOfAutoOnly) {
+    const struct {
+        const char* line;
+        bool defines;
+    } cases[] = {
+        {"mapkey auto @MAPKEY_NAMEruft doit.pro auf;\\", true},
+        {"MAPKEY auto ~ Command `x`;", true},
+        {"  mapkey\tauto\t%doit;", true},
+        {"mapkey Auto %doit;", false},
+        {"mapkey autox %doit;", false},
+        {"mapkey auto", false},
+        {"mapkey(continued) auto %doit;", false},
+        {"! mapkey auto %doit;", false},
+        {"mapkeyauto %doit;", false},
+        {"mapkey ds @MAPKEY_LABELds;", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(definesAutoMapkey({"! first", c.line, "last"}), c.defines);
+    }
+    EXPECT_TRUE(definesAutoMapkey(Lines(kBlockLines.begin(), kBlockLines.end())));
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "batch/batch_command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include "core/texts.h"
+
+namespace stapelwerk {
+
+namespace {
+int usageError(std::ostream& err, std::string_view summary, std::string_view detail) {
+    err << texts::messageBatchUsageError(summary, detail);
+    return kExitUsageError;
+}
+
+// The parser's errors in the program's words; its own English wording follows as detail.
+std::string_view summaryOf(const CLI::ParseError& error) {
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) return texts::kUsageMissing;
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) return texts::kUsageNotExpected;
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return texts::kUsageValuesOrKeyed;
+    }
+    if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
+        return texts::kUsageAllowMissingWithoutKeyed;
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        return texts::kUsageOptionValue;
+    }
+    return texts::kUsageWrong;
+}
+}  // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                                   std::ostream& err) {
+    BatchRequest request;
+    std::string outputDirectory;
+    std::string valuesPath;
+    std::string keyedPath;
+
+    CLI::App app("", std::string(texts::kBatchProgram));
+    app.set_help_flag("-h,--help");
+    app.set_version_flag("--version", STAPELWERK_VERSION);
+    app.require_subcommand(1);
+    // Options of the whole call may also follow the function's name.
+    app.fallthrough();
+    CLI::Option* list = app.add_option("-l,--list", request.listPath);
+    CLI::Option* output = app.add_option("-o,--output", outputDirectory);
+    app.add_flag("--stdout", request.toStandardOutput);
+
+    CLI::App* saveAs = app.add_subcommand("save-as");
+    CLI::App* runMapkeys = app.add_subcommand("run-mapkeys");
+    runMapkeys->add_option("CHAIN", request.argument)->required();
+    CLI::App* deleteParameter = app.add_subcommand("delete-parameter");
+    deleteParameter->add_option("NAME", request.argument)->required();
+    CLI::App* assignParameter = app.add_subcommand("assign-parameter");
+    assignParameter->add_option("NAME", request.argument)->required();
+    CLI::Option* values = assignParameter->add_option("--values", valuesPath);
+    CLI::Option* keyed = assignParameter->add_option("--keyed", keyedPath);
+    values->excludes(keyed);
+    assignParameter->add_flag("--allow-missing", request.allowMissing)->needs(keyed);
+    CLI::App* installAuto = app.add_subcommand("install-auto");
+
+    try {
+        // The parser takes the arguments last to first.
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << texts::batchHelp();
+        return {};
+    } catch (const CLI::CallForAllHelp&) {
+        out << texts::batchHelp();
+        return {};
+    } catch (const CLI::CallForVersion&) {
+        out << texts::kBatchProgram << ' ' << STAPELWERK_VERSION << '\n';
+        return {};
+    } catch (const CLI::ParseError& error) {
+        return {{}, usageError(err, summaryOf(error), error.what())};
+    }
+
+    const std::pair<CLI::App*, BatchFunction> functions[] = {
+        {saveAs, BatchFunction::saveAs},
+        {runMapkeys, BatchFunction::runMapkeys},
+        {deleteParameter, BatchFunction::deleteParameter},
+        {assignParameter, BatchFunction::assignParameter},
+        {installAuto, BatchFunction::installAuto},
+    };
+    for (const auto& [command, function] : functions) {
+        if (command->parsed()) request.function = function;
+    }
+    if (output->count() > 0) request.outputDirectory = outputDirectory;
+    if (values->count() > 0) request.valuesPath = valuesPath;
+    if (keyed->count() > 0) request.keyedPath = keyedPath;
+
+    if (request.function == BatchFunction::installAuto &&
+        (list->count() > 0 || request.toStandardOutput)) {
+        return {{}, usageError(err, texts::kUsageInstallAutoReadsNoList, "install-auto")};
+    }
+    if (request.function == BatchFunction::assignParameter) {
+        if (!request.valuesPath && !request.keyedPath) {
+            return {{}, usageError(err, texts::kUsageValuesOrKeyed, "assign-parameter")};
+        }
+        const std::string& valueSource =
+            request.valuesPath ? *request.valuesPath : *request.keyedPath;
+        if (request.listPath == "-" && valueSource == "-") {
+            return {{}, usageError(err, texts::kUsageOneStandardInput, "-")};
+        }
+    }
+    return {request, kExitSucceeded};
+}
+
+}  // namespace stapelwerk

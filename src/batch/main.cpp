@@ -1,0 +1,59 @@
+// stapelwerk-batch: the command line on the core. Everything it does lies in runBatch.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "batch/run_batch.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <filesystem>
+
+#include "platform/paths.h"
+#endif
+
+namespace {
+
+// The arguments after the program's name, in UTF-8.
+std::vector<std::string> argumentsOf(int argc, char* argv[]) {
+#ifdef _WIN32
+    // argv holds the ANSI code page, which loses every character outside it.
+    static_cast<void>(argc);
+    static_cast<void>(argv);
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide != nullptr && i < count; ++i) {
+        arguments.push_back(stapelwerk::fromPath(std::filesystem::path(wide[i])));
+    }
+    LocalFree(wide);
+    return arguments;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    // doit.pro's CR LF must leave unchanged, and a 0x1A in the input is a character.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    // The messages are UTF-8; the console shows them so for the run, then as before.
+    const UINT consolePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    const int status =
+        stapelwerk::runBatch(argumentsOf(argc, argv), std::cin, std::cout, std::cerr);
+#ifdef _WIN32
+    SetConsoleOutputCP(consolePage);
+#endif
+    return status;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Parameter values matched to the parts by name instead of by position: lines
+// "NAME<TAB>VALUE" or "NAME;VALUE", as a spreadsheet or a PDM export hands them over.
+namespace stapelwerk {
+
+struct KeyedValue {
+    std::string name;
+    std::string value;
+
+    bool operator==(const KeyedValue&) const = default;
+};
+
+// Whether `lines` form a two-column list: at least one line is not empty, and every
+// line that is not empty holds a TAB or a ';'. Any other list is one value a line,
+// paired with the parts by position as before; so a value that holds a ';' never
+// turns a one-column list into a two-column one unless every line has one.
+bool isTwoColumnList(const std::vector<std::string>& lines);
+
+// The line cut at its first TAB, or, when it has none, at its first ';'; the value
+// keeps any further separators and every blank. A line with neither is a name whose
+// value is empty (a row whose value cell is empty). Nothing is trimmed, unquoted or
+// decoded.
+KeyedValue splitKeyedLine(std::string_view line);
+
+// Every line that is not empty, split by splitKeyedLine; empty lines are skipped.
+std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines);
+
+// Values matched to the confirmed entries.
+struct KeyedPairing {
+    // One value per entry, in the entries' order; empty for an entry without a value.
+    std::vector<std::string> values;
+    // The entries no line names, in the entries' order.
+    std::vector<std::string> entriesWithoutValue;
+    // The names of lines that match no entry, as written, each once, in list order.
+    std::vector<std::string> unmatchedNames;
+    // Names given again with a different value, as first written, each once: the
+    // first line's value is the one in `values`, but the list contradicts itself.
+    std::vector<std::string> conflictingNames;
+};
+
+// Pairs `keyed` with `entries` by name, whatever the order of either list. A name is
+// reduced as the confirm step reduces a work-list line (directory, drive and version
+// dropped: "C:\\work\\Welle.PRT.3" names "Welle.PRT") and compared with the entries
+// without regard to letter case, as Windows compares file names. Entries that differ
+// only in case share the value of their name.
+KeyedPairing pairByName(const std::vector<std::string>& entries,
+                        const std::vector<KeyedValue>& keyed);
+
+}  // namespace stapelwerk

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "batch/run_batch.h"
+#include "core/texts.h"
+#include "support/TempDir.h"
+
+namespace stapelwerk {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+using Arguments = std::vector<std::string>;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+    bool says(std::string_view part) const { return err.find(part) != std::string::npos; }
+};
+
+class BatchTest : public ::testing::Test {
+protected:
+    // A run with standard input `input`; it writes into the temporary directory unless
+    // the arguments name another.
+    Outcome run(Arguments arguments, const std::string& input = {}) {
+        if (std::find(arguments.begin(), arguments.end(), "-o") == arguments.end()) {
+            arguments.insert(arguments.begin(), {"-o", dir.path()});
+        }
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = runBatch(arguments, in, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::string doit() const { return readBytes(dir.file("doit.pro")); }
+    bool written() const { return fs::exists(dir.file("doit.pro")); }
+    std::string file(const std::string& name, const std::string& bytes) const {
+        writeBytes(dir.file(name), bytes);
+        return dir.file(name);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
+    const std::string list = file("list.txt", "welle.prt\r\n");
+    const Arguments cases[] = {
+        {},
+        {"frobnicate"},
+        {"--frobnicate", "save-as"},
+        {"save-as", "extra"},
+        {"run-mapkeys"},
+        {"delete-parameter", "A", "B"},
+        {"assign-parameter", "X"},
+        {"assign-parameter", "X", "--values", list, "--keyed", list},
+        {"assign-parameter", "X", "--values", list, "--allow-missing"},
+        {"assign-parameter", "X", "--keyed", "-"},
+        {"-l", list, "install-auto"},
+        {"--stdout", "install-auto"},
+        {"save-as", "-l"},
+        {"-l", list, "-l", list, "save-as"},
+    };
+    for (const Arguments& arguments : cases) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        const Outcome outcome = run(arguments, "welle.prt\r\n");
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.out.empty());
+        EXPECT_TRUE(outcome.err.starts_with("stapelwerk-batch: ")) << outcome.err;
+        EXPECT_TRUE(outcome.says(texts::batchUsage())) << outcome.err;
+        EXPECT_FALSE(written() || fs::exists(dir.file("config.pro")));
+    }
+}
+
+TEST_F(BatchTest, HelpShowsAnExampleOfEveryFunctionAndVersionTheVersion) {
+    for (const Arguments& call : {Arguments{"--help"}, Arguments{"save-as", "-h"}}) {
+        const Outcome help = run(call);
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out, texts::batchHelp());
+    }
+    const std::string help = texts::batchHelp();
+    const std::string examples = help.substr(help.find("Beispiele:"));
+    for (const char* function :
+         {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter", "install-auto"}) {
+        EXPECT_NE(examples.find(function), std::string::npos) << function;
+    }
+    EXPECT_EQ(run({"--version"}).out, std::string("stapelwerk-batch ") + STAPELWERK_VERSION + "\n");
+}
+
+TEST_F(BatchTest, ReadsUtf8OrWindows1252FromAFileOrStandardInputAndWritesToEither) {
+    ASSERT_EQ(run({"save-as"}, "Name\nGröße.prt\nwelle.drw.3\n").status, 0);
+    const std::string expected = doit();
+    EXPECT_NE(expected.find("Gr\xF6\xDF"
+                            "e"),
+              std::string::npos)
+        << "written in Windows-1252";
+    for (const std::string bytes : {"\xEF\xBB\xBFGr\xC3\xB6\xC3\x9F"
+                                    "e.prt\r\nwelle.drw",
+                                    "Name\rGr\xF6\xDF"
+                                    "e.prt\r\rwelle.drw\r"}) {
+        SCOPED_TRACE(bytes);
+        fs::remove(dir.file("doit.pro"));
+        ASSERT_EQ(run({"-l", file("list.txt", bytes), "save-as"}).status, 0);
+        EXPECT_EQ(doit(), expected);
+        fs::remove(dir.file("doit.pro"));
+        const Outcome piped = run({"-l", "-", "--stdout", "save-as"}, bytes);
+        EXPECT_EQ(piped.status, 0);
+        EXPECT_EQ(piped.out, expected);
+        EXPECT_FALSE(written());
+    }
+}
+
+TEST_F(BatchTest, WhatIsNotThereExitsOneWithPathAndReason) {
+    const std::string list = file("list.txt", "welle.prt\r\n");
+    file("plain", "a file");
+    const struct {
+        Arguments arguments;
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {{"-o", dir.file("missing"), "-l", list, "save-as"}, dir.file("missing"), "No such file"},
+        {{"-o", dir.file("plain"), "install-auto"}, dir.file("plain"), "Not a directory"},
+        {{"-l", dir.file("nolist"), "save-as"}, dir.file("nolist"), "No such file"},
+        {{"-l", list, "assign-parameter", "X", "--keyed", dir.path()},
+         dir.path(),
+         "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_TRUE(outcome.says("\"" + c.path + "\"") && outcome.says(c.reason)) << outcome.err;
+        EXPECT_FALSE(written() || fs::exists(dir.file("missing")));
+    }
+}
+
+TEST_F(BatchTest, ValuesWithUnixLineEndsAreOneValueAsInTheDialogAndSaySo) {
+    const Outcome outcome =
+        run({"assign-parameter", "MAT", "--values", file("values.txt", "S235\nS355\n")}, "a\nb\n");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.says(texts::kMessageListsDiffer) && outcome.says("unix2dos"))
+        << outcome.err;
+}
+
+TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
+    const std::string list = "C:\\pdm\\welle.prt.3\r\nFlansch.prt\r\ndeckel.asm\r\n";
+    const auto assign = [&](const char* option, const std::string& values, bool allowMissing) {
+        fs::remove(dir.file("doit.pro"));
+        Arguments call = {"assign-parameter", "MAT", option, file("values", values)};
+        if (allowMissing) call.push_back("--allow-missing");
+        return run(call, list);
+    };
+    ASSERT_EQ(assign("--values", "S235\r\nS355; verzinkt\r\nAlu\r\n", false).status, 0);
+    const std::string complete = doit();
+    ASSERT_EQ(assign("--values", "S235\r\n\r\nAlu\r\n", false).status, 0);
+    const std::string gaps = doit();
+
+    const struct {
+        const char* keyed;
+        bool allowMissing;
+        const std::string* doit;  // null: refused
+        std::vector<std::string> saying;
+    } cases[] = {
+        {"DECKEL.ASM;Alu\nflansch.PRT.7\tS355; verzinkt\n\n/pdm/Welle.prt;S235\n",
+         false,
+         &complete,
+         {}},
+        {"deckel.asm;Alu\nwelle.prt;S235\nx.prt;1\n",
+         false,
+         nullptr,
+         {"\"Flansch.prt\"", "\"x.prt\"", "--allow-missing"}},
+        {"deckel.asm;Alu\nwelle.prt;S235\nx.prt;1\n",
+         true,
+         &gaps,
+         {"\"Flansch.prt\"", "\"x.prt\"", "Achtung"}},
+        {"deckel.asm;Alu\nwelle.prt;S\nflansch.prt;S\nWELLE.prt;X\n",
+         true,
+         nullptr,
+         {"\"welle.prt\""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keyed);
+        const Outcome outcome = assign("--keyed", c.keyed, c.allowMissing);
+        EXPECT_EQ(outcome.status, c.doit != nullptr ? 0 : 1) << outcome.err;
+        EXPECT_EQ(doit(), c.doit != nullptr ? *c.doit : "");
+        for (const std::string& says : c.saying) EXPECT_TRUE(outcome.says(says)) << outcome.err;
+        EXPECT_EQ(outcome.err.empty(), c.saying.empty()) << outcome.err;
+    }
+}
+
+TEST_F(BatchTest, InstallAutoBacksUpAndWarnsOfADefinitionThatIsThere) {
+    const Outcome first = run({"install-auto"});
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, std::string(texts::kMessageConfigProCreated) + "\n" +
+                             std::string(texts::kMessageAutoMapkeyAdded) + "\n");
+    EXPECT_FALSE(fs::exists(dir.file("config.pro.bak")));
+    const std::string once = readBytes(dir.file("config.pro"));
+
+    const Outcome second = run({"install-auto"});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_TRUE(second.says(texts::kWarningAutoMapkeyDefined)) << second.err;
+    EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once);
+    EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
+}
+
+}  // namespace
+}  // namespace stapelwerk
