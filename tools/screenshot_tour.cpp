@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +27,15 @@
 
 namespace {
 
+void save(const QPixmap& picture, const QDir& directory, const QString& name) {
+    picture.save(directory.filePath(name + ".png"));
+    QTextStream(stdout) << directory.filePath(name + ".png") << "\n";
+}
+
+void save(QWidget* window, const QDir& directory, const QString& name) {
+    save(window->grab(), directory, name);
+}
+
 // A platform that never blocks on a message box, pastes a fixed column of names, has a
 // fixed user, and neither sounds nor opens anything: the pictures come out the same each time.
 class TourPlatform : public stapelwerk::QtPlatform {
@@ -35,27 +45,28 @@ public:
         : QtPlatform("Zinkhorn", directory), directory_(directory.toStdString()) {}
     std::string programDirectory() override { return directory_; }
     std::string loginName() override { return "mueller"; }
-    std::string clipboardText() override {
-        return "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
-    }
+    std::string clipboardText() override { return clipboard; }
     void showMessage(const std::string&) override {}
-    bool ask(const std::string&) override { return true; }
+    // A question is pictured as it would stand, under `nextQuestion`, and answered Yes.
+    bool ask(const std::string& question) override {
+        const std::unique_ptr<QMessageBox> box = questionBox(question);
+        box->show();
+        save(box.get(), shots_, nextQuestion);
+        return true;
+    }
+    void setShotsDirectory(const QDir& shots) { shots_ = shots; }
+
+    std::string clipboard =
+        "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
+    QString nextQuestion = "question";
     void playSound(const std::string&) override {}
     bool shellOpen(const std::string&) override { return true; }
     void pause(int) override {}
 
 private:
     std::string directory_;
+    QDir shots_;
 };
-
-void save(const QPixmap& picture, const QDir& directory, const QString& name) {
-    picture.save(directory.filePath(name + ".png"));
-    QTextStream(stdout) << directory.filePath(name + ".png") << "\n";
-}
-
-void save(QWidget* window, const QDir& directory, const QString& name) {
-    save(window->grab(), directory, name);
-}
 
 // The window as a user sees it with `dialog` standing over it.
 QPixmap grabWith(QWidget* window, QWidget* dialog) {
@@ -137,6 +148,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(output.path());
     QTemporaryDir settings;
     TourPlatform platform(settings.path());
+    platform.setShotsDirectory(output);
 
     // A fixed place for doit.pro, so that the output directory reads the same in every run.
     const QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
@@ -195,6 +207,16 @@ int main(int argc, char* argv[]) {
         find(param, "cmd_hinzu")->click();
         emit find<stapelwerk::PictureButton>(param, "save")->clicked();  // shows the file's path
         save(param, output, "dialog-parameter-list");
+
+        // Values by name from a spreadsheet: one part has none, one name no part.
+        platform.clipboard =
+            "FLANSCH.drw\tALU\nwelle.drw\tSTAHL\ndeckel.prt\tMESSING\n"
+            "achse.prt\tSTAHL\n";
+        find(param, "clear")->click();
+        find(param, "paste")->click();
+        save(param, output, "dialog-parameter-list-keyed");
+        platform.nextQuestion = "question-keyed-values";
+        find(param, "cmd_ok")->click();
     }
     {
         stapelwerk::Job job;

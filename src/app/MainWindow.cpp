@@ -168,8 +168,12 @@ void MainWindow::placeChooser() {
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
     ConfigLines configLines;
-    if (readConfigLines(platform_, job_.outputDirectory, configLines))
-        appendAutoMapkey(platform_, job_.outputDirectory, configLines);
+    if (!readConfigLines(platform_, job_.outputDirectory, configLines)) return;
+    if (definesAutoMapkey(configLines.lines) &&
+        !platform_.ask(std::string(texts::kQuestionAutoMapkeyDefined))) {
+        return;
+    }
+    appendAutoMapkey(platform_, job_.outputDirectory, configLines);
 }
 
 void MainWindow::setStatus(std::string_view text) { bottomBar_->setStatus(qt(text)); }

@@ -176,6 +176,8 @@ inline constexpr std::string_view kMessageKeyedValuesRefused = "Es wurde kein Ma
 inline constexpr std::string_view kHintAllowMissing =
     "Mit --allow-missing werden Teile ohne Wert und Namen ohne Teil nur gemeldet; Teile ohne "
     "Wert erhalten dann den leeren Wert.";
+inline constexpr std::string_view kQuestionBuildWithGaps =
+    "Soll der Mapkey trotzdem erstellt werden ? Teile ohne Wert erhalten den leeren Wert.";
 inline constexpr std::string_view kWarningEmptyValues =
     "Achtung : Teile ohne Wert erhalten den leeren Wert.";
 

@@ -13,6 +13,7 @@
 #include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "params/assignment_check.h"
+#include "params/keyed_values.h"
 #include "params/param_layout.h"
 #include "params/parameter_tails.h"
 #include "params/value_list.h"
@@ -265,21 +266,41 @@ void ParameterListDialog::saveList() {
     hideMenu();
 }
 
+// One value a line pairs with the parts by position, and the counts must agree; lines
+// "NAME<TAB>VALUE" or "NAME;VALUE" pair by name, and gaps are shown before the user
+// decides whether to build anyway.
+std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
+    std::vector<std::string> lines = values();
+    if (!isTwoColumnList(lines)) {
+        const AssignmentCheck check =
+            checkAssignment(static_cast<std::size_t>(parts_->count()), lines.size());
+        if (check.ok()) return lines;
+        platform_.showMessage(std::string(check.message));
+        if (check.showValueMenu) showMenu();
+        return std::nullopt;
+    }
+    KeyedPairing pairing = pairByName(job_.confirmedEntries, parseKeyedValues(lines));
+    if (!pairing.conflictingNames.empty()) {
+        platform_.showMessage(
+            texts::namesUnderHeading(texts::kHeadingConflictingNames, pairing.conflictingNames) +
+            "\n" + std::string(texts::kMessageKeyedValuesRefused));
+        return std::nullopt;
+    }
+    if (!pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty()) {
+        if (!platform_.ask(keyedGapsQuestion(pairing))) return std::nullopt;
+    }
+    return std::move(pairing.values);
+}
+
 void ParameterListDialog::assign() {
     const std::string name = name_->text().toStdString();
     settings::write(platform_, settings::kAssignedParameter, name);
-    const AssignmentCheck check = checkAssignment(static_cast<std::size_t>(parts_->count()),
-                                                  static_cast<std::size_t>(values_->count()));
-    if (!check.ok()) {
-        platform_.showMessage(std::string(check.message));
-        if (check.showValueMenu) showMenu();
-        return;
-    }
+    const std::optional<std::vector<std::string>> partValues = valuesForParts();
+    if (!partValues) return;
     const BuiltText tail = assignmentTail(name);
-    const std::string refusal =
-        tail.ok()
-            ? job_.acceptBuild(buildParameterAssignment(job_.confirmedEntries, tail.text, values()))
-            : tail.refusal;
+    const std::string refusal = tail.ok() ? job_.acceptBuild(buildParameterAssignment(
+                                                job_.confirmedEntries, tail.text, *partValues))
+                                          : tail.refusal;
     if (!refusal.empty()) {
         platform_.showMessage(refusal);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ private:
     void openList();
     void saveList();
     std::string showListPath();
+    std::optional<std::vector<std::string>> valuesForParts();
     void assign();
 
     Platform& platform_;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <unordered_map>
 
+#include "core/texts.h"
 #include "platform/case_fold.h"
 #include "worklist/confirm.h"
 
@@ -71,6 +72,16 @@ KeyedPairing pairByName(const std::vector<std::string>& entries,
         if (contradicted[i]) pairing.conflictingNames.push_back(keyed[i].name);
     }
     return pairing;
+}
+
+std::string keyedGapsQuestion(const KeyedPairing& pairing) {
+    std::string question;
+    const auto list = [&question](std::string_view heading, const std::vector<std::string>& names) {
+        if (!names.empty()) question += texts::namesUnderHeading(heading, names) + "\n\n";
+    };
+    list(texts::kHeadingEntriesWithoutValue, pairing.entriesWithoutValue);
+    list(texts::kHeadingNamesWithoutEntry, pairing.unmatchedNames);
+    return question + std::string(texts::kQuestionBuildWithGaps);
 }
 
 }  // namespace stapelwerk

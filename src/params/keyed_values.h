@@ -51,4 +51,8 @@ struct KeyedPairing {
 KeyedPairing pairByName(const std::vector<std::string>& entries,
                         const std::vector<KeyedValue>& keyed);
 
+// What the parameter dialog asks before it builds with gaps: the parts without a value
+// and the names without a part, each under its heading, and whether to build anyway.
+std::string keyedGapsQuestion(const KeyedPairing& pairing);
+
 }  // namespace stapelwerk

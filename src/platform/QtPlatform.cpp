@@ -138,11 +138,15 @@ void QtPlatform::pause(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+std::unique_ptr<QMessageBox> QtPlatform::questionBox(const std::string& question) const {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, messageTitle_, qt(question),
+                                             QMessageBox::Yes | QMessageBox::No, messageParent_);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
 bool QtPlatform::ask(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, messageTitle_, qt(question),
-                    QMessageBox::Yes | QMessageBox::No, messageParent_);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return questionBox(question)->exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::showMessage(const std::string& text) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "platform/platform.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace stapelwerk {
@@ -33,6 +35,10 @@ public:
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
+
+protected:
+    // The box that ask() shows, Yes its default button.
+    std::unique_ptr<QMessageBox> questionBox(const std::string& question) const;
 
 private:
     bool usesSystemStore() const;

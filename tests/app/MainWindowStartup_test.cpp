@@ -160,12 +160,30 @@ TEST_F(MainWindowStartupTest, PressesOnTheControlsOfTheBarLeaveTheAutoButtonAlon
         autoButton->setVisible(shown);
         for (const char* control : {"Label7", "lbl_user"}) {
             for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                SCOPED_TRACE(std::string(control) + (button == Qt::LeftButton ? " left" : " right"));
+                SCOPED_TRACE(std::string(control) +
+                             (button == Qt::LeftButton ? " left" : " right"));
                 QTest::mousePress(widget(control), button);
                 QTest::mouseRelease(widget(control), button);
                 EXPECT_EQ(autoButton->isVisible(), shown);
             }
         }
+    }
+}
+
+TEST_F(MainWindowStartupTest, AnAutoMapkeyAlreadyThereIsAppendedAgainOnlyWhenTheUserSaysSo) {
+    TempDir output;
+    storeOutputDirectory(output.path());
+    start();
+    const std::string defined = "mapkey auto %other;\r\n";
+    for (const bool yes : {false, true}) {
+        testing::writeBytes(output.file("config.pro"), defined);
+        platform.answers = {yes};
+        platform.questions.clear();
+        child<QPushButton>(window.get(), "cmd_auto")->click();
+        ASSERT_EQ(platform.questions.size(), 1u);
+        EXPECT_NE(platform.questions[0].find("bereits einen Mapkey auto"), std::string::npos);
+        EXPECT_EQ(readBytes(output.file("config.pro")) == defined, !yes);
+        EXPECT_EQ(std::filesystem::exists(output.file("config.pro.bak")), yes);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
@@ -264,6 +265,62 @@ TEST_F(ParameterListDialogTest, OkWithAValueForEveryPartBuildsAndCloses) {
     QDialog* reopened = openFunction("cmd_param", "frm_param");
     EXPECT_EQ(child<QLineEdit>(reopened, "txt_param")->text(), "MATERIAL");
     EXPECT_EQ(child<QListWidget>(reopened, "list_param")->count(), 0);
+}
+
+TEST_F(ParameterListDialogTest, TwoColumnValuesPairByNameAndGapsAreAskedAbout) {
+    control<QLineEdit>("txt_param")->setText("MATERIAL");
+    const auto built = [&](const Values& values) {
+        return buildParameterAssignment({"welle.prt", "flansch.prt"},
+                                        assignmentTail("MATERIAL").text, values)
+            .text;
+    };
+    const struct {
+        const char* pasted;
+        std::vector<bool> answers;
+        std::vector<const char*> asked;  // names the question lists
+        const char* message;             // a refusal instead of a question
+        std::optional<Values> values;    // what was built, if anything
+    } cases[] = {
+        {"FLANSCH.PRT\tALU\nC:\\work\\welle.prt.3\tSTAHL\n",
+         {},
+         {},
+         nullptr,
+         Values{"STAHL", "ALU"}},
+        {"welle.prt;STAHL\nachse.prt;MESSING\n",
+         {false},
+         {"flansch.prt", "achse.prt"},
+         nullptr,
+         std::nullopt},
+        {"welle.prt;STAHL\nachse.prt;MESSING\n",
+         {true},
+         {"flansch.prt", "achse.prt"},
+         nullptr,
+         Values{"STAHL", ""}},
+        {"welle.prt;STAHL\nwelle.prt;ALU\nflansch.prt;ALU\n", {}, {}, "welle.prt", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        if (dialog("frm_param") == nullptr) param = openFunction("cmd_param", "frm_param");
+        job.acceptBuild({"old", {}});
+        platform.messages.clear();
+        platform.questions.clear();
+        platform.answers = c.answers;
+        platform.clipboard = c.pasted;
+        press("clear");
+        press("paste");
+        press("cmd_ok");
+        EXPECT_EQ(platform.questions.size(), c.asked.empty() ? 0u : 1u);
+        for (const char* name : c.asked) {
+            EXPECT_NE(platform.questions.front().find(name), std::string::npos) << name;
+        }
+        if (c.message != nullptr) {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_NE(platform.messages[0].find(c.message), std::string::npos);
+        } else {
+            EXPECT_TRUE(platform.messages.empty());
+        }
+        EXPECT_EQ(job.pendingText(), c.values ? built(*c.values) : "old");
+    }
 }
 
 TEST_F(ParameterListDialogTest, AValueThatWouldBreakTheFileIsRefusedAndTheDialogStays) {
