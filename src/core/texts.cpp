@@ -148,6 +148,26 @@ std::vector<std::string> infoTextLines() {
         "`preferences` `InputOpt`;\\",
         "mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
         "",
+        "***** Weitere Funktionen *****",
+        "Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf \"Vorschau\" neben \"doit.pro jetzt "
+        "anlegen\" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin "
+        "kann gesucht werden.",
+        "Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien gezogen "
+        "werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, wird "
+        "wie die Zwischenablage eingefügt.",
+        "Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "
+        "\"Parameter erzeugen\" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger "
+        "Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung. Teile ohne Wert und Namen "
+        "ohne Teil werden vor dem Erstellen gemeldet.",
+        "Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als "
+        "config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.",
+        "Tastatur: Strg+V fügt in die Liste der Dateien ein, Strg+A markiert alle Einträge, die "
+        "Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Esc "
+        "schließt jeden Dialog.",
+        "Kommandozeile: stapelwerk-batch erstellt die Datei doit.pro ohne Fenster, etwa in einem "
+        "Skript: stapelwerk-batch -l liste.txt -o Arbeitsverzeichnis save-as. Alle Funktionen "
+        "zeigt stapelwerk-batch --help.",
+        "",
         "***** Nutzungsbedingungen *****",
         "Zinkhorn Stapelwerk ist Freeware. Sie dürfen das Programm ohne Gebühr auf beliebig vielen "
         "Rechnern einsetzen, privat wie beruflich. Das Urheberrecht bleibt beim Autor.",

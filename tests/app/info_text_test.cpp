@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/texts.h"
 
 namespace stapelwerk {
@@ -29,11 +31,20 @@ TEST(InfoText, StepFiveComesBeforeStepFour) {
     EXPECT_EQ(line(lines, 9), "4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.");
 }
 
-TEST(InfoText, TermsOfUseFollowTheUsage) {
+TEST(InfoText, TheFurtherFunctionsAndThenTheTermsOfUseFollowTheUsage) {
     const std::vector<std::string> lines = texts::infoTextLines();
     ASSERT_GT(lines.size(), 28u);
+    EXPECT_EQ(line(lines, 29), "***** Weitere Funktionen *****");
+    const auto heading = std::find(lines.begin(), lines.end(), "***** Nutzungsbedingungen *****");
+    ASSERT_NE(heading, lines.end());
+    std::string further;
+    for (auto i = lines.begin() + 29; i != heading; ++i) further += *i;
+    for (const char* function : {"Vorschau", "Ziehen und Ablegen", "NAME;WERT", "config.pro.bak",
+                                 "Umschalt+F10", "stapelwerk-batch"}) {
+        EXPECT_NE(further.find(function), std::string::npos) << function;
+    }
     std::string terms;
-    for (std::size_t i = 28; i < lines.size(); ++i) terms += lines[i] + "\r\n";
+    for (auto i = heading; i != lines.end(); ++i) terms += *i + "\r\n";
     EXPECT_GT(terms.size(), 1400u);
     EXPECT_LT(terms.size(), 1900u);
     for (const char* point : {"Freeware", "unveränderte Kopien", "unentgeltlich", "Verkauf",
