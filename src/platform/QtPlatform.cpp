@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -94,8 +95,16 @@ void QtPlatform::writeSetting(const std::string& application, const std::string&
 
 std::string QtPlatform::loginName() { return os::loginName(); }
 
+// The program keeps its own files (the value list) beside itself, as it always has; an
+// installed program cannot write there (/usr/bin, C:\Program Files), so it keeps them
+// in the user's data directory for it instead.
 std::string QtPlatform::programDirectory() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    QString directory = QCoreApplication::applicationDirPath();
+    if (!QFileInfo(directory).isWritable()) {
+        directory = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QDir().mkpath(directory);
+    }
+    return QDir::toNativeSeparators(directory).toStdString();
 }
 
 std::string QtPlatform::currentDirectory() {
@@ -128,7 +137,7 @@ bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
 void QtPlatform::playSound(const std::string& fileName) {
     const std::string path = findSoundFile(
         fileName, currentDirectory(),
-        {programDirectory(),
+        {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
          QDir::toNativeSeparators(besideProgram(STAPELWERK_DATA_FROM_PROGRAM)).toStdString()});
     if (path.empty()) return;
     if (const PlaySoundFunction play = soundPlayer()) play(path.c_str());

@@ -20,7 +20,9 @@ public:
 
     // Login name of the current user; empty when it cannot be determined.
     virtual std::string loginName() = 0;
-    // Directory of the executable, without a trailing separator except for a root.
+    // Directory of the executable, without a trailing separator except for a root; where
+    // the executable's directory cannot be written (an installed program), the user's
+    // data directory for the program.
     virtual std::string programDirectory() = 0;
     virtual std::string currentDirectory() = 0;
 
