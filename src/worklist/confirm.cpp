@@ -51,6 +51,7 @@ std::string reducedEntry(std::string_view text) {
 
 void removeDuplicates(std::vector<std::string>& entries) {
     std::unordered_set<std::string_view> kept;
+    kept.reserve(entries.size());
     std::vector<std::string> result;
     result.reserve(entries.size());
     for (std::string& entry : entries) {
