@@ -49,13 +49,23 @@ bool readConfigLines(Platform& platform, const std::string& outputDirectory,
     return true;
 }
 
+namespace {
+std::string linesWithAutoMapkey(const ConfigLines& configLines) {
+    std::string bytes;
+    for (const std::string& line : configLines) bytes.append(line).append("\r\n");
+    for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
+    return bytes;
+}
+}  // namespace
+
+std::string configWithAutoMapkey(std::string_view old) {
+    return linesWithAutoMapkey(splitLines(old, LoneLineFeed::StaysInLine));
+}
+
 void appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
                       ConfigLines& configLines) {
     const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    configLines.insert(configLines.end(), kAutoBlock.begin(), kAutoBlock.end());
-    std::string bytes;
-    for (const std::string& line : configLines) bytes.append(line).append("\r\n");
-    const FileResult written = replaceFileBytes(path, bytes);
+    const FileResult written = replaceFileBytes(path, linesWithAutoMapkey(configLines));
     if (!written.ok) {
         platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));
         return;

@@ -27,6 +27,9 @@ using ConfigLines = std::vector<std::string>;
 bool readConfigLines(Platform& platform, const std::string& outputDirectory,
                      ConfigLines& configLines);
 
+// The bytes of config.pro after the auto block has been appended to the file `old`.
+std::string configWithAutoMapkey(std::string_view old);
+
 // Appends the auto block to `configLines` and replaces config.pro with its lines, each
 // ended by CR LF, through a new file renamed over the old one. Tells the user of
 // the success, or of the failure with path and reason (the old file is kept).

@@ -23,7 +23,11 @@ ValueListRead readValueList(const std::string& path) {
     }
     const FileContent content = readFileBytes(path);
     if (!content.result.ok) return {{}, texts::messageFileNotRead(path, content.result.reason)};
-    return {splitLines(cp1252::decode(content.bytes), LoneLineFeed::StaysInLine), {}};
+    return {valuesFromBytes(content.bytes), {}};
+}
+
+std::vector<std::string> valuesFromBytes(std::string_view bytes) {
+    return splitLines(cp1252::decode(bytes), LoneLineFeed::StaysInLine);
 }
 
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one value list file, "Lindwurm_param.txt" in the program's directory:
@@ -19,6 +20,9 @@ struct ValueListRead {
 // Every line of the file is a value, empty lines included; a lone LF stays in
 // its line. A missing file reads as no values, without a message.
 ValueListRead readValueList(const std::string& path);
+
+// The values that the bytes of a value list file hold, as readValueList reads them.
+std::vector<std::string> valuesFromBytes(std::string_view bytes);
 
 // Writes every value followed by CR LF; the old file is replaced only by a
 // complete new one. Returns the message for the user, empty on success.
