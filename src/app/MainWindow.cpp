@@ -158,7 +158,7 @@ void MainWindow::placeChooser() {
 
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
-    ConfigLines configLines;
+    ConfigContent configLines;
     if (readConfigLines(platform_, job_.outputDirectory, configLines))
         appendAutoMapkey(platform_, job_.outputDirectory, configLines);
 }

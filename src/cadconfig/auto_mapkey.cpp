@@ -2,7 +2,6 @@
 
 #include "core/texts.h"
 #include "platform/file_checks.h"
-#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
@@ -28,16 +27,16 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
 }
 
 bool readConfigLines(Platform& platform, const std::string& outputDirectory,
-                     ConfigLines& configLines) {
+                     ConfigContent& content) {
     const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    configLines.clear();
+    content.clear();
     if (fileExists(path)) {
-        const FileContent content = readFileBytes(path);
-        if (!content.result.ok) {
-            platform.showMessage(texts::messageConfigProNotRead(path, content.result.reason));
+        FileContent read = readFileBytes(path);
+        if (!read.result.ok) {
+            platform.showMessage(texts::messageConfigProNotRead(path, read.result.reason));
             return false;
         }
-        configLines = splitLines(content.bytes, LoneLineFeed::StaysInLine);
+        content = std::move(read.bytes);
         return true;
     }
     const FileResult created = createEmptyFile(path);
@@ -49,23 +48,23 @@ bool readConfigLines(Platform& platform, const std::string& outputDirectory,
     return true;
 }
 
-namespace {
-std::string linesWithAutoMapkey(const ConfigLines& configLines) {
-    std::string bytes;
-    for (const std::string& line : configLines) bytes.append(line).append("\r\n");
+std::string configWithAutoMapkey(std::string_view old) {
+    std::string bytes(old);
+    // A lone CR already ends the last line as the program reads it; the LF makes it the
+    // CR LF that the block's lines have, without changing a byte that was there.
+    if (bytes.ends_with('\r')) {
+        bytes += '\n';
+    } else if (!bytes.empty() && !bytes.ends_with("\r\n")) {
+        bytes += "\r\n";
+    }
     for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
     return bytes;
 }
-}  // namespace
-
-std::string configWithAutoMapkey(std::string_view old) {
-    return linesWithAutoMapkey(splitLines(old, LoneLineFeed::StaysInLine));
-}
 
 void appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
-                      ConfigLines& configLines) {
+                      const ConfigContent& content) {
     const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    const FileResult written = replaceFileBytes(path, linesWithAutoMapkey(configLines));
+    const FileResult written = replaceFileBytes(path, configWithAutoMapkey(content));
     if (!written.ok) {
         platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));
         return;

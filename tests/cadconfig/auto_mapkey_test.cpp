@@ -40,7 +40,7 @@ class AutoMapkeyTest : public ::testing::Test {
 protected:
     // One click of `cmd_auto`.
     void install(const std::string& outputDirectory) {
-        ConfigLines configLines = {"left over from before"};
+        ConfigContent configLines = "left over from before";
         if (readConfigLines(platform, outputDirectory, configLines))
             appendAutoMapkey(platform, outputDirectory, configLines);
     }
@@ -98,10 +98,11 @@ TEST_F(AutoMapkeyTest, OldBytesComeBackUnchanged) {
         "e\r\nbad \x81\xFF\r\nwith\nfeed\rcr-ended\r\nlast";
     writeBytes(dir.file("config.pro"), old);
     install(dir.path());
-    EXPECT_EQ(config(),
-              "! Gr\xF6\xDF"
-              "e\r\nbad \x81\xFF\r\nwith\nfeed\r\ncr-ended\r\nlast\r\n" +
-                  fileWithLines(kBlockLines));
+    EXPECT_EQ(config(), old + "\r\n" + fileWithLines(kBlockLines));
+    // A closing lone CR is completed to CR LF, not followed by another line end.
+    writeBytes(dir.file("config.pro"), "mac\rlines\r");
+    install(dir.path());
+    EXPECT_EQ(config(), "mac\rlines\r\n" + fileWithLines(kBlockLines));
 }
 
 TEST_F(AutoMapkeyTest, FilesOfAnySize) {
