@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -206,9 +207,14 @@ std::string checkBuilders(std::string_view input) {
     // of a name that holds the word, so such a name takes part as it is.
     const bool nameAsItIs = kind == Kind::assignment && contains(name, templates::kParameterName);
     const std::string nameStandIn = nameAsItIs ? std::string(name) : standIns.add("n", name);
+    // A part without a value gets the empty value, which has a stand-in of its own: an empty
+    // value put into a name that holds the word can join the name's pieces into the word
+    // again, which is then the user's text and no placeholder left.
     std::vector<std::string> valueStandIns;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        valueStandIns.push_back(standIns.add("v" + std::to_string(i), values[i]));
+    for (std::size_t i = 0; i < std::max(values.size(), entries.size()); ++i) {
+        valueStandIns.push_back(
+            standIns.add("v" + std::to_string(i),
+                         i < values.size() ? std::string_view(values[i]) : std::string_view()));
     }
     const BuiltText withStandIns =
         kind == Kind::saveAs ? buildSaveAs(entryStandIns)
