@@ -69,8 +69,7 @@ public:
     explicit StandIns(const std::vector<std::string_view>& texts) {
         for (char c = 1; c < 0x20; ++c) {
             bool unused = c != '\r' && c != '\n';
-            for (const std::string_view text : texts)
-                unused = unused && !contains(text, std::string(1, c));
+            for (const std::string_view text : texts) unused = unused && text.find(c) == text.npos;
             if (unused) {
                 delimiter_ = c;
                 return;
