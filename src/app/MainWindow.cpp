@@ -167,13 +167,13 @@ void MainWindow::placeChooser() {
 
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
-    ConfigLines configLines;
-    if (!readConfigLines(platform_, job_.outputDirectory, configLines)) return;
-    if (definesAutoMapkey(configLines.lines) &&
+    ConfigContent config;
+    if (!readConfigPro(platform_, job_.outputDirectory, config)) return;
+    if (definesAutoMapkey(config.bytes) &&
         !platform_.ask(std::string(texts::kQuestionAutoMapkeyDefined))) {
         return;
     }
-    appendAutoMapkey(platform_, job_.outputDirectory, configLines);
+    appendAutoMapkey(platform_, job_.outputDirectory, config);
 }
 
 void MainWindow::setStatus(std::string_view text) { bottomBar_->setStatus(qt(text)); }

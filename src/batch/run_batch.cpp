@@ -207,10 +207,10 @@ private:
     int installAuto() {
         const std::optional<std::string> directory = outputDirectory();
         if (!directory) return kExitRefused;
-        ConfigLines configLines;
-        if (!readConfigLines(platform_, *directory, configLines)) return kExitRefused;
-        if (definesAutoMapkey(configLines.lines)) err_ << texts::kWarningAutoMapkeyDefined << '\n';
-        return appendAutoMapkey(platform_, *directory, configLines) ? kExitSucceeded : kExitRefused;
+        ConfigContent config;
+        if (!readConfigPro(platform_, *directory, config)) return kExitRefused;
+        if (definesAutoMapkey(config.bytes)) err_ << texts::kWarningAutoMapkeyDefined << '\n';
+        return appendAutoMapkey(platform_, *directory, config) ? kExitSucceeded : kExitRefused;
     }
 
     const BatchRequest& request_;

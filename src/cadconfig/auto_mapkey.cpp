@@ -28,17 +28,17 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
     return joinFileName(outputDirectory.empty() ? programDirectory : outputDirectory, "config.pro");
 }
 
-bool readConfigLines(Platform& platform, const std::string& outputDirectory,
-                     ConfigLines& configLines) {
+bool readConfigPro(Platform& platform, const std::string& outputDirectory,
+                   ConfigContent& content) {
     const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    configLines = {};
+    content = {};
     if (fileExists(path)) {
-        const FileContent content = readFileBytes(path);
-        if (!content.result.ok) {
-            platform.showMessage(texts::messageConfigProNotRead(path, content.result.reason));
+        FileContent read = readFileBytes(path);
+        if (!read.result.ok) {
+            platform.showMessage(texts::messageConfigProNotRead(path, read.result.reason));
             return false;
         }
-        configLines.lines = splitLines(content.bytes, LoneLineFeed::StaysInLine);
+        content.bytes = std::move(read.bytes);
         return true;
     }
     const FileResult created = createEmptyFile(path);
@@ -46,19 +46,19 @@ bool readConfigLines(Platform& platform, const std::string& outputDirectory,
         platform.showMessage(texts::messageConfigProNotCreated(path, created.reason));
         return false;
     }
-    configLines.created = true;
+    content.created = true;
     platform.showMessage(std::string(texts::kMessageConfigProCreated));
     return true;
 }
 
-bool definesAutoMapkey(const std::vector<std::string>& lines) {
+bool definesAutoMapkey(std::string_view configBytes) {
     constexpr std::string_view kOption = "mapkey";
     constexpr std::string_view kSequence = "auto";
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     const auto small = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 'a' - 'A') : c;
     };
-    for (const std::string_view line : lines) {
+    for (const std::string_view line : splitLines(configBytes, LoneLineFeed::StaysInLine)) {
         std::size_t at = 0;
         while (at < line.size() && isBlank(line[at])) ++at;
         if (line.size() - at < kOption.size()) continue;
@@ -77,6 +77,19 @@ bool definesAutoMapkey(const std::vector<std::string>& lines) {
     return false;
 }
 
+std::string configWithAutoMapkey(std::string_view old) {
+    std::string bytes(old);
+    // A lone CR already ends the last line as the program reads it; the LF makes it the
+    // CR LF that the block's lines have, without changing a byte that was there.
+    if (bytes.ends_with('\r')) {
+        bytes += '\n';
+    } else if (!bytes.empty() && !bytes.ends_with("\r\n")) {
+        bytes += "\r\n";
+    }
+    for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
+    return bytes;
+}
+
 std::string configProBackupPath(const std::string& configPro, std::string& reason) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(configPro), error);
@@ -88,7 +101,7 @@ std::string configProBackupPath(const std::string& configPro, std::string& reaso
 }
 
 namespace {
-// The copy is taken from the file as it is now, not from the lines read before: should
+// The copy is taken from the file as it is now, not from the bytes read before: should
 // config.pro have changed since, the copy keeps the change. Returns the message for
 // the user, empty on success.
 std::string backUpConfigPro(const std::string& path) {
@@ -104,19 +117,15 @@ std::string backUpConfigPro(const std::string& path) {
 }  // namespace
 
 bool appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
-                      ConfigLines& configLines) {
+                      const ConfigContent& content) {
     const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    if (!configLines.created) {
+    if (!content.created) {
         if (const std::string failure = backUpConfigPro(path); !failure.empty()) {
             platform.showMessage(failure);
             return false;
         }
     }
-    std::vector<std::string>& lines = configLines.lines;
-    lines.insert(lines.end(), kAutoBlock.begin(), kAutoBlock.end());
-    std::string bytes;
-    for (const std::string& line : lines) bytes.append(line).append("\r\n");
-    const FileResult written = replaceFileBytes(path, bytes);
+    const FileResult written = replaceFileBytes(path, configWithAutoMapkey(content.bytes));
     if (!written.ok) {
         platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));
         return false;

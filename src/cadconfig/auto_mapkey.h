@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace stapelwerk {
 
@@ -18,38 +17,43 @@ extern const std::array<std::string_view, 11> kAutoBlock;
 std::string configProPath(const std::string& outputDirectory, const std::string& programDirectory);
 
 // config.pro as read before the auto block is appended.
-struct ConfigLines {
-    // The lines as the file holds them, without their line ends. They are copied as
-    // bytes, never decoded, so no line can change on the way.
-    std::vector<std::string> lines;
+struct ConfigContent {
+    // The file as it holds it, byte for byte: neither decoded nor cut into lines, so that
+    // the block goes behind the old bytes and no old line and no old line end can change.
+    std::string bytes;
     // The file was not there and has been created empty: there is nothing to back up.
     bool created = false;
 };
 
-// Reads config.pro into `configLines`, replacing what they held; a missing file is
-// created empty and the user is told so. False when the file could not be read or
-// created: the user has been told the path and the reason, and nothing may be written.
-bool readConfigLines(Platform& platform, const std::string& outputDirectory,
-                     ConfigLines& configLines);
+// Reads config.pro into `content`, replacing what it held; a missing file is created
+// empty and the user is told so. False when the file could not be read or created: the
+// user has been told the path and the reason, and nothing may be written.
+bool readConfigPro(Platform& platform, const std::string& outputDirectory,
+                   ConfigContent& content);
 
-// Whether the lines already define the mapkey `auto`: a line that starts with the option
-// "mapkey" in any letter case (the CAD system reads option names so), after any blanks
-// and TABs, followed by blanks or TABs, the key sequence "auto" in exactly these small
-// letters (key sequences tell capitals from small letters) and a blank or a TAB.
+// Whether config.pro's bytes already define the mapkey `auto`: a line that starts with the
+// option "mapkey" in any letter case (the CAD system reads option names so), after any
+// blanks and TABs, followed by blanks or TABs, the key sequence "auto" in exactly these
+// small letters (key sequences tell capitals from small letters) and a blank or a TAB.
 // "mapkey(continued)" lines, comments ("!") and other key sequences ("autox") do not count.
-bool definesAutoMapkey(const std::vector<std::string>& lines);
+bool definesAutoMapkey(std::string_view configBytes);
+
+// The bytes of config.pro after the auto block has been appended to the file `old`: the
+// old bytes unchanged, the line end that the old last line lacks (CR LF, or the LF that
+// completes a closing CR), then the lines of the block, each ended by CR LF.
+std::string configWithAutoMapkey(std::string_view old);
 
 // Where the copy of the config.pro at `configPro` goes: "config.pro.bak" in the directory
 // of the file that is replaced (the file a symbolic link names, not the link's directory).
 // Empty, with `reason` set, when the links cannot be followed.
 std::string configProBackupPath(const std::string& configPro, std::string& reason);
 
-// Appends the auto block to the lines and replaces config.pro with them, each ended by
-// CR LF, through a new file renamed over the old one. A config.pro that was there before
-// is first copied byte for byte to configProBackupPath (replacing an older copy, with the
-// access of config.pro); when that fails, config.pro is left alone. Tells the user of the
-// success, or of the failure with path and reason; true on success.
+// Replaces config.pro with `content` and the auto block (configWithAutoMapkey), through a
+// new file renamed over the old one. A config.pro that was there before is first copied
+// byte for byte to configProBackupPath (replacing an older copy, with the access of
+// config.pro); when that fails, config.pro is left alone. Tells the user of the success,
+// or of the failure with path and reason; true on success.
 bool appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
-                      ConfigLines& configLines);
+                      const ConfigContent& content);
 
 }  // namespace stapelwerk

@@ -10,7 +10,7 @@ namespace stapelwerk {
 
 namespace {
 constexpr std::size_t kExtensionLength = 4;
-constexpr int kValuesPerBlock = 4;
+constexpr std::size_t kValuesPerBlock = 4;
 constexpr std::string_view kAssignmentHeading = "new_parameter_ui no\r\n";
 
 std::string refusalForEntries(const std::vector<std::string>& entries) {
@@ -120,17 +120,14 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
         std::string refusal = refusalForText(texts::kSubjectParameterValue, values[i]);
         if (!refusal.empty()) return {{}, std::move(refusal)};
     }
-    // Each placeholder is filled by a search of its own, as a value may hold the
-    // placeholder's text; the blocks differ in length, so they are made first.
+    // One pass over the tail: a value that holds the placeholder's word is put in as it
+    // stands, not searched again and filled into itself. The blocks differ in length, so
+    // they are made first.
     std::vector<std::string> blocks;
     blocks.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string_view value = i < values.size() ? std::string_view(values[i]) : "";
-        std::string block(tail);
-        for (int n = 0; n < kValuesPerBlock; ++n) {
-            block = replaceFirst(block, templates::kParameterName, value);
-        }
-        blocks.push_back(std::move(block));
+        blocks.push_back(replaceAll(tail, templates::kParameterName, value, kValuesPerBlock));
     }
     const std::string_view open = templates::openBlock();
     return {framed(

@@ -15,9 +15,10 @@ BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string
 // last four characters); entries of four characters or fewer are refused.
 BuiltText buildSaveAs(const std::vector<std::string>& entries);
 
-// Parameter assignment: headed by "new_parameter_ui no"; in the tail `tail` the
-// placeholders left after the name receive the entry's value (the empty value
-// where `values` has none at that position). Values are refused as entries are;
+// Parameter assignment: headed by "new_parameter_ui no"; in the tail `tail` the first
+// four placeholder words (those of a name that holds the word among them) receive the
+// entry's value (the empty value where `values` has none at that position), in one pass:
+// a value that holds the word is not filled again. Values are refused as entries are;
 // values past the last entry are not used and not checked.
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
                                    const std::vector<std::string>& values);

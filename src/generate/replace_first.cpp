@@ -14,11 +14,12 @@ std::string replaceFirst(std::string_view text, std::string_view find, std::stri
     return result;
 }
 
-std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl) {
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view repl,
+                       std::size_t limit) {
     std::string result;
     std::size_t start = 0;
-    for (std::size_t position = text.find(find); position != std::string_view::npos;
-         position = text.find(find, start)) {
+    for (std::size_t position = text.find(find); position != std::string_view::npos && limit > 0;
+         position = text.find(find, start), --limit) {
         result.append(text.substr(start, position - start)).append(repl);
         start = position + find.size();
     }

@@ -27,7 +27,11 @@ ValueListRead readValueList(const std::string& path) {
     }
     const FileContent content = readFileBytes(path);
     if (!content.result.ok) return {{}, texts::messageFileNotRead(path, content.result.reason)};
-    return {valueListLines(cp1252::decode(content.bytes)), {}};
+    return {valuesFromBytes(content.bytes), {}};
+}
+
+std::vector<std::string> valuesFromBytes(std::string_view bytes) {
+    return valueListLines(cp1252::decode(bytes));
 }
 
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {

@@ -25,6 +25,9 @@ std::vector<std::string> valueListLines(std::string_view text);
 // file reads as no values, without a message.
 ValueListRead readValueList(const std::string& path);
 
+// The values that the bytes of a value list file hold, as readValueList reads them.
+std::vector<std::string> valuesFromBytes(std::string_view bytes);
+
 // Writes every value followed by CR LF; the old file is replaced only by a
 // complete new one. Returns the message for the user, empty on success.
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values);

@@ -42,12 +42,10 @@ std::u32string foldedCase(std::string_view utf8) {
     folded.reserve(utf8.size());
     std::size_t offset = 0;
     while (offset < utf8.size()) {
+        // A malformed byte is the character of its value, and its letter case goes as well:
+        // otherwise a name in Latin-1 would match a pattern in one letter case only.
         const std::optional<char32_t> c = utf8::next(utf8, offset);
-        if (c) {
-            folded += smallOf(*c);
-        } else {
-            folded += static_cast<unsigned char>(utf8[offset++]);
-        }
+        folded += smallOf(c ? *c : static_cast<unsigned char>(utf8[offset++]));
     }
     return folded;
 }

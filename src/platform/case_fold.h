@@ -13,7 +13,7 @@ char32_t capitalOf(char32_t c);
 char32_t smallOf(char32_t c);
 
 // The characters of a UTF-8 text with letter case removed, for comparing file
-// names the way Windows does. A malformed byte stays as a character of its own value.
+// names the way Windows does. A malformed byte is read as the character of its own value.
 std::u32string foldedCase(std::string_view utf8);
 
 }  // namespace stapelwerk

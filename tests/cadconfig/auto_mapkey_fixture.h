@@ -37,9 +37,9 @@ class AutoMapkeyTest : public ::testing::Test {
 protected:
     // One click of `cmd_auto`; true when the block was appended.
     bool install(const std::string& outputDirectory) {
-        ConfigLines configLines{{"left over from before"}, true};
-        return readConfigLines(platform, outputDirectory, configLines) &&
-               appendAutoMapkey(platform, outputDirectory, configLines);
+        ConfigContent config{"left over from before", true};
+        return readConfigPro(platform, outputDirectory, config) &&
+               appendAutoMapkey(platform, outputDirectory, config);
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
     std::string backup() const { return readBytes(dir.file("config.pro.bak")); }

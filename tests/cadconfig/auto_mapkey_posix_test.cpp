@@ -92,10 +92,10 @@ TEST_F(AutoMapkeyTest, TheFileBeforeEachAppendIsBackedUpByteForByteWithItsAccess
     EXPECT_EQ(backup(), once) << "replaced by the file before the second append";
 
     // Changed between reading and appending: the copy keeps the change.
-    ConfigLines lines;
-    ASSERT_TRUE(readConfigLines(platform, dir.path(), lines));
+    ConfigContent read;
+    ASSERT_TRUE(readConfigPro(platform, dir.path(), read));
     writeBytes(dir.file("config.pro"), "changed meanwhile\r\n");
-    EXPECT_TRUE(appendAutoMapkey(platform, dir.path(), lines));
+    EXPECT_TRUE(appendAutoMapkey(platform, dir.path(), read));
     EXPECT_EQ(backup(), "changed meanwhile\r\n");
 }
 

@@ -66,10 +66,11 @@ TEST_F(AutoMapkeyTest, OldBytesComeBackUnchanged) {
         "e\r\nbad \x81\xFF\r\nwith\nfeed\rcr-ended\r\nlast";
     writeBytes(dir.file("config.pro"), old);
     install(dir.path());
-    EXPECT_EQ(config(),
-              "! Gr\xF6\xDF"
-              "e\r\nbad \x81\xFF\r\nwith\nfeed\r\ncr-ended\r\nlast\r\n" +
-                  fileWithLines(kBlockLines));
+    EXPECT_EQ(config(), old + "\r\n" + fileWithLines(kBlockLines));
+    // A closing lone CR is completed to CR LF, not followed by another line end.
+    writeBytes(dir.file("config.pro"), "mac\rlines\r");
+    install(dir.path());
+    EXPECT_EQ(config(), "mac\rlines\r\n" + fileWithLines(kBlockLines));
 }
 
 TEST_F(AutoMapkeyTest, FilesOfAnySize) {
@@ -148,9 +149,11 @@ TEST(AutoMapkeyDetection, FindsADefinitionOfAutoOnly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(definesAutoMapkey({"! first", c.line, "last"}), c.defines);
+        EXPECT_EQ(definesAutoMapkey(fileWithLines({"! first", c.line, "last"})), c.defines);
     }
-    EXPECT_TRUE(definesAutoMapkey(Lines(kBlockLines.begin(), kBlockLines.end())));
+    EXPECT_TRUE(definesAutoMapkey(fileWithLines(kBlockLines)));
+    EXPECT_TRUE(definesAutoMapkey("! a\rmapkey auto %x;")) << "a lone CR ends a line";
+    EXPECT_FALSE(definesAutoMapkey("! a\nmapkey auto %x;")) << "a lone LF does not";
 }
 
 }  // namespace

@@ -84,6 +84,11 @@ TEST(ParameterAssignment, NameFillsTheFirstPlaceholderAndTheValueTheSecond) {
         {"", {"1", "2"}, ";1;", ";2;"},
         // A name that is the placeholder itself leaves both for the value.
         {"PARAMETERNAME", {"v", "w"}, "v;v;", "w;w;"},
+        // A value that holds the placeholder is put in once, not filled into itself.
+        {"M", {"xPARAMETERNAME", "PARAMETERNAME"}, "M;xPARAMETERNAME;", "M;PARAMETERNAME;"},
+        // Four placeholders a block are filled, the fifth stays.
+        {"PARAMETERNAMEPARAMETERNAMEPARAMETERNAMEPARAMETERNAME", {"v", "w"}, "vvvv;PARAMETERNAME;",
+         "wwww;PARAMETERNAME;"},
         // Words found elsewhere in the template change nothing but the placeholders.
         {"OK", {"File", "1"}, "OK;File;", "OK;1;"},
         {"Größe", {"Ölstand ", " DONE"}, "Größe;Ölstand ;", "Größe; DONE;"},

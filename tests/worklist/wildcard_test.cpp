@@ -49,6 +49,9 @@ TEST(Wildcard, AMalformedByteMatchesItselfAndOneQuestionMark) {
     EXPECT_TRUE(matchesWildcard("a\xFF.prt", "a\xFF.prt"));
     EXPECT_TRUE(matchesWildcard("a\xFF.prt", "a?.prt"));
     EXPECT_FALSE(matchesWildcard("a\xFF.prt", "a\xFE.prt"));
+    // Read as the character of its value, a Latin-1 capital is that letter in either case.
+    EXPECT_TRUE(matchesWildcard("\xC4rger.prt", "\xC3\xA4*"));
+    EXPECT_TRUE(matchesWildcard("\xE4rger.prt", "\xC3\x84*"));
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#include "fuzz_checks.h"
+#include "platform/line_reader.h"
+#include "worklist/paste_lines.h"
+
+namespace stapelwerk::fuzz {
+
+namespace {
+// `text` with every line end written as `lineEnd`: CR LF and a lone CR, and a lone LF
+// where it ends a line. A last line without an end gets one.
+std::string withLineEnds(std::string_view text, LoneLineFeed lineFeed, std::string_view lineEnd) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            result += lineEnd;
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (text[i] == '\n' && lineFeed == LoneLineFeed::EndsLine) {
+            result += lineEnd;
+        } else {
+            result += text[i];
+        }
+    }
+    if (!result.empty() && !result.ends_with(lineEnd)) result += lineEnd;
+    return result;
+}
+
+// The lines hold no line end, and each followed by `lineEnd` they give the text back with
+// its line ends made alike. As no line holds a line end, the lines are the only ones that
+// can do so.
+std::string checkSplit(std::string_view text, LoneLineFeed lineFeed) {
+    const bool feedEnds = lineFeed == LoneLineFeed::EndsLine;
+    const std::string_view lineEnd = feedEnds ? "\n" : "\r\n";
+    const std::string mode = feedEnds ? "clipboard lines: " : "file lines: ";
+    std::string joined;
+    for (const std::string& line : splitLines(text, lineFeed)) {
+        if (line.find_first_of(feedEnds ? "\r\n" : "\r") != std::string::npos) {
+            return mode + "a line holds a line end";
+        }
+        joined.append(line).append(lineEnd);
+    }
+    if (joined != withLineEnds(text, lineFeed, lineEnd)) {
+        return mode + "the lines joined are not the text with its line ends made alike";
+    }
+    return {};
+}
+}  // namespace
+
+std::string checkLines(std::string_view input) {
+    for (const LoneLineFeed lineFeed : {LoneLineFeed::StaysInLine, LoneLineFeed::EndsLine}) {
+        if (std::string failure = checkSplit(input, lineFeed); !failure.empty()) return failure;
+    }
+    // Pasting keeps every clipboard line but the empty ones and the column header.
+    std::vector<std::string> kept;
+    for (std::string& line : splitLines(input, LoneLineFeed::EndsLine)) {
+        if (!line.empty() && line != "Name") kept.push_back(std::move(line));
+    }
+    if (pastedLines(input) != kept)
+        return "pasted lines: not the clipboard lines less empty lines and headers";
+    return {};
+}
+
+}  // namespace stapelwerk::fuzz

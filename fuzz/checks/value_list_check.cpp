@@ -1,0 +1,27 @@
+#include "fuzz_checks.h"
+#include "params/value_list_file.h"
+#include "platform/cp1252.h"
+
+namespace stapelwerk::fuzz {
+
+// Written back as the file holds them (each value in Windows-1252, then CR LF), the values
+// read give the file again, with only its line ends made whole: a lone CR becomes CR LF and
+// a last line without an end gets one. So no byte is lost, added or changed in a value.
+std::string checkValueList(std::string_view input) {
+    std::string written;
+    for (const std::string& value : valuesFromBytes(input)) {
+        const std::optional<std::string> bytes = cp1252::encode(value);
+        if (!bytes) return "a value read cannot be written back";
+        written.append(*bytes).append("\r\n");
+    }
+    std::string expected;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        expected += input[i];
+        if (input[i] == '\r' && (i + 1 == input.size() || input[i + 1] != '\n')) expected += '\n';
+    }
+    if (!expected.empty() && !expected.ends_with("\r\n")) expected += "\r\n";
+    if (written != expected) return "the values written back are not the file";
+    return {};
+}
+
+}  // namespace stapelwerk::fuzz
