@@ -4,8 +4,14 @@ namespace stapelwerk::fuzz {
 
 const std::vector<Target>& targets() {
     static const std::vector<Target> all = {
-        {"lines", checkLines},          {"cp1252", checkCp1252},     {"value_list", checkValueList},
-        {"config_pro", checkConfigPro}, {"wildcard", checkWildcard}, {"builders", checkBuilders},
+        {"lines", checkLines},
+        {"cp1252", checkCp1252},
+        {"value_list", checkValueList},
+        {"config_pro", checkConfigPro},
+        {"wildcard", checkWildcard},
+        {"builders", checkBuilders},
+        {"keyed_values", checkKeyedValues},
+        {"input_decoding", checkInputDecoding},
     };
     return all;
 }
