@@ -207,6 +207,26 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
     fs::permissions(dir.file("locked"), fs::perms::owner_all);
 }
 
+// An output directory pasted with a NUL in it had doit.pro written into a new file named by
+// the text before the NUL, as far as the system reads a name. A name with a NUL names no file.
+TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
+    TempDir dir;
+    writeBytes(dir.file("plain"), "a file");
+    const auto before = snapshot(dir.path());
+    for (const std::string& name :
+         {std::string("new\0rest/doit.pro", 17), std::string("plain\0/doit.pro", 15),
+          std::string("doit.pro\0", 9)}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.path() + "/" + name;
+        EXPECT_EQ(replaceFileBytes(path, "new").reason, "Invalid argument");
+        EXPECT_EQ(createEmptyFile(path).reason, "Invalid argument");
+        EXPECT_EQ(snapshot(dir.path()), before);
+    }
+    const FileContent read = readFileBytes(dir.path() + "/plain" + std::string(1, '\0') + "x");
+    EXPECT_EQ(read.result.reason, "Invalid argument");
+    EXPECT_EQ(read.bytes, "");
+}
+
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a
 // link) as it was and no temporary file beside it.
 TEST(ReplaceFile, AProducerCutShortLeavesTheOldFile) {
