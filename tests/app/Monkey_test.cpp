@@ -278,7 +278,7 @@ void Monkey::run() {
 TEST_F(Monkey, RandomActionsWriteOnlyTextAndStayInTheSandbox) {
     std::cout << "Monkey: seed " << seed_ << ", " << actions_
               << " actions (MONKEY_SEED, MONKEY_ACTIONS)" << std::endl;
-    const CrashReport crashReport;
+    const CrashReport crashReport(seed_);
     const ShortIntervals shortIntervals;
     // A zero timer runs whenever events are handled, also in an event loop that an action
     // opened. A menu may wait there for its choice (the user dismisses it); anything else
@@ -409,6 +409,7 @@ void Monkey::pressKey() {
         {"Delete", Qt::Key_Delete, {}, "\x7f"},
         {"Backspace", Qt::Key_Backspace, {}, "\b"},
         {"F3", Qt::Key_F3, {}, ""},
+        {"F4", Qt::Key_F4, {}, ""},
         {"Alt+", Qt::Key_A, Qt::AltModifier, ""},  // a mnemonic of the program
     };
     const auto& key = pick(kKeys);
@@ -491,6 +492,7 @@ void Monkey::walkRoad() {
         {"write doit.pro", true, {"cmd_SaveAs", "Label7", "cmd_ok", "cmd_fcreate"}},
         {"save the value list", true, {"cmd_param", "right list_param", "save"}},
         {"paste the output directory", false, {"txt_pro", "Ctrl+A txt_pro", "Ctrl+V txt_pro"}},
+        {"a drive", false, {"Label7", "F4 Drive2"}},
     };
     const auto& road = pick(kRoads);
     note(std::string("walk to ") + road.name);
@@ -500,7 +502,8 @@ void Monkey::walkRoad() {
     static const std::map<std::string, QKeyCombination> kKeys = {
         {"Return", Qt::Key_Return},
         {"Ctrl+A", Qt::ControlModifier | Qt::Key_A},
-        {"Ctrl+V", Qt::ControlModifier | Qt::Key_V}};
+        {"Ctrl+V", Qt::ControlModifier | Qt::Key_V},
+        {"F4", Qt::Key_F4}};
     for (const std::string step : steps) {
         const std::size_t blank = step.find(' ');
         const std::string how = blank == std::string::npos ? "" : step.substr(0, blank);
@@ -512,6 +515,10 @@ void Monkey::walkRoad() {
         } else {
             QWidget* window = control->window();
             const QPoint at = control->mapTo(window, control->rect().center());
+            if (!window->rect().contains(at)) {
+                note("  " + step + " (out of the window)");
+                continue;
+            }
             QWidget* hit = window->childAt(at);
             note("  " + step +
                  (hit != nullptr && hit != control && !control->isAncestorOf(hit)

@@ -3,10 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QStyleHints>
 #include <array>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -132,6 +133,7 @@ constexpr std::size_t kKept = 40;
 constexpr std::size_t kLength = 300;
 std::array<std::array<char, kLength>, kKept> kept{};
 std::size_t remembered = 0;
+std::array<char, 100> crashTitle{};
 
 template <typename Write>
 void eachRecent(Write write) {
@@ -144,7 +146,7 @@ void printRecentActions() {
     const auto put = [](const char* text) {
         if (::write(STDERR_FILENO, text, std::strlen(text)) < 0) return;
     };
-    put("\nMonkey: the last actions before the crash:\n");
+    put(crashTitle.data());
     eachRecent(put);
 }
 
@@ -158,7 +160,7 @@ void crashed(int signal) {
 }
 #endif
 
-QStyleHints* hints() { return QGuiApplication::styleHints(); }
+QStyleHints* hints() { return QApplication::styleHints(); }
 }  // namespace
 
 void remember(const std::string& action) {
@@ -175,7 +177,9 @@ std::string recentActions() {
     return all;
 }
 
-CrashReport::CrashReport() {
+CrashReport::CrashReport(std::uint32_t seed) {
+    std::snprintf(crashTitle.data(), crashTitle.size(),
+                  "\nMonkey, seed %u: the last actions before the crash:\n", seed);
 #if defined(MONKEY_UNDER_ASAN)
     __sanitizer_set_death_callback(&printRecentActions);
 #else
@@ -193,14 +197,17 @@ CrashReport::~CrashReport() {
 
 ShortIntervals::ShortIntervals()
     : doubleClick_(hints()->mouseDoubleClickInterval()),
-      keyboardInput_(hints()->keyboardInputInterval()) {
+      keyboardInput_(hints()->keyboardInputInterval()),
+      effects_(QApplication::isEffectEnabled(Qt::UI_General)) {
     hints()->setMouseDoubleClickInterval(1);
     hints()->setKeyboardInputInterval(0);
+    QApplication::setEffectEnabled(Qt::UI_General, false);
 }
 
 ShortIntervals::~ShortIntervals() {
     hints()->setMouseDoubleClickInterval(doubleClick_);
     hints()->setKeyboardInputInterval(keyboardInput_);
+    QApplication::setEffectEnabled(Qt::UI_General, effects_);
 }
 
 }  // namespace stapelwerk::monkey

@@ -80,10 +80,10 @@ private:
 void remember(const std::string& action);
 std::string recentActions();
 
-// While it lives, a crash (or a sanitizer's report) prints the last actions first.
+// While it lives, a crash (or a sanitizer's report) prints the seed and the last actions.
 class CrashReport {
 public:
-    CrashReport();
+    explicit CrashReport(std::uint32_t seed);
     ~CrashReport();
     CrashReport(const CrashReport&) = delete;
     CrashReport& operator=(const CrashReport&) = delete;
@@ -91,10 +91,11 @@ public:
 
 // Qt measures a few intervals by the clock: a click soon after a double click makes a triple
 // click, a drop-down list ignores a release that comes too soon after it opened, and keys
-// pressed on a list within a moment are searched for together. With the intervals as short
-// as they go, every action stands apart in time from the one before however fast or slow the
-// machine, so that a seed replays the same run. (QTest sends a double click's two presses at
-// one instant, so they still make one.)
+// pressed on a list within a moment are searched for together; drop-down lists and menus
+// open with an animation. With the intervals as short as they go and no animations, every
+// action stands apart in time from the one before however fast or slow the machine, so
+// that a seed replays the same run. (QTest sends a double click's two presses at one
+// instant, so they still make one.)
 class ShortIntervals {
 public:
     ShortIntervals();
@@ -105,6 +106,7 @@ public:
 private:
     const int doubleClick_;
     const int keyboardInput_;
+    const bool effects_;
 };
 
 }  // namespace stapelwerk::monkey
