@@ -207,6 +207,7 @@ protected:
     std::map<fs::path, Stamp> files_;
     std::map<std::string, int> written_;
     std::set<std::string> windowsSeen_;
+    std::map<std::string, int> taken_;
     int fenced_ = 0;
     int restarts_ = 0;
 };
@@ -263,7 +264,9 @@ std::string shown(const std::string& text) {
 
 void Monkey::run() {
     for (step_ = 1; step_ <= actions_; ++step_) {
-        (this->*pickWeighted(kActions).run)();
+        const Action& action = pickWeighted(kActions);
+        ++taken_[action.name];
+        (this->*action.run)();
         settle();
         check();
         if (HasFailure()) {
@@ -312,6 +315,12 @@ TEST_F(Monkey, RandomActionsWriteOnlyTextAndStayInTheSandbox) {
               << " times; " << platform_.messages.size() << " messages; output directory put back "
               << fenced_ << " times; program started again " << restarts_ << " times; windows:";
     for (const std::string& window : windowsSeen_) std::cout << " " << window;
+    std::cout << "; actions:";
+    const char* separator = " ";
+    for (const auto& [name, count] : taken_) {
+        std::cout << separator << name << " " << count;
+        separator = ", ";
+    }
     std::cout << std::endl;
 }
 
