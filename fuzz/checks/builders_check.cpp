@@ -14,9 +14,10 @@ namespace stapelwerk::fuzz {
 namespace {
 enum class Kind { chain, deletion, saveAs, assignment };
 
-// What doit.pro can hold: Windows-1252 text without a backtick or a line end.
+// What doit.pro can hold: a line of Windows-1252 text (no control character but the TAB)
+// without a backtick.
 bool fits(std::string_view text) {
-    return text.find_first_of("`\r\n") == std::string_view::npos && cp1252::canEncode(text);
+    return text.find('`') == std::string_view::npos && cp1252::isLineText(text);
 }
 
 std::size_t characterCount(std::string_view utf8) {
@@ -59,17 +60,23 @@ std::string checkOutcome(const BuiltText& built, bool fitting,
     return "the refusal names none of the inputs that do not fit";
 }
 
-// Stand-ins for the user's texts: a control character that none of the texts holds (the
-// templates hold none) around a tag. Built with stand-ins, a text must hold no placeholder
+// Stand-ins for the user's texts: a sign that none of the texts and none of the templates
+// holds, around a tag. Built with stand-ins, a text must hold no placeholder
 // that the function fills; with the real texts it must be that text with every stand-in
 // replaced by its real text, which is how a placeholder's word inside a user's text is told
 // from one the function left unfilled.
 class StandIns {
 public:
     explicit StandIns(const std::vector<std::string_view>& texts) {
-        for (char c = 1; c < 0x20; ++c) {
-            bool unused = c != '\r' && c != '\n';
+        for (const char c : std::string_view("|^$&{}[]<>?*+=\"'")) {
+            bool unused = true;
             for (const std::string_view text : texts) unused = unused && text.find(c) == text.npos;
+            for (const std::string_view text :
+                 {templates::txt_kopf, templates::txt_open, templates::txt_end,
+                  templates::txt_SaveAs, templates::txt_ParamNeu, templates::txt_ploesch,
+                  templates::txt_mapkeyneu}) {
+                unused = unused && text.find(c) == text.npos;
+            }
             if (unused) {
                 delimiter_ = c;
                 return;

@@ -59,13 +59,13 @@ std::vector<std::string_view> piecesAround(std::string_view text, std::string_vi
 
 std::string refusalForEntry(std::string_view entry) {
     if (breaksMapkey(entry)) return texts::messageEntryUnreadable(entry);
-    if (!cp1252::canEncode(entry)) return texts::messageEntryNotEncodable(entry);
+    if (!cp1252::isLineText(entry)) return texts::messageEntryNotEncodable(entry);
     return {};
 }
 
 std::string refusalForText(std::string_view subject, std::string_view text) {
     if (breaksMapkey(text)) return texts::messageUnreadable(subject, text);
-    if (!cp1252::canEncode(text)) return texts::messageNotEncodable(subject, text);
+    if (!cp1252::isLineText(text)) return texts::messageNotEncodable(subject, text);
     return {};
 }
 
@@ -97,8 +97,8 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
     }
     const std::vector<std::string_view> pieces =
         piecesAround(templates::txt_SaveAs, templates::kSaveAsName);
-    const std::size_t fixedSize = templates::txt_SaveAs.size() -
-                                  (pieces.size() - 1) * templates::kSaveAsName.size();
+    const std::size_t fixedSize =
+        templates::txt_SaveAs.size() - (pieces.size() - 1) * templates::kSaveAsName.size();
     return {framed(
                 {}, entries,
                 [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * names[i].size(); },

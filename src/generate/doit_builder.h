@@ -24,7 +24,8 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
                                    const std::vector<std::string>& values);
 
 // The refusal for an entry that would make a doit.pro the CAD system cannot read
-// or that Windows-1252 cannot hold; empty when the entry is fine.
+// or that a line of Windows-1252 text cannot hold (a control character, a NUL pasted
+// from the clipboard among them); empty when the entry is fine.
 std::string refusalForEntry(std::string_view entry);
 
 // The same for any other text put into doit.pro; `subject` names it in the

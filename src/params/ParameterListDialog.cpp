@@ -21,6 +21,7 @@
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
 #include "widgets/DrawnLines.h"
+#include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -82,6 +83,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     parts_ = new QListWidget(this);
     parts_->setObjectName("list_part");
     parts_->setUniformItemSizes(true);
+    parts_->setItemDelegate(new ListTextDelegate(parts_));
     parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
     partsCaption->setBuddy(parts_);
     parts_->setAccessibleName(partsCaption->text());  // item views do not take their buddy's text
@@ -90,6 +92,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     values_ = new QListWidget(this);
     values_->setObjectName("list_param");
     values_->setUniformItemSizes(true);
+    values_->setItemDelegate(new ListTextDelegate(values_));
     values_->setSelectionMode(QAbstractItemView::SingleSelection);
     valuesCaption->setBuddy(values_);
     values_->setAccessibleName(valuesCaption->text().trimmed());

@@ -1,7 +1,6 @@
 #include "params/value_list_file.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "core/texts.h"
 #include "platform/cp1252.h"
@@ -37,9 +36,9 @@ std::vector<std::string> valuesFromBytes(std::string_view bytes) {
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {
     std::string bytes;
     for (const std::string& value : values) {
-        const std::optional<std::string> encoded = cp1252::encode(value);
-        if (!encoded) return texts::messageValueNotEncodableInList(value, path);
-        bytes.append(*encoded).append("\r\n");
+        // A line break or a NUL in a value would break the file's lines.
+        if (!cp1252::isLineText(value)) return texts::messageValueNotEncodableInList(value, path);
+        bytes.append(*cp1252::encode(value)).append("\r\n");
     }
     const FileResult written = replaceFileBytes(path, bytes);
     return written.ok ? std::string() : texts::messageFileNotWritten(path, written.reason);

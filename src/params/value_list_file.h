@@ -29,7 +29,8 @@ ValueListRead readValueList(const std::string& path);
 std::vector<std::string> valuesFromBytes(std::string_view bytes);
 
 // Writes every value followed by CR LF; the old file is replaced only by a
-// complete new one. Returns the message for the user, empty on success.
+// complete new one. A value that a line cannot hold (cp1252::isLineText) is refused and
+// nothing is written. Returns the message for the user, empty on success.
 std::string writeValueList(const std::string& path, const std::vector<std::string>& values);
 
 }  // namespace stapelwerk

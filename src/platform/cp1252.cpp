@@ -83,9 +83,7 @@ std::optional<std::string> encode(std::string_view utf8) {
     return bytes;
 }
 
-bool isPlainAscii(std::string_view text) {
-    return asciiRun(text, 0) == text.size();
-}
+bool isPlainAscii(std::string_view text) { return asciiRun(text, 0) == text.size(); }
 
 bool canEncode(std::string_view utf8) {
     std::size_t offset = 0;
@@ -96,6 +94,18 @@ bool canEncode(std::string_view utf8) {
         if (!codePoint || !byteOf(*codePoint)) return false;
     }
     return true;
+}
+
+bool isLineText(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F) return false;
+        // U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
+        if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
+            return false;
+        }
+    }
+    return canEncode(utf8);
 }
 
 }  // namespace stapelwerk::cp1252

@@ -21,6 +21,10 @@ bool encodeInto(std::string_view utf8, std::string& bytes);
 
 bool canEncode(std::string_view utf8);
 
+// Whether a UTF-8 text can stand within a line of a text file: it can be encoded, and it
+// holds no control character but the tab (no NUL, no line break, none of U+0080 to U+009F).
+bool isLineText(std::string_view utf8);
+
 // Whether every byte is below 0x80: such a text is the same in UTF-8 and Windows-1252.
 bool isPlainAscii(std::string_view text);
 

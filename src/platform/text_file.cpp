@@ -123,9 +123,14 @@ private:
     std::string buffer_;
     std::error_code error_;
 };
+
+// The system reads a name only up to a NUL, so a name that holds one would open another
+// file than the one named: it names no file at all.
+bool namesNoFile(const std::string& path) { return path.find('\0') != std::string::npos; }
 }  // namespace
 
 FileContent readFileBytes(const std::string& path) {
+    if (namesNoFile(path)) return {failure(EINVAL), {}};
     const std::filesystem::path filePath = toPath(path);
     std::error_code error;
     if (std::filesystem::is_directory(filePath, error)) return {failure(EISDIR), {}};
@@ -142,6 +147,7 @@ FileContent readFileBytes(const std::string& path) {
 }
 
 FileResult createEmptyFile(const std::string& path) {
+    if (namesNoFile(path)) return failure(EINVAL);
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
@@ -157,6 +163,7 @@ namespace {
 // the file it replaces.
 FileResult replaceWithAccessOf(const std::string& path, const std::string* accessModel,
                                const std::function<void(ByteSink&)>& produce) {
+    if (namesNoFile(path)) return failure(EINVAL);
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);

@@ -17,6 +17,8 @@ struct FileContent {
     std::string bytes;
 };
 
+// Every operation here refuses a path that holds a NUL ("Invalid argument"): it names no file.
+
 // The whole content of a file, as bytes.
 FileContent readFileBytes(const std::string& path);
 

@@ -14,6 +14,7 @@
 #include "core/texts.h"
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
+#include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -61,6 +62,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
+    list_->setItemDelegate(new ListTextDelegate(list_));
     list_->viewport()->setMouseTracking(true);
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);

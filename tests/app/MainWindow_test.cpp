@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "generate/doit_builder.h"
 #include "support/MainWindowFixture.h"
 #include "support/widgets.h"
+#include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
 
@@ -125,6 +127,37 @@ TEST_F(MainWindowTest, StartsWithTheLoginNameAndTheBarAtTheBottom) {
     EXPECT_EQ(widget("Frame3")->pos(), QPoint(twips(1000), twips(400)));
     EXPECT_TRUE(widget("Frame2")->isHidden());
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
+}
+
+// A pasted line of ten megabytes was laid out whole at every repaint of a list that showed
+// it, which took seconds each time: the program stood still while it was in sight.
+TEST_F(MainWindowTest, ALineOfTenMegabytesIsDrawnByItsBeginningInEveryList) {
+    const std::string huge = std::string(10'000'000, 'W') + ".drw";
+    confirmEntries(huge + "\r\n");
+    QDialog* param = openFunction("cmd_param", "frm_param");
+    ASSERT_NE(param, nullptr);
+    platform.clipboard = huge;
+    child<QPushButton>(param, "paste")->click();
+    click("cmd_SaveAs");
+    click("cmd_preview");
+    const QStringList lists = {"List_File1", "list_part", "list_param", "list_lines"};
+    for (const QString& name : lists) {
+        SCOPED_TRACE(name.toStdString());
+        auto* list = window.findChild<QAbstractItemView*>(name);
+        ASSERT_NE(list, nullptr);
+        QModelIndex longest = list->model()->index(0, 0);
+        for (int row = 1; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            if (index.data().toString().size() > longest.data().toString().size()) longest = index;
+        }
+        EXPECT_GE(longest.data().toString().size(), 10'000'000) << "the list keeps the whole line";
+        QStyleOptionViewItem option;
+        option.font = list->font();
+        option.fontMetrics = list->fontMetrics();
+        const int widest = option.fontMetrics.maxWidth() * 2 * ListTextDelegate::kShownLength;
+        EXPECT_LT(list->itemDelegate()->sizeHint(option, longest).width(), widest);
+    }
+    EXPECT_EQ(job.confirmedEntries, std::vector<std::string>{huge});
 }
 
 }  // namespace

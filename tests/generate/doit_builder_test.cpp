@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "generate/replace_first.h"
 #include "generate/templates.h"
@@ -96,6 +97,21 @@ TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
         }
     }
     EXPECT_TRUE(buildOpenAndApply({"Müller Größe.prt"}, tail).ok()) << "Windows-1252 holds umlauts";
+}
+
+// A NUL pasted with the clipboard went into doit.pro, which then was no text file.
+TEST(AllKinds, RefuseTextsWithAControlCharacter) {
+    const std::string nul("welle\0.prt", 10);
+    for (const std::string& text :
+         {nul, std::string("we\x1Blle.prt"), std::string("\xC2\x81.prt")}) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        EXPECT_FALSE(buildSaveAs({"ok.prt", text}).ok());
+        EXPECT_FALSE(buildOpenAndApply({text}, templates::txt_ploesch).ok());
+        EXPECT_FALSE(buildParameterAssignment({"ok.prt"}, templates::txt_ParamNeu, {text}).ok());
+        EXPECT_NE(refusalForEntry(text).find(text), std::string::npos);
+        EXPECT_NE(refusalForText(texts::kSubjectMapkeyChain, text), "");
+    }
+    EXPECT_TRUE(buildSaveAs({"we\tlle.prt"}).ok()) << "a tab is text";
 }
 
 TEST(Create3, OneEntryWithMaterialStahlGivesTwentyOneLines) {

@@ -70,5 +70,18 @@ TEST(ValueListFile, RefusesAValueWindows1252CannotHold) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// A value with a NUL or a line break, pasted or typed, went into the list file, which then
+// was no text file any more, and a lone CR split the value when the list was read back.
+TEST(ValueListFile, RefusesAValueWithALineBreakOrAControlCharacter) {
+    TempDir dir;
+    const std::string path = valueListPath(dir.path());
+    for (const std::string& value :
+         {std::string("St\0ahl", 6), std::string("St\rahl"), std::string("St\nahl")}) {
+        const std::string message = writeValueList(path, {"a", value});
+        EXPECT_NE(message.find(value), std::string::npos) << message;
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+}
+
 }  // namespace
 }  // namespace stapelwerk

@@ -26,5 +26,16 @@ TEST(Cp1252, RefusesWhatItCannotHold) {
     EXPECT_TRUE(cp1252::canEncode("Größe ÄÖÜ ß"));
 }
 
+TEST(Cp1252, ALineHoldsNoControlCharacterButTheTab) {
+    EXPECT_TRUE(cp1252::isLineText("Größe\t€ Ÿ.prt"));
+    EXPECT_TRUE(cp1252::isLineText(""));
+    for (const std::string& text :
+         {std::string("we\0lle", 6), std::string("a\x01"), std::string("\r"), std::string("\n"),
+          std::string("\x7F"), std::string("\xC2\x81"), std::string("\xC2\x9F"), std::string("Ω"),
+          std::string("\xE4")}) {
+        EXPECT_FALSE(cp1252::isLineText(text)) << ::testing::PrintToString(text);
+    }
+}
+
 }  // namespace
 }  // namespace stapelwerk

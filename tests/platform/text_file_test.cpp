@@ -67,6 +67,27 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
     }
 }
 
+// An output directory pasted with a NUL in it had doit.pro written into a new file named by
+// the text before the NUL, as far as the system reads a name. A name with a NUL names no file.
+TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
+    TempDir dir;
+    writeBytes(dir.file("plain"), "a file");
+    const auto before = namesIn(dir.path());
+    for (const std::string& name :
+         {std::string("new\0rest/doit.pro", 17), std::string("plain\0/doit.pro", 15),
+          std::string("doit.pro\0", 9)}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.file(name);
+        EXPECT_EQ(replaceFileBytes(path, "new").reason, "Invalid argument");
+        EXPECT_EQ(createEmptyFile(path).reason, "Invalid argument");
+        EXPECT_EQ(namesIn(dir.path()), before);
+        EXPECT_EQ(readBytes(dir.file("plain")), "a file");
+    }
+    const FileContent read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
+    EXPECT_EQ(read.result.reason, "Invalid argument");
+    EXPECT_EQ(read.bytes, "");
+}
+
 TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {
     TempDir dir;
     writeBytes(dir.file("doit.pro"), "old doit.pro\r\n");

@@ -12,8 +12,11 @@ TempDir::TempDir() {
     std::random_device random;
     const auto base = std::filesystem::temp_directory_path();
     std::filesystem::path candidate;
+    // Names of one length: a run that shows its paths (the monkey's drive list) takes the
+    // same room each time, and a seed replays the same clicks.
     do {
-        candidate = base / ("stapelwerk-test-" + std::to_string(random()));
+        const std::string number = std::to_string(random());
+        candidate = base / ("stapelwerk-test-" + std::string(10 - number.size(), '0') + number);
     } while (!std::filesystem::create_directory(candidate));
     path_ = fromPath(candidate);
 }
