@@ -229,8 +229,10 @@ void MainWindow::writeDoitFile() {
     openOrRaise(completion_, [this] { return new CompletionDialog(platform_, job_, this); });
 }
 
+// The designed place would put the panel's lower part, "ok" among it, under the bottom
+// bar; it moves up as far as needed, as a right press on the background moves it.
 void MainWindow::showWorkList() {
-    workList_->move(twips(240), twips(960));
+    moveWorkListTo({twips(240), twips(960)});
     workList_->show();
     setWriteOffered(false);
 }

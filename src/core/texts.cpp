@@ -1,11 +1,23 @@
 #include "core/texts.h"
 
+#include "platform/utf8.h"
+
 namespace stapelwerk::texts {
 
 namespace {
+// A message names a text by its beginning when it is long: a pasted line of megabytes
+// would make a message box no one can read, and one that takes seconds to lay out.
+constexpr std::size_t kQuotedCharacters = 200;
+
 std::string quoted(std::string_view text) {
     std::string result = "\"";
-    result.append(text).append("\"");
+    const std::size_t length = utf8::length(text);
+    if (length <= kQuotedCharacters) {
+        result.append(text);
+    } else {
+        result.append(utf8::dropLast(text, length - kQuotedCharacters)).append("…");
+    }
+    result.append("\"");
     return result;
 }
 
