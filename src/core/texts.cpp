@@ -38,11 +38,13 @@ constexpr std::string_view kOldConfigProKept = " Ihre config.pro bleibt unverän
 namespace {
 // A number with its thousands set apart by dots, as German writes it.
 std::string groupedNumber(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (std::size_t position = digits.size(); position > 3; position -= 3) {
-        digits.insert(position - 3, ".");
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += '.';
+        grouped += digits[i];
     }
-    return digits;
+    return grouped;
 }
 }  // namespace
 

@@ -21,5 +21,12 @@ TEST(Texts, AMessageNamesALongTextByItsBeginning) {
         << "two hundred two-byte characters and the words around them";
 }
 
+TEST(Texts, ThePreviewSummarySetsThousandsApartByDots) {
+    EXPECT_EQ(texts::previewSummary(0, 999), "0 Einträge, 999 Bytes");
+    EXPECT_EQ(texts::previewSummary(1000, 123456), "1.000 Einträge, 123.456 Bytes");
+    EXPECT_EQ(texts::previewSummary(1000000, 1234567890),
+              "1.000.000 Einträge, 1.234.567.890 Bytes");
+}
+
 }  // namespace
 }  // namespace stapelwerk
