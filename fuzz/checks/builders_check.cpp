@@ -54,13 +54,12 @@ std::string checkOutcome(const BuiltText& built, bool fitting,
     if (built.ok() != fitting)
         return fitting ? "a fitting input was refused" : "an input was accepted that does not fit";
     if (built.ok()) return {};
-    if (!built.text.empty()) return "a refusal came with a text";
     constexpr std::size_t kNamedBytes = 200;
     for (const std::string_view text : unfitting) {
         const std::string named = text.size() <= kNamedBytes
                                       ? "\"" + std::string(text) + "\""
                                       : "\"" + std::string(text.substr(0, kNamedBytes));
-        if (contains(built.refusal, named)) return {};
+        if (contains(built.message(), named)) return {};
     }
     return "the refusal names none of the inputs that do not fit";
 }
@@ -140,7 +139,7 @@ BuiltText tailFor(Kind kind, std::string_view text) {
         case Kind::saveAs:
             break;
     }
-    return {};
+    return std::string();
 }
 
 std::string_view placeholderOf(Kind kind) {
@@ -180,7 +179,7 @@ std::string checkBuilders(std::string_view input) {
             return "tail: " + failure;
         }
         if (!built.ok()) return {};
-        tail = built.text;
+        tail = built.value();
     }
 
     std::vector<std::string_view> unfitting;
@@ -200,7 +199,7 @@ std::string checkBuilders(std::string_view input) {
         return failure;
     }
     if (!built.ok()) return {};
-    if (std::string failure = checkLineStructure(built.text); !failure.empty()) return failure;
+    if (std::string failure = checkLineStructure(built.value()); !failure.empty()) return failure;
 
     std::vector<std::string_view> texts = entryViews;
     texts.insert(texts.end(), valueViews.begin(), valueViews.end());
@@ -230,16 +229,16 @@ std::string checkBuilders(std::string_view input) {
     const BuiltText withStandIns =
         kind == Kind::saveAs ? buildSaveAs(entryStandIns)
         : kind == Kind::assignment
-            ? buildParameterAssignment(entryStandIns, tailFor(kind, nameStandIn).text,
+            ? buildParameterAssignment(entryStandIns, tailFor(kind, nameStandIn).value(),
                                        valueStandIns)
-            : buildOpenAndApply(entryStandIns, tailFor(kind, nameStandIn).text);
+            : buildOpenAndApply(entryStandIns, tailFor(kind, nameStandIn).value());
     if (!withStandIns.ok()) return "refused the stand-ins";
     // Only the first four placeholder words of an assignment tail receive the value.
     const bool placeholderMayStay = nameAsItIs && occurrences(name, templates::kParameterName) >= 4;
-    if (contains(withStandIns.text, placeholderOf(kind)) && !placeholderMayStay) {
+    if (contains(withStandIns.value(), placeholderOf(kind)) && !placeholderMayStay) {
         return "a placeholder was left unfilled";
     }
-    if (standIns.replaced(withStandIns.text) != built.text) {
+    if (standIns.replaced(withStandIns.value()) != built.value()) {
         return "the text is not the one built with stand-ins, the user's texts put in their place";
     }
     return {};

@@ -10,14 +10,12 @@
 #include "app/ExplanationTracker.h"
 #include "app/InfoDialog.h"
 #include "app/startup.h"
-#include "cadconfig/auto_mapkey.h"
 #include "core/job.h"
 #include "core/texts.h"
 #include "generate/CompletionDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
 #include "generate/PreviewDialog.h"
-#include "generate/doit_builder.h"
 #include "generate/doit_writer.h"
 #include "params/ParameterDeletionDialog.h"
 #include "params/ParameterListDialog.h"
@@ -28,6 +26,8 @@
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "widgets/twips.h"
+#include "workflow/functions.h"
+#include "workflow/install_auto.h"
 #include "worklist/FileBrowser.h"
 #include "worklist/OutputDirectoryChooser.h"
 #include "worklist/WorkListModel.h"
@@ -167,21 +167,26 @@ void MainWindow::placeChooser() {
 
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
-    ConfigContent config;
-    if (!readConfigPro(platform_, job_.outputDirectory, config)) return;
-    if (definesAutoMapkey(config.bytes) &&
-        !platform_.ask(std::string(texts::kQuestionAutoMapkeyDefined))) {
+    const Result<workflow::AutoInstall> install =
+        workflow::prepareAutoInstall(job_.outputDirectory, platform_.programDirectory());
+    if (!install) {
+        platform_.showMessage(install.message());
         return;
     }
-    appendAutoMapkey(platform_, job_.outputDirectory, config);
+    if (!install->notice.empty()) platform_.showMessage(install->notice);
+    if (install->definesAuto && !platform_.ask(std::string(texts::kQuestionAutoMapkeyDefined))) {
+        return;
+    }
+    const Result<std::string> installed = workflow::installAutoMapkey(*install);
+    platform_.showMessage(installed ? *installed : installed.message());
 }
 
 void MainWindow::setStatus(std::string_view text) { bottomBar_->setStatus(qt(text)); }
 
 void MainWindow::confirm() {
-    const ConfirmResult result = confirmSelection(job_);
-    if (!result.ok) {
-        platform_.showMessage(result.report);
+    const Result<std::string> report = confirmSelection(job_);
+    if (!report) {
+        platform_.showMessage(report.message());
         return;
     }
     workList_->hideMenu();
@@ -189,13 +194,12 @@ void MainWindow::confirm() {
     functions_->show();
     functions_->setFocus();  // on to the first function, for the keyboard
     selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
-    setStatus(result.report);
+    setStatus(*report);
 }
 
 void MainWindow::buildSaveAs() {
-    const std::string refusal = job_.acceptBuild(stapelwerk::buildSaveAs(job_.confirmedEntries));
-    if (!refusal.empty()) {
-        platform_.showMessage(refusal);
+    if (const Result<> built = workflow::buildSaveAs(job_); !built) {
+        platform_.showMessage(built.message());
         return;
     }
     offerWrite();
@@ -218,9 +222,8 @@ void MainWindow::offerWrite() {
 }
 
 void MainWindow::writeDoitFile() {
-    const DoitWriteResult result = writeDoitPro(job_.outputDirectory, job_.pendingText());
-    if (!result.ok) {
-        platform_.showMessage(result.message);
+    if (const Result<> written = writeDoitPro(job_.outputDirectory, job_.pendingText()); !written) {
+        platform_.showMessage(written.message());
         setStatus(texts::kStatusNotWritten);
         return;
     }

@@ -7,21 +7,18 @@
 
 #include "batch/batch_command_line.h"
 #include "batch/console_platform.h"
-#include "cadconfig/auto_mapkey.h"
 #include "core/job.h"
 #include "core/texts.h"
-#include "generate/doit_builder.h"
 #include "generate/doit_writer.h"
-#include "generate/mapkey_chain.h"
-#include "params/assignment_check.h"
 #include "params/keyed_values.h"
-#include "params/parameter_tails.h"
 #include "params/value_list_file.h"
 #include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "platform/utf8.h"
+#include "workflow/functions.h"
+#include "workflow/install_auto.h"
+#include "workflow/value_pairing.h"
 #include "worklist/confirm.h"
 #include "worklist/paste_lines.h"
 
@@ -58,6 +55,11 @@ private:
         return kExitRefused;
     }
 
+    // A refusal with an empty message has been put on the error stream already.
+    int refuseUnlessSaid(const Result<>& refused) {
+        return refused.message().empty() ? kExitRefused : refuse(refused.message());
+    }
+
     // The directory to write to; none when it is not there.
     std::optional<std::string> outputDirectory() {
         const std::string directory =
@@ -86,12 +88,12 @@ private:
             }
             return decodeUtf8OrCp1252(bytes.str());
         }
-        const FileContent content = readFileBytes(path);
-        if (!content.result.ok) {
-            refuse(texts::messageFileNotRead(path, content.result.reason));
+        const Result<std::string> bytes = readFileBytes(path);
+        if (!bytes) {
+            refuse(texts::messageFileNotRead(path, bytes.reason()));
             return std::nullopt;
         }
-        return decodeUtf8OrCp1252(content.bytes);
+        return decodeUtf8OrCp1252(*bytes);
     }
 
     // The list pasted, every entry selected and confirmed, as in the window.
@@ -100,26 +102,23 @@ private:
         if (!list) return false;
         job.workList.assign(unselectedEntries(pastedLines(*list)));
         job.workList.setAllSelected(true);
-        const ConfirmResult confirmed = confirmSelection(job);
-        if (!confirmed.ok) refuse(confirmed.report);
-        return confirmed.ok;
+        const Result<std::string> confirmed = confirmSelection(job);
+        if (!confirmed) refuse(confirmed.message());
+        return confirmed.ok();
     }
 
-    // --values: paired by position after the parameter dialog's count check.
-    std::optional<std::vector<std::string>> valuesByPosition(const Job& job) {
-        const std::optional<std::string> text = readInput(*request_.valuesPath);
+    // The value list's lines, one value a line (--values) or keyed (--keyed).
+    std::optional<std::vector<std::string>> valueLines() {
+        const std::string& path = request_.keyedPath ? *request_.keyedPath : *request_.valuesPath;
+        const std::optional<std::string> text = readInput(path);
         if (!text) return std::nullopt;
+        if (request_.keyedPath) return splitLines(*text, LoneLineFeed::EndsLine);
         std::vector<std::string> values = valueListLines(*text);
         for (const std::string& value : values) {
             if (value.find('\n') != std::string::npos) {
-                err_ << texts::hintLineFeedsInValueList(*request_.valuesPath) << '\n';
+                err_ << texts::hintLineFeedsInValueList(path) << '\n';
                 break;
             }
-        }
-        const AssignmentCheck check = checkAssignment(job.confirmedEntries.size(), values.size());
-        if (!check.ok()) {
-            refuse(check.message);
-            return std::nullopt;
         }
         return values;
     }
@@ -128,54 +127,57 @@ private:
         if (!names.empty()) err_ << texts::namesUnderHeading(heading, names) << '\n';
     }
 
-    // --keyed: paired by name; gaps and surplus names refuse unless --allow-missing,
-    // contradictions always.
-    std::optional<std::vector<std::string>> valuesByName(const Job& job) {
-        const std::optional<std::string> text = readInput(*request_.keyedPath);
-        if (!text) return std::nullopt;
-        KeyedPairing pairing = pairByName(
-            job.confirmedEntries, parseKeyedValues(splitLines(*text, LoneLineFeed::EndsLine)));
-        const bool gaps = !pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty();
-        const bool refused = !pairing.conflictingNames.empty() || (gaps && !request_.allowMissing);
-        if (!refused && !pairing.entriesWithoutValue.empty()) {
+    // Gaps and surplus names of a keyed list refuse unless --allow-missing, contradictions
+    // always.
+    std::optional<std::vector<std::string>> valuesForEntries(const Job& job) {
+        std::optional<std::vector<std::string>> lines = valueLines();
+        if (!lines) return std::nullopt;
+        Result<KeyedPairing> pairing =
+            workflow::pairValues(job, std::move(*lines),
+                                 request_.keyedPath ? workflow::ValueListForm::keyed
+                                                    : workflow::ValueListForm::oneValueALine);
+        if (!pairing) {
+            refuse(pairing.message());
+            return std::nullopt;
+        }
+        const workflow::KeyedVerdict verdict = workflow::judgeKeyedPairing(*pairing);
+        const bool gapsRefused =
+            verdict == workflow::KeyedVerdict::withGaps && !request_.allowMissing;
+        const bool refused = verdict == workflow::KeyedVerdict::contradictory || gapsRefused;
+        if (!refused && !pairing->entriesWithoutValue.empty()) {
             err_ << texts::kWarningEmptyValues << '\n';
         }
-        listNames(texts::kHeadingEntriesWithoutValue, pairing.entriesWithoutValue);
-        listNames(texts::kHeadingNamesWithoutEntry, pairing.unmatchedNames);
-        listNames(texts::kHeadingConflictingNames, pairing.conflictingNames);
-        if (!refused) return std::move(pairing.values);
+        listNames(texts::kHeadingEntriesWithoutValue, pairing->entriesWithoutValue);
+        listNames(texts::kHeadingNamesWithoutEntry, pairing->unmatchedNames);
+        listNames(texts::kHeadingConflictingNames, pairing->conflictingNames);
+        if (!refused) return std::move(pairing->values);
         refuse(texts::kMessageKeyedValuesRefused);
-        if (gaps && !request_.allowMissing) err_ << texts::kHintAllowMissing << '\n';
+        if (gapsRefused) err_ << texts::kHintAllowMissing << '\n';
         return std::nullopt;
     }
 
-    // The function's doit text, as its dialog builds it; nothing once refused.
-    std::optional<BuiltText> build(const Job& job) {
-        const std::vector<std::string>& entries = job.confirmedEntries;
+    // The function's doit text becomes the job's pending text, as its dialog builds it.
+    Result<> build(Job& job) {
         // Chains and names go into doit.pro; arguments from a terminal that is not UTF-8
         // are read as the files are.
         const std::string argument = decodeUtf8OrCp1252(request_.argument);
-        const auto applying = [&entries](const BuiltText& tail) {
-            return tail.ok() ? buildOpenAndApply(entries, tail.text) : tail;
-        };
         switch (request_.function) {
             case BatchFunction::saveAs:
-                return buildSaveAs(entries);
+                return workflow::buildSaveAs(job);
             case BatchFunction::runMapkeys:
-                return applying(mapkeyChainTail(argument));
+                return workflow::buildMapkeyChain(job, argument);
             case BatchFunction::deleteParameter:
-                return applying(deletionTail(utf8::toUpper(argument)));
+                return workflow::buildParameterDeletion(job,
+                                                        workflow::deletedParameterName(argument));
             case BatchFunction::assignParameter: {
-                const std::optional<std::vector<std::string>> values =
-                    request_.keyedPath ? valuesByName(job) : valuesByPosition(job);
-                if (!values) return std::nullopt;
-                const BuiltText tail = assignmentTail(argument);
-                return tail.ok() ? buildParameterAssignment(entries, tail.text, *values) : tail;
+                const std::optional<std::vector<std::string>> values = valuesForEntries(job);
+                if (!values) return refusal({});
+                return workflow::buildParameterAssignment(job, argument, *values);
             }
             case BatchFunction::installAuto:
                 break;
         }
-        return std::nullopt;
+        return refusal({});
     }
 
     int writeDoit() {
@@ -186,17 +188,13 @@ private:
             job.outputDirectory = *directory;
         }
         if (!confirmList(job)) return kExitRefused;
-        std::optional<BuiltText> built = build(job);
-        if (!built) return kExitRefused;
-        if (const std::string refusal = job.acceptBuild(std::move(*built)); !refusal.empty()) {
-            return refuse(refusal);
-        }
+        if (const Result<> built = build(job); !built) return refuseUnlessSaid(built);
         if (!request_.toStandardOutput) {
-            const DoitWriteResult written = writeDoitPro(job.outputDirectory, job.pendingText());
-            return written.ok ? kExitSucceeded : refuse(written.message);
+            const Result<> written = writeDoitPro(job.outputDirectory, job.pendingText());
+            return written ? kExitSucceeded : refuse(written.message());
         }
-        if (const std::string refusal = refusalForDoitText(job.pendingText()); !refusal.empty()) {
-            return refuse(refusal);
+        if (const Result<> checked = checkDoitText(job.pendingText()); !checked) {
+            return refuse(checked.message());
         }
         StreamSink sink(out_);
         writeDoitBytes(sink, job.pendingText());
@@ -207,10 +205,15 @@ private:
     int installAuto() {
         const std::optional<std::string> directory = outputDirectory();
         if (!directory) return kExitRefused;
-        ConfigContent config;
-        if (!readConfigPro(platform_, *directory, config)) return kExitRefused;
-        if (definesAutoMapkey(config.bytes)) err_ << texts::kWarningAutoMapkeyDefined << '\n';
-        return appendAutoMapkey(platform_, *directory, config) ? kExitSucceeded : kExitRefused;
+        const Result<workflow::AutoInstall> install =
+            workflow::prepareAutoInstall(*directory, platform_.programDirectory());
+        if (!install) return refuse(install.message());
+        if (!install->notice.empty()) err_ << install->notice << '\n';
+        if (install->definesAuto) err_ << texts::kWarningAutoMapkeyDefined << '\n';
+        const Result<std::string> installed = workflow::installAutoMapkey(*install);
+        if (!installed) return refuse(installed.message());
+        err_ << *installed << '\n';
+        return kExitSucceeded;
     }
 
     const BatchRequest& request_;

@@ -5,7 +5,6 @@
 #include "platform/line_reader.h"
 #include "platform/os.h"
 #include "platform/paths.h"
-#include "platform/platform.h"
 #include "platform/text_file.h"
 
 namespace stapelwerk {
@@ -28,27 +27,18 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
     return joinFileName(outputDirectory.empty() ? programDirectory : outputDirectory, "config.pro");
 }
 
-bool readConfigPro(Platform& platform, const std::string& outputDirectory,
-                   ConfigContent& content) {
-    const std::string path = configProPath(outputDirectory, platform.programDirectory());
-    content = {};
+Result<ConfigContent> readConfigPro(const std::string& path) {
     if (fileExists(path)) {
-        FileContent read = readFileBytes(path);
-        if (!read.result.ok) {
-            platform.showMessage(texts::messageConfigProNotRead(path, read.result.reason));
-            return false;
-        }
-        content.bytes = std::move(read.bytes);
-        return true;
+        Result<std::string> read = readFileBytes(path);
+        if (!read)
+            return Failure{texts::messageConfigProNotRead(path, read.reason()), read.reason()};
+        return ConfigContent{path, std::move(*read), false};
     }
-    const FileResult created = createEmptyFile(path);
-    if (!created.ok) {
-        platform.showMessage(texts::messageConfigProNotCreated(path, created.reason));
-        return false;
+    const Result<> created = createEmptyFile(path);
+    if (!created) {
+        return Failure{texts::messageConfigProNotCreated(path, created.reason()), created.reason()};
     }
-    content.created = true;
-    platform.showMessage(std::string(texts::kMessageConfigProCreated));
-    return true;
+    return ConfigContent{path, {}, true};
 }
 
 bool definesAutoMapkey(std::string_view configBytes) {
@@ -90,48 +80,43 @@ std::string configWithAutoMapkey(std::string_view old) {
     return bytes;
 }
 
-std::string configProBackupPath(const std::string& configPro, std::string& reason) {
+Result<std::string> configProBackupPath(const std::string& configPro) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(configPro), error);
-    if (error) {
-        reason = error.message();
-        return {};
-    }
+    if (error) return systemFailure(error.message());
     return fromPath(target.path.parent_path() / "config.pro.bak");
 }
 
 namespace {
 // The copy is taken from the file as it is now, not from the bytes read before: should
-// config.pro have changed since, the copy keeps the change. Returns the message for
-// the user, empty on success.
-std::string backUpConfigPro(const std::string& path) {
-    std::string reason;
-    const std::string backup = configProBackupPath(path, reason);
-    if (backup.empty()) return texts::messageConfigProBackupNotWritten(path + ".bak", reason);
-    const FileContent old = readFileBytes(path);
-    if (!old.result.ok) return texts::messageConfigProNotRead(path, old.result.reason);
-    const FileResult copied = replaceFileBytesLike(backup, old.bytes, path);
-    if (!copied.ok) return texts::messageConfigProBackupNotWritten(backup, copied.reason);
+// config.pro have changed since, the copy keeps the change.
+Result<> backUpConfigPro(const std::string& path) {
+    const Result<std::string> backup = configProBackupPath(path);
+    if (!backup) {
+        return Failure{texts::messageConfigProBackupNotWritten(path + ".bak", backup.reason()),
+                       backup.reason()};
+    }
+    const Result<std::string> old = readFileBytes(path);
+    if (!old) return Failure{texts::messageConfigProNotRead(path, old.reason()), old.reason()};
+    const Result<> copied = replaceFileBytesLike(*backup, *old, path);
+    if (!copied) {
+        return Failure{texts::messageConfigProBackupNotWritten(*backup, copied.reason()),
+                       copied.reason()};
+    }
     return {};
 }
 }  // namespace
 
-bool appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
-                      const ConfigContent& content) {
-    const std::string path = configProPath(outputDirectory, platform.programDirectory());
+Result<> appendAutoMapkey(const ConfigContent& content) {
     if (!content.created) {
-        if (const std::string failure = backUpConfigPro(path); !failure.empty()) {
-            platform.showMessage(failure);
-            return false;
-        }
+        if (Result<> backedUp = backUpConfigPro(content.path); !backedUp) return backedUp;
     }
-    const FileResult written = replaceFileBytes(path, configWithAutoMapkey(content.bytes));
-    if (!written.ok) {
-        platform.showMessage(texts::messageConfigProNotWritten(path, written.reason));
-        return false;
+    const Result<> written = replaceFileBytes(content.path, configWithAutoMapkey(content.bytes));
+    if (!written) {
+        return Failure{texts::messageConfigProNotWritten(content.path, written.reason()),
+                       written.reason()};
     }
-    platform.showMessage(std::string(texts::kMessageAutoMapkeyAdded));
-    return true;
+    return {};
 }
 
 }  // namespace stapelwerk

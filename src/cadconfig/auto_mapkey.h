@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace stapelwerk {
+#include "platform/result.h"
 
-class Platform;
+namespace stapelwerk {
 
 // `List2`: the definition of the mapkey `auto`, which loads doit.pro into the
 // running CAD system and runs `doit`.
@@ -18,6 +18,7 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
 
 // config.pro as read before the auto block is appended.
 struct ConfigContent {
+    std::string path;
     // The file as it holds it, byte for byte: neither decoded nor cut into lines, so that
     // the block goes behind the old bytes and no old line and no old line end can change.
     std::string bytes;
@@ -25,11 +26,9 @@ struct ConfigContent {
     bool created = false;
 };
 
-// Reads config.pro into `content`, replacing what it held; a missing file is created
-// empty and the user is told so. False when the file could not be read or created: the
-// user has been told the path and the reason, and nothing may be written.
-bool readConfigPro(Platform& platform, const std::string& outputDirectory,
-                   ConfigContent& content);
+// Reads the config.pro at `path`; a missing file is created empty. A failure to read or
+// create it names the path and the reason, and then nothing may be written.
+Result<ConfigContent> readConfigPro(const std::string& path);
 
 // Whether config.pro's bytes already define the mapkey `auto`: a line that starts with the
 // option "mapkey" in any letter case (the CAD system reads option names so), after any
@@ -45,15 +44,13 @@ std::string configWithAutoMapkey(std::string_view old);
 
 // Where the copy of the config.pro at `configPro` goes: "config.pro.bak" in the directory
 // of the file that is replaced (the file a symbolic link names, not the link's directory).
-// Empty, with `reason` set, when the links cannot be followed.
-std::string configProBackupPath(const std::string& configPro, std::string& reason);
+// Fails, with the system's reason only, when the links cannot be followed.
+Result<std::string> configProBackupPath(const std::string& configPro);
 
 // Replaces config.pro with `content` and the auto block (configWithAutoMapkey), through a
 // new file renamed over the old one. A config.pro that was there before is first copied
 // byte for byte to configProBackupPath (replacing an older copy, with the access of
-// config.pro); when that fails, config.pro is left alone. Tells the user of the success,
-// or of the failure with path and reason; true on success.
-bool appendAutoMapkey(Platform& platform, const std::string& outputDirectory,
-                      const ConfigContent& content);
+// config.pro); when that fails, config.pro is left alone. A failure names path and reason.
+Result<> appendAutoMapkey(const ConfigContent& content);
 
 }  // namespace stapelwerk

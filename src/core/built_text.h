@@ -2,14 +2,11 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 namespace stapelwerk {
 
-// A built doit text (or a piece of one), or the message that refuses the build
-// (then `text` is empty).
-struct BuiltText {
-    std::string text;
-    std::string refusal;
-    bool ok() const { return refusal.empty(); }
-};
+// A built doit text, or a piece of one, or the message that refuses the build.
+using BuiltText = Result<std::string>;
 
 }  // namespace stapelwerk

@@ -2,9 +2,9 @@
 
 namespace stapelwerk {
 
-std::string Job::acceptBuild(BuiltText built) {
-    if (!built.ok()) return std::move(built.refusal);
-    pendingText_ = std::make_shared<const std::string>(std::move(built.text));
+Result<> Job::acceptBuild(BuiltText built) {
+    if (!built) return built.failure();
+    pendingText_ = std::make_shared<const std::string>(std::move(built.value()));
     pendingEntryCount_ = confirmedEntries.size();
     return {};
 }

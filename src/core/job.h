@@ -31,8 +31,8 @@ public:
     std::size_t pendingEntryCount() const { return pendingEntryCount_; }
 
     // A successful build of the confirmed entries becomes the pending text; a refused one
-    // leaves the pending text as it was. Returns the refusal, empty on success.
-    std::string acceptBuild(BuiltText built);
+    // leaves the pending text as it was and is handed back.
+    Result<> acceptBuild(BuiltText built);
 
 private:
     std::shared_ptr<const std::string> pendingText_ = std::make_shared<const std::string>();

@@ -7,12 +7,11 @@
 
 #include "core/job.h"
 #include "core/settings_access.h"
-#include "generate/doit_builder.h"
-#include "generate/mapkey_chain.h"
 #include "platform/platform.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "widgets/twips.h"
+#include "workflow/functions.h"
 
 namespace stapelwerk {
 
@@ -79,12 +78,8 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
 void MapkeyChainDialog::build() {
     const std::string chain = chain_->text().toStdString();
     settings::write(platform_, settings::kMapkeyChain, chain);
-    const BuiltText tail = mapkeyChainTail(chain);
-    const std::string refusal =
-        tail.ok() ? job_.acceptBuild(buildOpenAndApply(job_.confirmedEntries, tail.text))
-                  : tail.refusal;
-    if (!refusal.empty()) {
-        platform_.showMessage(refusal);
+    if (const Result<> built = workflow::buildMapkeyChain(job_, chain); !built) {
+        platform_.showMessage(built.message());
         return;
     }
     emit built();

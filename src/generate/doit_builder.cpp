@@ -13,10 +13,9 @@ constexpr std::size_t kExtensionLength = 4;
 constexpr std::size_t kValuesPerBlock = 4;
 constexpr std::string_view kAssignmentHeading = "new_parameter_ui no\r\n";
 
-std::string refusalForEntries(const std::vector<std::string>& entries) {
+Result<> checkEntries(const std::vector<std::string>& entries) {
     for (const std::string& entry : entries) {
-        std::string refusal = refusalForEntry(entry);
-        if (!refusal.empty()) return refusal;
+        if (Result<> checked = checkEntry(entry); !checked) return checked;
     }
     return {};
 }
@@ -57,41 +56,35 @@ std::vector<std::string_view> piecesAround(std::string_view text, std::string_vi
 }
 }  // namespace
 
-std::string refusalForEntry(std::string_view entry) {
-    if (breaksMapkey(entry)) return texts::messageEntryUnreadable(entry);
-    if (!cp1252::isLineText(entry)) return texts::messageEntryNotEncodable(entry);
+Result<> checkEntry(std::string_view entry) {
+    if (breaksMapkey(entry)) return refusal(texts::messageEntryUnreadable(entry));
+    if (!cp1252::isLineText(entry)) return refusal(texts::messageEntryNotEncodable(entry));
     return {};
 }
 
-std::string refusalForText(std::string_view subject, std::string_view text) {
-    if (breaksMapkey(text)) return texts::messageUnreadable(subject, text);
-    if (!cp1252::isLineText(text)) return texts::messageNotEncodable(subject, text);
+Result<> checkText(std::string_view subject, std::string_view text) {
+    if (breaksMapkey(text)) return refusal(texts::messageUnreadable(subject, text));
+    if (!cp1252::isLineText(text)) return refusal(texts::messageNotEncodable(subject, text));
     return {};
 }
 
 BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail) {
-    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
-        return {{}, std::move(refusal)};
-    }
+    if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     const std::string_view open = templates::openBlock();
-    return {framed(
-                {}, entries,
-                [&](std::size_t i) { return open.size() + entries[i].size() + tail.size(); },
-                [&](std::string& text, std::size_t i) {
-                    text.append(open).append(entries[i]).append(tail);
-                }),
-            {}};
+    return framed(
+        {}, entries, [&](std::size_t i) { return open.size() + entries[i].size() + tail.size(); },
+        [&](std::string& text, std::size_t i) {
+            text.append(open).append(entries[i]).append(tail);
+        });
 }
 
 BuiltText buildSaveAs(const std::vector<std::string>& entries) {
-    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
-        return {{}, std::move(refusal)};
-    }
+    if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     std::vector<std::string_view> names;
     names.reserve(entries.size());
     for (const std::string& entry : entries) {
         if (utf8::length(entry) <= kExtensionLength) {
-            return {{}, texts::messageSaveAsEntryTooShort(entry)};
+            return refusal(texts::messageSaveAsEntryTooShort(entry));
         }
         names.push_back(utf8::dropLast(entry, kExtensionLength));
     }
@@ -99,26 +92,21 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
         piecesAround(templates::txt_SaveAs, templates::kSaveAsName);
     const std::size_t fixedSize =
         templates::txt_SaveAs.size() - (pieces.size() - 1) * templates::kSaveAsName.size();
-    return {framed(
-                {}, entries,
-                [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * names[i].size(); },
-                [&](std::string& text, std::size_t i) {
-                    text.append(pieces.front());
-                    for (std::size_t p = 1; p < pieces.size(); ++p) {
-                        text.append(names[i]).append(pieces[p]);
-                    }
-                }),
-            {}};
+    return framed(
+        {}, entries,
+        [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * names[i].size(); },
+        [&](std::string& text, std::size_t i) {
+            text.append(pieces.front());
+            for (std::size_t p = 1; p < pieces.size(); ++p) text.append(names[i]).append(pieces[p]);
+        });
 }
 
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
                                    const std::vector<std::string>& values) {
-    if (std::string refusal = refusalForEntries(entries); !refusal.empty()) {
-        return {{}, std::move(refusal)};
-    }
+    if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     for (std::size_t i = 0; i < entries.size() && i < values.size(); ++i) {
-        std::string refusal = refusalForText(texts::kSubjectParameterValue, values[i]);
-        if (!refusal.empty()) return {{}, std::move(refusal)};
+        Result<> checked = checkText(texts::kSubjectParameterValue, values[i]);
+        if (!checked) return checked.failure();
     }
     // One pass over the tail: a value that holds the placeholder's word is put in as it
     // stands, not searched again and filled into itself. The blocks differ in length, so
@@ -130,13 +118,12 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
         blocks.push_back(replaceAll(tail, templates::kParameterName, value, kValuesPerBlock));
     }
     const std::string_view open = templates::openBlock();
-    return {framed(
-                kAssignmentHeading, entries,
-                [&](std::size_t i) { return open.size() + entries[i].size() + blocks[i].size(); },
-                [&](std::string& text, std::size_t i) {
-                    text.append(open).append(entries[i]).append(blocks[i]);
-                }),
-            {}};
+    return framed(
+        kAssignmentHeading, entries,
+        [&](std::size_t i) { return open.size() + entries[i].size() + blocks[i].size(); },
+        [&](std::string& text, std::size_t i) {
+            text.append(open).append(entries[i]).append(blocks[i]);
+        });
 }
 
 }  // namespace stapelwerk

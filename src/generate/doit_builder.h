@@ -23,13 +23,13 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries);
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
                                    const std::vector<std::string>& values);
 
-// The refusal for an entry that would make a doit.pro the CAD system cannot read
-// or that a line of Windows-1252 text cannot hold (a control character, a NUL pasted
-// from the clipboard among them); empty when the entry is fine.
-std::string refusalForEntry(std::string_view entry);
+// Refuses an entry that would make a doit.pro the CAD system cannot read or that a line
+// of Windows-1252 text cannot hold (a control character, a NUL pasted from the clipboard
+// among them).
+Result<> checkEntry(std::string_view entry);
 
 // The same for any other text put into doit.pro; `subject` names it in the
 // message (texts::kSubjectParameterValue and the like).
-std::string refusalForText(std::string_view subject, std::string_view text);
+Result<> checkText(std::string_view subject, std::string_view text);
 
 }  // namespace stapelwerk

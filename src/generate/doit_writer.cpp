@@ -42,9 +42,9 @@ void writeEncoded(ByteSink& sink, std::string_view text) {
 }
 }  // namespace
 
-std::string refusalForDoitText(const std::string& doittext) {
+Result<> checkDoitText(const std::string& doittext) {
     if (cp1252::canEncode(doittext)) return {};
-    return texts::messageTextNotEncodable(firstLineNotEncodable(doittext));
+    return refusal(texts::messageTextNotEncodable(firstLineNotEncodable(doittext)));
 }
 
 void writeDoitBytes(ByteSink& sink, std::string_view doittext) {
@@ -56,19 +56,14 @@ std::string doitProPath(const std::string& outputDirectory) {
     return joinFileName(outputDirectory, "doit.pro");
 }
 
-DoitWriteResult writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
-    DoitWriteResult result;
-    result.path = doitProPath(outputDirectory);
-    result.message = refusalForDoitText(doittext);
-    if (!result.message.empty()) return result;
-    const FileResult written =
-        replaceFile(result.path, [&doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); });
-    if (!written.ok) {
-        result.message = texts::messageFileNotWritten(result.path, written.reason);
-        return result;
-    }
-    result.ok = true;
-    return result;
+Result<> writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
+    if (Result<> checked = checkDoitText(doittext); !checked) return checked;
+    const std::string path = doitProPath(outputDirectory);
+    const Result<> written =
+        replaceFile(path, [&doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); });
+    if (!written)
+        return Failure{texts::messageFileNotWritten(path, written.reason()), written.reason()};
+    return {};
 }
 
 }  // namespace stapelwerk

@@ -7,10 +7,10 @@
 namespace stapelwerk {
 
 BuiltText mapkeyChainTail(std::string_view chain) {
-    if (std::string refusal = refusalForText(texts::kSubjectMapkeyChain, chain); !refusal.empty()) {
-        return {{}, std::move(refusal)};
+    if (Result<> checked = checkText(texts::kSubjectMapkeyChain, chain); !checked) {
+        return checked.failure();
     }
-    return {replaceAll(templates::txt_mapkeyneu, templates::kMapkeyChain, chain), {}};
+    return replaceAll(templates::txt_mapkeyneu, templates::kMapkeyChain, chain);
 }
 
 }  // namespace stapelwerk

@@ -6,13 +6,11 @@
 
 #include "core/job.h"
 #include "core/settings_access.h"
-#include "generate/doit_builder.h"
-#include "params/parameter_tails.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
 #include "widgets/twips.h"
+#include "workflow/functions.h"
 
 namespace stapelwerk {
 
@@ -53,15 +51,11 @@ ParameterDeletionDialog::ParameterDeletionDialog(Platform& platform, Job& job, Q
 }
 
 void ParameterDeletionDialog::build() {
-    const std::string name = utf8::toUpper(name_->text().toStdString());
+    const std::string name = workflow::deletedParameterName(name_->text().toStdString());
     name_->setText(qt(name));
     settings::write(platform_, settings::kDeletedParameter, name);
-    const BuiltText tail = deletionTail(name);
-    const std::string refusal =
-        tail.ok() ? job_.acceptBuild(buildOpenAndApply(job_.confirmedEntries, tail.text))
-                  : tail.refusal;
-    if (!refusal.empty()) {
-        platform_.showMessage(refusal);
+    if (const Result<> built = workflow::buildParameterDeletion(job_, name); !built) {
+        platform_.showMessage(built.message());
         return;
     }
     emit built();

@@ -11,11 +11,9 @@
 #include "core/job.h"
 #include "core/settings_access.h"
 #include "core/texts.h"
-#include "generate/doit_builder.h"
 #include "params/assignment_check.h"
 #include "params/keyed_values.h"
 #include "params/param_layout.h"
-#include "params/parameter_tails.h"
 #include "params/value_list.h"
 #include "params/value_list_file.h"
 #include "platform/platform.h"
@@ -27,6 +25,8 @@
 #include "widgets/QtText.h"
 #include "widgets/WrappedButton.h"
 #include "widgets/twips.h"
+#include "workflow/functions.h"
+#include "workflow/value_pairing.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -253,19 +253,19 @@ std::string ParameterListDialog::showListPath() {
 }
 
 void ParameterListDialog::openList() {
-    const ValueListRead read = readValueList(showListPath());
-    if (read.ok()) {
+    if (const Result<std::vector<std::string>> read = readValueList(showListPath()); read) {
         values_->clear();
-        appendValues(read.values);
+        appendValues(*read);
     } else {
-        platform_.showMessage(read.message);
+        platform_.showMessage(read.message());
     }
     hideMenu();
 }
 
 void ParameterListDialog::saveList() {
-    const std::string message = writeValueList(showListPath(), values());
-    if (!message.empty()) platform_.showMessage(message);
+    if (const Result<> written = writeValueList(showListPath(), values()); !written) {
+        platform_.showMessage(written.message());
+    }
     hideMenu();
 }
 
@@ -274,25 +274,27 @@ void ParameterListDialog::saveList() {
 // decides whether to build anyway.
 std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
     std::vector<std::string> lines = values();
-    if (!isTwoColumnList(lines)) {
-        const AssignmentCheck check =
-            checkAssignment(static_cast<std::size_t>(parts_->count()), lines.size());
-        if (check.ok()) return lines;
-        platform_.showMessage(std::string(check.message));
-        if (check.showValueMenu) showMenu();
+    const std::size_t valueCount = lines.size();
+    Result<KeyedPairing> pairing =
+        workflow::pairValues(job_, std::move(lines), workflow::ValueListForm::detect);
+    if (!pairing) {
+        platform_.showMessage(pairing.message());
+        if (lacksEveryValue(job_.confirmedEntries.size(), valueCount)) showMenu();
         return std::nullopt;
     }
-    KeyedPairing pairing = pairByName(job_.confirmedEntries, parseKeyedValues(lines));
-    if (!pairing.conflictingNames.empty()) {
-        platform_.showMessage(
-            texts::namesUnderHeading(texts::kHeadingConflictingNames, pairing.conflictingNames) +
-            "\n" + std::string(texts::kMessageKeyedValuesRefused));
-        return std::nullopt;
+    switch (workflow::judgeKeyedPairing(*pairing)) {
+        case workflow::KeyedVerdict::contradictory:
+            platform_.showMessage(texts::namesUnderHeading(texts::kHeadingConflictingNames,
+                                                           pairing->conflictingNames) +
+                                  "\n" + std::string(texts::kMessageKeyedValuesRefused));
+            return std::nullopt;
+        case workflow::KeyedVerdict::withGaps:
+            if (!platform_.ask(keyedGapsQuestion(*pairing))) return std::nullopt;
+            break;
+        case workflow::KeyedVerdict::complete:
+            break;
     }
-    if (!pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty()) {
-        if (!platform_.ask(keyedGapsQuestion(pairing))) return std::nullopt;
-    }
-    return std::move(pairing.values);
+    return std::move(pairing->values);
 }
 
 void ParameterListDialog::assign() {
@@ -300,12 +302,9 @@ void ParameterListDialog::assign() {
     settings::write(platform_, settings::kAssignedParameter, name);
     const std::optional<std::vector<std::string>> partValues = valuesForParts();
     if (!partValues) return;
-    const BuiltText tail = assignmentTail(name);
-    const std::string refusal = tail.ok() ? job_.acceptBuild(buildParameterAssignment(
-                                                job_.confirmedEntries, tail.text, *partValues))
-                                          : tail.refusal;
-    if (!refusal.empty()) {
-        platform_.showMessage(refusal);
+    if (const Result<> built = workflow::buildParameterAssignment(job_, name, *partValues);
+        !built) {
+        platform_.showMessage(built.message());
         return;
     }
     emit built();

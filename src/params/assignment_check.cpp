@@ -1,13 +1,21 @@
 #include "params/assignment_check.h"
 
+#include <string>
+
 #include "core/texts.h"
 
 namespace stapelwerk {
 
-AssignmentCheck checkAssignment(std::size_t partCount, std::size_t valueCount) {
+Result<> checkAssignment(std::size_t partCount, std::size_t valueCount) {
     if (partCount == valueCount) return {};
-    if (valueCount == 0) return {texts::kMessageNoParameterValues, true};
-    return {texts::kMessageListsDiffer, false};
+    if (lacksEveryValue(partCount, valueCount)) {
+        return refusal(std::string(texts::kMessageNoParameterValues));
+    }
+    return refusal(std::string(texts::kMessageListsDiffer));
+}
+
+bool lacksEveryValue(std::size_t partCount, std::size_t valueCount) {
+    return valueCount == 0 && partCount != 0;
 }
 
 }  // namespace stapelwerk

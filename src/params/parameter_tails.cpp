@@ -8,11 +8,10 @@ namespace stapelwerk {
 
 namespace {
 BuiltText namedTail(std::string_view text, std::string_view placeholder, std::string_view name) {
-    if (std::string refusal = refusalForText(texts::kSubjectParameterName, name);
-        !refusal.empty()) {
-        return {{}, std::move(refusal)};
+    if (Result<> checked = checkText(texts::kSubjectParameterName, name); !checked) {
+        return checked.failure();
     }
-    return {replaceFirst(text, placeholder, name), {}};
+    return replaceFirst(text, placeholder, name);
 }
 }  // namespace
 

@@ -18,30 +18,34 @@ std::vector<std::string> valueListLines(std::string_view text) {
     return splitLines(text, LoneLineFeed::StaysInLine);
 }
 
-ValueListRead readValueList(const std::string& path) {
+Result<std::vector<std::string>> readValueList(const std::string& path) {
     std::error_code error;
     if (std::filesystem::status(toPath(path), error).type() ==
         std::filesystem::file_type::not_found) {
-        return {};
+        return std::vector<std::string>();
     }
-    const FileContent content = readFileBytes(path);
-    if (!content.result.ok) return {{}, texts::messageFileNotRead(path, content.result.reason)};
-    return {valuesFromBytes(content.bytes), {}};
+    const Result<std::string> bytes = readFileBytes(path);
+    if (!bytes) return Failure{texts::messageFileNotRead(path, bytes.reason()), bytes.reason()};
+    return valuesFromBytes(*bytes);
 }
 
 std::vector<std::string> valuesFromBytes(std::string_view bytes) {
     return valueListLines(cp1252::decode(bytes));
 }
 
-std::string writeValueList(const std::string& path, const std::vector<std::string>& values) {
+Result<> writeValueList(const std::string& path, const std::vector<std::string>& values) {
     std::string bytes;
     for (const std::string& value : values) {
         // A line break or a NUL in a value would break the file's lines.
-        if (!cp1252::isLineText(value)) return texts::messageValueNotEncodableInList(value, path);
+        if (!cp1252::isLineText(value)) {
+            return refusal(texts::messageValueNotEncodableInList(value, path));
+        }
         bytes.append(*cp1252::encode(value)).append("\r\n");
     }
-    const FileResult written = replaceFileBytes(path, bytes);
-    return written.ok ? std::string() : texts::messageFileNotWritten(path, written.reason);
+    const Result<> written = replaceFileBytes(path, bytes);
+    if (!written)
+        return Failure{texts::messageFileNotWritten(path, written.reason()), written.reason()};
+    return {};
 }
 
 }  // namespace stapelwerk

@@ -4,18 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 // The one value list file, "Lindwurm_param.txt" in the program's directory:
 // one value a line, Windows-1252, CR LF.
 namespace stapelwerk {
 
 std::string valueListPath(const std::string& programDirectory);
-
-// The values read, or the message that says why the file could not be read.
-struct ValueListRead {
-    std::vector<std::string> values;
-    std::string message;  // empty on success
-    bool ok() const { return message.empty(); }
-};
 
 // The values of a value list's text: every line is a value, empty lines included;
 // lines end at CR LF or a lone CR, and a lone LF stays in its line.
@@ -23,14 +18,14 @@ std::vector<std::string> valueListLines(std::string_view text);
 
 // The file's lines as valueListLines cuts them, decoded from Windows-1252. A missing
 // file reads as no values, without a message.
-ValueListRead readValueList(const std::string& path);
+Result<std::vector<std::string>> readValueList(const std::string& path);
 
 // The values that the bytes of a value list file hold, as readValueList reads them.
 std::vector<std::string> valuesFromBytes(std::string_view bytes);
 
 // Writes every value followed by CR LF; the old file is replaced only by a
 // complete new one. A value that a line cannot hold (cp1252::isLineText) is refused and
-// nothing is written. Returns the message for the user, empty on success.
-std::string writeValueList(const std::string& path, const std::vector<std::string>& values);
+// nothing is written.
+Result<> writeValueList(const std::string& path, const std::vector<std::string>& values);
 
 }  // namespace stapelwerk

@@ -15,11 +15,8 @@ namespace stapelwerk::os {
 // Separator put between a directory and a file name.
 extern const char kPathSeparator;
 
-// Opens a file for reading; sets errno and returns null on failure.
-std::FILE* openFile(const std::filesystem::path& path, const char* mode);
-
-// The system's wording of an errno value.
-std::string errnoReason(int error);
+// Opens a file with the C library's `mode`; null, with `error` set, on failure.
+std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error);
 
 // Login name of the user the program runs as; empty when it cannot be found.
 std::string loginName();

@@ -14,12 +14,10 @@ namespace stapelwerk::os {
 
 const char kPathSeparator = '/';
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
-    return std::fopen(path.c_str(), mode);
-}
-
-std::string errnoReason(int error) {
-    return std::strerror(error);
+std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (file == nullptr) error.assign(errno, std::generic_category());
+    return file;
 }
 
 // The password entry of the effective user: getlogin() fails without a terminal.
@@ -65,13 +63,9 @@ bool isHidden(const std::filesystem::path& path) {
 }
 
 namespace {
-std::error_code lastError() {
-    return {errno, std::system_category()};
-}
+std::error_code lastError() { return {errno, std::system_category()}; }
 
-int descriptor(FileHandle file) {
-    return static_cast<int>(file);
-}
+int descriptor(FileHandle file) { return static_cast<int>(file); }
 
 FileKind kindOf(mode_t mode) {
     if (S_ISREG(mode)) return FileKind::regular;

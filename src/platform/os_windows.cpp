@@ -14,15 +14,11 @@ namespace stapelwerk::os {
 
 const char kPathSeparator = '\\';
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
     const std::wstring wideMode(mode, mode + std::strlen(mode));
-    return _wfopen(path.c_str(), wideMode.c_str());
-}
-
-std::string errnoReason(int error) {
-    char buffer[256] = {};
-    strerror_s(buffer, sizeof buffer, error);
-    return buffer;
+    std::FILE* file = _wfopen(path.c_str(), wideMode.c_str());
+    if (file == nullptr) error.assign(errno, std::generic_category());
+    return file;
 }
 
 std::string loginName() {
@@ -35,8 +31,7 @@ std::string loginName() {
 const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {
-    return {"C:\\users\\" + user + "\\ProEWildfire3\\",
-            "E:\\users\\" + user + "\\ProEWildfire3\\"};
+    return {"C:\\users\\" + user + "\\ProEWildfire3\\", "E:\\users\\" + user + "\\ProEWildfire3\\"};
 }
 
 bool isHidden(const std::filesystem::path& path) {
@@ -90,17 +85,11 @@ const std::error_category& windowsCategory() {
     return category;
 }
 
-std::error_code windowsError(DWORD code) {
-    return {static_cast<int>(code), windowsCategory()};
-}
+std::error_code windowsError(DWORD code) { return {static_cast<int>(code), windowsCategory()}; }
 
-std::error_code lastError() {
-    return windowsError(GetLastError());
-}
+std::error_code lastError() { return windowsError(GetLastError()); }
 
-HANDLE handleOf(FileHandle file) {
-    return reinterpret_cast<HANDLE>(file);
-}
+HANDLE handleOf(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
 
 // As many links as Windows follows in one path.
 constexpr int kMostLinks = 63;
@@ -127,11 +116,9 @@ T fieldAt(const std::vector<unsigned char>& data, std::size_t offset) {
 // a file like any other.
 std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::path& link,
                                                         std::error_code& error) {
-    const HANDLE handle = CreateFileW(link.c_str(), 0,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                      nullptr);
+    const HANDLE handle = CreateFileW(
+        link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = lastError();
         return std::nullopt;
@@ -194,8 +181,8 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         if (!target) return {current, kind};
         // A target without a drive (\dir\file) stays on the link's drive, as Windows reads it.
         // Windows takes ".." by the name, also where a path starting \\?\ would not.
-        current = target->is_absolute() ? *target
-                                        : (current.parent_path() / *target).lexically_normal();
+        current =
+            target->is_absolute() ? *target : (current.parent_path() / *target).lexically_normal();
     }
     error = windowsError(ERROR_CANT_RESOLVE_FILENAME);
     return {};
@@ -230,8 +217,8 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     FILE_BASIC_INFO information{};
-    information.FileAttributes = (attributes & kKept) != 0 ? attributes & kKept
-                                                           : FILE_ATTRIBUTE_NORMAL;
+    information.FileAttributes =
+        (attributes & kKept) != 0 ? attributes & kKept : FILE_ATTRIBUTE_NORMAL;
     if (!SetFileInformationByHandle(handleOf(file), FileBasicInfo, &information,
                                     sizeof information)) {
         error = lastError();

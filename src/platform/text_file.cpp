@@ -13,14 +13,14 @@
 namespace stapelwerk {
 
 namespace {
-FileResult failure(int error) { return {false, os::errnoReason(error)}; }
+Failure failure(const std::error_code& error) { return systemFailure(error.message()); }
 
-FileResult failure(const std::error_code& error) { return {false, error.message()}; }
+Failure failure(std::errc error) { return failure(std::make_error_code(error)); }
 
 // What can be written at a resolved path; a device or a pipe is never replaced by a file.
-FileResult refuseNonFile(os::FileKind kind) {
-    if (kind == os::FileKind::directory) return failure(EISDIR);
-    if (kind == os::FileKind::other) return failure(ENOTSUP);
+Result<> refuseNonFile(os::FileKind kind) {
+    if (kind == os::FileKind::directory) return failure(std::errc::is_a_directory);
+    if (kind == os::FileKind::other) return failure(std::errc::not_supported);
     return {};
 }
 
@@ -129,29 +129,30 @@ private:
 bool namesNoFile(const std::string& path) { return path.find('\0') != std::string::npos; }
 }  // namespace
 
-FileContent readFileBytes(const std::string& path) {
-    if (namesNoFile(path)) return {failure(EINVAL), {}};
+Result<std::string> readFileBytes(const std::string& path) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
     const std::filesystem::path filePath = toPath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(filePath, error)) return {failure(EISDIR), {}};
-    std::FILE* file = os::openFile(filePath, "rb");
-    if (file == nullptr) return {failure(errno), {}};
-    FileContent content;
+    if (std::filesystem::is_directory(filePath, error)) return failure(std::errc::is_a_directory);
+    std::FILE* file = os::openFile(filePath, "rb", error);
+    if (file == nullptr) return failure(error);
+    std::string bytes;
     char buffer[65536];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.bytes.append(buffer, count);
-    if (std::ferror(file)) content.result = failure(errno != 0 ? errno : EIO);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    const int readError = errno != 0 ? errno : EIO;
     std::fclose(file);
-    return content;
+    if (failed) return failure(std::error_code(readError, std::generic_category()));
+    return bytes;
 }
 
-FileResult createEmptyFile(const std::string& path) {
-    if (namesNoFile(path)) return failure(EINVAL);
+Result<> createEmptyFile(const std::string& path) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
-    if (const FileResult refused = refuseNonFile(target.kind); !refused.ok) return refused;
+    if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
     const os::FileHandle file = os::createExclusive(target.path, os::NewFileAccess::usual, error);
     if (file == os::kNoFile) return failure(error);
     if (!os::closeFile(file, error)) return failure(error);
@@ -161,14 +162,14 @@ FileResult createEmptyFile(const std::string& path) {
 namespace {
 // replaceFile; the new file takes the access of `accessModel` when it is given, else of
 // the file it replaces.
-FileResult replaceWithAccessOf(const std::string& path, const std::string* accessModel,
-                               const std::function<void(ByteSink&)>& produce) {
-    if (namesNoFile(path)) return failure(EINVAL);
+Result<> replaceWithAccessOf(const std::string& path, const std::string* accessModel,
+                             const std::function<void(ByteSink&)>& produce) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
-    if (const FileResult refused = refuseNonFile(target.kind); !refused.ok) return refused;
-    if (target.path.filename().empty()) return failure(ENOENT);
+    if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
+    if (target.path.filename().empty()) return failure(std::errc::no_such_file_or_directory);
 
     // An old file's content must never be readable by more users than before, not even
     // for a moment: its replacement starts private and then takes on the old access
@@ -204,16 +205,16 @@ FileResult replaceWithAccessOf(const std::string& path, const std::string* acces
 }
 }  // namespace
 
-FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
+Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
     return replaceWithAccessOf(path, nullptr, produce);
 }
 
-FileResult replaceFileBytes(const std::string& path, std::string_view bytes) {
+Result<> replaceFileBytes(const std::string& path, std::string_view bytes) {
     return replaceFile(path, [bytes](ByteSink& sink) { sink.write(bytes); });
 }
 
-FileResult replaceFileBytesLike(const std::string& path, std::string_view bytes,
-                                const std::string& original) {
+Result<> replaceFileBytesLike(const std::string& path, std::string_view bytes,
+                              const std::string& original) {
     return replaceWithAccessOf(path, &original, [bytes](ByteSink& sink) { sink.write(bytes); });
 }
 

@@ -4,27 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "platform/result.h"
+
 namespace stapelwerk {
 
-// The outcome of a file operation; `reason` is the system's wording when it failed.
-struct FileResult {
-    bool ok = true;
-    std::string reason;
-};
-
-struct FileContent {
-    FileResult result;
-    std::string bytes;
-};
-
 // Every operation here refuses a path that holds a NUL ("Invalid argument"): it names no file.
+// A failure carries the system's reason only (systemFailure): the caller words the message,
+// as only it knows what the file is to the user.
 
 // The whole content of a file, as bytes.
-FileContent readFileBytes(const std::string& path);
+Result<std::string> readFileBytes(const std::string& path);
 
 // Creates an empty file. Fails, with the reason, when anything is already
 // there, so it never replaces a file. A dangling link gets its target created.
-FileResult createEmptyFile(const std::string& path);
+Result<> createEmptyFile(const std::string& path);
 
 // Where the new content of a file goes, piece by piece. Pieces of a megabyte or so
 // keep large files fast without a second full-size copy in memory.
@@ -42,15 +35,15 @@ public:
 // is replaced, or created when the link dangles into an existing directory. The old
 // file's permission bits (and owner and group, where allowed) are kept; a new file gets
 // the usual ones. A directory, a device or a pipe at the path is refused.
-FileResult replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
+Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
 
 // replaceFile with one piece.
-FileResult replaceFileBytes(const std::string& path, std::string_view bytes);
+Result<> replaceFileBytes(const std::string& path, std::string_view bytes);
 
 // replaceFileBytes for a copy of the file `original`: the new file takes the original's
 // permission bits (and owner and group, where allowed), whatever the replaced file had,
 // so that a copy is never readable by more users than the file it was made from.
-FileResult replaceFileBytesLike(const std::string& path, std::string_view bytes,
-                                const std::string& original);
+Result<> replaceFileBytesLike(const std::string& path, std::string_view bytes,
+                              const std::string& original);
 
 }  // namespace stapelwerk

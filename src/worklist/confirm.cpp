@@ -73,10 +73,10 @@ std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
     return entries;
 }
 
-ConfirmResult confirmSelection(Job& job) {
+Result<std::string> confirmSelection(Job& job) {
     job.confirmedEntries = confirmedEntries(job.workList.entries());
-    if (job.confirmedEntries.empty()) return {false, std::string(texts::kMessageSelectFiles)};
-    return {true, texts::statusFilesChosen(job.confirmedEntries.size())};
+    if (job.confirmedEntries.empty()) return refusal(std::string(texts::kMessageSelectFiles));
+    return texts::statusFilesChosen(job.confirmedEntries.size());
 }
 
 }  // namespace stapelwerk

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/work_list.h"
+#include "platform/result.h"
 
 namespace stapelwerk {
 
@@ -30,14 +31,8 @@ void removeDuplicates(std::vector<std::string>& entries);
 // The entries to process: every selected entry reduced (reducedEntry), repeats removed.
 std::vector<std::string> confirmedEntries(const WorkEntries& workList);
 
-// What confirming told the user: the status text, or (when no entry was selected)
-// the message that asks for files.
-struct ConfirmResult {
-    bool ok = false;
-    std::string report;
-};
-
 // Rebuilds the job's entries to process from the selected entries of its work list.
-ConfirmResult confirmSelection(Job& job);
+// Gives the status text, or (when no entry was selected) the message that asks for files.
+Result<std::string> confirmSelection(Job& job);
 
 }  // namespace stapelwerk

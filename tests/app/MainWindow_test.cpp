@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
 
     click("cmd_fcreate");
     EXPECT_EQ(readBytes(output.file("doit.pro")),
-              buildSaveAs({"welle.drw", "flansch.drw"}).text + "\r\n");
+              buildSaveAs({"welle.drw", "flansch.drw"}).value() + "\r\n");
     EXPECT_EQ(status(), "Datei doit.pro wurde gespeichert !");
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
     EXPECT_TRUE(platform.messages.empty());

@@ -97,7 +97,7 @@ protected:
 
 TEST_P(BatchMatchesWindowTest, WritesTheWindowsBytesOrRefusesWithItsMessage) {
     const Case& c = GetParam();
-    ASSERT_EQ(writeValueList(valueListPath(inputs.path()), c.values), "");
+    ASSERT_TRUE(writeValueList(valueListPath(inputs.path()), c.values).ok());
     applyInWindow(c);
     const auto [status, err] = runInBatch(c);
     const std::string windowFile = output.file("doit.pro");

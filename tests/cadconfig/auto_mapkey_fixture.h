@@ -10,6 +10,7 @@
 #include "cadconfig/auto_mapkey.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "workflow/install_auto.h"
 
 namespace stapelwerk::testing {
 
@@ -35,11 +36,19 @@ inline const Lines kBlockLines = {
 
 class AutoMapkeyTest : public ::testing::Test {
 protected:
-    // One click of `cmd_auto`; true when the block was appended.
+    // One click of `cmd_auto`, its messages shown as the window shows them; true when the
+    // block was appended.
     bool install(const std::string& outputDirectory) {
-        ConfigContent config{"left over from before", true};
-        return readConfigPro(platform, outputDirectory, config) &&
-               appendAutoMapkey(platform, outputDirectory, config);
+        const Result<workflow::AutoInstall> prepared =
+            workflow::prepareAutoInstall(outputDirectory, platform.programDirectory());
+        if (!prepared) {
+            platform.showMessage(prepared.message());
+            return false;
+        }
+        if (!prepared->notice.empty()) platform.showMessage(prepared->notice);
+        const Result<std::string> installed = workflow::installAutoMapkey(*prepared);
+        platform.showMessage(installed ? *installed : installed.message());
+        return installed.ok();
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
     std::string backup() const { return readBytes(dir.file("config.pro.bak")); }

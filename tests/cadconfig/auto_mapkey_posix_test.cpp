@@ -92,10 +92,11 @@ TEST_F(AutoMapkeyTest, TheFileBeforeEachAppendIsBackedUpByteForByteWithItsAccess
     EXPECT_EQ(backup(), once) << "replaced by the file before the second append";
 
     // Changed between reading and appending: the copy keeps the change.
-    ConfigContent read;
-    ASSERT_TRUE(readConfigPro(platform, dir.path(), read));
+    const Result<workflow::AutoInstall> read =
+        workflow::prepareAutoInstall(dir.path(), platform.programDirectory());
+    ASSERT_TRUE(read.ok());
     writeBytes(dir.file("config.pro"), "changed meanwhile\r\n");
-    EXPECT_TRUE(appendAutoMapkey(platform, dir.path(), read));
+    EXPECT_TRUE(workflow::installAutoMapkey(*read).ok());
     EXPECT_EQ(backup(), "changed meanwhile\r\n");
 }
 

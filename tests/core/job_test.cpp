@@ -33,14 +33,14 @@ TEST(WorkList, KeepsItsSelectedCountThroughEveryChange) {
 TEST(Job, ARefusedBuildKeepsThePendingTextAndItsCount) {
     Job job;
     job.confirmedEntries = {"a.prt", "b.prt"};
-    EXPECT_EQ(job.acceptBuild({"first", {}}), "");
+    EXPECT_TRUE(job.acceptBuild(std::string("first")).ok());
     EXPECT_EQ(job.pendingText(), "first");
     const auto firstSnapshot = job.pendingTextSnapshot();
     job.confirmedEntries = {"c.prt"};
-    EXPECT_EQ(job.acceptBuild({{}, "refused"}), "refused");
+    EXPECT_EQ(job.acceptBuild(refusal("refused")).message(), "refused");
     EXPECT_EQ(job.pendingText(), "first");
     EXPECT_EQ(job.pendingEntryCount(), 2u);
-    EXPECT_EQ(job.acceptBuild({"second", {}}), "");
+    EXPECT_TRUE(job.acceptBuild(std::string("second")).ok());
     EXPECT_EQ(job.pendingText(), "second");
     EXPECT_EQ(job.pendingEntryCount(), 1u);
     EXPECT_EQ(*firstSnapshot, "first") << "a view keeps the text it shows";

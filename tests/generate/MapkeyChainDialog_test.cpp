@@ -37,9 +37,9 @@ TEST_F(MapkeyChainDialogTest, OkStoresTheChainBuildsAndCloses) {
     child<QPushButton>(dialog, "cmd_mapkeyok")->click();
 
     EXPECT_EQ(storedChain(), "+;%rt;%00");
-    EXPECT_EQ(
-        job.pendingText(),
-        buildOpenAndApply({"welle.drw", "flansch.drw"}, mapkeyChainTail("+;%rt;%00").text).text);
+    EXPECT_EQ(job.pendingText(),
+              buildOpenAndApply({"welle.drw", "flansch.drw"}, mapkeyChainTail("+;%rt;%00").value())
+                  .value());
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(this->dialog("frm_mapkeyneu"), nullptr) << "closed and gone";
     EXPECT_EQ(chain(open())->text(), "+;%rt;%00") << "the next opening reads the stored chain";

@@ -34,8 +34,8 @@ TEST(SaveAs, TwoEntriesGiveSeventeenLines) {
 TEST(SaveAs, NameIsTheEntryLessItsLastFourCharacters) {
     const auto nameLine = [](const std::string& entry) {
         const BuiltText built = buildSaveAs({entry});
-        EXPECT_TRUE(built.ok()) << built.refusal;
-        return templateLine(built.text, 5);
+        EXPECT_TRUE(built.ok()) << built.message();
+        return templateLine(built.value(), 5);
     };
     EXPECT_EQ(nameLine("flansch"), "mapkey(continued) ~ Update `file_saveas` `Inputname` `fla`;\\");
     EXPECT_EQ(nameLine("Größe.drw"),
@@ -51,8 +51,7 @@ TEST(SaveAs, RefusesEntriesWithoutAName) {
         SCOPED_TRACE(entry);
         const BuiltText built = buildSaveAs({"welle.drw", entry});
         EXPECT_FALSE(built.ok());
-        EXPECT_TRUE(built.text.empty());
-        EXPECT_NE(built.refusal.find(std::string("\"").append(entry).append("\"")),
+        EXPECT_NE(built.message().find(std::string("\"").append(entry).append("\"")),
                   std::string::npos);
     }
 }
@@ -61,10 +60,10 @@ TEST(Create, EveryEntryFollowsTheBacktickOfItsOpenBlock) {
     const BuiltText built = buildOpenAndApply({"a.prt", "b.prt", "c.prt"}, "`;\\\r\n");
     ASSERT_TRUE(built.ok());
     for (const char* entry : {"a.prt", "b.prt", "c.prt"}) {
-        EXPECT_NE(built.text.find("`Inputname` `" + std::string(entry) + "`;\\\r\n"),
+        EXPECT_NE(built.value().find("`Inputname` `" + std::string(entry) + "`;\\\r\n"),
                   std::string::npos);
     }
-    EXPECT_EQ(built.text.size(),
+    EXPECT_EQ(built.value().size(),
               templates::txt_kopf.size() + 3 * (214 + 5 + 5) + templates::txt_end.size());
 }
 
@@ -78,9 +77,9 @@ TEST(AllKinds, EmptySelectionGivesHeadAndEndOnly) {
 
 TEST(AllKinds, SameInputGivesTheSameText) {
     const std::vector<std::string> entries{"welle.drw", "flansch.drw"};
-    EXPECT_EQ(buildSaveAs(entries).text, buildSaveAs(entries).text);
-    EXPECT_EQ(buildOpenAndApply(entries, templates::txt_ploesch).text,
-              buildOpenAndApply(entries, templates::txt_ploesch).text);
+    EXPECT_EQ(buildSaveAs(entries).value(), buildSaveAs(entries).value());
+    EXPECT_EQ(buildOpenAndApply(entries, templates::txt_ploesch).value(),
+              buildOpenAndApply(entries, templates::txt_ploesch).value());
 }
 
 TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
@@ -92,8 +91,7 @@ TEST(AllKinds, RefuseEntriesThatWouldBreakTheFile) {
         const BuiltText create3 = buildParameterAssignment({entry}, templates::txt_ParamNeu, {"v"});
         for (const BuiltText* built : {&saveAs, &create, &create3}) {
             EXPECT_FALSE(built->ok());
-            EXPECT_TRUE(built->text.empty());
-            EXPECT_NE(built->refusal.find(entry), std::string::npos);
+            EXPECT_NE(built->message().find(entry), std::string::npos);
         }
     }
     EXPECT_TRUE(buildOpenAndApply({"Müller Größe.prt"}, tail).ok()) << "Windows-1252 holds umlauts";
@@ -108,8 +106,8 @@ TEST(AllKinds, RefuseTextsWithAControlCharacter) {
         EXPECT_FALSE(buildSaveAs({"ok.prt", text}).ok());
         EXPECT_FALSE(buildOpenAndApply({text}, templates::txt_ploesch).ok());
         EXPECT_FALSE(buildParameterAssignment({"ok.prt"}, templates::txt_ParamNeu, {text}).ok());
-        EXPECT_NE(refusalForEntry(text).find(text), std::string::npos);
-        EXPECT_NE(refusalForText(texts::kSubjectMapkeyChain, text), "");
+        EXPECT_NE(checkEntry(text).message().find(text), std::string::npos);
+        EXPECT_NE(checkText(texts::kSubjectMapkeyChain, text).message(), "");
     }
     EXPECT_TRUE(buildSaveAs({"we\tlle.prt"}).ok()) << "a tab is text";
 }
@@ -133,8 +131,8 @@ TEST(Create3, EntriesWithoutAValueGetTheEmptyValue) {
     const std::string tail = replaceFirst(templates::txt_ParamNeu, "PARAMETERNAME", "M");
     const BuiltText built = buildParameterAssignment({"a.prt", "b.prt"}, tail, {"1"});
     ASSERT_TRUE(built.ok());
-    EXPECT_NE(built.text.find("mapkey(continued) M;1;#DONE"), std::string::npos);
-    EXPECT_NE(built.text.find("mapkey(continued) M;;#DONE"), std::string::npos);
+    EXPECT_NE(built.value().find("mapkey(continued) M;1;#DONE"), std::string::npos);
+    EXPECT_NE(built.value().find("mapkey(continued) M;;#DONE"), std::string::npos);
 }
 
 }  // namespace

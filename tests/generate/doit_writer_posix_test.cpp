@@ -19,13 +19,13 @@ TEST(DoitWriter, AFullDiskLeavesTheOldFileIntact) {
     const std::string old = "old doit.pro\r\n";
     writeBytes(dir.file("doit.pro"), old);
 
-    const DoitWriteResult result = [&] {
+    const Result<> result = [&] {
         const testing::FileSizeLimit limit(1024);
         return writeDoitPro(dir.path(), std::string(100000, 'x'));
     }();
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("File too large"), std::string::npos) << result.message();
     EXPECT_EQ(readBytes(dir.file("doit.pro")), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),

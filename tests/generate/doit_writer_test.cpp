@@ -20,9 +20,11 @@ const std::string kText = "mapkey doit ~ ;\\\r\nmapkey(continued) ~ ;\r\n";
 
 TEST(DoitWriter, WritesTheTextAndOneLineEndAsWindows1252) {
     TempDir dir;
-    const DoitWriteResult result = writeDoitPro(dir.path(), "Größe.prt\r\n");
-    ASSERT_TRUE(result.ok) << result.message;
-    EXPECT_EQ(readBytes(dir.file("doit.pro")), "Gr\xF6\xDF" "e.prt\r\n\r\n");
+    const Result<> result = writeDoitPro(dir.path(), "Größe.prt\r\n");
+    ASSERT_TRUE(result.ok()) << result.message();
+    EXPECT_EQ(readBytes(dir.file("doit.pro")),
+              "Gr\xF6\xDF"
+              "e.prt\r\n\r\n");
 }
 
 TEST(DoitWriter, ALargeTextIsEncodedWholeWhereverItsBlocksEnd) {
@@ -30,7 +32,7 @@ TEST(DoitWriter, ALargeTextIsEncodedWholeWhereverItsBlocksEnd) {
     std::string text;
     for (int i = 0; text.size() < 3'500'000; ++i) text += "Bäume Öl " + std::to_string(i) + "\r\n";
     TempDir dir;
-    ASSERT_TRUE(writeDoitPro(dir.path(), text).ok);
+    ASSERT_TRUE(writeDoitPro(dir.path(), text).ok());
     EXPECT_EQ(readBytes(dir.file("doit.pro")), *cp1252::encode(text + "\r\n"));
 }
 
@@ -44,7 +46,7 @@ TEST(DoitWriter, DirectoryWithOrWithoutFinalSeparatorNamesTheSameFile) {
 TEST(DoitWriter, ReplacesAnOldFileWholeAndLeavesNothingElse) {
     TempDir dir;
     writeBytes(dir.file("doit.pro"), std::string(5000, 'x'));
-    ASSERT_TRUE(writeDoitPro(dir.path(), kText).ok);
+    ASSERT_TRUE(writeDoitPro(dir.path(), kText).ok());
     EXPECT_EQ(readBytes(dir.file("doit.pro")), kText + "\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
@@ -53,37 +55,37 @@ TEST(DoitWriter, ReplacesAnOldFileWholeAndLeavesNothingElse) {
 
 TEST(DoitWriter, ReportsAMissingDirectoryWithPathAndReason) {
     TempDir dir;
-    const DoitWriteResult result = writeDoitPro(dir.file("missing"), kText);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(dir.file("missing/doit.pro")), std::string::npos);
-    EXPECT_NE(result.message.find(systemReason(testing::kNoSuchDirectory)), std::string::npos)
-        << result.message;
+    const Result<> result = writeDoitPro(dir.file("missing"), kText);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find(dir.file("missing/doit.pro")), std::string::npos);
+    EXPECT_NE(result.message().find(systemReason(testing::kNoSuchDirectory)), std::string::npos)
+        << result.message();
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 }
 
 TEST(DoitWriter, ReportsAFileWhereTheDirectoryShouldBe) {
     TempDir dir;
     writeBytes(dir.file("plain"), "not a directory");
-    const DoitWriteResult result = writeDoitPro(dir.file("plain"), kText);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(systemReason(testing::kNotADirectory)), std::string::npos)
-        << result.message;
+    const Result<> result = writeDoitPro(dir.file("plain"), kText);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find(systemReason(testing::kNotADirectory)), std::string::npos)
+        << result.message();
     EXPECT_EQ(readBytes(dir.file("plain")), "not a directory");
 }
 
 TEST(DoitWriter, ReportsADirectoryNamedDoitPro) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("doit.pro"));
-    const DoitWriteResult result = writeDoitPro(dir.path(), kText);
-    EXPECT_FALSE(result.ok);
+    const Result<> result = writeDoitPro(dir.path(), kText);
+    EXPECT_FALSE(result.ok());
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("doit.pro")));
 }
 
 TEST(DoitWriter, RefusesTextWindows1252CannotHold) {
     TempDir dir;
-    const DoitWriteResult result = writeDoitPro(dir.path(), "first\r\nsecond Ω line\r\n");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("second Ω line"), std::string::npos);
+    const Result<> result = writeDoitPro(dir.path(), "first\r\nsecond Ω line\r\n");
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("second Ω line"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("doit.pro")));
 }
 

@@ -18,8 +18,8 @@ using testing::templateLine;
 
 std::string chainLine(std::string_view chain) {
     const BuiltText tail = mapkeyChainTail(chain);
-    EXPECT_TRUE(tail.ok()) << tail.refusal;
-    return templateLine(tail.text, 2);
+    EXPECT_TRUE(tail.ok()) << tail.message();
+    return templateLine(tail.value(), 2);
 }
 
 // The worked example counts its lines as 15, but the lines it names are 14.
@@ -32,7 +32,7 @@ TEST(MapkeyChain, OneEntryWithTheChainDsGivesFourteenLines) {
     expected.push_back(kEnd);
     expected.push_back("");
     ASSERT_EQ(expected.size(), 14u);
-    EXPECT_EQ(fileOf(buildOpenAndApply({"welle.drw"}, mapkeyChainTail("ds").text)),
+    EXPECT_EQ(fileOf(buildOpenAndApply({"welle.drw"}, mapkeyChainTail("ds").value())),
               fileWithLines(expected));
 }
 
@@ -59,8 +59,7 @@ TEST(MapkeyChain, RefusesAChainThatWouldBreakTheFile) {
         SCOPED_TRACE(chain);
         const BuiltText tail = mapkeyChainTail(chain);
         EXPECT_FALSE(tail.ok());
-        EXPECT_TRUE(tail.text.empty());
-        EXPECT_EQ(tail.refusal.find("Die Mapkey-Kette \"" + chain + "\""), 0u) << tail.refusal;
+        EXPECT_EQ(tail.message().find("Die Mapkey-Kette \"" + chain + "\""), 0u) << tail.message();
     }
 }
 

@@ -37,7 +37,8 @@ TEST_F(ParameterDeletionDialogTest, NameIsShownStoredAndBuiltInCapitals) {
     ok(opened);
     EXPECT_EQ(name(opened)->text(), "LÄNGE");
     EXPECT_EQ(storedName(), "LÄNGE");
-    EXPECT_EQ(job.pendingText(), buildOpenAndApply({"welle.prt"}, deletionTail("LÄNGE").text).text);
+    EXPECT_EQ(job.pendingText(),
+              buildOpenAndApply({"welle.prt"}, deletionTail("LÄNGE").value()).value());
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(dialog("frm_ploesch"), nullptr);
     EXPECT_EQ(name(open())->text(), "LÄNGE") << "the next opening shows the capital form";

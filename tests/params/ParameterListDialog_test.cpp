@@ -257,8 +257,8 @@ TEST_F(ParameterListDialogTest, OkWithAValueForEveryPartBuildsAndCloses) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(job.pendingText(),
               buildParameterAssignment({"welle.prt", "flansch.prt"},
-                                       assignmentTail("MATERIAL").text, {"STAHL", "ALU"})
-                  .text);
+                                       assignmentTail("MATERIAL").value(), {"STAHL", "ALU"})
+                  .value());
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isVisible());
     EXPECT_EQ(dialog("frm_param"), nullptr);
 
@@ -271,8 +271,8 @@ TEST_F(ParameterListDialogTest, TwoColumnValuesPairByNameAndGapsAreAskedAbout) {
     control<QLineEdit>("txt_param")->setText("MATERIAL");
     const auto built = [&](const Values& values) {
         return buildParameterAssignment({"welle.prt", "flansch.prt"},
-                                        assignmentTail("MATERIAL").text, values)
-            .text;
+                                        assignmentTail("MATERIAL").value(), values)
+            .value();
     };
     const struct {
         const char* pasted;
@@ -301,7 +301,7 @@ TEST_F(ParameterListDialogTest, TwoColumnValuesPairByNameAndGapsAreAskedAbout) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pasted);
         if (dialog("frm_param") == nullptr) param = openFunction("cmd_param", "frm_param");
-        job.acceptBuild({"old", {}});
+        ASSERT_TRUE(job.acceptBuild(std::string("old")).ok());
         platform.messages.clear();
         platform.questions.clear();
         platform.answers = c.answers;

@@ -38,33 +38,33 @@ TEST(ValueListFile, WritesWindows1252LinesAndReadsThemBack) {
     const std::string path = valueListPath(dir.path());
     EXPECT_EQ(path, dir.file("Lindwurm_param.txt"));
     const Values values{"Stahl", "", " Größe ", "Name", "5€"};
-    ASSERT_EQ(writeValueList(path, values), "");
+    ASSERT_TRUE(writeValueList(path, values).ok());
     EXPECT_EQ(readBytes(path),
               "Stahl\r\n\r\n Gr\xF6\xDF"
               "e \r\nName\r\n5\x80\r\n");
-    EXPECT_EQ(readValueList(path).values, values);
+    EXPECT_EQ(readValueList(path).value(), values);
 
     writeBytes(path, "a\nb\rc\r\n\r\nd");
-    EXPECT_EQ(readValueList(path).values, (Values{"a\nb", "c", "", "d"}))
+    EXPECT_EQ(readValueList(path).value(), (Values{"a\nb", "c", "", "d"}))
         << "a lone LF stays in its line; a last line without a line end counts";
 
-    ASSERT_EQ(writeValueList(path, {}), "");
+    ASSERT_TRUE(writeValueList(path, {}).ok());
     EXPECT_EQ(readBytes(path), "") << "an empty list gives an empty file";
 }
 
 TEST(ValueListFile, AMissingFileReadsAsNoValuesWithoutAMessage) {
     TempDir dir;
     for (const std::string& directory : {dir.path(), dir.file("missing")}) {
-        const ValueListRead read = readValueList(valueListPath(directory));
-        EXPECT_TRUE(read.ok()) << read.message;
-        EXPECT_TRUE(read.values.empty());
+        const Result<std::vector<std::string>> read = readValueList(valueListPath(directory));
+        EXPECT_TRUE(read.ok()) << read.message();
+        EXPECT_TRUE(read.value().empty());
     }
 }
 
 TEST(ValueListFile, RefusesAValueWindows1252CannotHold) {
     TempDir dir;
     const std::string path = valueListPath(dir.path());
-    const std::string message = writeValueList(path, {"a", "Ωmega"});
+    const std::string message = writeValueList(path, {"a", "Ωmega"}).message();
     EXPECT_NE(message.find("\"Ωmega\""), std::string::npos) << message;
     EXPECT_NE(message.find(path), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -77,7 +77,7 @@ TEST(ValueListFile, RefusesAValueWithALineBreakOrAControlCharacter) {
     const std::string path = valueListPath(dir.path());
     for (const std::string& value :
          {std::string("St\0ahl", 6), std::string("St\rahl"), std::string("St\nahl")}) {
-        const std::string message = writeValueList(path, {"a", value});
+        const std::string message = writeValueList(path, {"a", value}).message();
         EXPECT_NE(message.find(value), std::string::npos) << message;
         EXPECT_FALSE(std::filesystem::exists(path));
     }

@@ -4,8 +4,8 @@
 
 #include "platform/file_checks.h"
 #include "platform/text_file.h"
-#include "support/system.h"
 #include "support/TempDir.h"
+#include "support/system.h"
 
 namespace stapelwerk {
 namespace {
@@ -45,22 +45,23 @@ TEST(FileChecks, TellDirectoriesFromFilesAndNeverFail) {
 
 TEST(CreateEmptyFile, CreatesOnlyWhereNothingIs) {
     TempDir dir;
-    ASSERT_TRUE(createEmptyFile(dir.file("new.pro")).ok);
+    ASSERT_TRUE(createEmptyFile(dir.file("new.pro")).ok());
     EXPECT_TRUE(fileExists(dir.file("new.pro")));
     EXPECT_EQ(readBytes(dir.file("new.pro")), "");
 
     writeBytes(dir.file("old.pro"), "keep me");
-    const FileResult existing = createEmptyFile(dir.file("old.pro"));
-    EXPECT_FALSE(existing.ok);
-    EXPECT_EQ(existing.reason, systemReason(testing::kFileExists));
+    const Result<> existing = createEmptyFile(dir.file("old.pro"));
+    EXPECT_FALSE(existing.ok());
+    EXPECT_EQ(existing.reason(), systemReason(testing::kFileExists));
     EXPECT_EQ(readBytes(dir.file("old.pro")), "keep me");
 
     std::filesystem::create_directory(dir.file("folder.pro"));
-    EXPECT_EQ(createEmptyFile(dir.file("folder.pro")).reason, systemReason(testing::kIsADirectory));
+    EXPECT_EQ(createEmptyFile(dir.file("folder.pro")).reason(),
+              systemReason(testing::kIsADirectory));
 
-    const FileResult missing = createEmptyFile(dir.file("missing/new.pro"));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.reason, systemReason(testing::kNoSuchDirectory));
+    const Result<> missing = createEmptyFile(dir.file("missing/new.pro"));
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.reason(), systemReason(testing::kNoSuchDirectory));
 }
 
 }  // namespace

@@ -47,12 +47,12 @@ constexpr std::size_t kPiece = 1 << 20;
     if (::write(progress, "s", 1) != 1) ::_exit(2);
     for (bool toFirst = false;; toFirst = !toFirst) {
         const std::string_view bytes = toFirst ? first : second;
-        const FileResult result = replaceFile(path, [&](ByteSink& sink) {
+        const Result<> result = replaceFile(path, [&](ByteSink& sink) {
             for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
                 sink.write(bytes.substr(at, kPiece));
             }
         });
-        if (!result.ok) ::_exit(1);
+        if (!result.ok()) ::_exit(1);
         // Never outlive the test.
         if (::write(progress, "r", 1) != 1 || ::getppid() != parent) ::_exit(2);
     }

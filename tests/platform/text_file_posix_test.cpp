@@ -94,10 +94,10 @@ TEST(ReplaceFile, FollowsLinksReplacesTheirFileAndKeepsThem) {
         expected[c.file] = "file " + content;
 
         const std::string path = dir.file(c.links.front().first);
-        const FileResult result =
+        const Result<> result =
             c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, content);
 
-        ASSERT_TRUE(result.ok) << result.reason;
+        ASSERT_TRUE(result.ok()) << result.reason();
         EXPECT_EQ(snapshot(dir.path()), expected) << "links unchanged, nothing else made";
     }
 }
@@ -134,9 +134,9 @@ TEST(ReplaceFile, KeepsPermissionBitsAndGivesNewFilesTheUmaskMode) {
             fs::create_symlink(file, path);
         }
         const ScopedUmask mask(c.umask);
-        const FileResult result =
+        const Result<> result =
             c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
-        ASSERT_TRUE(result.ok) << result.reason;
+        ASSERT_TRUE(result.ok()) << result.reason();
         EXPECT_EQ(statusOf(file).st_mode & 07777, c.expected);
     }
 }
@@ -150,9 +150,9 @@ TEST(ReplaceFile, KeepsOwnerAndGroup) {
     // Set-group-ID survives only when the mode is set after the owner.
     ASSERT_EQ(::chmod(file.c_str(), 02750), 0);
 
-    const FileResult result = replaceFileBytes(file, "new");
+    const Result<> result = replaceFileBytes(file, "new");
 
-    ASSERT_TRUE(result.ok) << result.reason;
+    ASSERT_TRUE(result.ok()) << result.reason();
     const struct stat status = statusOf(file);
     EXPECT_EQ(status.st_uid, 12345u);
     EXPECT_EQ(status.st_gid, 23456u);
@@ -197,10 +197,10 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
         for (const bool createEmpty : {false, true}) {
             SCOPED_TRACE(c.path + (createEmpty ? " (created empty)" : ""));
             const std::string path = dir.file(c.path);
-            const FileResult result =
+            const Result<> result =
                 createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
-            EXPECT_FALSE(result.ok);
-            EXPECT_EQ(result.reason, c.reason);
+            EXPECT_FALSE(result.ok());
+            EXPECT_EQ(result.reason(), c.reason);
             EXPECT_EQ(snapshot(dir.path()), before);
         }
     }
@@ -227,9 +227,9 @@ TEST(ReplaceFile, AProducerCutShortLeavesTheOldFile) {
 
     {
         const testing::FileSizeLimit limit(1024 * 1024);
-        const FileResult result = replaceFile(dir.file("doit.pro"), produce);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.reason, "File too large");
+        const Result<> result = replaceFile(dir.file("doit.pro"), produce);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.reason(), "File too large");
     }
     EXPECT_EQ(snapshot(dir.path()), before);
 

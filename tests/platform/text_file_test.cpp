@@ -31,10 +31,10 @@ std::vector<std::string> namesIn(const std::string& directory) {
 
 TEST(ReplaceFile, CreatesOrReplacesAndLeavesNothingElse) {
     TempDir dir;
-    ASSERT_TRUE(replaceFileBytes(dir.file("doit.pro"), "first\r\n").ok);
+    ASSERT_TRUE(replaceFileBytes(dir.file("doit.pro"), "first\r\n").ok());
     EXPECT_EQ(readBytes(dir.file("doit.pro")), "first\r\n");
-    const FileResult replaced = replaceFileBytes(dir.file("doit.pro"), "second\r\n");
-    ASSERT_TRUE(replaced.ok) << replaced.reason;
+    const Result<> replaced = replaceFileBytes(dir.file("doit.pro"), "second\r\n");
+    ASSERT_TRUE(replaced.ok()) << replaced.reason();
     EXPECT_EQ(readBytes(dir.file("doit.pro")), "second\r\n");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"doit.pro"});
 }
@@ -57,10 +57,10 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
         for (const bool createEmpty : {false, true}) {
             SCOPED_TRACE(std::string(c.path) + (createEmpty ? " (created empty)" : ""));
             const std::string path = dir.file(c.path);
-            const FileResult result =
+            const Result<> result =
                 createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
-            EXPECT_FALSE(result.ok);
-            EXPECT_EQ(result.reason, systemReason(c.reason));
+            EXPECT_FALSE(result.ok());
+            EXPECT_EQ(result.reason(), systemReason(c.reason));
             EXPECT_EQ(namesIn(dir.path()), before);
             EXPECT_EQ(readBytes(dir.file("plain")), "a file");
         }
@@ -78,14 +78,13 @@ TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
           std::string("doit.pro\0", 9)}) {
         SCOPED_TRACE(name);
         const std::string path = dir.file(name);
-        EXPECT_EQ(replaceFileBytes(path, "new").reason, "Invalid argument");
-        EXPECT_EQ(createEmptyFile(path).reason, "Invalid argument");
+        EXPECT_EQ(replaceFileBytes(path, "new").reason(), "Invalid argument");
+        EXPECT_EQ(createEmptyFile(path).reason(), "Invalid argument");
         EXPECT_EQ(namesIn(dir.path()), before);
         EXPECT_EQ(readBytes(dir.file("plain")), "a file");
     }
-    const FileContent read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
-    EXPECT_EQ(read.result.reason, "Invalid argument");
-    EXPECT_EQ(read.bytes, "");
+    const Result<std::string> read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
+    EXPECT_EQ(read.reason(), "Invalid argument");
 }
 
 TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {
@@ -113,10 +112,10 @@ TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
         expected += pieces.back();
     }
     TempDir dir;
-    const FileResult result = replaceFile(dir.file("doit.pro"), [&](ByteSink& sink) {
+    const Result<> result = replaceFile(dir.file("doit.pro"), [&](ByteSink& sink) {
         for (const std::string& piece : pieces) sink.write(piece);
     });
-    ASSERT_TRUE(result.ok) << result.reason;
+    ASSERT_TRUE(result.ok()) << result.reason();
     EXPECT_TRUE(readBytes(dir.file("doit.pro")) == expected);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }

@@ -29,8 +29,8 @@ void appendTemplateLines(Lines& lines, std::string_view text, int from, int to) 
 }
 
 std::string fileOf(const BuiltText& built) {
-    EXPECT_TRUE(built.ok()) << built.refusal;
-    return built.text + "\r\n";
+    EXPECT_TRUE(built.ok()) << built.message();
+    return built.value() + "\r\n";
 }
 
 }  // namespace stapelwerk::testing

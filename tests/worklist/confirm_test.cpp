@@ -96,17 +96,17 @@ TEST(removeDuplicates, KeepsEmptyEntriesAndHandlesLargeLists) {
 TEST(Confirm, AJobKeepsItsEntriesToProcessUntilTheNextConfirm) {
     Job job;
     job.workList.assign({{"plan.drw.1", true}, {"x.prt", false}, {"C:\\a\\plan.drw.2", true}});
-    const ConfirmResult chosen = confirmSelection(job);
-    EXPECT_TRUE(chosen.ok);
-    EXPECT_EQ(chosen.report, "1 Dateien gewählt. Mapkey kann nun erstellt werden.");
+    const Result<std::string> chosen = confirmSelection(job);
+    EXPECT_TRUE(chosen.ok());
+    EXPECT_EQ(chosen.value(), "1 Dateien gewählt. Mapkey kann nun erstellt werden.");
     EXPECT_EQ(job.confirmedEntries, Texts{"plan.drw"});
 
     job.workList.clear();
     EXPECT_EQ(job.confirmedEntries, Texts{"plan.drw"}) << "clearing the list is no confirm";
 
-    const ConfirmResult none = confirmSelection(job);
-    EXPECT_FALSE(none.ok);
-    EXPECT_EQ(none.report, "Bitte Dateien auswählen !");
+    const Result<std::string> none = confirmSelection(job);
+    EXPECT_FALSE(none.ok());
+    EXPECT_EQ(none.message(), "Bitte Dateien auswählen !");
     EXPECT_TRUE(job.confirmedEntries.empty());
 }
 

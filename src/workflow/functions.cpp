@@ -1,0 +1,39 @@
+#include "workflow/functions.h"
+
+#include "generate/doit_builder.h"
+#include "generate/mapkey_chain.h"
+#include "params/parameter_tails.h"
+#include "platform/utf8.h"
+
+namespace stapelwerk::workflow {
+
+namespace {
+Result<> openAndApply(Job& job, const BuiltText& tail) {
+    if (!tail) return tail.failure();
+    return job.acceptBuild(buildOpenAndApply(job.confirmedEntries, *tail));
+}
+}  // namespace
+
+Result<> buildSaveAs(Job& job) {
+    return job.acceptBuild(stapelwerk::buildSaveAs(job.confirmedEntries));
+}
+
+Result<> buildMapkeyChain(Job& job, std::string_view chain) {
+    return openAndApply(job, mapkeyChainTail(chain));
+}
+
+std::string deletedParameterName(std::string_view typed) { return utf8::toUpper(typed); }
+
+Result<> buildParameterDeletion(Job& job, std::string_view name) {
+    return openAndApply(job, deletionTail(name));
+}
+
+Result<> buildParameterAssignment(Job& job, std::string_view name,
+                                  const std::vector<std::string>& values) {
+    const BuiltText tail = assignmentTail(name);
+    if (!tail) return tail.failure();
+    return job.acceptBuild(
+        stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values));
+}
+
+}  // namespace stapelwerk::workflow

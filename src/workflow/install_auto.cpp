@@ -1,0 +1,25 @@
+#include "workflow/install_auto.h"
+
+#include <utility>
+
+#include "core/texts.h"
+
+namespace stapelwerk::workflow {
+
+Result<AutoInstall> prepareAutoInstall(const std::string& outputDirectory,
+                                       const std::string& programDirectory) {
+    Result<ConfigContent> config = readConfigPro(configProPath(outputDirectory, programDirectory));
+    if (!config) return config.failure();
+    AutoInstall install;
+    install.definesAuto = definesAutoMapkey(config->bytes);
+    if (config->created) install.notice = texts::kMessageConfigProCreated;
+    install.config = std::move(*config);
+    return install;
+}
+
+Result<std::string> installAutoMapkey(const AutoInstall& install) {
+    if (Result<> appended = appendAutoMapkey(install.config); !appended) return appended.failure();
+    return std::string(texts::kMessageAutoMapkeyAdded);
+}
+
+}  // namespace stapelwerk::workflow

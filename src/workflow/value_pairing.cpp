@@ -1,0 +1,33 @@
+#include "workflow/value_pairing.h"
+
+#include <utility>
+
+#include "params/assignment_check.h"
+
+namespace stapelwerk::workflow {
+
+Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
+                                ValueListForm form) {
+    if (form == ValueListForm::detect) {
+        form = isTwoColumnList(lines) ? ValueListForm::keyed : ValueListForm::oneValueALine;
+    }
+    if (form == ValueListForm::keyed) {
+        return pairByName(job.confirmedEntries, parseKeyedValues(lines));
+    }
+    if (Result<> counts = checkAssignment(job.confirmedEntries.size(), lines.size()); !counts) {
+        return counts.failure();
+    }
+    KeyedPairing byPosition;
+    byPosition.values = std::move(lines);
+    return byPosition;
+}
+
+KeyedVerdict judgeKeyedPairing(const KeyedPairing& pairing) {
+    if (!pairing.conflictingNames.empty()) return KeyedVerdict::contradictory;
+    if (!pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty()) {
+        return KeyedVerdict::withGaps;
+    }
+    return KeyedVerdict::complete;
+}
+
+}  // namespace stapelwerk::workflow

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "params/keyed_values.h"
+#include "platform/result.h"
+
+// How the values of a parameter assignment find their parts, decided once for the window
+// and the command line.
+namespace stapelwerk::workflow {
+
+enum class ValueListForm {
+    // By name when the lines form a two-column list (isTwoColumnList), else by position.
+    detect,
+    oneValueALine,
+    keyed,
+};
+
+// The values for the job's confirmed entries from the value list's `lines`. By position
+// the counts must agree (checkAssignment), or it is refused; by name the pairing comes
+// with its gaps and contradictions for judgeKeyedPairing, and the caller decides.
+Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines, ValueListForm form);
+
+enum class KeyedVerdict {
+    complete,
+    // Parts without a value or names without a part: built only when the user accepts.
+    withGaps,
+    // A name given twice with different values: never built.
+    contradictory,
+};
+
+KeyedVerdict judgeKeyedPairing(const KeyedPairing& pairing);
+
+}  // namespace stapelwerk::workflow
