@@ -17,9 +17,9 @@ bool sameName(const std::string& entry, const std::string& name) {
 // over both lists: an entry takes the value of the first line that names it.
 std::string checkKeyedValues(std::string_view input) {
     const std::vector<std::string_view> parts = fields(input, '\x01');
-    const std::vector<std::string> entries = splitLines(parts[0], LoneLineFeed::EndsLine);
+    const std::vector<std::string> entries = splitLines(parts[0], LoneLineFeed::endsLine);
     const std::vector<std::string> lines =
-        splitLines(parts.size() > 1 ? parts[1] : "", LoneLineFeed::EndsLine);
+        splitLines(parts.size() > 1 ? parts[1] : "", LoneLineFeed::endsLine);
 
     for (const std::string& line : lines) {
         const KeyedValue split = splitKeyedLine(line);

@@ -13,7 +13,7 @@ std::string withLineEnds(std::string_view text, LoneLineFeed lineFeed, std::stri
         if (text[i] == '\r') {
             result += lineEnd;
             if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (text[i] == '\n' && lineFeed == LoneLineFeed::EndsLine) {
+        } else if (text[i] == '\n' && lineFeed == LoneLineFeed::endsLine) {
             result += lineEnd;
         } else {
             result += text[i];
@@ -27,7 +27,7 @@ std::string withLineEnds(std::string_view text, LoneLineFeed lineFeed, std::stri
 // its line ends made alike. As no line holds a line end, the lines are the only ones that
 // can do so.
 std::string checkSplit(std::string_view text, LoneLineFeed lineFeed) {
-    const bool feedEnds = lineFeed == LoneLineFeed::EndsLine;
+    const bool feedEnds = lineFeed == LoneLineFeed::endsLine;
     const std::string_view lineEnd = feedEnds ? "\n" : "\r\n";
     const std::string mode = feedEnds ? "clipboard lines: " : "file lines: ";
     std::string joined;
@@ -45,12 +45,12 @@ std::string checkSplit(std::string_view text, LoneLineFeed lineFeed) {
 }  // namespace
 
 std::string checkLines(std::string_view input) {
-    for (const LoneLineFeed lineFeed : {LoneLineFeed::StaysInLine, LoneLineFeed::EndsLine}) {
+    for (const LoneLineFeed lineFeed : {LoneLineFeed::staysInLine, LoneLineFeed::endsLine}) {
         if (std::string failure = checkSplit(input, lineFeed); !failure.empty()) return failure;
     }
     // Pasting keeps every clipboard line but the empty ones and the column header.
     std::vector<std::string> kept;
-    for (std::string& line : splitLines(input, LoneLineFeed::EndsLine)) {
+    for (std::string& line : splitLines(input, LoneLineFeed::endsLine)) {
         if (!line.empty() && line != "Name") kept.push_back(std::move(line));
     }
     if (pastedLines(input) != kept)

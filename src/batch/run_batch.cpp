@@ -112,7 +112,7 @@ private:
         const std::string& path = request_.keyedPath ? *request_.keyedPath : *request_.valuesPath;
         const std::optional<std::string> text = readInput(path);
         if (!text) return std::nullopt;
-        if (request_.keyedPath) return splitLines(*text, LoneLineFeed::EndsLine);
+        if (request_.keyedPath) return splitLines(*text, LoneLineFeed::endsLine);
         std::vector<std::string> values = valueListLines(*text);
         for (const std::string& value : values) {
             if (value.find('\n') != std::string::npos) {

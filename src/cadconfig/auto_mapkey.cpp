@@ -48,7 +48,7 @@ bool definesAutoMapkey(std::string_view configBytes) {
     const auto small = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 'a' - 'A') : c;
     };
-    for (const std::string_view line : splitLines(configBytes, LoneLineFeed::StaysInLine)) {
+    for (const std::string_view line : splitLines(configBytes, LoneLineFeed::staysInLine)) {
         std::size_t at = 0;
         while (at < line.size() && isBlank(line[at])) ++at;
         if (line.size() - at < kOption.size()) continue;

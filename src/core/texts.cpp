@@ -163,11 +163,13 @@ std::vector<std::string> infoTextLines() {
         "mapkey(continued) ~ Activate `preferences` `Close`;%doit;",
         "",
         "***** Weitere Funktionen *****",
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): a paragraph in several pieces
         "Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf \"Vorschau\" neben \"doit.pro jetzt "
         "anlegen\" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin "
         "kann gesucht werden.",
         "Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien gezogen "
-        "werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, wird "
+        "werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, "
+        "wird "
         "wie die Zwischenablage eingefügt.",
         "Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "
         "\"Parameter erzeugen\" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger "
@@ -285,8 +287,9 @@ std::string messageBatchUsageError(std::string_view summary, std::string_view de
 }
 
 std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason) {
-    return "Das Ausgabeverzeichnis " + quoted(path) + " ist nicht verfügbar.\nGrund: " +
-           std::string(reason) + "\nEs wurde nichts gespeichert.";
+    return "Das Ausgabeverzeichnis " + quoted(path) +
+           " ist nicht verfügbar.\nGrund: " + std::string(reason) +
+           "\nEs wurde nichts gespeichert.";
 }
 
 std::string hintLineFeedsInValueList(std::string_view path) {

@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 std::string firstLineNotEncodable(const std::string& text) {
-    for (const std::string& line : splitLines(text, LoneLineFeed::EndsLine)) {
+    for (const std::string& line : splitLines(text, LoneLineFeed::endsLine)) {
         if (!cp1252::canEncode(line)) return line;
     }
     return text;

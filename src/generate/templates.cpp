@@ -75,8 +75,6 @@ const std::string_view txt_mapkeyneu =
     "mapkey(continued) ~ Activate `file_erase` `OK`;\\\r\n"
     "mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\\r\n";
 
-std::string_view openBlock() {
-    return txt_open.substr(0, txt_open.size() - 2);
-}
+std::string_view openBlock() { return txt_open.substr(0, txt_open.size() - 2); }
 
 }  // namespace stapelwerk::templates

@@ -15,7 +15,7 @@ std::string valueListPath(const std::string& programDirectory) {
 }
 
 std::vector<std::string> valueListLines(std::string_view text) {
-    return splitLines(text, LoneLineFeed::StaysInLine);
+    return splitLines(text, LoneLineFeed::staysInLine);
 }
 
 Result<std::vector<std::string>> readValueList(const std::string& path) {

@@ -3,7 +3,7 @@
 namespace stapelwerk {
 
 std::vector<std::string> splitLines(std::string_view text, LoneLineFeed lineFeed) {
-    const char* ends = lineFeed == LoneLineFeed::EndsLine ? "\r\n" : "\r";
+    const char* ends = lineFeed == LoneLineFeed::endsLine ? "\r\n" : "\r";
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -8,8 +8,8 @@ namespace stapelwerk {
 
 // How a lone LF is treated when text is cut into lines.
 enum class LoneLineFeed {
-    StaysInLine,  // files: only CR LF and a lone CR end a line
-    EndsLine,     // clipboard text, which the toolkit hands over with LF line ends
+    staysInLine,  // files: only CR LF and a lone CR end a line
+    endsLine,     // clipboard text, which the toolkit hands over with LF line ends
 };
 
 // The lines of a text without their line ends. A last line without a line end

@@ -64,9 +64,9 @@ std::optional<std::string> readStoredSetting(const std::string& application,
 bool writeStoredSetting(const std::string& application, const std::string& section,
                         const std::string& key, const std::string& value, std::error_code& error) {
     HKEY handle = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, sectionKey(application, section).c_str(),
-                                     0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                                     &handle, nullptr);
+    LSTATUS status =
+        RegCreateKeyExW(HKEY_CURRENT_USER, sectionKey(application, section).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status != ERROR_SUCCESS) {
         error = windowsError(status);
         return false;

@@ -16,10 +16,10 @@ bool isFile(const std::string& path) {
 
 std::string findSoundFile(const std::string& name, const std::string& currentDirectory,
                           const std::vector<std::string>& programDirectories) {
-    const std::string own = joinFileName(currentDirectory, name);
+    std::string own = joinFileName(currentDirectory, name);
     if (isFile(own)) return own;
     for (const std::string& directory : programDirectories) {
-        const std::string copy = joinFileName(directory, name);
+        std::string copy = joinFileName(directory, name);
         if (isFile(copy)) return copy;
     }
     return {};

@@ -109,7 +109,7 @@ public:
     const std::error_code& error() const { return error_; }
 
 private:
-    static constexpr std::size_t kGathered = 64 * 1024;
+    static constexpr std::size_t kGathered = std::size_t{64} * 1024;
 
     bool writeGathered() {
         if (!error_ && !buffer_.empty()) {

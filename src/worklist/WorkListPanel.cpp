@@ -198,9 +198,9 @@ bool WorkListPanel::takeDrop(QEvent* event) {
         return true;
     }
     auto* drop = static_cast<QDropEvent*>(event);
-    const QMimeData* data = drop->mimeData();
+    const QMimeData* dropped = drop->mimeData();
     std::vector<std::string> paths;
-    for (const QUrl& url : data->urls()) {
+    for (const QUrl& url : dropped->urls()) {
         if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
     }
     if (!paths.empty()) {
@@ -208,8 +208,8 @@ bool WorkListPanel::takeDrop(QEvent* event) {
         const std::size_t count = names.size();
         model_.append(std::move(names), true);
         emit statusReport(qt(texts::statusFilesAdded(count)));
-    } else if (data->hasText()) {
-        pasteText(data->text().toStdString());
+    } else if (dropped->hasText()) {
+        pasteText(dropped->text().toStdString());
     } else {
         return false;
     }

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
              "MATERIAL",
              {"S235", "S355; verzinkt", "Größe ß"},
              "größe.DRW;Größe ß\n/pdm/FLANSCH.prt\tS355; verzinkt\n\nWELLE.prt.1;S235\n"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& instance) { return "Case" + std::to_string(instance.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRefusal, BatchMatchesWindowTest,
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {"a", "b"},
                            {},
                            true}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& instance) { return "Case" + std::to_string(instance.index); });
 
 }  // namespace
 }  // namespace stapelwerk

@@ -123,8 +123,9 @@ TEST_F(AutoMapkeyTest, ABackupThatCannotBeMadeStopsTheAppend) {
     EXPECT_FALSE(install(dir.path()));
     EXPECT_EQ(config(), "kept\r\n");
     ASSERT_EQ(platform.messages.size(), 1u);
-    for (const std::string& says : {dir.file("config.pro.bak"), systemReason(testing::kIsADirectory),
-                                    std::string("nicht hinzugefügt")}) {
+    for (const std::string& says :
+         {dir.file("config.pro.bak"), systemReason(testing::kIsADirectory),
+          std::string("nicht hinzugefügt")}) {
         EXPECT_NE(platform.messages[0].find(says), std::string::npos) << platform.messages[0];
     }
     EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}));

@@ -33,8 +33,8 @@ TEST_P(CorpusReplay, EveryInputKeepsTheProperties) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, CorpusReplay, ::testing::ValuesIn(targets()),
-                         [](const ::testing::TestParamInfo<Target>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Target>& instance) {
+                             return std::string(instance.param.name);
                          });
 
 }  // namespace

@@ -24,18 +24,19 @@ TEST(SplitLines, FilesEndLinesAtCrLfAndLoneCrOnly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(splitLines(c.text, LoneLineFeed::StaysInLine), c.lines);
+        EXPECT_EQ(splitLines(c.text, LoneLineFeed::staysInLine), c.lines);
     }
 }
 
 TEST(SplitLines, ClipboardTextAlsoEndsLinesAtLf) {
-    EXPECT_EQ(splitLines("a\nb\n", LoneLineFeed::EndsLine), (Lines{"a", "b"}));
-    EXPECT_EQ(splitLines("a\r\nb\rc\n\nd", LoneLineFeed::EndsLine), (Lines{"a", "b", "c", "", "d"}));
+    EXPECT_EQ(splitLines("a\nb\n", LoneLineFeed::endsLine), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines("a\r\nb\rc\n\nd", LoneLineFeed::endsLine),
+              (Lines{"a", "b", "c", "", "d"}));
 }
 
 TEST(SplitLines, KeepsBytesThatAreNoText) {
     const std::string line("\xFF\x00\xFE", 3);
-    EXPECT_EQ(splitLines(line + "\r\n", LoneLineFeed::StaysInLine), Lines{line});
+    EXPECT_EQ(splitLines(line + "\r\n", LoneLineFeed::staysInLine), Lines{line});
 }
 
 }  // namespace

@@ -64,9 +64,7 @@ TEST(Os, HiddenAndSystemFilesAreLeftOut) {
 class RegistryStore : public ::testing::Test {
 protected:
     RegistryStore() : application("Stapelwerk-Test-" + std::to_string(std::random_device()())) {}
-    ~RegistryStore() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, applicationKey().c_str());
-    }
+    ~RegistryStore() override { RegDeleteTreeW(HKEY_CURRENT_USER, applicationKey().c_str()); }
 
     std::wstring applicationKey() const {
         return L"Software\\VB and VBA Program Settings\\" + toPath(application).wstring();
@@ -99,8 +97,8 @@ protected:
 TEST_F(RegistryStore, ValuesReadBackExactly) {
     const std::string key = "frm_mapkeyneu.txt_mapkeyname.Text";
     const std::string values[] = {
-        "ds",    "C:\\Daten, alt\\", "",          " blanks ", "Größe",
-        "Ωμέγα", "a=b;c",            "two\nlines", std::string(2000, 'x'),
+        "ds",         "C:\\Daten, alt\\",     "", " blanks ", "Größe", "Ωμέγα", "a=b;c",
+        "two\nlines", std::string(2000, 'x'),
     };
     for (const std::string& value : values) {
         SCOPED_TRACE(value);

@@ -19,9 +19,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-DWORD attributesOf(const std::string& path) {
-    return GetFileAttributesW(toPath(path).c_str());
-}
+DWORD attributesOf(const std::string& path) { return GetFileAttributesW(toPath(path).c_str()); }
 
 std::size_t entriesIn(const std::string& directory) {
     const std::filesystem::directory_iterator entries(toPath(directory));
@@ -33,8 +31,8 @@ TEST(ReplaceFileOnWindows, KeepsTheOldFilesAttributes) {
     TempDir dir;
     const std::string file = dir.file("config.pro");
     writeBytes(file, "old");
-    ASSERT_TRUE(SetFileAttributesW(toPath(file).c_str(),
-                                   FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    ASSERT_TRUE(
+        SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     const FileResult result = replaceFileBytes(file, "new");
     ASSERT_TRUE(result.ok) << result.reason;
     EXPECT_EQ(readBytes(file), "new");
@@ -65,8 +63,8 @@ TEST(ReplaceFileOnWindows, AFileHeldOpenByAnotherProgramIsKept) {
     TempDir dir;
     const std::string file = dir.file("doit.pro");
     writeBytes(file, "old");
-    const HANDLE held = CreateFileW(toPath(file).c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE held = CreateFileW(toPath(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const FileResult result = replaceFileBytes(file, "new");
     CloseHandle(held);

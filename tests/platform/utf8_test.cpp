@@ -11,7 +11,10 @@ TEST(Utf8, CountsAndDropsCharactersNotBytes) {
     EXPECT_EQ(utf8::dropLast("Größe.drw", 4), "Größe");
     EXPECT_EQ(utf8::dropLast("ab😀d", 2), "ab");
     EXPECT_EQ(utf8::dropLast("abc", 4), "");
-    EXPECT_EQ(utf8::length("\xFF" "a"), 2u) << "a malformed byte counts as one";
+    EXPECT_EQ(utf8::length("\xFF"
+                           "a"),
+              2u)
+        << "a malformed byte counts as one";
 }
 
 TEST(Utf8, UpperCasesEveryLetterWindows1252Holds) {
@@ -33,7 +36,11 @@ TEST(Utf8, UpperCasesEveryLetterWindows1252Holds) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(utf8::toUpper(c.text), c.expected);
     }
-    EXPECT_EQ(utf8::toUpper("a\xFF" "b"), "A\xFF" "B") << "a malformed byte is kept";
+    EXPECT_EQ(utf8::toUpper("a\xFF"
+                            "b"),
+              "A\xFF"
+              "B")
+        << "a malformed byte is kept";
 }
 
 }  // namespace

@@ -13,10 +13,10 @@ struct Reason {
     unsigned long windowsCode;
 };
 
-inline constexpr Reason kFileExists{"File exists", 80};                     // ERROR_FILE_EXISTS
+inline constexpr Reason kFileExists{"File exists", 80};                    // ERROR_FILE_EXISTS
 inline constexpr Reason kNoSuchFile{"No such file or directory", 2};       // ERROR_FILE_NOT_FOUND
 inline constexpr Reason kNoSuchDirectory{"No such file or directory", 3};  // ERROR_PATH_NOT_FOUND
-inline constexpr Reason kNotADirectory{"Not a directory", 3};                // ERROR_PATH_NOT_FOUND
+inline constexpr Reason kNotADirectory{"Not a directory", 3};              // ERROR_PATH_NOT_FOUND
 inline constexpr Reason kIsADirectory{"Is a directory", 0};
 
 // The wording of `reason` on the system the test runs on.

@@ -17,10 +17,9 @@ std::string systemReason(const Reason& reason) {
         wide.pop_back();
     }
     const int size = static_cast<int>(wide.size());
-    std::string utf8(
-        static_cast<std::size_t>(
-            WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
+                                                                  nullptr, 0, nullptr, nullptr)),
+                     '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()),
                         nullptr, nullptr);
     return utf8;
