@@ -10,6 +10,7 @@
 #include "widgets/Artwork.h"
 #include "widgets/ProgramStyle.h"
 #include "widgets/QtText.h"
+#include "widgets/QtWords.h"
 #include "widgets/WindowPlacement.h"
 
 namespace stapelwerk {
@@ -17,6 +18,7 @@ namespace stapelwerk {
 int runProgram(int& argc, char** argv, const std::function<void()>& shown) {
     QApplication application(argc, argv);
     applyProgramStyle(application);
+    loadQtGermanWords(application);
     QApplication::setWindowIcon(artwork::programIcon());
     QGuiApplication::setDesktopFileName("org.example.stapelwerk");
     QtPlatform platform(qt(texts::kMessageTitle));

@@ -129,6 +129,7 @@ std::vector<std::string> QtPlatform::drives() {
 }
 
 bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
+    if (os::kHasSystemShell) return os::openWithSystem(pathOrAddress);
     const QString target = qt(pathOrAddress);
     const QUrl url = target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
@@ -140,6 +141,10 @@ void QtPlatform::playSound(const std::string& fileName) {
         {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
          QDir::toNativeSeparators(besideProgram(STAPELWERK_DATA_FROM_PROGRAM)).toStdString()});
     if (path.empty()) return;
+    if (os::kHasSystemShell) {
+        os::playSoundFile(path);
+        return;
+    }
     if (const PlaySoundFunction play = soundPlayer()) play(path.c_str());
 }
 

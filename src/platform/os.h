@@ -49,6 +49,18 @@ std::optional<std::string> readStoredSetting(const std::string& application,
 bool writeStoredSetting(const std::string& application, const std::string& section,
                         const std::string& key, const std::string& value, std::error_code& error);
 
+// The system's own ways to play a sound and to open a document or address, where the
+// program uses them: on Windows PlaySoundW (asynchronous, so the call returns at once) and
+// ShellExecuteW. Elsewhere there are none (kHasSystemShell is false, both calls fail) and
+// the Qt side plays and opens.
+extern const bool kHasSystemShell;
+
+// Starts playing the wave file `path`; false when it cannot.
+bool playSoundFile(const std::string& path);
+
+// Opens a file or an address with its default program; false when none opened it.
+bool openWithSystem(const std::string& pathOrAddress);
+
 // Whether a directory entry is one that file lists leave out: a hidden or
 // system file on Windows, a dot file elsewhere.
 bool isHidden(const std::filesystem::path& path);

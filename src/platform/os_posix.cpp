@@ -57,6 +57,12 @@ bool writeStoredSetting(const std::string&, const std::string&, const std::strin
     return false;
 }
 
+const bool kHasSystemShell = false;
+
+bool playSoundFile(const std::string&) { return false; }
+
+bool openWithSystem(const std::string&) { return false; }
+
 bool isHidden(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
     return !name.empty() && name.front() == '.';

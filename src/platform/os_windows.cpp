@@ -1,4 +1,7 @@
 #include <windows.h>
+// After windows.h, which they need.
+#include <mmsystem.h>
+#include <shellapi.h>
 #include <winioctl.h>
 
 #include <algorithm>
@@ -32,6 +35,20 @@ const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {
     return {"C:\\users\\" + user + "\\ProEWildfire3\\", "E:\\users\\" + user + "\\ProEWildfire3\\"};
+}
+
+const bool kHasSystemShell = true;
+
+bool playSoundFile(const std::string& path) {
+    // SND_NODEFAULT: a file that cannot be played stays silent, without the system's beep.
+    return PlaySoundW(toPath(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT) != 0;
+}
+
+bool openWithSystem(const std::string& pathOrAddress) {
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", toPath(pathOrAddress).c_str(), nullptr,
+                                           nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean success, as the call has always reported it.
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 bool isHidden(const std::filesystem::path& path) {

@@ -33,8 +33,8 @@ TEST(ReplaceFileOnWindows, KeepsTheOldFilesAttributes) {
     writeBytes(file, "old");
     ASSERT_TRUE(
         SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    const FileResult result = replaceFileBytes(file, "new");
-    ASSERT_TRUE(result.ok) << result.reason;
+    const Result<> result = replaceFileBytes(file, "new");
+    ASSERT_TRUE(result.ok()) << result.reason();
     EXPECT_EQ(readBytes(file), "new");
     EXPECT_NE(attributesOf(file) & FILE_ATTRIBUTE_HIDDEN, 0u);
     EXPECT_EQ(entriesIn(dir.path()), 1u);
@@ -48,9 +48,9 @@ TEST(ReplaceFileOnWindows, AReadOnlyFileIsRefusedAndKept) {
     const std::string file = dir.file("doit.pro");
     writeBytes(file, "old");
     ASSERT_TRUE(SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_READONLY));
-    const FileResult result = replaceFileBytes(file, "new");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, testing::systemReason({"", ERROR_ACCESS_DENIED}));
+    const Result<> result = replaceFileBytes(file, "new");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.reason(), testing::systemReason({"", ERROR_ACCESS_DENIED}));
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_NE(attributesOf(file) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(entriesIn(dir.path()), 1u);
@@ -66,10 +66,10 @@ TEST(ReplaceFileOnWindows, AFileHeldOpenByAnotherProgramIsKept) {
     const HANDLE held = CreateFileW(toPath(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const FileResult result = replaceFileBytes(file, "new");
+    const Result<> result = replaceFileBytes(file, "new");
     CloseHandle(held);
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.empty());
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.reason().empty());
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
