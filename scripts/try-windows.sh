@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Tries the Windows downloads under Wine as a user would (after scripts/package-windows.sh):
+# a silent install into a fresh Wine prefix, the installed command line writing doit.pro
+# (to a file and through --stdout) with the same bytes as the Linux build's, a start of the
+# installed window on an X display (Xvfb :20), rendered to build/windows-cross/try.png,
+# then a silent uninstall that must leave nothing in the install folder.
+# Usage: scripts/try-windows.sh LINUX_BATCH (the Linux stapelwerk-batch to compare with)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+linux_batch=$(realpath "${1:-build/default/src/batch/stapelwerk-batch}")
+scripts/install-missing.sh xvfb imagemagick x11-utils
+build=$PWD/build/windows-cross
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+setup=$PWD/Stapelwerk-$version-setup.exe
+export WINEPREFIX=$build/try-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+rm -rf "$WINEPREFIX"
+unset DISPLAY
+$wine wineboot --init >/dev/null 2>&1
+/usr/lib/wine/wineserver -w
+
+echo "== Silent install"
+$wine "$setup" /S
+local_appdata=$($wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+installed=$($wine winepath -u "$local_appdata\\Programs\\Stapelwerk" 2>/dev/null)
+[ -f "$installed/stapelwerk.exe" ] && [ -f "$installed/stapelwerk-batch.exe" ]
+$wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Stapelwerk' >/dev/null
+
+echo "== The installed command line writes the bytes of the Linux build"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf 'C:\\proe\\teil1.prt\nteil2.asm\n' >"$work/list.txt"
+mkdir "$work/linux" "$work/windows"
+"$linux_batch" -l "$work/list.txt" -o "$work/linux" save-as
+$wine "$installed/stapelwerk-batch.exe" -l "Z:$work/list.txt" -o "Z:$work/windows" save-as
+cmp "$work/linux/doit.pro" "$work/windows/doit.pro"
+$wine "$installed/stapelwerk-batch.exe" -l "Z:$work/list.txt" --stdout save-as >"$work/stdout.pro"
+cmp "$work/linux/doit.pro" "$work/stdout.pro"
+/usr/lib/wine/wineserver -k
+
+echo "== The installed window on the windows platform"
+Xvfb :20 -screen 0 1600x1200x24 &
+xvfb=$!
+export DISPLAY=:20
+sleep 2
+$wine "$installed/stapelwerk.exe" &
+for _ in $(seq 60); do
+  xwininfo -root -tree | grep -q '"Stapelwerk' && break
+  sleep 1
+done
+sleep 3
+import -window root "$build/try.png"
+/usr/lib/wine/wineserver -k
+kill "$xvfb"
+unset DISPLAY
+
+echo "== Silent uninstall"
+$wine "$installed/uninstall.exe" /S
+/usr/lib/wine/wineserver -w
+sleep 2
+if [ -e "$installed" ] && [ -n "$(ls -A "$installed")" ]; then
+  echo "Left in $installed:" >&2
+  ls -R "$installed" >&2
+  exit 1
+fi
+echo "== Installed, run and uninstalled under Wine; the window: $build/try.png"
