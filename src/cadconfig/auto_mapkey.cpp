@@ -121,9 +121,9 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
     }
     const Result<std::string> backup = configProBackupPath(content.path);
     if (!backup) {
-        return Failure{texts::messageConfigProBackupNotWritten(content.path + ".bak",
-                                                               backup.reason()),
-                       backup.reason()};
+        return Failure{
+            texts::messageConfigProBackupNotWritten(content.path + ".bak", backup.reason()),
+            backup.reason()};
     }
     ReplaceStep failed = ReplaceStep::file;
     const Result<> written = replaceFileWithBackup(

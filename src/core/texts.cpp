@@ -304,4 +304,21 @@ std::string namesUnderHeading(std::string_view heading, const std::vector<std::s
     return text;
 }
 
+std::string reasonLinkNotFollowed(std::string_view link) {
+    return "Der symbolische Link " + quoted(link) +
+           " liegt in einem Verzeichnis, in das alle schreiben dürfen, und gehört weder Ihnen "
+           "noch dem Besitzer des Verzeichnisses. Ihm wird nicht gefolgt.";
+}
+
+std::string reasonBackupAtLink(std::string_view link) {
+    return "An der Stelle der Sicherungskopie liegt der symbolische Link " + quoted(link) +
+           ". Durch ihn wird nicht geschrieben.";
+}
+
+const std::string_view kReasonBackupIsTheFile = "Die Sicherungskopie wäre die Datei selbst.";
+const std::string_view kReasonWriteProtected = "Die Datei ist schreibgeschützt.";
+const std::string_view kReasonSeveralNames =
+    "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
+    "Inhalt stehen.";
+
 }  // namespace stapelwerk::texts

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 // What the core needs to know of the operating system it runs on; one source
 // file per system implements it.
@@ -75,6 +76,14 @@ struct ResolvedPath {
     std::uintmax_t device = 0;
     std::uintmax_t inode = 0;
 };
+
+inline ResolvedPath resolvedAt(std::filesystem::path path, FileKind kind, bool throughLink) {
+    ResolvedPath resolved;
+    resolved.path = std::move(path);
+    resolved.kind = kind;
+    resolved.throughLink = throughLink;
+    return resolved;
+}
 
 // The file that `path` names once its symbolic links are followed, as far as the kernel
 // would follow them for this user: a chain of links,

@@ -91,13 +91,13 @@ bool inGroup(gid_t group) {
 }
 
 ResolvedPath existing(const std::filesystem::path& path, const struct stat& status) {
-    ResolvedPath resolved{path, kindOf(status.st_mode)};
+    ResolvedPath resolved = resolvedAt(path, kindOf(status.st_mode), false);
     resolved.names = status.st_nlink;
     resolved.device = status.st_dev;
     resolved.inode = status.st_ino;
-    resolved.writeProtected = S_ISREG(status.st_mode) &&
-                              isWriteProtected(status.st_mode, status.st_uid,
-                                               inGroup(status.st_gid), ::geteuid());
+    resolved.writeProtected =
+        S_ISREG(status.st_mode) &&
+        isWriteProtected(status.st_mode, status.st_uid, inGroup(status.st_gid), ::geteuid());
     return resolved;
 }
 
@@ -124,9 +124,7 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
                 error = lastError();
                 return {};
             }
-            ResolvedPath missing{current, FileKind::missing};
-            missing.throughLink = links > 0;
-            return missing;
+            return resolvedAt(current, FileKind::missing, links > 0);
         }
         if (!S_ISLNK(status.st_mode)) {
             ResolvedPath resolved = existing(current, status);
@@ -135,8 +133,7 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         }
         if (!followedByKernel(current, status, error)) {
             if (error) return {};
-            ResolvedPath refused{current, FileKind::other};
-            refused.throughLink = true;
+            ResolvedPath refused = resolvedAt(current, FileKind::other, true);
             refused.refusedLink = current;
             return refused;
         }
