@@ -1,5 +1,7 @@
 #include "worklist/WorkListModel.h"
 
+#include <QScopedValueRollback>
+
 #include "widgets/QtText.h"
 
 namespace stapelwerk {
@@ -20,11 +22,13 @@ QVariant WorkListModel::data(const QModelIndex& index, int role) const {
 }
 
 void WorkListModel::setEntries(WorkEntries entries) {
-    showingFlags_ = true;  // the old selection goes with the old content, not into the flags
-    beginResetModel();
-    list_.assign(std::move(entries));
-    endResetModel();
-    showingFlags_ = false;
+    {
+        // The old selection goes with the old content, not into the flags.
+        const QScopedValueRollback showing(showingFlags_, true);
+        beginResetModel();
+        list_.assign(std::move(entries));
+        endResetModel();
+    }
     showFlags();
 }
 
@@ -39,10 +43,11 @@ void WorkListModel::append(std::vector<std::string> texts, bool selected) {
     for (std::string& text : texts) list_.append(std::move(text), selected);
     endInsertRows();
     if (!selected) return;
-    showingFlags_ = true;
-    selection_.select(QItemSelection(index(first), index(rowCount() - 1)),
-                      QItemSelectionModel::Select);
-    showingFlags_ = false;
+    {
+        const QScopedValueRollback showing(showingFlags_, true);
+        selection_.select(QItemSelection(index(first), index(rowCount() - 1)),
+                          QItemSelectionModel::Select);
+    }
     emit selectionEdited();
 }
 
@@ -88,9 +93,8 @@ void WorkListModel::showFlags() {
         runs.select(index(static_cast<int>(first)), index(static_cast<int>(end - 1)));
         first = end;
     }
-    showingFlags_ = true;
+    const QScopedValueRollback showing(showingFlags_, true);
     selection_.select(runs, QItemSelectionModel::ClearAndSelect);
-    showingFlags_ = false;
 }
 
 }  // namespace stapelwerk

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,9 @@ protected:
     testing::FakePlatform platform;
     Job job;
     WorkListModel model{job.workList, nullptr};
+    // Every change of every test is held against the rules of Qt's item models.
+    QAbstractItemModelTester modelRules{&model,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal};
     WorkListPanel panel;
     QListView* list;
     QGroupBox* menu;
