@@ -9,9 +9,9 @@
 namespace stapelwerk {
 
 ListMenu::ListMenu(QWidget* menu, QAbstractItemView* list)
-    : QObject(menu), menu_(menu), list_(list) {
+    : QObject(menu), menu_(menu), list_(list), viewport_(list->viewport()) {
     list_->installEventFilter(this);
-    list_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     menu_->installEventFilter(this);
 }
 
@@ -48,7 +48,8 @@ bool ListMenu::eventFilter(QObject* watched, QEvent* event) {
         if (escape) close();
         return escape;
     }
-    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // Compared by address only: events still arrive while the list is being destroyed.
+    if (watched == viewport_ && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::RightButton) {
             open();

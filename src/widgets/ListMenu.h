@@ -34,6 +34,7 @@ private:
 
     QWidget* menu_;
     QAbstractItemView* list_;
+    QWidget* viewport_;
 };
 
 }  // namespace stapelwerk
