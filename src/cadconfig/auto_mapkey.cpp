@@ -1,5 +1,7 @@
 #include "cadconfig/auto_mapkey.h"
 
+#include <filesystem>
+
 #include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/line_reader.h"
@@ -67,56 +69,71 @@ bool definesAutoMapkey(std::string_view configBytes) {
     return false;
 }
 
-std::string configWithAutoMapkey(std::string_view old) {
-    std::string bytes(old);
+std::string autoMapkeyAppendix(std::string_view old) {
+    std::string bytes;
     // A lone CR already ends the last line as the program reads it; the LF makes it the
     // CR LF that the block's lines have, without changing a byte that was there.
-    if (bytes.ends_with('\r')) {
+    if (old.ends_with('\r')) {
         bytes += '\n';
-    } else if (!bytes.empty() && !bytes.ends_with("\r\n")) {
+    } else if (!old.empty() && !old.ends_with("\r\n")) {
         bytes += "\r\n";
     }
     for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
     return bytes;
 }
 
+std::string configWithAutoMapkey(std::string_view old) {
+    return std::string(old) + autoMapkeyAppendix(old);
+}
+
 Result<std::string> configProBackupPath(const std::string& configPro) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(configPro), error);
     if (error) return systemFailure(error.message());
-    return fromPath(target.path.parent_path() / "config.pro.bak");
-}
-
-namespace {
-// The copy is taken from the file as it is now, not from the bytes read before: should
-// config.pro have changed since, the copy keeps the change.
-Result<> backUpConfigPro(const std::string& path) {
-    const Result<std::string> backup = configProBackupPath(path);
-    if (!backup) {
-        return Failure{texts::messageConfigProBackupNotWritten(path + ".bak", backup.reason()),
-                       backup.reason()};
+    if (!target.refusedLink.empty()) {
+        return systemFailure(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
     }
-    const Result<std::string> old = readFileBytes(path);
-    if (!old) return Failure{texts::messageConfigProNotRead(path, old.reason()), old.reason()};
-    const Result<> copied = replaceFileBytesLike(*backup, *old, path);
-    if (!copied) {
-        return Failure{texts::messageConfigProBackupNotWritten(*backup, copied.reason()),
-                       copied.reason()};
-    }
-    return {};
+    std::filesystem::path backup = target.path;
+    backup += ".bak";
+    return fromPath(backup);
 }
-}  // namespace
 
 Result<> appendAutoMapkey(const ConfigContent& content) {
-    if (!content.created) {
-        if (Result<> backedUp = backUpConfigPro(content.path); !backedUp) return backedUp;
+    // The file as it is now, not as it was read before: a line that another program added
+    // while the user was asked is kept, in the file and in the backup.
+    const Result<std::string> old = readFileBytes(content.path);
+    if (!old) {
+        return Failure{texts::messageConfigProNotRead(content.path, old.reason()), old.reason()};
     }
-    const Result<> written = replaceFileBytes(content.path, configWithAutoMapkey(content.bytes));
-    if (!written) {
+    const std::string appendix = autoMapkeyAppendix(*old);
+    const auto produce = [&](ByteSink& sink) {
+        sink.write(*old);
+        sink.write(appendix);
+    };
+    const auto notWritten = [&](const Result<>& written) {
         return Failure{texts::messageConfigProNotWritten(content.path, written.reason()),
                        written.reason()};
+    };
+    if (content.created && old->empty()) {
+        const Result<> written = replaceFile(content.path, produce);
+        if (!written) return notWritten(written);
+        return {};
     }
-    return {};
+    const Result<std::string> backup = configProBackupPath(content.path);
+    if (!backup) {
+        return Failure{
+            texts::messageConfigProBackupNotWritten(content.path + ".bak", backup.reason()),
+            backup.reason()};
+    }
+    ReplaceStep failed = ReplaceStep::file;
+    const Result<> written = replaceFileWithBackup(
+        content.path, produce, *backup, [&](ByteSink& sink) { sink.write(*old); }, failed);
+    if (written) return {};
+    if (failed == ReplaceStep::backup) {
+        return Failure{texts::messageConfigProBackupNotWritten(*backup, written.reason()),
+                       written.reason()};
+    }
+    return notWritten(written);
 }
 
 }  // namespace stapelwerk

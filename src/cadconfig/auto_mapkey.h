@@ -37,20 +37,28 @@ Result<ConfigContent> readConfigPro(const std::string& path);
 // "mapkey(continued)" lines, comments ("!") and other key sequences ("autox") do not count.
 bool definesAutoMapkey(std::string_view configBytes);
 
+// What is appended to the config.pro `old`: the line end that the old last line lacks
+// (CR LF, or the LF that completes a closing CR), then the lines of the block, each ended
+// by CR LF.
+std::string autoMapkeyAppendix(std::string_view old);
+
 // The bytes of config.pro after the auto block has been appended to the file `old`: the
-// old bytes unchanged, the line end that the old last line lacks (CR LF, or the LF that
-// completes a closing CR), then the lines of the block, each ended by CR LF.
+// old bytes unchanged, then autoMapkeyAppendix.
 std::string configWithAutoMapkey(std::string_view old);
 
-// Where the copy of the config.pro at `configPro` goes: "config.pro.bak" in the directory
-// of the file that is replaced (the file a symbolic link names, not the link's directory).
-// Fails, with the system's reason only, when the links cannot be followed.
+// Where the copy of the config.pro at `configPro` goes: beside the file that is replaced
+// (the file a symbolic link names, not the link), named after it with ".bak" added
+// ("config.pro.bak"; "standard.pro.bak" for a link to standard.pro), so that it can only
+// be taken for the copy of that file. Fails, with the reason only, when the links cannot be
+// followed.
 Result<std::string> configProBackupPath(const std::string& configPro);
 
-// Replaces config.pro with `content` and the auto block (configWithAutoMapkey), through a
-// new file renamed over the old one. A config.pro that was there before is first copied
-// byte for byte to configProBackupPath (replacing an older copy, with the access of
-// config.pro); when that fails, config.pro is left alone. A failure names path and reason.
+// Replaces config.pro with what it holds now and the auto block (configWithAutoMapkey),
+// through a new file renamed over the old one; what it held when `content` was read does
+// not matter, so that a change made meanwhile is kept. A config.pro that was there before
+// is copied byte for byte to configProBackupPath (replacing an older copy, with the
+// access of config.pro). A failure of either leaves both files as they were and names
+// path and reason.
 Result<> appendAutoMapkey(const ConfigContent& content);
 
 }  // namespace stapelwerk

@@ -240,7 +240,9 @@ std::string batchHelp() {
            "                            mit seinem Wert aus --values oder --keyed zuweisen.\n"
            "  install-auto              Den Mapkey auto an die config.pro im Ausgabeverzeichnis\n"
            "                            anhängen. Die bisherige Datei wird vorher als\n"
-           "                            config.pro.bak gesichert; definiert sie auto schon,\n"
+           "                            config.pro.bak gesichert (bei einem Link: neben\n"
+           "                            der Datei, auf die er zeigt, mit deren Namen und\n"
+           "                            .bak); definiert sie auto schon,\n"
            "                            folgt eine Warnung.\n"
            "\n"
            "Optionen:\n"
@@ -303,5 +305,22 @@ std::string namesUnderHeading(std::string_view heading, const std::vector<std::s
     for (const std::string& name : names) text.append("\n  ").append(quoted(name));
     return text;
 }
+
+std::string reasonLinkNotFollowed(std::string_view link) {
+    return "Der symbolische Link " + quoted(link) +
+           " liegt in einem Verzeichnis, in das alle schreiben dürfen, und gehört weder Ihnen "
+           "noch dem Besitzer des Verzeichnisses. Ihm wird nicht gefolgt.";
+}
+
+std::string reasonBackupAtLink(std::string_view link) {
+    return "An der Stelle der Sicherungskopie liegt der symbolische Link " + quoted(link) +
+           ". Durch ihn wird nicht geschrieben.";
+}
+
+const std::string_view kReasonBackupIsTheFile = "Die Sicherungskopie wäre die Datei selbst.";
+const std::string_view kReasonWriteProtected = "Die Datei ist schreibgeschützt.";
+const std::string_view kReasonSeveralNames =
+    "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
+    "Inhalt stehen.";
 
 }  // namespace stapelwerk::texts

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/write_refusals.h"
+
 // Every text the program shows, in one place.
 namespace stapelwerk::texts {
 

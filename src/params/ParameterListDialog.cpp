@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
 #include "widgets/DrawnLines.h"
+#include "widgets/ListMenu.h"
 #include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
@@ -96,8 +97,6 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     values_->setSelectionMode(QAbstractItemView::SingleSelection);
     valuesCaption->setBuddy(values_);
     values_->setAccessibleName(valuesCaption->text().trimmed());
-    values_->installEventFilter(this);
-    values_->viewport()->installEventFilter(this);
 
     ok_ = new QPushButton("ok", this);
     ok_->setObjectName("cmd_ok");
@@ -174,6 +173,10 @@ void ParameterListDialog::buildMenu() {
 
     drawLinesOn(menu_, {rule(990), rule(1890)});
     menu_->raise();
+    menuControl_ = new ListMenu(menu_, values_);
+    connect(menuControl_, &ListMenu::opened, this, [this] {
+        drawLinesOn(menu_, {rule(990), rule(1890)});
+    });
 }
 
 void ParameterListDialog::layOut() {
@@ -189,28 +192,9 @@ void ParameterListDialog::resizeEvent(QResizeEvent* event) {
     if (!isMinimized()) layOut();
 }
 
-bool ParameterListDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == values_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (press->button() == Qt::RightButton) {
-            showMenu();
-            return true;  // a right press opens the menu and leaves the selection alone
-        }
-        if (press->button() == Qt::LeftButton) hideMenu();
-    } else if (watched == values_ && event->type() == QEvent::ContextMenu) {
-        showMenu();  // the keyboard's menu key
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
+void ParameterListDialog::showMenu() { menuControl_->open(); }
 
-void ParameterListDialog::showMenu() {
-    menu_->show();
-    drawLinesOn(menu_, {rule(990), rule(1890)});
-    menu_->raise();
-}
-
-void ParameterListDialog::hideMenu() { menu_->hide(); }
+void ParameterListDialog::hideMenu() { menuControl_->close(); }
 
 std::vector<std::string> ParameterListDialog::values() const {
     std::vector<std::string> result;

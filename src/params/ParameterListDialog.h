@@ -14,6 +14,7 @@ class QPushButton;
 namespace stapelwerk {
 
 class Job;
+class ListMenu;
 class Platform;
 
 // `frm_param`: the parts to process beside the parameter values the user
@@ -30,7 +31,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -60,6 +60,7 @@ private:
     QListWidget* values_ = nullptr;
     QPushButton* ok_ = nullptr;
     QFrame* menu_ = nullptr;
+    ListMenu* menuControl_ = nullptr;
     QLineEdit* entry_ = nullptr;
 };
 

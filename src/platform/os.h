@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 // What the core needs to know of the operating system it runs on; one source
 // file per system implements it.
@@ -74,9 +75,30 @@ enum class FileKind { missing, regular, directory, other };
 struct ResolvedPath {
     std::filesystem::path path;
     FileKind kind = FileKind::missing;
+    // `path` as given was a symbolic link.
+    bool throughLink = false;
+    // The first link on the way that the kernel would not follow for this user (see
+    // linkMayBeFollowed); when set, nothing after it has been looked at.
+    std::filesystem::path refusedLink;
+    // Of an existing file: no write permission for this user in its mode.
+    bool writeProtected = false;
+    // Of an existing file: how many names (hard links) it has.
+    std::uintmax_t names = 1;
+    // Of an existing file: the device and inode, to tell two paths of one file.
+    std::uintmax_t device = 0;
+    std::uintmax_t inode = 0;
 };
 
-// The file that `path` names once its symbolic links are followed: a chain of links,
+inline ResolvedPath resolvedAt(std::filesystem::path path, FileKind kind, bool throughLink) {
+    ResolvedPath resolved;
+    resolved.path = std::move(path);
+    resolved.kind = kind;
+    resolved.throughLink = throughLink;
+    return resolved;
+}
+
+// The file that `path` names once its symbolic links are followed, as far as the kernel
+// would follow them for this user: a chain of links,
 // and relative targets, counted from the directory of the link that holds them. When
 // nothing is at the end (a dangling link, or no file yet), `path` is where the file would
 // be made and `kind` is missing; whether its directory exists shows when it is created.

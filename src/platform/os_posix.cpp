@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "platform/file_rules.h"
 #include "platform/os.h"
 #include "platform/paths.h"
 
@@ -83,17 +86,63 @@ FileKind kindOf(mode_t mode) {
 constexpr int kMostLinks = 40;
 }  // namespace
 
+namespace {
+bool inGroup(gid_t group) {
+    if (group == ::getegid()) return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, group) != groups.end();
+}
+
+ResolvedPath existing(const std::filesystem::path& path, const struct stat& status) {
+    ResolvedPath resolved = resolvedAt(path, kindOf(status.st_mode), false);
+    resolved.names = status.st_nlink;
+    resolved.device = status.st_dev;
+    resolved.inode = status.st_ino;
+    resolved.writeProtected =
+        S_ISREG(status.st_mode) &&
+        isWriteProtected(status.st_mode, status.st_uid, inGroup(status.st_gid), ::geteuid());
+    return resolved;
+}
+
+// Whether the kernel would follow the link, with the status `link`, at `path`.
+bool followedByKernel(const std::filesystem::path& path, const struct stat& link,
+                      std::error_code& error) {
+    const std::filesystem::path parent = path.parent_path();
+    struct stat directory {};
+    if (::stat(parent.empty() ? "." : parent.c_str(), &directory) != 0) {
+        error = lastError();
+        return false;
+    }
+    return linkMayBeFollowed(link.st_uid, directory.st_uid, directory.st_mode, ::geteuid());
+}
+}  // namespace
+
 ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error) {
     error.clear();
     std::filesystem::path current = path;
     for (int links = 0; links <= kMostLinks; ++links) {
         struct stat status {};
         if (::lstat(current.c_str(), &status) != 0) {
-            if (errno == ENOENT) return {current, FileKind::missing};
-            error = lastError();
-            return {};
+            if (errno != ENOENT) {
+                error = lastError();
+                return {};
+            }
+            return resolvedAt(current, FileKind::missing, links > 0);
         }
-        if (!S_ISLNK(status.st_mode)) return {current, kindOf(status.st_mode)};
+        if (!S_ISLNK(status.st_mode)) {
+            ResolvedPath resolved = existing(current, status);
+            resolved.throughLink = links > 0;
+            return resolved;
+        }
+        if (!followedByKernel(current, status, error)) {
+            if (error) return {};
+            ResolvedPath refused = resolvedAt(current, FileKind::other, true);
+            refused.refusedLink = current;
+            return refused;
+        }
         const std::filesystem::path target = std::filesystem::read_symlink(current, error);
         if (error) return {};
         // Not normalised: ".." in a target means the parent of the directory the link

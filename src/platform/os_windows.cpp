@@ -185,17 +185,18 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             const DWORD code = GetLastError();
             if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
-                return {current, FileKind::missing};
+                return resolvedAt(current, FileKind::missing, links > 0);
             }
             error = windowsError(code);
             return {};
         }
         const FileKind kind =
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FileKind::directory : FileKind::regular;
-        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return {current, kind};
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+            return resolvedAt(current, kind, links > 0);
         const std::optional<std::filesystem::path> target = symbolicLinkTarget(current, error);
         if (error) return {};
-        if (!target) return {current, kind};
+        if (!target) return resolvedAt(current, kind, links > 0);
         // A target without a drive (\dir\file) stays on the link's drive, as Windows reads it.
         // Windows takes ".." by the name, also where a path starting \\?\ would not.
         current =

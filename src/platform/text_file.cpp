@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include "platform/os.h"
 #include "platform/paths.h"
+#include "platform/write_refusals.h"
 
 namespace stapelwerk {
 
@@ -72,6 +74,23 @@ public:
         const os::FileHandle file = file_;
         file_ = os::kNoFile;
         return os::closeFile(file, error);
+    }
+
+    // Keeps the existing file `target` under a name of this object's, removed with it: a
+    // second name where the file system has hard links, else the file is moved there.
+    bool keepBeside(const std::filesystem::path& target, std::error_code& error) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path candidate = temporaryPathBeside(target);
+            std::filesystem::create_hard_link(target, candidate, error);
+            if (error && error != std::errc::file_exists) {
+                if (!os::renameOver(target, candidate, error)) return false;
+            }
+            if (!error) {
+                path_ = candidate;
+                return true;
+            }
+        }
+        return false;
     }
 
     // It is the target now; nothing to remove.
@@ -147,45 +166,45 @@ Result<std::string> readFileBytes(const std::string& path) {
     return bytes;
 }
 
-Result<> createEmptyFile(const std::string& path) {
-    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
-    std::error_code error;
-    const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
-    if (error) return failure(error);
+namespace {
+Failure refusedBecause(std::string reason) { return systemFailure(std::move(reason)); }
+
+// What the replace routine refuses at a resolved path, whatever the system would allow.
+Result<> refuseTarget(const os::ResolvedPath& target) {
+    if (!target.refusedLink.empty()) {
+        return refusedBecause(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
+    }
     if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
-    const os::FileHandle file = os::createExclusive(target.path, os::NewFileAccess::usual, error);
-    if (file == os::kNoFile) return failure(error);
-    if (!os::closeFile(file, error)) return failure(error);
+    if (target.path.filename().empty()) return failure(std::errc::no_such_file_or_directory);
+    if (target.kind != os::FileKind::regular) return {};
+    if (target.writeProtected) return refusedBecause(std::string(texts::kReasonWriteProtected));
+    // Renaming over one name would leave the other names with the old bytes.
+    if (target.names > 1) return refusedBecause(std::string(texts::kReasonSeveralNames));
     return {};
 }
 
-namespace {
-// replaceFile; the new file takes the access of `accessModel` when it is given, else of
-// the file it replaces.
-Result<> replaceWithAccessOf(const std::string& path, const std::string* accessModel,
-                             const std::function<void(ByteSink&)>& produce) {
-    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
-    std::error_code error;
-    const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
-    if (error) return failure(error);
-    if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
-    if (target.path.filename().empty()) return failure(std::errc::no_such_file_or_directory);
+// A new file made ready beside its target, not yet in its place.
+struct Prepared {
+    os::ResolvedPath target;
+    TemporaryFile temporary;
+};
 
+// Writes what `produce` gives into a new file beside `target`, on the disk and closed; the
+// new file takes the access of `accessModel` when it is given, else of the file it
+// replaces.
+Result<> prepare(Prepared& prepared, const std::filesystem::path& accessModel,
+                 const std::function<void(ByteSink&)>& produce) {
+    const os::ResolvedPath& target = prepared.target;
     // An old file's content must never be readable by more users than before, not even
     // for a moment: its replacement starts private and then takes on the old access
     // (a copy: its original's).
-    std::filesystem::path model;
-    if (accessModel != nullptr) {
-        model = toPath(*accessModel);
-    } else if (target.kind == os::FileKind::regular) {
-        model = target.path;
-    }
-    TemporaryFile temporary;
+    std::filesystem::path model = accessModel;
+    if (model.empty() && target.kind == os::FileKind::regular) model = target.path;
     const os::NewFileAccess access =
         model.empty() ? os::NewFileAccess::usual : os::NewFileAccess::ownerOnly;
-    if (!temporary.createBeside(target.path, access, error)) {
-        return failure(error);
-    }
+    std::error_code error;
+    TemporaryFile& temporary = prepared.temporary;
+    if (!temporary.createBeside(target.path, access, error)) return failure(error);
     if (!model.empty() && !os::copyAccess(temporary.handle(), model, error)) return failure(error);
 
     FileSink sink(temporary.handle());
@@ -195,27 +214,117 @@ Result<> replaceWithAccessOf(const std::string& path, const std::string* accessM
     // old bytes or all of the new ones.
     if (!os::flushFile(temporary.handle(), error)) return failure(error);
     if (!temporary.close(error)) return failure(error);
-    if (!os::renameOver(temporary.path(), target.path, error)) return failure(error);
-    temporary.release();
+    return {};
+}
 
+// Puts the prepared file in its target's place.
+Result<> commit(Prepared& prepared) {
+    std::error_code error;
+    if (!os::renameOver(prepared.temporary.path(), prepared.target.path, error)) {
+        return failure(error);
+    }
+    prepared.temporary.release();
     // Once renamed, every reader sees the new file; a failed flush here cannot bring the
     // old one back and leaves the target whole either way, so it is not reported.
-    os::flushDirectory(target.path.parent_path(), error);
+    os::flushDirectory(prepared.target.path.parent_path(), error);
     return {};
+}
+
+Result<> resolveTarget(const std::string& path, os::ResolvedPath& target) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
+    std::error_code error;
+    target = os::resolveLinks(toPath(path), error);
+    if (error) return failure(error);
+    return refuseTarget(target);
+}
+
+// The path of a copy: never written through a link, never the file it copies.
+Result<> resolveCopy(const std::string& path, const os::ResolvedPath& original,
+                     os::ResolvedPath& copy) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
+    std::error_code error;
+    copy = os::resolveLinks(toPath(path), error);
+    if (error) return failure(error);
+    if (copy.throughLink) return refusedBecause(texts::reasonBackupAtLink(path));
+    if (Result<> refused = refuseNonFile(copy.kind); !refused) return refused;
+    if (copy.kind == os::FileKind::regular && copy.device == original.device &&
+        copy.inode == original.inode) {
+        return refusedBecause(std::string(texts::kReasonBackupIsTheFile));
+    }
+    return {};
+}
+
+Result<> replaceWithAccessOf(const std::string& path, const std::filesystem::path& accessModel,
+                             const std::function<void(ByteSink&)>& produce) {
+    Prepared prepared;
+    if (Result<> resolved = resolveTarget(path, prepared.target); !resolved) return resolved;
+    if (Result<> written = prepare(prepared, accessModel, produce); !written) return written;
+    return commit(prepared);
 }
 }  // namespace
 
+Result<> createEmptyFile(const std::string& path) {
+    if (namesNoFile(path)) return failure(std::errc::invalid_argument);
+    std::error_code error;
+    const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
+    if (error) return failure(error);
+    if (!target.refusedLink.empty()) {
+        return refusedBecause(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
+    }
+    if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
+    const os::FileHandle file = os::createExclusive(target.path, os::NewFileAccess::usual, error);
+    if (file == os::kNoFile) return failure(error);
+    if (!os::closeFile(file, error)) return failure(error);
+    return {};
+}
+
 Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
-    return replaceWithAccessOf(path, nullptr, produce);
+    return replaceWithAccessOf(path, {}, produce);
 }
 
 Result<> replaceFileBytes(const std::string& path, std::string_view bytes) {
     return replaceFile(path, [bytes](ByteSink& sink) { sink.write(bytes); });
 }
 
-Result<> replaceFileBytesLike(const std::string& path, std::string_view bytes,
-                              const std::string& original) {
-    return replaceWithAccessOf(path, &original, [bytes](ByteSink& sink) { sink.write(bytes); });
+Result<> replaceFileWithBackup(const std::string& path,
+                               const std::function<void(ByteSink&)>& produce,
+                               const std::string& backupPath,
+                               const std::function<void(ByteSink&)>& produceBackup,
+                               ReplaceStep& failedStep) {
+    failedStep = ReplaceStep::file;
+    Prepared file;
+    if (Result<> resolved = resolveTarget(path, file.target); !resolved) return resolved;
+    failedStep = ReplaceStep::backup;
+    Prepared backup;
+    if (Result<> resolved = resolveCopy(backupPath, file.target, backup.target); !resolved) {
+        return resolved;
+    }
+    const std::filesystem::path original =
+        file.target.kind == os::FileKind::regular ? file.target.path : std::filesystem::path();
+    if (Result<> written = prepare(backup, original, produceBackup); !written) return written;
+    failedStep = ReplaceStep::file;
+    if (Result<> written = prepare(file, {}, produce); !written) return written;
+
+    // The earlier backup keeps a second name until the file is replaced, so that it can
+    // come back when the replace fails.
+    failedStep = ReplaceStep::backup;
+    std::error_code error;
+    TemporaryFile earlier;
+    if (backup.target.kind == os::FileKind::regular &&
+        !earlier.keepBeside(backup.target.path, error)) {
+        return failure(error);
+    }
+    if (Result<> placed = commit(backup); !placed) return placed;
+    failedStep = ReplaceStep::file;
+    Result<> replaced = commit(file);
+    if (!replaced) {
+        if (!earlier.path().empty()) {
+            if (os::renameOver(earlier.path(), backup.target.path, error)) earlier.release();
+        } else {
+            std::filesystem::remove(backup.target.path, error);
+        }
+    }
+    return replaced;
 }
 
 }  // namespace stapelwerk

@@ -32,7 +32,9 @@ public:
 // to a new file beside it, are put on the disk and then renamed over the old one, so a
 // failure at any step, a crash or a kill leaves the old file as it was and no new file
 // behind. A symbolic link (or a chain of them) is followed and stays: the file it names
-// is replaced, or created when the link dangles into an existing directory. The old
+// is replaced, or created when the link dangles into an existing directory. A link that
+// the kernel would not follow for this user in a shared directory (protected_symlinks), a
+// write-protected file and a file with several names (hard links) are refused. The old
 // file's permission bits (and owner and group, where allowed) are kept; a new file gets
 // the usual ones. A directory, a device or a pipe at the path is refused.
 Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
@@ -40,10 +42,19 @@ Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&
 // replaceFile with one piece.
 Result<> replaceFileBytes(const std::string& path, std::string_view bytes);
 
-// replaceFileBytes for a copy of the file `original`: the new file takes the original's
-// permission bits (and owner and group, where allowed), whatever the replaced file had,
-// so that a copy is never readable by more users than the file it was made from.
-Result<> replaceFileBytesLike(const std::string& path, std::string_view bytes,
-                              const std::string& original);
+enum class ReplaceStep { backup, file };
+
+// Replaces the file at `path` with what `produce` writes, as replaceFile does, and its
+// backup at `backupPath` with what `produceBackup` writes. The backup gets the access of
+// the file (never readable by more users than the file it copies). It is never written
+// through a link and never onto the file itself. It takes its place first, so that the
+// old bytes outlive a crash; when the file then cannot be replaced, the earlier backup
+// comes back. A failure leaves both as they were and tells in `failedStep` which one it
+// concerned.
+Result<> replaceFileWithBackup(const std::string& path,
+                               const std::function<void(ByteSink&)>& produce,
+                               const std::string& backupPath,
+                               const std::function<void(ByteSink&)>& produceBackup,
+                               ReplaceStep& failedStep);
 
 }  // namespace stapelwerk

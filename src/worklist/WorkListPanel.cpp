@@ -1,6 +1,5 @@
 #include "worklist/WorkListPanel.h"
 
-#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +13,7 @@
 #include "core/texts.h"
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
+#include "widgets/ListMenu.h"
 #include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
@@ -166,6 +166,8 @@ void WorkListPanel::buildMenu() {
 
     connect(addMenuButton("cmd_quit", "quit", "Menü schließen", 3330, false), &QPushButton::clicked,
             this, &WorkListPanel::hideMenu);
+
+    menuControl_ = new ListMenu(menu_, list_);
 }
 
 void WorkListPanel::selectAll() {
@@ -178,7 +180,7 @@ void WorkListPanel::deselectAll() {
     hideMenu();
 }
 
-void WorkListPanel::hideMenu() { menu_->hide(); }
+void WorkListPanel::hideMenu() { menuControl_->close(); }
 
 void WorkListPanel::paste() { pasteText(platform_.clipboardText()); }
 
@@ -242,13 +244,6 @@ void WorkListPanel::updateSelectedCount() {
 // The keyboard's way to the commands of the list: Ctrl+V pastes, Ctrl+A selects all,
 // Enter confirms, and the menu key or Shift+F10 opens the menu.
 bool WorkListPanel::takeKey(QEvent* event) {
-    if (event->type() == QEvent::ContextMenu) {
-        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard) {
-            return false;
-        }
-        openMenuFromKeyboard();
-        return true;
-    }
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Paste)) {
@@ -258,29 +253,10 @@ bool WorkListPanel::takeKey(QEvent* event) {
     } else if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                key->modifiers() == Qt::NoModifier) {
         emit confirmRequested();
-    } else if (key->key() == Qt::Key_Menu ||
-               (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-        openMenuFromKeyboard();
     } else {
         return false;
     }
     return true;
-}
-
-void WorkListPanel::openMenuFromKeyboard() {
-    menu_->show();
-    menu_->raise();
-    menu_->findChild<QPushButton*>("cmd_paste")->setFocus(Qt::PopupFocusReason);
-}
-
-void WorkListPanel::keyPressEvent(QKeyEvent* event) {
-    // Escape in the menu closes it and goes back to the list.
-    if (event->key() == Qt::Key_Escape && menu_->isVisible()) {
-        hideMenu();
-        list_->setFocus();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }
 
 bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -294,17 +270,9 @@ bool WorkListPanel::eventFilter(QObject* watched, QEvent* event) {
         const auto* move = static_cast<QMouseEvent*>(event);
         const int pointerX = list_->viewport()->mapTo(list_, move->position().toPoint()).x();
         menu_->move(pointerX + twips(kMenuOffsetFromPointer), menu_->y());
-    } else if (event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (press->button() == Qt::RightButton) {
-            menu_->show();
-            menu_->raise();
-            return true;  // a right press opens the menu and leaves the selection alone
-        }
-        if (press->button() == Qt::LeftButton) {
-            menu_->hide();
-            manualEntry_->hide();
-        }
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        manualEntry_->hide();
     }
     return QFrame::eventFilter(watched, event);
 }

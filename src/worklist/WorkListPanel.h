@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace stapelwerk {
 
+class ListMenu;
 class Platform;
 class WorkListModel;
 
@@ -33,7 +34,6 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();
@@ -44,7 +44,6 @@ private:
     void pasteText(std::string_view text);
     bool takeDrop(QEvent* event);
     bool takeKey(QEvent* event);
-    void openMenuFromKeyboard();
     void deselectAll();
     void clearList();
     void showManualEntry();
@@ -55,6 +54,7 @@ private:
     WorkListModel& model_;
     QListView* list_ = nullptr;
     QGroupBox* menu_ = nullptr;
+    ListMenu* menuControl_ = nullptr;
     QLineEdit* manualEntry_ = nullptr;
     QLabel* howMany_ = nullptr;
 };

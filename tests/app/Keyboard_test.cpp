@@ -63,7 +63,7 @@ TEST_F(Keyboard, TheWholeRoadFromPasteToAWrittenFile) {
     EXPECT_TRUE(completion->isHidden());
 }
 
-TEST_F(Keyboard, TheMenuKeyAndShiftF10OpenTheMenuAndEscapeClosesIt) {
+TEST_F(Keyboard, TheMenuOpensByKeyAndClosesBackToTheList) {
     auto* menu = child<QGroupBox>(&window, "kontextmenue");
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
@@ -76,6 +76,13 @@ TEST_F(Keyboard, TheMenuKeyAndShiftF10OpenTheMenuAndEscapeClosesIt) {
         EXPECT_TRUE(menu->isHidden());
         EXPECT_EQ(focused(), widget("List_File1"));
     }
+    // After an action of the menu, Enter confirms instead of reaching what lies behind it.
+    platform.clipboard = "welle.drw\r\n";
+    press(Qt::Key_Menu);
+    child<QPushButton>(&window, "cmd_paste")->click();
+    EXPECT_EQ(focused(), widget("List_File1"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(job.confirmedEntries, (std::vector<std::string>{"welle.drw"}));
 }
 
 TEST_F(Keyboard, TheMnemonicsOfTheWindowDoNotClash) {

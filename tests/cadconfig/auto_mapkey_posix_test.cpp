@@ -41,9 +41,10 @@ TEST_F(AutoMapkeyTest, AFileThatCannotBeReadIsReportedAndKept) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("unreadable/config.pro")));
 }
 
-TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileIntact) {
+TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileAndItsOlderBackupIntact) {
     const std::string old = fileWithLines(Lines(200, "! a line of the old configuration"));
     writeBytes(dir.file("config.pro"), old);
+    writeBytes(dir.file("config.pro.bak"), "older");
 
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -62,7 +63,7 @@ TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileIntact) {
     EXPECT_NE(platform.messages[0].find(dir.file("config.pro")), std::string::npos);
     EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}))
         << "the partial new file must not stay behind";
-    EXPECT_EQ(backup(), old);
+    EXPECT_EQ(backup(), "older") << "nothing changed, not even the backup";
 }
 
 TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {
@@ -98,15 +99,41 @@ TEST_F(AutoMapkeyTest, TheFileBeforeEachAppendIsBackedUpByteForByteWithItsAccess
     writeBytes(dir.file("config.pro"), "changed meanwhile\r\n");
     EXPECT_TRUE(workflow::installAutoMapkey(*read).ok());
     EXPECT_EQ(backup(), "changed meanwhile\r\n");
+    EXPECT_EQ(config().rfind("changed meanwhile\r\n! Mapkey", 0), 0u) << "appended to it";
 }
 
-TEST_F(AutoMapkeyTest, TheBackupOfALinkedFileLiesBesideTheFileItNames) {
+// A backup is only ever written to a plain file that is no other file: never through a link
+// at its place, never over the file it copies, never over another file's backup.
+TEST_F(AutoMapkeyTest, TheBackupReplacesNothingButAnEarlierBackup) {
+    writeBytes(dir.file("notes.txt"), "notes");
+    writeBytes(dir.file("config.pro"), "old\r\n");
+    std::filesystem::create_symlink(dir.file("notes.txt"), dir.file("config.pro.bak"));
+    EXPECT_FALSE(install(dir.path()));
+    EXPECT_EQ(readBytes(dir.file("notes.txt")), "notes");
+    EXPECT_EQ(config(), "old\r\n");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("An der Stelle der Sicherungskopie liegt der symbolische "
+                                        "Link \"" +
+                                        dir.file("config.pro.bak")),
+              std::string::npos)
+        << platform.messages[0];
+
+    // config.pro names its own backup's place: the copy goes beside, under its own name.
+    testing::TempDir other;
+    writeBytes(other.file("config.pro.bak"), "old\r\n");
+    std::filesystem::create_symlink("config.pro.bak", other.file("config.pro"));
+    EXPECT_TRUE(install(other.path()));
+    EXPECT_EQ(readBytes(other.file("config.pro.bak.bak")), "old\r\n");
+}
+
+TEST_F(AutoMapkeyTest, TheBackupOfALinkedFileLiesBesideTheFileItNamesAndBearsItsName) {
     std::filesystem::create_directory(dir.file("shared"));
     writeBytes(dir.file("shared/team.pro"), "team\r\n");
     std::filesystem::create_directory(dir.file("work"));
     std::filesystem::create_symlink("../shared/team.pro", dir.file("work/config.pro"));
     EXPECT_TRUE(install(dir.file("work")));
-    EXPECT_EQ(readBytes(dir.file("shared/config.pro.bak")), "team\r\n");
+    EXPECT_EQ(readBytes(dir.file("shared/team.pro.bak")), "team\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("shared/config.pro.bak")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("work/config.pro.bak")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("work/config.pro")));
 }

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_rules.h"
 #include "platform/text_file.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
@@ -117,7 +119,7 @@ TEST(ReplaceFile, KeepsPermissionBitsAndGivesNewFilesTheUmaskMode) {
         {"created empty", 027, std::nullopt, false, true, 0640},
         {"kept", 022, 0640, false, false, 0640},
         {"kept though the umask would take bits", 022, 0666, false, false, 0666},
-        {"kept read-only", 077, 0444, false, false, 0444},
+        {"kept, owner alone may write", 077, 0644, false, false, 0644},
         {"kept behind a link", 022, 0604, true, false, 0604},
     };
     for (const auto& c : cases) {
@@ -205,6 +207,79 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
         }
     }
     fs::permissions(dir.file("locked"), fs::perms::owner_all);
+}
+
+TEST(FileRules, LinksInSharedDirectoriesAndWriteProtection) {
+    const struct {
+        std::uint32_t linkOwner, directoryOwner, directoryMode, follower;
+        bool followed;
+    } links[] = {
+        {2, 0, 01777, 1, false},  // another user's link in /tmp
+        {1, 0, 01777, 1, true},   // the follower's own
+        {3, 3, 01777, 1, true},   // the directory owner's
+        {2, 0, 00777, 1, true},   // not sticky
+        {2, 0, 01775, 1, true},   // not writable by everyone
+        {2, 3, 01777, 0, false},  // the superuser too
+    };
+    for (const auto& c : links) {
+        EXPECT_EQ(linkMayBeFollowed(c.linkOwner, c.directoryOwner, c.directoryMode, c.follower),
+                  c.followed)
+            << c.linkOwner << " " << c.directoryOwner << " " << std::oct << c.directoryMode;
+    }
+    const struct {
+        std::uint32_t mode, owner;
+        bool inGroup;
+        std::uint32_t user;
+        bool protectedFile;
+    } files[] = {
+        {0444, 1, true, 1, true},  {0644, 1, false, 1, false},        {0464, 1, true, 2, false},
+        {0644, 1, true, 2, true},  {0646, 1, false, 2, false},        {0444, 1, false, 0, true},
+        {0400, 0, false, 0, true}, {0004 | 0020, 1, false, 0, false},
+    };
+    for (const auto& c : files) {
+        EXPECT_EQ(isWriteProtected(c.mode, c.owner, c.inGroup, c.user), c.protectedFile)
+            << std::oct << c.mode << std::dec << " " << c.owner << " " << c.user;
+    }
+}
+
+// Places that the system would let the program write to but that it refuses: nothing is
+// changed and the reason says why.
+TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLinks) {
+    TempDir dir;
+    writeBytes(dir.file("notes.txt"), "notes");
+    writeBytes(dir.file("protected.pro"), "old");
+    fs::permissions(dir.file("protected.pro"), static_cast<fs::perms>(0444));
+    writeBytes(dir.file("named-twice.pro"), "old");
+    fs::create_hard_link(dir.file("named-twice.pro"), dir.file("other-name.pro"));
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"protected.pro", "Die Datei ist schreibgeschützt."},
+        {"named-twice.pro", "Die Datei hat mehrere Namen (harte Links)"},
+    };
+    // Only root can give a link to another user.
+    if (::geteuid() == 0) {
+        fs::create_directory(dir.file("shared"));
+        fs::permissions(dir.file("shared"), static_cast<fs::perms>(01777));
+        fs::create_symlink(dir.file("notes.txt"), dir.file("shared/doit.pro"));
+        ASSERT_EQ(::lchown(dir.file("shared/doit.pro").c_str(), 4242, 4242), 0);
+        fs::create_symlink(dir.file("shared/doit.pro"), dir.file("chain.pro"));
+        cases.push_back(
+            {"shared/doit.pro", "Der symbolische Link \"" + dir.file("shared/doit.pro")});
+        cases.push_back({"chain.pro", "Der symbolische Link \"" + dir.file("shared/doit.pro")});
+    }
+    const auto before = snapshot(dir.path());
+    for (const auto& [name, reason] : cases) {
+        for (const bool createEmpty : {false, true}) {
+            SCOPED_TRACE(name + (createEmpty ? " (created empty)" : ""));
+            const std::string path = dir.file(name);
+            const Result<> result =
+                createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
+            ASSERT_FALSE(result.ok());
+            if (!createEmpty || name.ends_with("doit.pro") || name == "chain.pro") {
+                EXPECT_EQ(result.reason().rfind(reason, 0), 0u) << result.reason();
+            }
+            EXPECT_EQ(snapshot(dir.path()), before);
+        }
+    }
 }
 
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a
