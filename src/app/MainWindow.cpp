@@ -94,6 +94,10 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     workListModel_ = new WorkListModel(job_.workList, this);
     workList_ = new WorkListPanel(platform_, *workListModel_, this);
     connect(workList_, &WorkListPanel::confirmRequested, this, &MainWindow::confirm);
+    // The function panel stands where the work list stands: one of them is shown at a time.
+    connect(workList_, &WorkListPanel::closed, this, [this] {
+        if (!job_.confirmedEntries.empty()) functions_->show();
+    });
     connect(workList_, &WorkListPanel::statusReport, this,
             [this](const QString& text) { setStatus(text.toStdString()); });
 
@@ -134,6 +138,8 @@ void MainWindow::startUp() {
     bottomBar_->setUserName(qt(state.userName));
     bottomBar_->setOutputDirectory(qt(state.outputDirectory));
     resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
+    // Smaller, the bottom bar (the output folder, the status line, exit) would go out of sight.
+    setMinimumSize(size());
     bottomBar_->move(bottomBar_->x(),
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));
@@ -163,6 +169,7 @@ void MainWindow::placeChooser() {
     chooser_->move(bottomBar_->x(), bottomBar_->y() - chooser_->height());
     chooser_->show();
     chooser_->raise();
+    chooser_->focusDirectories();
 }
 
 void MainWindow::installAutoMapkey() {
@@ -236,6 +243,7 @@ void MainWindow::writeDoitFile() {
 // bar; it moves up as far as needed, as a right press on the background moves it.
 void MainWindow::showWorkList() {
     moveWorkListTo({twips(240), twips(960)});
+    functions_->hide();
     workList_->show();
     setWriteOffered(false);
 }

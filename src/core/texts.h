@@ -183,4 +183,8 @@ inline constexpr std::string_view kQuestionBuildWithGaps =
 inline constexpr std::string_view kWarningEmptyValues =
     "Achtung : Teile ohne Wert erhalten den leeren Wert.";
 
+// What the system could not open for the user: doit.pro for editing, the download page.
+std::string messageNotOpenedForEditing(std::string_view path);
+std::string messageAddressNotOpened(std::string_view address);
+
 }  // namespace stapelwerk::texts

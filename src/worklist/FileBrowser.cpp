@@ -96,8 +96,10 @@ void FileBrowser::addPatterns(const QStringList& patterns) {
 }
 
 void FileBrowser::refillWorkList() {
-    workList_.setEntries(unselectedEntries(listMatchingFiles(
-        directories_->path().toStdString(), pattern_->currentText().toStdString())));
+    workList_.setEntries(
+        unselectedEntries(listMatchingFiles(directories_->path().toStdString(),
+                                            pattern_->currentText().toStdString())),
+        ListChange::Browse);
 }
 
 void FileBrowser::showDirectory() {
