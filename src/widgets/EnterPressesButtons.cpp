@@ -12,8 +12,9 @@ bool EnterPressesButtons::eventFilter(QObject* watched, QEvent* event) {
     const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     auto* button = qobject_cast<QAbstractButton*>(watched);
-    // Only the button the key is meant for; a key passed on to its parents is not.
-    if (!enter || button == nullptr || !button->hasFocus() || !button->isEnabled()) return false;
+    // Keys go to the focused widget, and a key a child passes on reaches its parents, never
+    // its buttons: a button that receives Enter is the focused one.
+    if (!enter || button == nullptr || !button->isEnabled()) return false;
     if (qobject_cast<QPushButton*>(button) == nullptr &&
         qobject_cast<QToolButton*>(button) == nullptr) {
         return false;
