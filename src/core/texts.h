@@ -217,7 +217,7 @@ inline constexpr std::string_view kChainDialogTitle = "Mapkey ausführen";
 inline constexpr std::string_view kChainCaption = "Name des Mapkeys eingeben:";
 inline constexpr std::string_view kChainExampleName = "Beispiel";
 inline constexpr std::string_view kChainExampleHint =
-    "mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: ";
+    R"(mehrere Mapkeys mit ";" und "%" trennen, z.B.: )";
 inline constexpr std::string_view kChainExample = "+;%bb;%00;";
 inline constexpr std::string_view kChainExampleFieldName = "Beispiel einer Mapkey-Kette";
 inline constexpr std::string_view kPreviewSearch = "&Suchen:";

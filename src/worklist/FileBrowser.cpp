@@ -101,7 +101,7 @@ void FileBrowser::refillWorkList() {
     workList_.setEntries(
         unselectedEntries(listMatchingFiles(directories_->path().toStdString(),
                                             pattern_->currentText().toStdString())),
-        ListChange::Browse);
+        ListChange::browse);
 }
 
 void FileBrowser::showDirectory() {

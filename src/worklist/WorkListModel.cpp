@@ -40,7 +40,7 @@ void WorkListModel::setEntries(WorkEntries entries, ListChange change) {
 }
 
 void WorkListModel::append(std::string text) {
-    append(std::vector<std::string>{std::move(text)}, false, ListChange::Typed);
+    append(std::vector<std::string>{std::move(text)}, false, ListChange::typed);
 }
 
 void WorkListModel::append(std::vector<std::string> texts, bool selected, ListChange change) {
@@ -60,12 +60,12 @@ void WorkListModel::append(std::vector<std::string> texts, bool selected, ListCh
     emit selectionEdited();
 }
 
-void WorkListModel::clear() { setEntries({}, ListChange::Clear); }
+void WorkListModel::clear() { setEntries({}, ListChange::clear); }
 
 void WorkListModel::removeSelected() {
     WorkEntries before = list_.entries();
     showContent([this] { list_.removeSelected(); });
-    history_.record(std::move(before), list_, ListChange::Delete);
+    history_.record(std::move(before), list_, ListChange::removal);
     emit selectionEdited();
 }
 
@@ -86,7 +86,7 @@ void WorkListModel::changeTexts(const std::function<void(WorkList&)>& change) {
     WorkEntries before = list_.entries();
     change(list_);
     if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
-    history_.record(std::move(before), list_, ListChange::Extension);
+    history_.record(std::move(before), list_, ListChange::extension);
 }
 
 void WorkListModel::followSelection(const QItemSelection& selected,

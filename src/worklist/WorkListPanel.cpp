@@ -186,7 +186,7 @@ void WorkListPanel::deselectAll() {
 
 void WorkListPanel::hideMenu() { menuControl_->close(); }
 
-void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::Paste); }
+void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::paste); }
 
 void WorkListPanel::pasteText(std::string_view text, ListChange change) {
     model_.setEntries(unselectedEntries(pastedLines(text)), change);
@@ -212,10 +212,10 @@ bool WorkListPanel::takeDrop(QEvent* event) {
     if (!paths.empty()) {
         std::vector<std::string> names = droppedFileNames(paths);
         const std::size_t count = names.size();
-        model_.append(std::move(names), true, ListChange::Drop);
+        model_.append(std::move(names), true, ListChange::drop);
         emit statusReport(qt(texts::statusFilesAdded(count)));
     } else if (dropped->hasText()) {
-        pasteText(dropped->text().toStdString(), ListChange::Drop);
+        pasteText(dropped->text().toStdString(), ListChange::drop);
     } else {
         return false;
     }

@@ -6,7 +6,7 @@ namespace stapelwerk {
 
 void ListHistory::record(WorkEntries before, const WorkList& after, ListChange change) {
     if (before == after.entries()) return;
-    const bool browsing = change == ListChange::Browse;
+    const bool browsing = change == ListChange::browse;
     // A browsing step after a browsing step: the state before the first one stays the one.
     if (!(browsing && browsing_ && !states_.empty())) {
         states_.push_back(std::move(before));

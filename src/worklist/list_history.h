@@ -8,7 +8,7 @@
 namespace stapelwerk {
 
 // What changed the content of the work list.
-enum class ListChange { Paste, Drop, Typed, Clear, Delete, Extension, Browse };
+enum class ListChange { paste, drop, typed, clear, removal, extension, browse };
 
 // The work list as it stood before its latest changes, so that a change made by mistake
 // ("Liste löschen" instead of "ALLE") costs nothing. Marking entries is not a change.

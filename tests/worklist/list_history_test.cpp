@@ -26,14 +26,14 @@ TEST(ListHistory, EachUndoGivesBackTheListBeforeTheLatestChangeWithItsMarks) {
         ListChange kind;
         void (*edit)(WorkList&);
     } steps[] = {
-        {ListChange::Paste,
+        {ListChange::paste,
          [](WorkList& l) {
              l.assign({{"welle.drw", true}, {"plan.drw", false}, {"teil.prt", true}});
          }},
-        {ListChange::Extension, [](WorkList& l) { appendExtension(l, ".2"); }},
-        {ListChange::Delete, [](WorkList& l) { l.removeSelected(); }},
-        {ListChange::Typed, [](WorkList& l) { l.append("achse.prt"); }},
-        {ListChange::Clear, [](WorkList& l) { l.clear(); }},
+        {ListChange::extension, [](WorkList& l) { appendExtension(l, ".2"); }},
+        {ListChange::removal, [](WorkList& l) { l.removeSelected(); }},
+        {ListChange::typed, [](WorkList& l) { l.append("achse.prt"); }},
+        {ListChange::clear, [](WorkList& l) { l.clear(); }},
     };
     std::vector<WorkEntries> states{list.entries()};
     for (const auto& step : steps) {
@@ -56,9 +56,9 @@ TEST(ListHistory, EachUndoGivesBackTheListBeforeTheLatestChangeWithItsMarks) {
 TEST(ListHistory, WhatLeavesTheListAsItWasIsNoChange) {
     ListHistory history;
     WorkList list({{"plan", false}});
-    change(history, list, ListChange::Clear, [](WorkList& l) { l.clear(); });
-    change(history, list, ListChange::Clear, [](WorkList& l) { l.clear(); });
-    change(history, list, ListChange::Delete, [](WorkList& l) { l.removeSelected(); });
+    change(history, list, ListChange::clear, [](WorkList& l) { l.clear(); });
+    change(history, list, ListChange::clear, [](WorkList& l) { l.clear(); });
+    change(history, list, ListChange::removal, [](WorkList& l) { l.removeSelected(); });
     ASSERT_TRUE(history.undo(list));
     EXPECT_EQ(list.entries(), (WorkEntries{{"plan", false}}));
     EXPECT_FALSE(history.canUndo()) << "the second clear and the delete changed nothing";
@@ -68,7 +68,7 @@ TEST(ListHistory, OneBrowsingIsOneChangeAndTheOldestGoesPastTheDepth) {
     ListHistory history;
     WorkList list({{"mine.prt", true}});
     for (const char* folder : {"/", "/home", "/home/u123"}) {
-        change(history, list, ListChange::Browse, [folder](WorkList& l) {
+        change(history, list, ListChange::browse, [folder](WorkList& l) {
             l.assign({{folder, false}});
         });
     }
@@ -76,7 +76,7 @@ TEST(ListHistory, OneBrowsingIsOneChangeAndTheOldestGoesPastTheDepth) {
     EXPECT_EQ(list.entries(), (WorkEntries{{"mine.prt", true}}));
 
     for (std::size_t i = 0; i < ListHistory::kDepth + 5; ++i) {
-        change(history, list, ListChange::Typed, [i](WorkList& l) { l.append(std::to_string(i)); });
+        change(history, list, ListChange::typed, [i](WorkList& l) { l.append(std::to_string(i)); });
     }
     std::size_t undone = 0;
     while (history.undo(list)) ++undone;
