@@ -159,6 +159,13 @@ int main(int argc, char* argv[]) {
         stapelwerk::MainWindow window(platform, job);
         window.show();
         save(&window, output, "main-worklist");
+        // The focus on the empty list and on a picture button, as Tab puts it there.
+        window.activateWindow();
+        for (const char* control : {"List_File1", "img_files", "Label7"}) {
+            find<QWidget>(&window, control)->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            save(&window, output, QString("focus-") + control);
+        }
 
         find(&window, "cmd_paste")->click();
         find<QWidget>(&window, "kontextmenue")->show();
@@ -178,6 +185,12 @@ int main(int argc, char* argv[]) {
         find(preview, "cmd_findnext")->click();
         save(preview, output, "dialog-preview");
         preview->close();
+
+        // Back to the work list: the function panel, which stands in the same place, goes.
+        emit find<stapelwerk::PictureButton>(&window, "img_files")->clicked();
+        save(&window, output, "main-worklist-back");
+        find(&window, "cmd_file")->click();
+        find(&window, "cmd_SaveAs")->click();
 
         find(&window, "cmd_fcreate")->click();
         auto* completion = find<QWidget>(&window, "frm_ok");

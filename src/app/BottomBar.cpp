@@ -1,6 +1,5 @@
 #include "app/BottomBar.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,6 +8,8 @@
 #include "core/texts.h"
 #include "platform/os.h"
 #include "widgets/Artwork.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/ElidingLineEdit.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -23,12 +24,11 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     placeTwips(this, 120, 9360, 7695, 1095);
 
-    caption_ = new QLabel(qt(texts::kOutputDirectoryCaption), this);
+    caption_ = new ClickableLabel(qt(texts::kOutputDirectoryCaption), this);
     caption_->setObjectName("Label7");
     caption_->setCursor(artwork::directoryCursor());
-    caption_->setFocusPolicy(Qt::TabFocus);
     caption_->setAccessibleDescription(qt(texts::kOutputDirectoryCaptionDescription));
-    caption_->installEventFilter(this);
+    connect(caption_, &ClickableLabel::clicked, this, &BottomBar::chooserRequested);
     placeTwips(caption_, 120, 120, 2295, 255);
 
     outputDirectory_ =
@@ -45,10 +45,9 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     user_->setStyleSheet("background-color: rgb(192, 192, 192);");
     placeTwips(user_, 120, 720, 1215, 255);
 
-    status_ = new QLineEdit(qt(texts::kStatusInitial), this);
+    status_ = new ElidingLineEdit(qt(texts::kStatusInitial), this);
     status_->setObjectName("lbl_status");
     status_->setAccessibleName(qt(texts::kStatusLineName));
-    status_->setReadOnly(true);
     status_->setStyleSheet("background-color: rgb(255, 255, 192);");
     placeTwips(status_, 1440, 720, 5415, 285);
 
@@ -77,21 +76,6 @@ void BottomBar::setStatus(const QString& text) {
 }
 
 QString BottomBar::status() const { return status_->text(); }
-
-bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == caption_) {
-        const bool clicked = event->type() == QEvent::MouseButtonRelease &&
-                             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        const int key =
-            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
-        const bool keyed = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (clicked || keyed) {
-            emit chooserRequested();
-            return true;
-        }
-    }
-    return QFrame::eventFilter(watched, event);
-}
 
 void BottomBar::mousePressEvent(QMouseEvent* event) {
     // A label of the bar lets its presses through to here; only the bare bar counts.

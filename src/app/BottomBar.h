@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace stapelwerk {
 
-class PictureButton;
+class ClickableLabel;
+class ElidingLineEdit;
 
 // The bottom bar `Frame4`: output directory, user, status line, the auto button and exit.
 class BottomBar : public QFrame {
@@ -31,15 +32,14 @@ signals:
     void chooserRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // On the bare bar, the right button shows `cmd_auto` and the left one hides it.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* caption_ = nullptr;
+    ClickableLabel* caption_ = nullptr;
     QLineEdit* outputDirectory_ = nullptr;
     QLabel* user_ = nullptr;
-    QLineEdit* status_ = nullptr;
+    ElidingLineEdit* status_ = nullptr;
     QPushButton* auto_ = nullptr;
 };
 

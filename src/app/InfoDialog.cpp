@@ -13,6 +13,7 @@
 #include "platform/sound_file.h"
 #include "widgets/Artwork.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/LabelFit.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -73,6 +74,7 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FocusFrame::attach(text);
     placeTwips(text, 240, 45, 5895, 3975);
     fitUsageLines(text, lines);
 
@@ -90,8 +92,11 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     moreAt->setBuddy(address);
     placeTwips(address, 2520, 4050, 3585, 195);
     widenToText(address);
-    connect(address, &ClickableLabel::clicked, this,
-            [this] { platform_.shellOpen(std::string(texts::kDownloadAddress)); });
+    connect(address, &ClickableLabel::clicked, this, [this] {
+        if (!platform_.shellOpen(std::string(texts::kDownloadAddress))) {
+            platform_.showMessage(texts::messageAddressNotOpened(texts::kDownloadAddress));
+        }
+    });
 
     growOpen();
 }

@@ -59,7 +59,8 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     connect(info, &PictureButton::clicked, this,
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
 
-    auto* explanation = new QLabel(qt(texts::kExplainStart), this);
+    explanation_ = new QLabel(qt(texts::kExplainStart), this);
+    QLabel* explanation = explanation_;
     explanation->setObjectName("Erklaer");
     explanation->setAccessibleName(qt(texts::kExplanationName));
     explanation->setWordWrap(true);
@@ -94,6 +95,11 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     workListModel_ = new WorkListModel(job_.workList, this);
     workList_ = new WorkListPanel(platform_, *workListModel_, this);
     connect(workList_, &WorkListPanel::confirmRequested, this, &MainWindow::confirm);
+    // The function panel stands where the work list stands: one of them is shown at a time.
+    connect(workList_, &WorkListPanel::closed, this, [this] {
+        if (!job_.confirmedEntries.empty()) functions_->show();
+        updateExplanation();
+    });
     connect(workList_, &WorkListPanel::statusReport, this,
             [this](const QString& text) { setStatus(text.toStdString()); });
 
@@ -134,6 +140,8 @@ void MainWindow::startUp() {
     bottomBar_->setUserName(qt(state.userName));
     bottomBar_->setOutputDirectory(qt(state.outputDirectory));
     resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
+    // Smaller, the bottom bar (the output folder, the status line, exit) would go out of sight.
+    setMinimumSize(size());
     bottomBar_->move(bottomBar_->x(),
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));
@@ -146,6 +154,7 @@ void MainWindow::startUp() {
         placeChooser();
     }
     setStatus(state.status);
+    updateExplanation();
     QStringList patterns;
     for (const std::string_view pattern : kFilePatterns) patterns << qt(pattern);
     browser_->addPatterns(patterns);
@@ -163,6 +172,7 @@ void MainWindow::placeChooser() {
     chooser_->move(bottomBar_->x(), bottomBar_->y() - chooser_->height());
     chooser_->show();
     chooser_->raise();
+    chooser_->focusDirectories();
 }
 
 void MainWindow::installAutoMapkey() {
@@ -192,6 +202,7 @@ void MainWindow::confirm() {
     workList_->hideMenu();
     workList_->hide();
     functions_->show();
+    updateExplanation();
     functions_->setFocus();  // on to the first function, for the keyboard
     selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
     setStatus(*report);
@@ -229,15 +240,33 @@ void MainWindow::writeDoitFile() {
     }
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
-    openOrRaise(completion_, [this] { return new CompletionDialog(platform_, job_, this); });
+    openOrRaise(completion_, [this] {
+        auto* dialog = new CompletionDialog(platform_, job_, this);
+        // Not to the window itself: the dialog also goes when the window is destroyed, and
+        // the explanation, made earlier, goes before it.
+        connect(dialog, &QObject::destroyed, explanation_,
+                [explanation = explanation_, list = workList_] {
+                    explanation->setVisible(list->isHidden());
+                });
+        return dialog;
+    });
+    updateExplanation();
 }
 
 // The designed place would put the panel's lower part, "ok" among it, under the bottom
 // bar; it moves up as far as needed, as a right press on the background moves it.
 void MainWindow::showWorkList() {
     moveWorkListTo({twips(240), twips(960)});
+    functions_->hide();
     workList_->show();
+    updateExplanation();
     setWriteOffered(false);
+}
+
+// The explanation lies under the work list and the completion dialog; where they stand over
+// it, it would show around them in pieces.
+void MainWindow::updateExplanation() {
+    explanation_->setVisible(workList_->isHidden() && completion_.isNull());
 }
 
 void MainWindow::setWriteOffered(bool offered) {

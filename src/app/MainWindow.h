@@ -53,6 +53,7 @@ private:
     template <typename Dialog>
     void openFunctionDialog(QPointer<Dialog>& slot);
     void showWorkList();
+    void updateExplanation();
     void moveWorkListTo(QPoint pointer);
 
     Platform& platform_;
@@ -67,6 +68,7 @@ private:
     QPushButton* writeButton_ = nullptr;
     QPushButton* previewButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
+    QLabel* explanation_ = nullptr;
     QPointer<MapkeyChainDialog> mapkeyChain_;
     QPointer<ParameterListDialog> parameterList_;
     QPointer<ParameterDeletionDialog> parameterDeletion_;

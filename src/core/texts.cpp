@@ -323,4 +323,16 @@ const std::string_view kReasonSeveralNames =
     "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
     "Inhalt stehen.";
 
+std::string messageNotOpenedForEditing(std::string_view path) {
+    return "Die Datei " + quoted(path) +
+           " konnte nicht geöffnet werden: Es ist kein Programm eingerichtet, das sie öffnet. "
+           "Öffnen Sie sie bitte mit einem Texteditor.";
+}
+
+std::string messageAddressNotOpened(std::string_view address) {
+    return "Die Adresse " + std::string(address) +
+           " konnte nicht geöffnet werden: Es ist kein Browser eingerichtet. Geben Sie die "
+           "Adresse bitte selbst im Browser ein.";
+}
+
 }  // namespace stapelwerk::texts

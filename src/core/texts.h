@@ -288,4 +288,8 @@ inline constexpr std::string_view kChainWarning =
     "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am Ende "
     "Ihrer Befehlskette an !";
 
+// What the system could not open for the user: doit.pro for editing, the download page.
+std::string messageNotOpenedForEditing(std::string_view path);
+std::string messageAddressNotOpened(std::string_view address);
+
 }  // namespace stapelwerk::texts

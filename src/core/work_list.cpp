@@ -29,6 +29,11 @@ void WorkList::clear() {
     selectedCount_ = 0;
 }
 
+void WorkList::removeSelected() {
+    std::erase_if(entries_, [](const WorkEntry& entry) { return entry.selected; });
+    selectedCount_ = 0;
+}
+
 void WorkList::setSelected(std::size_t first, std::size_t count, bool selected) {
     for (std::size_t i = first; i < first + count; ++i) {
         if (entries_[i].selected == selected) continue;

@@ -34,6 +34,8 @@ public:
     // Adds an entry at the end.
     void append(std::string text, bool selected = false);
     void clear();
+    // Removes the selected entries; the others keep their order.
+    void removeSelected();
 
     // Sets the flag of the `count` entries from `first` on; the range must lie inside the list.
     void setSelected(std::size_t first, std::size_t count, bool selected);

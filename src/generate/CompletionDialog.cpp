@@ -76,20 +76,33 @@ CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* 
     placeTwips(ok, 3840, 2760, 360, 345);
     connect(ok, &PictureButton::clicked, this, &QWidget::close);
 
-    auto* timer = new QTimer(this);
-    timer->setObjectName("Timer1");
-    timer->setSingleShot(true);
-    timer->setInterval(kCloseAfterMs);
-    connect(timer, &QTimer::timeout, this, &QWidget::close);
-    timer->start();
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setSingleShot(true);
+    timer_->setInterval(kCloseAfterMs);
+    connect(timer_, &QTimer::timeout, this, &QWidget::close);
+    timer_->start();
 
     if (owner != nullptr) centreOn(this, owner->window()->frameGeometry());
     platform_.playSound(std::string(kSoundFile));
 }
 
 void CompletionDialog::editFile() {
-    platform_.shellOpen(doitProPath(job_.outputDirectory));
+    const std::string path = doitProPath(job_.outputDirectory);
+    const bool opened = platform_.shellOpen(path);
     close();
+    if (!opened) platform_.showMessage(texts::messageNotOpenedForEditing(path));
+}
+
+// A user reading the dialog, or reaching for "Datei editieren", keeps it.
+void CompletionDialog::enterEvent(QEnterEvent* event) {
+    timer_->stop();
+    QWidget::enterEvent(event);
+}
+
+void CompletionDialog::leaveEvent(QEvent* event) {
+    timer_->start();
+    QWidget::leaveEvent(event);
 }
 
 void CompletionDialog::keyPressEvent(QKeyEvent* event) {

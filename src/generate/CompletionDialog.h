@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 namespace stapelwerk {
 
 class Job;
@@ -9,7 +11,8 @@ class Platform;
 
 // The completion dialog `frm_ok`, shown after doit.pro has been written: a sound, a
 // picture, where to load the file in Pro/E, and a button that opens it in the editor.
-// It closes itself after four seconds, or on a click on either picture or the button.
+// It closes itself four seconds after it opened or the pointer last left it (never while the
+// pointer is over it), or on a click on either picture or the button.
 class CompletionDialog : public QWidget {
     Q_OBJECT
 public:
@@ -23,12 +26,15 @@ public:
 protected:
     // Escape closes it, as it closes every dialog of the program.
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void editFile();
 
     Platform& platform_;
     const Job& job_;
+    QTimer* timer_ = nullptr;
 };
 
 }  // namespace stapelwerk

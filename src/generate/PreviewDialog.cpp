@@ -14,6 +14,7 @@
 #include "core/job.h"
 #include "core/texts.h"
 #include "generate/doit_preview.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/ListTextDelegate.h"
 #include "widgets/QtText.h"
 
@@ -78,6 +79,7 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     view_->setAccessibleName(qt(texts::kPreviewContentName));
     view_->setModel(model_);
     view_->setUniformItemSizes(true);
+    FocusFrame::attach(view_);
     view_->setItemDelegate(new ListTextDelegate(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
 #include "widgets/DrawnLines.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/ListMenu.h"
 #include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
@@ -87,6 +88,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     parts_ = new QListWidget(this);
     parts_->setObjectName("list_part");
     parts_->setUniformItemSizes(true);
+    FocusFrame::attach(parts_);
     parts_->setItemDelegate(new ListTextDelegate(parts_));
     parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
     partsCaption->setBuddy(parts_);
@@ -96,6 +98,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     values_ = new QListWidget(this);
     values_->setObjectName("list_param");
     values_->setUniformItemSizes(true);
+    FocusFrame::attach(values_);
     values_->setItemDelegate(new ListTextDelegate(values_));
     values_->setSelectionMode(QAbstractItemView::SingleSelection);
     valuesCaption->setBuddy(values_);

@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/FocusFrame.h"
 
 namespace stapelwerk {
 
@@ -14,6 +17,13 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    paintFocusFrame(painter, rect(), palette());
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QFont>
 
+#include "widgets/EnterPressesButtons.h"
+
 namespace stapelwerk {
 
 void applyProgramStyle(QApplication& application) {
     QFont font = QApplication::font();
     font.setPointSizeF(7.5);
     application.setFont(font);
+    application.installEventFilter(new EnterPressesButtons(&application));
 }
 
 }  // namespace stapelwerk

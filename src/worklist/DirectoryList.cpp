@@ -5,6 +5,7 @@
 
 #include "platform/file_checks.h"
 #include "platform/paths.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/QtText.h"
 #include "widgets/twips.h"
 #include "worklist/directory_listing.h"
@@ -24,6 +25,7 @@ DirectoryList::DirectoryList(const QString& objectName, const QString& accessibl
     setExpandsOnDoubleClick(false);
     setUniformRowHeights(true);
     setIndentation(twips(150));
+    FocusFrame::attach(this);
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { open(pathOf(item)); });
     connect(this, &QTreeWidget::itemClicked, this, &DirectoryList::entryClicked);
@@ -35,6 +37,10 @@ void DirectoryList::setPath(const QString& directory) {
     path_ = normal;
     rebuild();
     if (changed) emit pathChanged(path_);
+}
+
+QString DirectoryList::highlightedPath() const {
+    return currentItem() != nullptr ? pathOf(currentItem()) : path_;
 }
 
 void DirectoryList::open(const QString& directory) {

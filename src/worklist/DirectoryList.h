@@ -14,6 +14,9 @@ public:
 
     // The directory shown: absolute, with a final separator only for a root.
     QString path() const { return path_; }
+    // The directory the user has highlighted (by a click or the arrow keys) and not
+    // opened, or else the one shown.
+    QString highlightedPath() const;
     // Shows `directory`; emits pathChanged when that is another directory.
     void setPath(const QString& directory);
     // Shows `directory` as if the user had opened it, and emits opened. A

@@ -98,8 +98,10 @@ void FileBrowser::addPatterns(const QStringList& patterns) {
 }
 
 void FileBrowser::refillWorkList() {
-    workList_.setEntries(unselectedEntries(listMatchingFiles(
-        directories_->path().toStdString(), pattern_->currentText().toStdString())));
+    workList_.setEntries(
+        unselectedEntries(listMatchingFiles(directories_->path().toStdString(),
+                                            pattern_->currentText().toStdString())),
+        ListChange::browse);
 }
 
 void FileBrowser::showDirectory() {

@@ -1,5 +1,6 @@
 #include "worklist/OutputDirectoryChooser.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "core/texts.h"
@@ -31,9 +32,19 @@ OutputDirectoryChooser::OutputDirectoryChooser(Platform& platform, QWidget* pare
     ok->setAccessibleName(qt(texts::kOutputChooserOkName));
     placeTwips(ok, 120, 2145, 2175, 375);
     connect(ok, &QPushButton::clicked, this, [this] {
-        emit chosen(directories_->path());
+        emit chosen(directories_->highlightedPath());
         hide();
     });
+}
+
+void OutputDirectoryChooser::focusDirectories() { directories_->setFocus(Qt::OtherFocusReason); }
+
+void OutputDirectoryChooser::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
 }
 
 void OutputDirectoryChooser::showDirectory(const QString& directory) {

@@ -21,27 +21,36 @@ QVariant WorkListModel::data(const QModelIndex& index, int role) const {
     return qt(list_.entries()[static_cast<std::size_t>(index.row())].text);
 }
 
-void WorkListModel::setEntries(WorkEntries entries) {
+// A content that the views take whole, with the selection its flags make.
+void WorkListModel::showContent(const std::function<void()>& change) {
     {
         // The old selection goes with the old content, not into the flags.
         const QScopedValueRollback showing(showingFlags_, true);
         beginResetModel();
-        list_.assign(std::move(entries));
+        change();
         endResetModel();
     }
     showFlags();
 }
 
-void WorkListModel::append(std::string text) {
-    append(std::vector<std::string>{std::move(text)}, false);
+void WorkListModel::setEntries(WorkEntries entries, ListChange change) {
+    WorkEntries before = list_.entries();
+    showContent([&] { list_.assign(std::move(entries)); });
+    history_.record(std::move(before), list_, change);
 }
 
-void WorkListModel::append(std::vector<std::string> texts, bool selected) {
+void WorkListModel::append(std::string text) {
+    append(std::vector<std::string>{std::move(text)}, false, ListChange::typed);
+}
+
+void WorkListModel::append(std::vector<std::string> texts, bool selected, ListChange change) {
     if (texts.empty()) return;
+    WorkEntries before = list_.entries();
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
     for (std::string& text : texts) list_.append(std::move(text), selected);
     endInsertRows();
+    history_.record(std::move(before), list_, change);
     if (!selected) return;
     {
         const QScopedValueRollback showing(showingFlags_, true);
@@ -51,7 +60,21 @@ void WorkListModel::append(std::vector<std::string> texts, bool selected) {
     emit selectionEdited();
 }
 
-void WorkListModel::clear() { setEntries({}); }
+void WorkListModel::clear() { setEntries({}, ListChange::clear); }
+
+void WorkListModel::removeSelected() {
+    WorkEntries before = list_.entries();
+    showContent([this] { list_.removeSelected(); });
+    history_.record(std::move(before), list_, ListChange::removal);
+    emit selectionEdited();
+}
+
+bool WorkListModel::undo() {
+    if (!history_.canUndo()) return false;
+    showContent([this] { history_.undo(list_); });
+    emit selectionEdited();
+    return true;
+}
 
 void WorkListModel::setAllSelected(bool selected) {
     list_.setAllSelected(selected);
@@ -60,8 +83,10 @@ void WorkListModel::setAllSelected(bool selected) {
 }
 
 void WorkListModel::changeTexts(const std::function<void(WorkList&)>& change) {
+    WorkEntries before = list_.entries();
     change(list_);
     if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+    history_.record(std::move(before), list_, ListChange::extension);
 }
 
 void WorkListModel::followSelection(const QItemSelection& selected,

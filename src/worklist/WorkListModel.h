@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/work_list.h"
+#include "worklist/list_history.h"
 
 namespace stapelwerk {
 
@@ -24,16 +25,22 @@ public:
     // The selection every view of the list shares.
     QItemSelectionModel* selectionModel() { return &selection_; }
 
+    // Each change of the content can be undone, as the list's history decides.
+
     // A whole new content; the views' selection follows the entries' flags.
-    void setEntries(WorkEntries entries);
+    void setEntries(WorkEntries entries, ListChange change);
+    // A typed entry, unselected, at the end.
     void append(std::string text);
     // Adds entries at the end, selected or not, as one range.
-    void append(std::vector<std::string> texts, bool selected);
+    void append(std::vector<std::string> texts, bool selected, ListChange change);
     void clear();
+    void removeSelected();
     // Selects or deselects every entry, as one range.
     void setAllSelected(bool selected);
     // Lets `change` edit the texts of the entries (never their number or flags).
     void changeTexts(const std::function<void(WorkList&)>& change);
+    // Back to the content before the latest change; false when there is none.
+    bool undo();
 
 signals:
     // The selection was changed by the user or by setAllSelected; a new content that
@@ -43,8 +50,10 @@ signals:
 private:
     void followSelection(const QItemSelection& selected, const QItemSelection& deselected);
     void showFlags();
+    void showContent(const std::function<void()>& change);
 
     WorkList& list_;
+    ListHistory history_;
     QItemSelectionModel selection_;
     bool showingFlags_ = false;
 };

@@ -13,6 +13,7 @@
 #include "core/texts.h"
 #include "platform/platform.h"
 #include "widgets/Artwork.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/ListMenu.h"
 #include "widgets/ListTextDelegate.h"
 #include "widgets/PictureButton.h"
@@ -49,6 +50,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
     connect(close, &PictureButton::clicked, this, [this] {
         hideMenu();
         hide();
+        emit closed();
     });
 
     list_ = new QListView(this);
@@ -59,6 +61,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
+    FocusFrame::attach(list_);  // an empty list shows no focus of its own
     list_->setItemDelegate(new ListTextDelegate(list_));
     list_->viewport()->setMouseTracking(true);
     list_->installEventFilter(this);
@@ -155,6 +158,7 @@ void WorkListPanel::buildMenu() {
         connect(button, &QPushButton::clicked, this, [this, transform, extension] {
             model_.changeTexts(
                 [transform, extension](WorkList& list) { transform(list, extension); });
+            list_->setFocus(Qt::OtherFocusReason);  // the menu stays open, Enter confirms
         });
     }
 
@@ -182,10 +186,10 @@ void WorkListPanel::deselectAll() {
 
 void WorkListPanel::hideMenu() { menuControl_->close(); }
 
-void WorkListPanel::paste() { pasteText(platform_.clipboardText()); }
+void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::paste); }
 
-void WorkListPanel::pasteText(std::string_view text) {
-    model_.setEntries(unselectedEntries(pastedLines(text)));
+void WorkListPanel::pasteText(std::string_view text, ListChange change) {
+    model_.setEntries(unselectedEntries(pastedLines(text)), change);
     emit statusReport(qt(texts::kStatusPasted));
     selectAll();
 }
@@ -208,10 +212,10 @@ bool WorkListPanel::takeDrop(QEvent* event) {
     if (!paths.empty()) {
         std::vector<std::string> names = droppedFileNames(paths);
         const std::size_t count = names.size();
-        model_.append(std::move(names), true);
+        model_.append(std::move(names), true, ListChange::drop);
         emit statusReport(qt(texts::statusFilesAdded(count)));
     } else if (dropped->hasText()) {
-        pasteText(dropped->text().toStdString());
+        pasteText(dropped->text().toStdString(), ListChange::drop);
     } else {
         return false;
     }
@@ -242,7 +246,8 @@ void WorkListPanel::updateSelectedCount() {
 }
 
 // The keyboard's way to the commands of the list: Ctrl+V pastes, Ctrl+A selects all,
-// Enter confirms, and the menu key or Shift+F10 opens the menu.
+// Delete removes the marked entries, Ctrl+Z undoes the latest change, Enter confirms, and
+// the menu key or Shift+F10 opens the menu.
 bool WorkListPanel::takeKey(QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -250,6 +255,10 @@ bool WorkListPanel::takeKey(QEvent* event) {
         paste();
     } else if (key->matches(QKeySequence::SelectAll)) {
         selectAll();
+    } else if (key->matches(QKeySequence::Delete)) {
+        model_.removeSelected();
+    } else if (key->matches(QKeySequence::Undo)) {
+        model_.undo();
     } else if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                key->modifiers() == Qt::NoModifier) {
         emit confirmRequested();

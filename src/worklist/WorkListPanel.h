@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace stapelwerk {
 
+enum class ListChange;
 class ListMenu;
 class Platform;
 class WorkListModel;
@@ -30,6 +31,8 @@ signals:
     void confirmRequested();
     void statusReport(const QString& text);
     void fileBrowserRequested();
+    // `img_ex3` closed the panel.
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,7 +44,7 @@ private:
                                const QString& accessibleName, int top, bool struckThrough,
                                int left = 60, int width = 1095, int height = 300);
     void paste();
-    void pasteText(std::string_view text);
+    void pasteText(std::string_view text, ListChange change);
     bool takeDrop(QEvent* event);
     bool takeKey(QEvent* event);
     void deselectAll();

@@ -64,15 +64,18 @@ TEST_F(InfoDialogTest, OkComesFirstInTheTabOrderAndCloses) {
     QTRY_VERIFY(dialog.isNull());
 }
 
-TEST_F(InfoDialogTest, AddressOpensThroughTheShell) {
+TEST_F(InfoDialogTest, AddressOpensThroughTheShellAndAFailureIsTold) {
     auto* address = child<ClickableLabel>(dialog, "Label1");
     QTest::mouseClick(address, Qt::LeftButton);
     EXPECT_EQ(platform.shellOpened, std::vector<std::string>{address->text().toStdString()});
     EXPECT_TRUE(address->text().startsWith("https://"));
+    EXPECT_TRUE(platform.messages.empty());
     platform.shellOpenSucceeds = false;
     QTest::mouseClick(address, Qt::LeftButton);
     EXPECT_EQ(platform.shellOpened.size(), 2u);
-    EXPECT_TRUE(platform.messages.empty()) << "a failed open shows nothing";
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(address->text().toStdString()), std::string::npos)
+        << "the message names the address to type by hand";
 }
 
 }  // namespace

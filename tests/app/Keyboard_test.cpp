@@ -40,6 +40,15 @@ TEST_F(Keyboard, TheWholeRoadFromPasteToAWrittenFile) {
     EXPECT_EQ(job.workList.entries(), (WorkEntries{{"welle.drw.2", true}, {"flansch.drw", true}}));
     EXPECT_EQ(child<QLineEdit>(&window, "lbl_status")->text(), "Zwischenablage eingefügt");
 
+    // Delete takes the marked entries; Ctrl+Z brings them back with their marks and count.
+    const WorkEntries pasted = job.workList.entries();
+    press(Qt::Key_Delete);
+    EXPECT_EQ(job.workList.size(), 0u);
+    EXPECT_EQ(child<QLabel>(&window, "lbl_howmany")->text(), "0");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(job.workList.entries(), pasted);
+    EXPECT_EQ(child<QLabel>(&window, "lbl_howmany")->text(), "2");
+
     child<QPushButton>(&window, "cmd_nono")->click();
     widget("List_File1")->setFocus();
     press(Qt::Key_A, Qt::ControlModifier);
@@ -76,13 +85,56 @@ TEST_F(Keyboard, TheMenuOpensByKeyAndClosesBackToTheList) {
         EXPECT_TRUE(menu->isHidden());
         EXPECT_EQ(focused(), widget("List_File1"));
     }
-    // After an action of the menu, Enter confirms instead of reaching what lies behind it.
-    platform.clipboard = "welle.drw\r\n";
-    press(Qt::Key_Menu);
-    child<QPushButton>(&window, "cmd_paste")->click();
-    EXPECT_EQ(focused(), widget("List_File1"));
+    // Enter presses the focused button of the menu; after every action focus is back on
+    // the list, so that the next Enter confirms instead of reaching what lies behind it.
+    platform.clipboard = "welle.drw\r\nplan\r\n";
+    const struct {
+        const char* button;
+        int tabs;  // from the first button
+        WorkEntries after;
+    } actions[] = {
+        {"cmd_paste", 0, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_nono", 2, {{"welle.drw", false}, {"plan", false}}},
+        {"cmd_all", 1, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_P", 6, {{"welle.drw.prt", true}, {"plan.prt", true}}},
+        {"cmd_PP", 8, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_clearlist", 3, {}},
+        {"cmd_quit", 10, {}},
+    };
+    for (const auto& action : actions) {
+        press(Qt::Key_Menu);
+        for (int i = 0; i < action.tabs; ++i) press(Qt::Key_Tab);
+        ASSERT_EQ(focused(), widget(action.button));
+        press(Qt::Key_Return);
+        EXPECT_EQ(job.workList.entries(), action.after) << action.button;
+        EXPECT_EQ(focused(), widget("List_File1")) << action.button;
+    }
+    // "Liste löschen" pressed by mistake costs nothing.
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(job.workList.entries(), (WorkEntries{{"welle.drw", true}, {"plan", true}}));
     press(Qt::Key_Return);
-    EXPECT_EQ(job.confirmedEntries, (std::vector<std::string>{"welle.drw"}));
+    EXPECT_EQ(job.confirmedEntries, (std::vector<std::string>{"welle.drw", "plan"}));
+}
+
+// Tab reaches every control of the window in turn, and each shows that it has the focus.
+TEST_F(Keyboard, EveryStopOfTheTabOrderShowsTheFocus) {
+    QWidget* first = widget("img_files");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList stops;
+    do {
+        QWidget* stop = focused();
+        ASSERT_NE(stop, nullptr);
+        stops << stop->objectName();
+        const QImage shown = stop->grab().toImage();
+        stop->clearFocus();
+        EXPECT_NE(stop->grab().toImage(), shown) << stop->objectName().toStdString();
+        stop->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Tab);
+    } while (focused() != first && stops.size() < 40);
+    for (const char* control : {"img_files", "Image1", "img_ex3", "List_File1", "cmd_file",
+                                "Label7", "txt_pro", "lbl_status", "img_exit"}) {
+        EXPECT_TRUE(stops.contains(control)) << control << " in " << stops.join(' ').toStdString();
+    }
 }
 
 TEST_F(Keyboard, TheMnemonicsOfTheWindowDoNotClash) {

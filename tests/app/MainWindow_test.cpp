@@ -111,6 +111,13 @@ TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) 
     EXPECT_LE(ok->mapTo(&window, QPoint(0, ok->height())).y(), widget("Frame4")->y());
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
     EXPECT_EQ(child<QListView>(&window, "List_File1")->selectionModel()->selectedRows().size(), 1);
+    // One panel in a place: the function panel and the explanation do not show beside the
+    // list, and closing the list brings the functions back.
+    EXPECT_TRUE(widget("Frame2")->isHidden());
+    EXPECT_TRUE(widget("Erklaer")->isHidden());
+    clickPicture("img_ex3");
+    EXPECT_TRUE(widget("Frame2")->isVisible());
+    EXPECT_TRUE(widget("Erklaer")->isVisible());
 }
 
 TEST_F(MainWindowTest, RightPressOnTheBackgroundMovesTheWorkListWithinTheWindow) {
@@ -131,6 +138,9 @@ TEST_F(MainWindowTest, StartsWithTheLoginNameAndTheBarAtTheBottom) {
     EXPECT_EQ(widget("Frame3")->pos(), QPoint(twips(1000), twips(400)));
     EXPECT_TRUE(widget("Frame2")->isHidden());
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
+    const QSize designed = window.size();
+    window.resize(designed / 2);
+    EXPECT_EQ(window.size(), designed) << "smaller, the bottom bar would go out of sight";
 }
 
 // A pasted line of ten megabytes was laid out whole at every repaint of a list that showed

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -103,11 +105,30 @@ TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
         if (!dialog) open();
         job.outputDirectory =
             c.outputDirectory;  // read when the button is pressed, not when the dialog opened
+        platform.messages.clear();
         child<QPushButton>(dialog, "cmd_edit")->click();
         EXPECT_EQ(platform.shellOpened, std::vector<std::string>{output.file("doit.pro")})
             << c.outputDirectory;
+        // Without a program for it the user hears why nothing opened, and where the file is.
+        ASSERT_EQ(platform.messages.size(), c.shellSucceeds ? 0u : 1u);
+        if (!c.shellSucceeds) {
+            EXPECT_NE(platform.messages[0].find(output.file("doit.pro")), std::string::npos);
+        }
         QTRY_VERIFY(dialog.isNull());
     }
+}
+
+TEST_F(CompletionDialogTest, WaitsWhileThePointerIsOverItAndClosesFourSecondsAfterItLeft) {
+    auto* timer = child<QTimer>(dialog, "Timer1");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), dialog->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(dialog, &enter);
+    EXPECT_FALSE(timer->isActive());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(dialog, &leave);
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_GT(timer->remainingTime(), 3500) << "the four seconds start again";
+    timer->start(1);
+    QTRY_VERIFY(dialog.isNull());
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(FileBrowserTest, PickingTheFilterForPartsListsThemUnselected) {
-    model.setEntries({{"alt.drw", true}});
+    model.setEntries({{"alt.drw", true}}, ListChange::paste);
     QTest::keyClick(filter, Qt::Key_Down);
     EXPECT_EQ(filter->currentText(), "*.prt*");
     EXPECT_EQ(entries(), unselected({"welle.prt", "welle.prt.2"}));
@@ -126,7 +126,7 @@ TEST_F(FileBrowserTest, ASingleClickReappliesTheTypedFilterToTheDirectoryShown) 
 }
 
 TEST_F(FileBrowserTest, ExitKeepsTheListOfTheLastStep) {
-    model.setEntries({{"vorher.drw", true}});
+    model.setEntries({{"vorher.drw", true}}, ListChange::paste);
     path->setText(qs(root.path()));
     QTest::mouseClick(child<PictureButton>(browser.get(), "Image_EXIT"), Qt::LeftButton);
     EXPECT_TRUE(browser->isHidden());

@@ -57,6 +57,33 @@ TEST_F(OutputDirectoryChooserTest, ADoubleClickedDirectoryIsTheOneTaken) {
     EXPECT_EQ(confirm(), qs(root.file("ProEWildfire3")));
 }
 
+TEST_F(OutputDirectoryChooserTest, OkTakesTheHighlightedDirectoryEscapeTakesNothing) {
+    const struct {
+        const char* highlight;  // by a click; none: the directory shown
+        Qt::Key key;
+        QString taken;  // none when nothing is handed over
+    } cases[] = {
+        {"ProEWildfire3", Qt::Key_Return, qs(root.file("ProEWildfire3"))},
+        {nullptr, Qt::Key_Return, qs(root.path())},
+        {"ProEWildfire3", Qt::Key_Escape, QString()},
+    };
+    for (const auto& c : cases) {
+        chooser->showDirectory(qs(root.path()));
+        chooser->show();
+        if (c.highlight != nullptr) testing::clickEntry(directories, c.highlight);
+        EXPECT_EQ(directories->path(), qs(root.path())) << "a click opens nothing";
+        QSignalSpy chosen(chooser.get(), &OutputDirectoryChooser::chosen);
+        auto* ok = child<QPushButton>(chooser.get(), "cmd_ok");
+        ok->setFocus();
+        QTest::keyClick(c.key == Qt::Key_Escape ? static_cast<QWidget*>(directories) : ok, c.key);
+        EXPECT_TRUE(chooser->isHidden());
+        ASSERT_EQ(chosen.count(), c.taken.isNull() ? 0 : 1);
+        if (!c.taken.isNull()) {
+            EXPECT_EQ(chosen.at(0).at(0).toString(), c.taken);
+        }
+    }
+}
+
 TEST_F(OutputDirectoryChooserTest, ADirectoryGoneMeanwhileIsNotOpened) {
     std::filesystem::remove(root.file("ProEWildfire3"));
     doubleClickEntry(directories, "ProEWildfire3");

@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
-    model.setEntries({{"old.prt", false}});
+    model.setEntries({{"old.prt", false}}, ListChange::paste);
     platform.clipboard = "Name\r\nplan.drw.2\r\n\r\nwelle.prt\r\n";
     QSignalSpy status(&panel, &WorkListPanel::statusReport);
     menu->show();
@@ -78,7 +78,7 @@ TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
 }
 
 TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {
-    model.setEntries({{"a", false}, {"b", false}, {"c", false}});
+    model.setEntries({{"a", false}, {"b", false}, {"c", false}}, ListChange::paste);
     click("cmd_all");
     EXPECT_EQ(howMany->text(), "3");
     click("cmd_nono");
@@ -90,7 +90,7 @@ TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {
 }
 
 TEST_F(WorkListPanelTest, TypedEntryIsAppendedUnselectedAndTheFieldKeepsItsText) {
-    model.setEntries({{"a.prt", true}});
+    model.setEntries({{"a.prt", true}}, ListChange::paste);
     click("cmd_einzel");
     EXPECT_TRUE(manualEntry->isVisible());
     QTest::keyClicks(manualEntry, "a.prt");
@@ -107,7 +107,7 @@ TEST_F(WorkListPanelTest, TypedEntryIsAppendedUnselectedAndTheFieldKeepsItsText)
 }
 
 TEST_F(WorkListPanelTest, ExtensionSwitchesChangeEveryEntryAndKeepSelectionAndMenu) {
-    model.setEntries({{"welle", true}, {"teil.prt", false}});
+    model.setEntries({{"welle", true}, {"teil.prt", false}}, ListChange::paste);
     menu->show();
     click("cmd_P");
     EXPECT_EQ(entries(), (WorkEntries{{"welle.prt", true}, {"teil.prt.prt", false}}));
@@ -134,7 +134,7 @@ TEST_F(WorkListPanelTest, StruckThroughTwinsDifferOnlyInTheFont) {
 }
 
 TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
-    model.setEntries({{"a", true}, {"b", false}});
+    model.setEntries({{"a", true}, {"b", false}}, ListChange::paste);
     QWidget* viewport = list->viewport();
     const int top = menu->y();
     sendMouse(viewport, QEvent::MouseMove, Qt::NoButton, {30, 10});
@@ -156,7 +156,7 @@ TEST_F(WorkListPanelTest, MenuFollowsThePointerAndOpensOnRightPress) {
 }
 
 TEST_F(WorkListPanelTest, MarksInTheViewAreTheJobsFlags) {
-    model.setEntries({{"a", true}, {"b", false}, {"c", true}});
+    model.setEntries({{"a", true}, {"b", false}, {"c", true}}, ListChange::paste);
     EXPECT_EQ(marked(), 2) << "the view shows the flags it was given";
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       list->visualRect(model.index(1)).center());
@@ -190,7 +190,7 @@ TEST_F(WorkListPanelTest, DroppedFilesAreAddedSelectedAndDroppedTextIsPasted) {
         testing::writeBytes(dir.file(name), "");
         urls << QUrl::fromLocalFile(QString::fromStdString(dir.file(name)));
     }
-    model.setEntries({{"alt.prt", false}, {"teil.prt", true}});
+    model.setEntries({{"alt.prt", false}, {"teil.prt", true}}, ListChange::paste);
     QSignalSpy status(&panel, &WorkListPanel::statusReport);
     QMimeData files;
     files.setUrls(urls);
