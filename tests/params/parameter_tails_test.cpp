@@ -122,7 +122,8 @@ TEST(ParameterAssignment, TwoRunsDifferOnlyInNameAndValues) {
 }
 
 TEST(ParameterTails, RefuseANameOrValueThatWouldBreakTheFile) {
-    for (const std::string bad : {"a`b", "a\rb", "a\nb", "Ωmega"}) {
+    // A ';' ends a step of the mapkey: "A;B" would run "B" as a command of its own.
+    for (const std::string bad : {"a`b", "a\rb", "a\nb", "Ωmega", "A;B", ";"}) {
         SCOPED_TRACE(bad);
         for (const BuiltText& tail : {deletionTail(bad), assignmentTail(bad)}) {
             EXPECT_FALSE(tail.ok());
@@ -136,6 +137,13 @@ TEST(ParameterTails, RefuseANameOrValueThatWouldBreakTheFile) {
         EXPECT_TRUE(
             buildParameterAssignment({"a.prt"}, assignmentTail("N").value(), {"ok", bad}).ok())
             << "a value past the last entry is not used, so not refused";
+    }
+}
+
+TEST(ParameterTails, RefuseAnEmptyName) {
+    for (const BuiltText& tail : {deletionTail(""), assignmentTail("")}) {
+        EXPECT_FALSE(tail.ok());
+        EXPECT_NE(tail.message().find("Der Parametername ist leer"), std::string::npos);
     }
 }
 
