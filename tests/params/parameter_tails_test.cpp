@@ -55,7 +55,7 @@ TEST(ParameterDeletion, NameTakesOnlyThePlaceholder) {
         const char* name;
         const char* picks;
     } cases[] = {
-        {"", "#DELETE;#;#DONE;"},  // an empty menu pick
+        {"LÄNGE", "#DELETE;#LÄNGE;#DONE;"},
         {"DELETE", "#DELETE;#DELETE;#DONE;"},
         {"OK", "#DELETE;#OK;#DONE;"},
         {"PLOESCH", "#DELETE;#PLOESCH;#DONE;"},
@@ -81,7 +81,7 @@ TEST(ParameterAssignment, NameFillsTheFirstPlaceholderAndTheValueTheSecond) {
     } cases[] = {
         {"MATERIAL", {"STAHL", "ALU"}, "MATERIAL;STAHL;", "MATERIAL;ALU;"},
         {"m", {"", "x"}, "m;;", "m;x;"},  // an empty value: two adjacent semicolons
-        {"", {"1", "2"}, ";1;", ";2;"},
+        {"Ä", {"1", "2"}, "Ä;1;", "Ä;2;"},
         // A name that is the placeholder itself leaves both for the value.
         {"PARAMETERNAME", {"v", "w"}, "v;v;", "w;w;"},
         // A value that holds the placeholder is put in once, not filled into itself.
