@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION non-free/science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://stapelwerk.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own words (Yes, Cancel, the text fields' menu) in German; shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 
 # The first line is the synopsis; CPack indents the rest and marks empty lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[batch mapkeys for Pro/ENGINEER Wildfire (Stapel-Mapkeys)

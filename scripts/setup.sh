@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
 scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev \
-  libbenchmark-dev libcli11-dev libgl-dev fonts-dejavu-core desktop-file-utils appstream
+  libbenchmark-dev libcli11-dev libgl-dev fonts-dejavu-core desktop-file-utils appstream \
+  qt6-translations-l10n
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

@@ -23,11 +23,11 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     placeTwips(this, 120, 9360, 7695, 1095);
 
-    caption_ = new QLabel("Speicherort der Ausgabedatei:", this);
+    caption_ = new QLabel(qt(texts::kOutputDirectoryCaption), this);
     caption_->setObjectName("Label7");
     caption_->setCursor(artwork::directoryCursor());
     caption_->setFocusPolicy(Qt::TabFocus);
-    caption_->setAccessibleDescription("Öffnet die Auswahl des Speicherorts");
+    caption_->setAccessibleDescription(qt(texts::kOutputDirectoryCaptionDescription));
     caption_->installEventFilter(this);
     placeTwips(caption_, 120, 120, 2295, 255);
 
@@ -40,25 +40,25 @@ BottomBar::BottomBar(QWidget* parent) : QFrame(parent) {
 
     user_ = new QLabel(qt(texts::kUnknownUser), this);
     user_->setObjectName("lbl_user");
-    user_->setAccessibleName("Benutzer");
+    user_->setAccessibleName(qt(texts::kUserName));
     user_->setAutoFillBackground(true);
     user_->setStyleSheet("background-color: rgb(192, 192, 192);");
     placeTwips(user_, 120, 720, 1215, 255);
 
-    status_ = new QLineEdit("status", this);
+    status_ = new QLineEdit(qt(texts::kStatusInitial), this);
     status_->setObjectName("lbl_status");
-    status_->setAccessibleName("Statuszeile");
+    status_->setAccessibleName(qt(texts::kStatusLineName));
     status_->setReadOnly(true);
     status_->setStyleSheet("background-color: rgb(255, 255, 192);");
     placeTwips(status_, 1440, 720, 5415, 285);
 
-    auto_ = new WrappedButton("Mapkey \"a&uto\" der config.pro zuweisen", this);
+    auto_ = new WrappedButton(qt(texts::kInstallAutoButton), this);
     auto_->setObjectName("cmd_auto");
     placeTwips(auto_, 5160, 120, 1695, 495);
     connect(auto_, &QPushButton::clicked, this, &BottomBar::autoRequested);
 
     auto* exit = new PictureButton("img_exit", artwork::exitPicture({twips(600), twips(615)}),
-                                   "EXIT", "Programm beenden", this);
+                                   qt(texts::kExitToolTip), qt(texts::kExitName), this);
     placeTwips(exit, 7035, 405, 600, 615);
     connect(exit, &PictureButton::clicked, this, &BottomBar::exitRequested);
 }

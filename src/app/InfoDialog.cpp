@@ -61,7 +61,7 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     resize(twips(6270), twips(4800));
 
     // First in the tab order, so that the keyboard lands on it.
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(qt(texts::kOk), this);
     ok->setObjectName("cmd_ok");
     placeTwips(ok, 2280, 4320, 1455, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
@@ -69,7 +69,7 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     const std::vector<std::string> lines = texts::infoTextLines();
     auto* text = new QPlainTextEdit(joinedLines(lines), this);
     text->setObjectName("Text1");
-    text->setAccessibleName("Info");
+    text->setAccessibleName(qt(texts::kInfoTextName));
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -83,8 +83,8 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
 
     auto* address = new ClickableLabel(qt(texts::kDownloadAddress), this);
     address->setObjectName("Label1");
-    address->setAccessibleName("Downloadseite öffnen");
-    address->setToolTip("Downloadseite öffnen");
+    address->setAccessibleName(qt(texts::kOpenDownloadPage));
+    address->setToolTip(qt(texts::kOpenDownloadPage));
     address->setCursor(artwork::handCursor());
     address->setStyleSheet("color: rgb(0, 0, 255);");
     moreAt->setBuddy(address);

@@ -46,36 +46,36 @@ constexpr int kBottomBarMargin = 500;
 MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     : QWidget(parent), platform_(platform), job_(job) {
     setObjectName("Form1");
-    setWindowTitle("Zinkhorn +++ Stapelwerk für Wildfire +++");
+    setWindowTitle(qt(texts::kMainWindowTitle));
 
     auto* files = new PictureButton("img_files", artwork::filesPicture({twips(870), twips(975)}),
-                                    "Dateiauswahl anzeigen", "Dateiauswahl anzeigen", this);
+                                    qt(texts::kShowWorkList), qt(texts::kShowWorkList), this);
     placeTwips(files, 240, 0, 870, 975);
     connect(files, &PictureButton::clicked, this, &MainWindow::showWorkList);
 
-    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}), "Info",
-                                   "Info anzeigen", this);
+    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}),
+                                   qt(texts::kInfoToolTip), qt(texts::kShowInfo), this);
     placeTwips(info, 7200, 240, 480, 480);
     connect(info, &PictureButton::clicked, this,
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
 
     auto* explanation = new QLabel(qt(texts::kExplainStart), this);
     explanation->setObjectName("Erklaer");
-    explanation->setAccessibleName("Erklärung");
+    explanation->setAccessibleName(qt(texts::kExplanationName));
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     explanation->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeTwips(explanation, 2040, 1200, 4935, 2655);
 
-    writeButton_ = new QPushButton("doit.pro jetzt &anlegen", this);
+    writeButton_ = new QPushButton(qt(texts::kWriteButton), this);
     writeButton_->setObjectName("cmd_fcreate");
     placeTwips(writeButton_, 2880, 2520, 2895, 375);
     writeButton_->hide();
     connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeDoitFile);
 
-    previewButton_ = new QPushButton("&Vorschau", this);
+    previewButton_ = new QPushButton(qt(texts::kPreviewButton), this);
     previewButton_->setObjectName("cmd_preview");
-    previewButton_->setAccessibleName("Vorschau der doit.pro");
+    previewButton_->setAccessibleName(qt(texts::kPreviewButtonName));
     placeTwips(previewButton_, 5835, 2520, 1140, 375);
     previewButton_->hide();
     connect(previewButton_, &QPushButton::clicked, this,

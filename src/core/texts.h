@@ -195,4 +195,109 @@ inline constexpr std::string_view kQuestionBuildWithGaps =
 inline constexpr std::string_view kWarningEmptyValues =
     "Achtung : Teile ohne Wert erhalten den leeren Wert.";
 
+// Captions, labels, tool tips and accessible names of the windows
+inline constexpr std::string_view kOutputDirectoryCaption = "Speicherort der Ausgabedatei:";
+inline constexpr std::string_view kOutputDirectoryCaptionDescription =
+    "Öffnet die Auswahl des Speicherorts";
+inline constexpr std::string_view kUserName = "Benutzer";
+inline constexpr std::string_view kStatusInitial = "status";
+inline constexpr std::string_view kStatusLineName = "Statuszeile";
+inline constexpr std::string_view kInstallAutoButton = "Mapkey \"a&uto\" der config.pro zuweisen";
+inline constexpr std::string_view kExitToolTip = "EXIT";
+inline constexpr std::string_view kExitName = "Programm beenden";
+inline constexpr std::string_view kMainWindowTitle = "Zinkhorn +++ Stapelwerk für Wildfire +++";
+inline constexpr std::string_view kShowWorkList = "Dateiauswahl anzeigen";
+inline constexpr std::string_view kInfoToolTip = "Info";
+inline constexpr std::string_view kShowInfo = "Info anzeigen";
+inline constexpr std::string_view kExplanationName = "Erklärung";
+inline constexpr std::string_view kWriteButton = "doit.pro jetzt &anlegen";
+inline constexpr std::string_view kPreviewButton = "&Vorschau";
+inline constexpr std::string_view kPreviewButtonName = "Vorschau der doit.pro";
+inline constexpr std::string_view kOk = "OK";
+inline constexpr std::string_view kInfoTextName = "Info";
+inline constexpr std::string_view kOpenDownloadPage = "Downloadseite öffnen";
+inline constexpr std::string_view kOkLower = "ok";
+inline constexpr std::string_view kCompletionPictureName = "Fertig, Meldung schließen";
+inline constexpr std::string_view kEditFile = "Datei editieren";
+inline constexpr std::string_view kCompletionOkName = "ok, Meldung schließen";
+inline constexpr std::string_view kFunctionPanelName = "Funktionen";
+inline constexpr std::string_view kFunctionMapkeys = "&Mapkeys eingeben";
+inline constexpr std::string_view kFunctionAssignParameter = "Parameter &erzeugen";
+inline constexpr std::string_view kFunctionDeleteParameter = "Parameter &löschen";
+inline constexpr std::string_view kFunctionSaveAs = "Über&speichern/ Erzeugen";
+inline constexpr std::string_view kChainDialogTitle = "Mapkey ausführen";
+inline constexpr std::string_view kChainCaption = "Name des Mapkeys eingeben:";
+inline constexpr std::string_view kChainExampleName = "Beispiel";
+inline constexpr std::string_view kChainExampleHint =
+    "mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: ";
+inline constexpr std::string_view kChainExample = "+;%bb;%00;";
+inline constexpr std::string_view kChainExampleFieldName = "Beispiel einer Mapkey-Kette";
+inline constexpr std::string_view kPreviewSearch = "&Suchen:";
+inline constexpr std::string_view kPreviewFindNext = "&Weitersuchen";
+inline constexpr std::string_view kPreviewFindNextToolTip = "Nächste Fundstelle (F3)";
+inline constexpr std::string_view kPreviewContentName = "Inhalt der doit.pro";
+inline constexpr std::string_view kClose = "Schließen";
+inline constexpr std::string_view kDeletionDialogTitle = "Parameter loeschen";
+inline constexpr std::string_view kDeletionCaption = "Parametername eingeben:";
+inline constexpr std::string_view kDeletionWarning =
+    "Die Option  new_parameter_ui no  muß für diese Funktion gesetzt sein !";
+inline constexpr std::string_view kParameterDialogTitle = "Parameter hinzufügen";
+inline constexpr std::string_view kParameterNameCaption = "Name des Parameters";
+inline constexpr std::string_view kHelpToolTip = "Hilfe";
+inline constexpr std::string_view kValueListHelpName = "Hilfe zur Werteliste";
+inline constexpr std::string_view kPartsCaption = "Liste der Teile";
+inline constexpr std::string_view kValuesCaption = "Parameterwerte ";
+inline constexpr std::string_view kValuesMenuHint = "(rechte Maustaste für Menü-Box)";
+inline constexpr std::string_view kValuesMenuName = "Menü der Parameterwerte";
+inline constexpr std::string_view kValuesPaste = "<- paste";
+inline constexpr std::string_view kPasteName = "Zwischenablage einfügen";
+inline constexpr std::string_view kCloseMenu = "Menü schließen";
+inline constexpr std::string_view kValuesDeleteMarked = "markiertes löschen";
+inline constexpr std::string_view kValuesSingleEntryCaption = "Einzelner Eintrag:";
+inline constexpr std::string_view kValuesAdd = "hinzufügen";
+inline constexpr std::string_view kValuesClear = "alles löschen";
+inline constexpr std::string_view kValuesSave = "Liste speichern";
+inline constexpr std::string_view kValuesOpen = "Liste öffnen";
+inline constexpr std::string_view kFileBrowserName = "Dateiliste";
+inline constexpr std::string_view kFileBrowserHeading = "Erzeugung der Dateiliste";
+inline constexpr std::string_view kFileBrowserCloseName = "Dateiliste schließen";
+inline constexpr std::string_view kDirectoryPathName = "Pfad des Verzeichnisses";
+inline constexpr std::string_view kDirectoryListName = "Verzeichnis";
+inline constexpr std::string_view kDriveName = "Laufwerk";
+inline constexpr std::string_view kFilterCaption = "Filter:";
+inline constexpr std::string_view kFilterInitial = "*.drw*";
+inline constexpr std::string_view kFilterName = "Filter";
+inline constexpr std::string_view kFileBrowserDoneName = "Dateiliste übernehmen";
+inline constexpr std::string_view kOutputChooserTitle = "Speicherort doit.pro";
+inline constexpr std::string_view kOutputDirectoryListName = "Verzeichnis für doit.pro";
+inline constexpr std::string_view kOutputDriveName = "Laufwerk für doit.pro";
+inline constexpr std::string_view kOutputChooserOkName = "Speicherort übernehmen";
+inline constexpr std::string_view kWorkListPanelName = "Dateiauswahl";
+inline constexpr std::string_view kHideWorkList = "Dateiauswahl ausblenden";
+inline constexpr std::string_view kWorkListName = "Liste der Dateien";
+inline constexpr std::string_view kManualEntryName = "Einzelner Eintrag";
+inline constexpr std::string_view kWorkListMenuTitle = "Menue";
+inline constexpr std::string_view kWorkListPaste = "<-- PASTE";
+inline constexpr std::string_view kWorkListAll = "ALLE";
+inline constexpr std::string_view kSelectAllName = "Alle auswählen";
+inline constexpr std::string_view kDeselectAllName = "Alle abwählen";
+inline constexpr std::string_view kClearList = "Liste löschen";
+inline constexpr std::string_view kManualEntryButton = "einzelner Eintrag";
+inline constexpr std::string_view kAppendDrwName = ".drw anhängen";
+inline constexpr std::string_view kAppendPrtName = ".prt anhängen";
+inline constexpr std::string_view kStripDrwName = ".drw entfernen";
+inline constexpr std::string_view kStripPrtName = ".prt entfernen";
+inline constexpr std::string_view kFileBrowserToolTip = "file bowser";
+inline constexpr std::string_view kOpenFileBrowser = "Dateibrowser öffnen";
+inline constexpr std::string_view kWorkListQuit = "quit";
+inline constexpr std::string_view kDrwCaption = "drw";
+inline constexpr std::string_view kPrtCaption = "prt";
+inline constexpr std::string_view kWorkListInstruction =
+    "klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu bearbeiten. "
+    "Es werden nur die markierten Einträge bearbeitet.";
+inline constexpr std::string_view kChainWarning =
+    "bei der Ausführung wird NICHT automatisch gespeichert ! Tipp: Definieren Sie einen "
+    "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am Ende "
+    "Ihrer Befehlskette an !";
+
 }  // namespace stapelwerk::texts

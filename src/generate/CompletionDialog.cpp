@@ -41,7 +41,7 @@ void addLabel(QWidget* dialog, const char* name, std::string_view text, int left
 CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint), platform_(platform), job_(job) {
     setObjectName("frm_ok");
-    setWindowTitle("ok");
+    setWindowTitle(qt(texts::kOkLower));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -62,17 +62,17 @@ CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* 
     addLabel(this, "Label3", texts::kCompletionLoaded, 1320, 840, 1335, 255);
 
     auto* picture = new PictureButton("img_fertig", artwork::finishedPicture({149, 109}), QString(),
-                                      "Fertig, Meldung schließen", this);
+                                      qt(texts::kCompletionPictureName), this);
     placeTwips(picture, 960, 1080, 2235, 1635);
     connect(picture, &PictureButton::clicked, this, &QWidget::close);
 
-    auto* edit = new QPushButton("Datei editieren", this);
+    auto* edit = new QPushButton(qt(texts::kEditFile), this);
     edit->setObjectName("cmd_edit");
     placeTwips(edit, 120, 2760, 1455, 375);
     connect(edit, &QPushButton::clicked, this, &CompletionDialog::editFile);
 
-    auto* ok = new PictureButton("img_ex6", artwork::okPicture({16, 16}), "ok",
-                                 "ok, Meldung schließen", this);
+    auto* ok = new PictureButton("img_ex6", artwork::okPicture({16, 16}), qt(texts::kOkLower),
+                                 qt(texts::kCompletionOkName), this);
     placeTwips(ok, 3840, 2760, 360, 345);
     connect(ok, &PictureButton::clicked, this, &QWidget::close);
 

@@ -1,6 +1,8 @@
 #include "generate/FunctionPanel.h"
 
+#include "core/texts.h"
 #include "widgets/Placement.h"
+#include "widgets/QtText.h"
 #include "widgets/WrappedButton.h"
 
 namespace stapelwerk {
@@ -8,7 +10,7 @@ namespace stapelwerk {
 FunctionPanel::FunctionPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("Frame2");
     setFrameShape(QFrame::Box);
-    setAccessibleName("Funktionen");
+    setAccessibleName(qt(texts::kFunctionPanelName));
     placeTwips(this, 1200, 0, 5775, 855);
 
     constexpr int kLeft = 90;
@@ -16,17 +18,19 @@ FunctionPanel::FunctionPanel(QWidget* parent) : QFrame(parent) {
     constexpr int kWidth = (5775 - 2 * kLeft - 3 * kGap) / 4;
     const struct {
         const char* objectName;
-        const char* caption;
+        std::string_view caption;
         void (FunctionPanel::*request)();
     } buttons[] = {
-        {"cmd_mapkey", "&Mapkeys eingeben", &FunctionPanel::mapkeyChainRequested},
-        {"cmd_param", "Parameter &erzeugen", &FunctionPanel::parameterAssignmentRequested},
-        {"cmd_ploesch", "Parameter &löschen", &FunctionPanel::parameterDeletionRequested},
-        {"cmd_SaveAs", "Über&speichern/ Erzeugen", &FunctionPanel::saveAsRequested},
+        {"cmd_mapkey", texts::kFunctionMapkeys, &FunctionPanel::mapkeyChainRequested},
+        {"cmd_param", texts::kFunctionAssignParameter,
+         &FunctionPanel::parameterAssignmentRequested},
+        {"cmd_ploesch", texts::kFunctionDeleteParameter,
+         &FunctionPanel::parameterDeletionRequested},
+        {"cmd_SaveAs", texts::kFunctionSaveAs, &FunctionPanel::saveAsRequested},
     };
     int left = kLeft;
     for (const auto& b : buttons) {
-        auto* button = new WrappedButton(b.caption, this);
+        auto* button = new WrappedButton(qt(b.caption), this);
         button->setObjectName(b.objectName);
         placeTwips(button, left, 150, kWidth, 555);
         connect(button, &QPushButton::clicked, this, b.request);

@@ -7,6 +7,7 @@
 
 #include "core/job.h"
 #include "core/settings_access.h"
+#include "core/texts.h"
 #include "platform/platform.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -22,21 +23,17 @@ constexpr const char* kLightYellow = "background-color: rgb(255, 255, 192);";
 MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* parent)
     : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_mapkeyneu");
-    setWindowTitle("Mapkey ausführen");
+    setWindowTitle(qt(texts::kChainDialogTitle));
     resize(twips(4005), twips(3795));
 
-    auto* warning = new QLabel(
-        "bei der Ausführung wird NICHT automatisch gespeichert ! Tipp: Definieren Sie einen "
-        "Mapkey zum appendAutoMapkey, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am "
-        "Ende Ihrer Befehlskette an !",
-        this);
+    auto* warning = new QLabel(qt(texts::kChainWarning), this);
     warning->setObjectName("Label3");
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     warning->setStyleSheet(kLightYellow);
     placeTwips(warning, 120, 180, 3780, 885);
 
-    auto* caption = new QLabel("Name des Mapkeys eingeben:", this);
+    auto* caption = new QLabel(qt(texts::kChainCaption), this);
     caption->setObjectName("Label1");
     placeTwips(caption, 105, 1395, 3255, 255);
 
@@ -47,7 +44,7 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     caption->setBuddy(chain_);
     placeTwips(chain_, 105, 1665, 3780, 375);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(qt(texts::kOk), this);
     ok->setObjectName("cmd_mapkeyok");
     ok->setDefault(true);
     placeTwips(ok, 1155, 2250, 1815, 375);
@@ -55,18 +52,18 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
 
     auto* example = new QFrame(this);
     example->setObjectName("Frame1");
-    example->setAccessibleName("Beispiel");
+    example->setAccessibleName(qt(texts::kChainExampleName));
     example->setStyleSheet(QString("#Frame1 { %1 }").arg(kLightYellow));
     placeTwips(example, 120, 2790, 3780, 855);
 
-    auto* hint = new QLabel("mehrere Mapkeys mit \";\" und \"%\" trennen, z.B.: ", example);
+    auto* hint = new QLabel(qt(texts::kChainExampleHint), example);
     hint->setObjectName("Label2");
     placeTwips(hint, 120, 90, 3600, 270);
 
-    auto* sample = new QLineEdit("+;%bb;%00;", example);
+    auto* sample = new QLineEdit(qt(texts::kChainExample), example);
     sample->setObjectName("Text1");
     sample->setReadOnly(true);
-    sample->setAccessibleName("Beispiel einer Mapkey-Kette");
+    sample->setAccessibleName(qt(texts::kChainExampleFieldName));
     sample->setStyleSheet("color: rgb(64, 64, 64); background-color: rgb(255, 255, 192);");
     placeTwips(sample, 1155, 360, 1695, 405);
 

@@ -57,15 +57,15 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     summary_ = new QLabel(this);
     summary_->setObjectName("lbl_summary");
 
-    auto* searchCaption = new QLabel("&Suchen:", this);
+    auto* searchCaption = new QLabel(qt(texts::kPreviewSearch), this);
     search_ = new QLineEdit(this);
     search_->setObjectName("txt_search");
     searchCaption->setBuddy(search_);
     connect(search_, &QLineEdit::returnPressed, this, &PreviewDialog::findNext);
-    auto* next = new QPushButton("&Weitersuchen", this);
+    auto* next = new QPushButton(qt(texts::kPreviewFindNext), this);
     next->setObjectName("cmd_findnext");
     next->setAutoDefault(false);
-    next->setToolTip("Nächste Fundstelle (F3)");
+    next->setToolTip(qt(texts::kPreviewFindNextToolTip));
     connect(next, &QPushButton::clicked, this, &PreviewDialog::findNext);
     searchResult_ = new QLabel(this);
     searchResult_->setObjectName("lbl_found");
@@ -75,14 +75,14 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     model_ = new DoitLinesModel(this);
     view_ = new QListView(this);
     view_->setObjectName("list_lines");
-    view_->setAccessibleName("Inhalt der doit.pro");
+    view_->setAccessibleName(qt(texts::kPreviewContentName));
     view_->setModel(model_);
     view_->setUniformItemSizes(true);
     view_->setItemDelegate(new ListTextDelegate(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    auto* close = new QPushButton("Schließen", this);
+    auto* close = new QPushButton(qt(texts::kClose), this);
     close->setObjectName("cmd_close");
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -6,6 +6,7 @@
 
 #include "core/job.h"
 #include "core/settings_access.h"
+#include "core/texts.h"
 #include "platform/platform.h"
 #include "widgets/Placement.h"
 #include "widgets/QtText.h"
@@ -17,10 +18,10 @@ namespace stapelwerk {
 ParameterDeletionDialog::ParameterDeletionDialog(Platform& platform, Job& job, QWidget* parent)
     : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_ploesch");
-    setWindowTitle("Parameter loeschen");
+    setWindowTitle(qt(texts::kDeletionDialogTitle));
     resize(twips(3930), twips(1860));
 
-    auto* caption = new QLabel("Parametername eingeben:", this);
+    auto* caption = new QLabel(qt(texts::kDeletionCaption), this);
     caption->setObjectName("Label1");
     placeTwips(caption, 120, 120, 3255, 255);
 
@@ -32,8 +33,7 @@ ParameterDeletionDialog::ParameterDeletionDialog(Platform& platform, Job& job, Q
     placeTwips(name_, 120, 360, 3615, 375);
 
     // The double blanks around the option are part of the text.
-    auto* warning =
-        new QLabel("Die Option  new_parameter_ui no  muß für diese Funktion gesetzt sein !", this);
+    auto* warning = new QLabel(qt(texts::kDeletionWarning), this);
     warning->setObjectName("Label2");
     warning->setTextFormat(Qt::PlainText);
     warning->setWordWrap(true);

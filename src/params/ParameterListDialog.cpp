@@ -52,14 +52,15 @@ QLine rule(int top) { return {twips(105), twips(top), twips(105 + 2205) - 1, twi
 ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* parent)
     : QDialog(parent), platform_(platform), job_(job) {
     setObjectName("frm_param");
-    setWindowTitle("Parameter hinzufügen");
+    setWindowTitle(qt(texts::kParameterDialogTitle));
     const QPixmap icon = artwork::tagPicture({twips(480), twips(480)});
     setWindowIcon(icon);
     setMinimumSize(twips(kParamMinOuterWidth - kDesignFrameWidth),
                    twips(kParamMinOuterHeight - kDesignFrameHeight));
 
     constexpr const char* kNavy = "rgb(0, 0, 128)";
-    QLabel* nameCaption = addLabel(this, "Label3", "Name des Parameters", kNavy, 120, 0, 2175, 255);
+    QLabel* nameCaption =
+        addLabel(this, "Label3", qt(texts::kParameterNameCaption), kNavy, 120, 0, 2175, 255);
     name_ = new QLineEdit(qt(settings::read(platform_, settings::kAssignedParameter,
                                             settings::kParameterNameDefault)),
                           this);
@@ -70,16 +71,18 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
 
     listPath_ = addLabel(this, "Label4", {}, "rgb(0, 192, 0)", 120, 600, 4905, 255);
 
-    auto* help = new PictureButton("Image1", icon, "Hilfe", "Hilfe zur Werteliste", this);
+    auto* help = new PictureButton("Image1", icon, qt(texts::kHelpToolTip),
+                                   qt(texts::kValueListHelpName), this);
     placeTwips(help, 5040, 120, 480, 480);
     connect(help, &PictureButton::clicked, this,
             [this] { platform_.showMessage(std::string(texts::kMessageParameterHelp)); });
 
-    QLabel* partsCaption = addLabel(this, "Label1", "Liste der Teile", kNavy, 105, 840, 1935, 255);
+    QLabel* partsCaption =
+        addLabel(this, "Label1", qt(texts::kPartsCaption), kNavy, 105, 840, 1935, 255);
     QLabel* valuesCaption =
-        addLabel(this, "Label2", "Parameterwerte ", kNavy, 2940, 840, 2670, 255);
-    addLabel(this, "Label6", "(rechte Maustaste für Menü-Box)", "rgb(128, 128, 128)", 2940, 1050,
-             2640, 225);
+        addLabel(this, "Label2", qt(texts::kValuesCaption), kNavy, 2940, 840, 2670, 255);
+    addLabel(this, "Label6", qt(texts::kValuesMenuHint), "rgb(128, 128, 128)", 2940, 1050, 2640,
+             225);
 
     parts_ = new QListWidget(this);
     parts_->setObjectName("list_part");
@@ -98,7 +101,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     valuesCaption->setBuddy(values_);
     values_->setAccessibleName(valuesCaption->text().trimmed());
 
-    ok_ = new QPushButton("ok", this);
+    ok_ = new QPushButton(qt(texts::kOkLower), this);
     ok_->setObjectName("cmd_ok");
     ok_->setAutoDefault(false);
     QFont bold = ok_->font();
@@ -132,44 +135,44 @@ QPushButton* ParameterListDialog::addMenuButton(const char* objectName, const QS
 void ParameterListDialog::buildMenu() {
     menu_ = new QFrame(this);
     menu_->setObjectName("kontextmenue");
-    menu_->setAccessibleName("Menü der Parameterwerte");
+    menu_->setAccessibleName(qt(texts::kValuesMenuName));
     menu_->setStyleSheet("#kontextmenue { background-color: rgb(255, 192, 128); }");
     menu_->setFocusPolicy(Qt::NoFocus);
     placeTwips(menu_, 3150, 1680, 2460, 3135);
 
-    QPushButton* paste = addMenuButton("paste", "<- paste", 120, 210, 855, 285);
-    paste->setAccessibleName("Zwischenablage einfügen");
+    QPushButton* paste = addMenuButton("paste", qt(texts::kValuesPaste), 120, 210, 855, 285);
+    paste->setAccessibleName(qt(texts::kPasteName));
     connect(paste, &QPushButton::clicked, this, &ParameterListDialog::paste);
 
     auto* close = new PictureButton("Image_EXIT", artwork::closePicture({twips(480), twips(480)}),
-                                    "Menü schließen", "Menü schließen", menu_);
+                                    qt(texts::kCloseMenu), qt(texts::kCloseMenu), menu_);
     placeTwips(close, 1890, 45, 480, 480);
     connect(close, &PictureButton::clicked, this, &ParameterListDialog::hideMenu);
 
-    connect(addMenuButton("cmd_del", "markiertes löschen", 105, 630, 1800, 285),
+    connect(addMenuButton("cmd_del", qt(texts::kValuesDeleteMarked), 105, 630, 1800, 285),
             &QPushButton::clicked, this, &ParameterListDialog::deleteMarked);
 
-    QLabel* entryCaption =
-        addLabel(menu_, "Label5", "Einzelner Eintrag:", nullptr, 105, 1035, 1380, 285);
+    QLabel* entryCaption = addLabel(menu_, "Label5", qt(texts::kValuesSingleEntryCaption), nullptr,
+                                    105, 1035, 1380, 285);
     entry_ = new QLineEdit(menu_);
     entry_->setObjectName("Text1");
     entryCaption->setBuddy(entry_);
     placeTwips(entry_, 105, 1260, 2220, 285);
     connect(entry_, &QLineEdit::returnPressed, this, &ParameterListDialog::addEntry);
 
-    QPushButton* add = addMenuButton("cmd_hinzu", "hinzufügen", 105, 1575, 1800, 285);
+    QPushButton* add = addMenuButton("cmd_hinzu", qt(texts::kValuesAdd), 105, 1575, 1800, 285);
     connect(add, &QPushButton::clicked, this, &ParameterListDialog::addEntry);
 
-    connect(addMenuButton("clear", "alles löschen", 105, 2025, 1800, 285), &QPushButton::clicked,
-            this, &ParameterListDialog::clearValues);
+    connect(addMenuButton("clear", qt(texts::kValuesClear), 105, 2025, 1800, 285),
+            &QPushButton::clicked, this, &ParameterListDialog::clearValues);
 
     auto* save = new PictureButton("save", artwork::savePicture({twips(510), twips(495)}),
-                                   "Liste speichern", "Liste speichern", menu_);
+                                   qt(texts::kValuesSave), qt(texts::kValuesSave), menu_);
     placeTwips(save, 315, 2520, 510, 495);
     connect(save, &PictureButton::clicked, this, &ParameterListDialog::saveList);
 
-    connect(addMenuButton("open", "Liste öffnen", 1050, 2520, 855, 495), &QPushButton::clicked,
-            this, &ParameterListDialog::openList);
+    connect(addMenuButton("open", qt(texts::kValuesOpen), 1050, 2520, 855, 495),
+            &QPushButton::clicked, this, &ParameterListDialog::openList);
 
     drawLinesOn(menu_, {rule(990), rule(1890)});
     menu_->raise();

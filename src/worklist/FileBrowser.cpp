@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/os.h"
 #include "platform/platform.h"
@@ -34,41 +35,42 @@ QLabel* yellowLabel(const char* objectName, const QString& text, QWidget* parent
 FileBrowser::FileBrowser(Platform& platform, WorkListModel& workList, QWidget* parent)
     : QFrame(parent), workList_(workList) {
     setObjectName("Frame5");
-    setAccessibleName("Dateiliste");
+    setAccessibleName(qt(texts::kFileBrowserName));
     setAutoFillBackground(true);
     QPalette darkBlue = palette();
     darkBlue.setColor(QPalette::Window, QColor(0, 0, 128));
     setPalette(darkBlue);
     placeTwips(this, 1155, 630, 5895, 3015);
 
-    QLabel* heading = yellowLabel("Label8", "Erzeugung der Dateiliste", this);
+    QLabel* heading = yellowLabel("Label8", qt(texts::kFileBrowserHeading), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     placeTwips(heading, 120, 75, 4000, 285);
 
-    auto* close = new PictureButton("Image_EXIT", artwork::closePicture({twips(300), twips(300)}),
-                                    "EXIT", "Dateiliste schließen", this);
+    auto* close =
+        new PictureButton("Image_EXIT", artwork::closePicture({twips(300), twips(300)}),
+                          qt(texts::kExitToolTip), qt(texts::kFileBrowserCloseName), this);
     placeTwips(close, 5475, 60, 300, 300);
     connect(close, &PictureButton::clicked, this, &QWidget::hide);
 
     path_ = new QLineEdit(QString::fromUtf8(os::kExampleDirectory), this);
     path_->setObjectName("txt_path");
-    path_->setAccessibleName("Pfad des Verzeichnisses");
+    path_->setAccessibleName(qt(texts::kDirectoryPathName));
     placeTwips(path_, 120, 435, 3255, 285);
     connect(path_, &QLineEdit::textChanged, this, &FileBrowser::browseTypedPath);
 
-    directories_ = new DirectoryList("Dir1", "Verzeichnis", this);
+    directories_ = new DirectoryList("Dir1", qt(texts::kDirectoryListName), this);
     placeTwips(directories_, 120, 1140, 3255, 1770);
     directories_->setPath(qt(platform.currentDirectory()));
     connect(directories_, &DirectoryList::opened, this, &FileBrowser::showDirectory);
     connect(directories_, &DirectoryList::entryClicked, this, &FileBrowser::showDirectory);
 
-    auto* drives = new DriveChooser(platform, *directories_, "Drive1", "Laufwerk", this);
+    auto* drives = new DriveChooser(platform, *directories_, "Drive1", qt(texts::kDriveName), this);
     placeTwips(drives, 120, 780, 3255, 315);
     connect(drives, &DriveChooser::statusReport, this, &FileBrowser::statusReport);
 
-    QLabel* filter = yellowLabel("Label1", "Filter:", this);
+    QLabel* filter = yellowLabel("Label1", qt(texts::kFilterCaption), this);
     placeTwips(filter, 3555, 435, 1200, 255);
 
     pattern_ = new QComboBox(this);
@@ -76,15 +78,15 @@ FileBrowser::FileBrowser(Platform& platform, WorkListModel& workList, QWidget* p
     pattern_->setEditable(true);
     pattern_->setInsertPolicy(QComboBox::NoInsert);
     pattern_->setCompleter(nullptr);  // typed text stays as typed
-    pattern_->setEditText("*.drw*");
+    pattern_->setEditText(qt(texts::kFilterInitial));
     filter->setBuddy(pattern_);
-    pattern_->lineEdit()->setAccessibleName("Filter");  // where the typing goes
+    pattern_->lineEdit()->setAccessibleName(qt(texts::kFilterName));  // where the typing goes
     placeTwips(pattern_, 3555, 705, 2220, 315);
     connect(pattern_, &QComboBox::activated, this, &FileBrowser::refillWorkList);
 
-    auto* done = new QPushButton("ok", this);
+    auto* done = new QPushButton(qt(texts::kOkLower), this);
     done->setObjectName("cmd_okfiles");
-    done->setAccessibleName("Dateiliste übernehmen");
+    done->setAccessibleName(qt(texts::kFileBrowserDoneName));
     placeTwips(done, 3555, 2490, 2220, 420);
     connect(done, &QPushButton::clicked, this, &FileBrowser::finish);
 }

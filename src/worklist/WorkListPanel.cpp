@@ -34,20 +34,17 @@ constexpr int kMenuOffsetFromPointer = 220;  // twips right of the pointer
 WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* parent)
     : QFrame(parent), platform_(platform), model_(model) {
     setObjectName("Frame3");
-    setAccessibleName("Dateiauswahl");
+    setAccessibleName(qt(texts::kWorkListPanelName));
     setAutoFillBackground(true);
     placeTwips(this, 480, 1920, 6255, 4335);
 
-    auto* instruction = new QLabel(
-        "klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu bearbeiten. "
-        "Es werden nur die markierten Einträge bearbeitet.",
-        this);
+    auto* instruction = new QLabel(qt(texts::kWorkListInstruction), this);
     instruction->setObjectName("Label6");
     instruction->setWordWrap(true);
     placeTwips(instruction, 120, 45, 5640, 450);
 
     auto* close = new PictureButton("img_ex3", artwork::closePicture({twips(300), twips(300)}),
-                                    "Dateiauswahl ausblenden", "Dateiauswahl ausblenden", this);
+                                    qt(texts::kHideWorkList), qt(texts::kHideWorkList), this);
     placeTwips(close, 5880, 60, 300, 300);
     connect(close, &PictureButton::clicked, this, [this] {
         hideMenu();
@@ -56,7 +53,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
 
     list_ = new QListView(this);
     list_->setObjectName("List_File1");
-    list_->setAccessibleName("Liste der Dateien");
+    list_->setAccessibleName(qt(texts::kWorkListName));
     list_->setModel(&model_);
     list_->setSelectionModel(model_.selectionModel());
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -75,7 +72,7 @@ WorkListPanel::WorkListPanel(Platform& platform, WorkListModel& model, QWidget* 
 
     manualEntry_ = new QLineEdit(this);
     manualEntry_->setObjectName("txt_hand");
-    manualEntry_->setAccessibleName("Einzelner Eintrag");
+    manualEntry_->setAccessibleName(qt(texts::kManualEntryName));
     manualEntry_->setStyleSheet("background-color: rgb(255, 255, 192);");
     placeTwips(manualEntry_, 120, 3660, 3615, 300);
     manualEntry_->hide();
@@ -112,44 +109,47 @@ QPushButton* WorkListPanel::addMenuButton(const char* objectName, const QString&
 }
 
 void WorkListPanel::buildMenu() {
-    menu_ = new QGroupBox("Menue", this);
+    menu_ = new QGroupBox(qt(texts::kWorkListMenuTitle), this);
     menu_->setObjectName("kontextmenue");
     menu_->setAutoFillBackground(true);
     placeTwips(menu_, 2880, 240, 1215, 3735);
     menu_->hide();
 
     QPushButton* paste =
-        addMenuButton("cmd_paste", "<-- PASTE", "Zwischenablage einfügen", 240, false);
-    paste->setToolTip("Zwischenablage einfügen");
+        addMenuButton("cmd_paste", qt(texts::kWorkListPaste), qt(texts::kPasteName), 240, false);
+    paste->setToolTip(qt(texts::kPasteName));
     connect(paste, &QPushButton::clicked, this, &WorkListPanel::paste);
 
-    connect(addMenuButton("cmd_all", "ALLE", "Alle auswählen", 585, false), &QPushButton::clicked,
-            this, &WorkListPanel::selectAll);
-    connect(addMenuButton("cmd_nono", "ALLE", "Alle abwählen", 930, true), &QPushButton::clicked,
-            this, &WorkListPanel::deselectAll);
-    connect(addMenuButton("cmd_clearlist", "Liste löschen", "Liste löschen", 1275, false),
-            &QPushButton::clicked, this, &WorkListPanel::clearList);
-    connect(addMenuButton("cmd_einzel", "einzelner Eintrag", "einzelner Eintrag", 1620, false, 60,
-                          1095, 420),
+    connect(
+        addMenuButton("cmd_all", qt(texts::kWorkListAll), qt(texts::kSelectAllName), 585, false),
+        &QPushButton::clicked, this, &WorkListPanel::selectAll);
+    connect(
+        addMenuButton("cmd_nono", qt(texts::kWorkListAll), qt(texts::kDeselectAllName), 930, true),
+        &QPushButton::clicked, this, &WorkListPanel::deselectAll);
+    connect(
+        addMenuButton("cmd_clearlist", qt(texts::kClearList), qt(texts::kClearList), 1275, false),
+        &QPushButton::clicked, this, &WorkListPanel::clearList);
+    connect(addMenuButton("cmd_einzel", qt(texts::kManualEntryButton),
+                          qt(texts::kManualEntryButton), 1620, false, 60, 1095, 420),
             &QPushButton::clicked, this, &WorkListPanel::showManualEntry);
 
     const struct {
         const char* objectName;
-        const char* caption;
-        const char* accessibleName;
+        std::string_view caption;
+        std::string_view accessibleName;
         int top;
         int left;
         bool strip;
         std::string_view extension;
     } switches[] = {
-        {"cmd_Z", "drw", ".drw anhängen", 2085, 60, false, ".drw"},
-        {"cmd_P", "prt", ".prt anhängen", 2085, 622, false, ".prt"},
-        {"cmd_ZZ", "drw", ".drw entfernen", 2430, 60, true, ".drw"},
-        {"cmd_PP", "prt", ".prt entfernen", 2430, 622, true, ".prt"},
+        {"cmd_Z", texts::kDrwCaption, texts::kAppendDrwName, 2085, 60, false, ".drw"},
+        {"cmd_P", texts::kPrtCaption, texts::kAppendPrtName, 2085, 622, false, ".prt"},
+        {"cmd_ZZ", texts::kDrwCaption, texts::kStripDrwName, 2430, 60, true, ".drw"},
+        {"cmd_PP", texts::kPrtCaption, texts::kStripPrtName, 2430, 622, true, ".prt"},
     };
     for (const auto& s : switches) {
-        QPushButton* button =
-            addMenuButton(s.objectName, s.caption, s.accessibleName, s.top, s.strip, s.left, 533);
+        QPushButton* button = addMenuButton(s.objectName, qt(s.caption), qt(s.accessibleName),
+                                            s.top, s.strip, s.left, 533);
         const auto transform = s.strip ? &stripExtension : &appendExtension;
         const std::string_view extension = s.extension;
         connect(button, &QPushButton::clicked, this, [this, transform, extension] {
@@ -160,12 +160,12 @@ void WorkListPanel::buildMenu() {
 
     auto* browser =
         new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
-                          "file bowser", "Dateibrowser öffnen", menu_);
+                          qt(texts::kFileBrowserToolTip), qt(texts::kOpenFileBrowser), menu_);
     placeTwips(browser, 367, 2775, 480, 480);
     connect(browser, &PictureButton::clicked, this, &WorkListPanel::fileBrowserRequested);
 
-    connect(addMenuButton("cmd_quit", "quit", "Menü schließen", 3330, false), &QPushButton::clicked,
-            this, &WorkListPanel::hideMenu);
+    connect(addMenuButton("cmd_quit", qt(texts::kWorkListQuit), qt(texts::kCloseMenu), 3330, false),
+            &QPushButton::clicked, this, &WorkListPanel::hideMenu);
 
     menuControl_ = new ListMenu(menu_, list_);
 }
