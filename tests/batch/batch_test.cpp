@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
 #include "batch/run_batch.h"
+#include "batch/standard_input.h"
 #include "core/texts.h"
 #include "support/TempDir.h"
 
@@ -175,6 +177,23 @@ TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
     EXPECT_EQ(runBatch({"-o", dir.path(), "save-as"}, in, out, err), 1);
     EXPECT_EQ(err.str(), std::string(texts::kMessageStandardInputNotRead) + "\n");
     EXPECT_FALSE(written());
+}
+
+TEST_F(BatchTest, StandardInputTellsAReadErrorFromTheEnd) {
+    // Reading a directory fails (EISDIR) where opening it succeeded: a read error at hand.
+    for (const auto& [path, bad] : {std::pair{file("list.txt", "welle.prt\n"), false},
+                                    std::pair{dir.path(), true}}) {
+        SCOPED_TRACE(path);
+        std::FILE* opened = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(opened, nullptr);
+        StdioInputBuffer buffer(opened);
+        std::istream in(&buffer);
+        std::string bytes(64, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        EXPECT_EQ(in.bad(), bad);
+        EXPECT_EQ(bytes.substr(0, static_cast<std::size_t>(in.gcount())), bad ? "" : "welle.prt\n");
+        std::fclose(opened);
+    }
 }
 
 TEST_F(BatchTest, SpreadsheetColumnsAndUtf16ListsGiveTheFileNames) {
