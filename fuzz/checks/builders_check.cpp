@@ -186,7 +186,8 @@ std::string checkBuilders(std::string_view input) {
     std::string tail;
     if (kind != Kind::saveAs) {
         const BuiltText built = tailFor(kind, name);
-        if (std::string failure = checkOutcome(built, fitsTail(kind, name), {name}); !failure.empty()) {
+        if (std::string failure = checkOutcome(built, fitsTail(kind, name), {name});
+            !failure.empty()) {
             return "tail: " + failure;
         }
         if (!built.ok()) return {};

@@ -61,8 +61,7 @@ KeyedPairing pairByName(const std::vector<std::string>& entries,
 // What the parameter dialog asks before it builds with gaps: which value the first few
 // of `entries` receive, the parts without a value, the names without a part and those of
 // several parts, each under its heading, and whether to build anyway.
-std::string keyedGapsQuestion(const std::vector<std::string>& entries,
-                              const KeyedPairing& pairing);
+std::string keyedGapsQuestion(const std::vector<std::string>& entries, const KeyedPairing& pairing);
 
 // The first few parts that receive a value, with it, so that the user can see that the
 // names paired as meant; empty when no part has a value.

@@ -149,8 +149,9 @@ TEST_F(BatchTest, ValuesWithUnixLineEndsAreTakenAsTheListIs) {
               0);
     const std::string crlf = doit();
     fs::remove(dir.file("doit.pro"));
-    const Outcome outcome = run(
-        {"assign-parameter", "MAT", "--values", file("values.txt", "S235\nS355\n")}, "a.prt\nb.prt\n");
+    const Outcome outcome =
+        run({"assign-parameter", "MAT", "--values", file("values.txt", "S235\nS355\n")},
+            "a.prt\nb.prt\n");
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(doit(), crlf);
 }
@@ -181,8 +182,8 @@ TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
 
 TEST_F(BatchTest, StandardInputTellsAReadErrorFromTheEnd) {
     // Reading a directory fails (EISDIR) where opening it succeeded: a read error at hand.
-    for (const auto& [path, bad] : {std::pair{file("list.txt", "welle.prt\n"), false},
-                                    std::pair{dir.path(), true}}) {
+    for (const auto& [path, bad] :
+         {std::pair{file("list.txt", "welle.prt\n"), false}, std::pair{dir.path(), true}}) {
         SCOPED_TRACE(path);
         std::FILE* opened = std::fopen(path.c_str(), "rb");
         ASSERT_NE(opened, nullptr);
@@ -205,7 +206,8 @@ TEST_F(BatchTest, SpreadsheetColumnsAndUtf16ListsGiveTheFileNames) {
         for (const char c : ascii) bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
         return bytes;
     };
-    const std::string twoColumns = "Name\tBenennung\r\nwelle.prt\tWelle 20\r\nflansch.prt\tFlansch\r\n";
+    const std::string twoColumns =
+        "Name\tBenennung\r\nwelle.prt\tWelle 20\r\nflansch.prt\tFlansch\r\n";
     for (const std::string& list : {twoColumns, utf16(twoColumns, true), utf16(twoColumns, false),
                                     utf16("welle.prt\r\nflansch.prt\r\n", true)}) {
         SCOPED_TRACE(list);

@@ -72,8 +72,8 @@ TEST(KeyedValues, PairsByReducedNameInAnyOrderAndCaseAndReportsWhatDoesNotFit) {
 }
 
 TEST(KeyedValues, ANameWithoutExtensionNamesTheOnePartOfThatName) {
-    const Texts entries = {"welle.prt", "Welle.PRT", "flansch.prt", "flansch.drw", "deckel.asm",
-                           "achse"};
+    const Texts entries = {"welle.prt",   "Welle.PRT",  "flansch.prt",
+                           "flansch.drw", "deckel.asm", "achse"};
     const KeyedPairing pairing = pairByName(entries, {
                                                          {"WELLE", "1"},
                                                          {"flansch", "2"},
