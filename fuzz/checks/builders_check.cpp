@@ -20,6 +20,15 @@ bool fits(std::string_view text) {
     return text.find('`') == std::string_view::npos && cp1252::isLineText(text);
 }
 
+// A parameter's name or value stands inside one step, which a ';' would end.
+bool fitsStep(std::string_view text) { return fits(text) && text.find(';') == text.npos; }
+
+// The deletion and the assignment want a parameter name; the chain may hold a ';'.
+bool fitsTail(Kind kind, std::string_view name) {
+    if (kind == Kind::chain) return fits(name);
+    return !name.empty() && fitsStep(name);
+}
+
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (const char byte : utf8) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
@@ -48,7 +57,8 @@ bool contains(std::string_view text, std::string_view part) {
 }
 
 // A refusal has no text and quotes one of the inputs that do not fit; a long one by its
-// beginning, which holds at least its first 200 bytes.
+// beginning, which holds at least its first 200 bytes. An empty input is named by saying
+// that it is empty.
 std::string checkOutcome(const BuiltText& built, bool fitting,
                          const std::vector<std::string_view>& unfitting) {
     if (built.ok() != fitting)
@@ -56,6 +66,7 @@ std::string checkOutcome(const BuiltText& built, bool fitting,
     if (built.ok()) return {};
     constexpr std::size_t kNamedBytes = 200;
     for (const std::string_view text : unfitting) {
+        if (text.empty() && contains(built.message(), "ist leer")) return {};
         const std::string named = text.size() <= kNamedBytes
                                       ? "\"" + std::string(text) + "\""
                                       : "\"" + std::string(text.substr(0, kNamedBytes));
@@ -175,7 +186,8 @@ std::string checkBuilders(std::string_view input) {
     std::string tail;
     if (kind != Kind::saveAs) {
         const BuiltText built = tailFor(kind, name);
-        if (std::string failure = checkOutcome(built, fits(name), {name}); !failure.empty()) {
+        if (std::string failure = checkOutcome(built, fitsTail(kind, name), {name});
+            !failure.empty()) {
             return "tail: " + failure;
         }
         if (!built.ok()) return {};
@@ -189,7 +201,7 @@ std::string checkBuilders(std::string_view input) {
     }
     for (std::size_t i = 0; kind == Kind::assignment && i < values.size() && i < entries.size();
          ++i) {
-        if (!fits(values[i])) unfitting.push_back(values[i]);
+        if (!fitsStep(values[i])) unfitting.push_back(values[i]);
     }
     const BuiltText built = kind == Kind::saveAs ? buildSaveAs(entries)
                             : kind == Kind::assignment

@@ -1,5 +1,6 @@
 #include "fuzz_checks.h"
 #include "platform/line_reader.h"
+#include "worklist/confirm.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk::fuzz {
@@ -48,13 +49,22 @@ std::string checkLines(std::string_view input) {
     for (const LoneLineFeed lineFeed : {LoneLineFeed::staysInLine, LoneLineFeed::endsLine}) {
         if (std::string failure = checkSplit(input, lineFeed); !failure.empty()) return failure;
     }
-    // Pasting keeps every clipboard line but the empty ones and the column header.
+    // Pasting keeps every clipboard line but the empty ones and the column headers, of one
+    // column ("Name") or of several ("Name" and a TAB).
     std::vector<std::string> kept;
     for (std::string& line : splitLines(input, LoneLineFeed::endsLine)) {
-        if (!line.empty() && line != "Name") kept.push_back(std::move(line));
+        if (!line.empty() && line != "Name" && !line.starts_with("Name\t")) {
+            kept.push_back(std::move(line));
+        }
     }
-    if (pastedLines(input) != kept)
-        return "pasted lines: not the clipboard lines less empty lines and headers";
+    const std::vector<std::string> pasted = pastedLines(input);
+    if (pasted != kept) return "pasted lines: not the clipboard lines less empty lines and headers";
+    // Confirmed, no entry keeps a TAB: a file name is the first column.
+    WorkEntries selected;
+    for (const std::string& line : pasted) selected.push_back({line, true});
+    for (const std::string& entry : confirmedEntries(selected)) {
+        if (entry.find('\t') != std::string::npos) return "a confirmed entry holds a TAB";
+    }
     return {};
 }
 

@@ -1,13 +1,22 @@
 #include "fuzz_checks.h"
 #include "params/value_list_file.h"
 #include "platform/cp1252.h"
+#include "platform/input_decoding.h"
 
 namespace stapelwerk::fuzz {
 
 // Written back as the file holds them (each value in Windows-1252, then CR LF), the values
 // read give the file again, with only its line ends made whole: a lone CR becomes CR LF and
 // a last line without an end gets one. So no byte is lost, added or changed in a value.
+// A file saved as UTF-16 gives the values of the same text saved as Windows-1252.
 std::string checkValueList(std::string_view input) {
+    if (const std::optional<std::string> text = decodeMarkedUtf16(input)) {
+        const std::optional<std::string> asCp1252 = cp1252::encode(*text);
+        if (asCp1252 && valuesFromBytes(*asCp1252) != valuesFromBytes(input)) {
+            return "UTF-16 gives other values than Windows-1252";
+        }
+        return {};
+    }
     std::string written;
     for (const std::string& value : valuesFromBytes(input)) {
         const std::optional<std::string> bytes = cp1252::encode(value);

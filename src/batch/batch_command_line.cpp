@@ -58,6 +58,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     values->excludes(keyed);
     assignParameter->add_flag("--allow-missing", request.allowMissing)->needs(keyed);
     CLI::App* installAuto = app.add_subcommand("install-auto");
+    installAuto->add_flag("--allow-second", request.allowSecondAuto);
 
     try {
         // The parser takes the arguments last to first.

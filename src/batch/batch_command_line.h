@@ -28,6 +28,8 @@ struct BatchRequest {
     std::optional<std::string> valuesPath;
     std::optional<std::string> keyedPath;
     bool allowMissing = false;
+    // install-auto: append `auto` also when config.pro defines it already.
+    bool allowSecondAuto = false;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

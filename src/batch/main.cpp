@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/run_batch.h"
+#include "batch/standard_input.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -50,8 +51,9 @@ int main(int argc, char* argv[]) {
     const UINT consolePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
 #endif
-    const int status =
-        stapelwerk::runBatch(argumentsOf(argc, argv), std::cin, std::cout, std::cerr);
+    stapelwerk::StdioInputBuffer input(stdin);
+    std::istream in(&input);
+    const int status = stapelwerk::runBatch(argumentsOf(argc, argv), in, std::cout, std::cerr);
 #ifdef _WIN32
     SetConsoleOutputCP(consolePage);
 #endif

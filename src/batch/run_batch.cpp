@@ -1,8 +1,8 @@
 #include "batch/run_batch.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "batch/batch_command_line.h"
@@ -11,7 +11,6 @@
 #include "core/texts.h"
 #include "generate/doit_writer.h"
 #include "params/keyed_values.h"
-#include "params/value_list_file.h"
 #include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
@@ -80,13 +79,18 @@ private:
     // The text of a file, or of standard input for "-".
     std::optional<std::string> readInput(const std::string& path) {
         if (path == kStandardInput) {
-            std::ostringstream bytes;
-            bytes << in_.rdbuf();
+            // Read piece by piece: the stream's state tells a read error from the end, which
+            // inserting its buffer into another stream would not.
+            std::string bytes;
+            std::array<char, 65536> piece{};
+            while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
+                bytes.append(piece.data(), static_cast<std::size_t>(in_.gcount()));
+            }
             if (in_.bad()) {
                 refuse(texts::kMessageStandardInputNotRead);
                 return std::nullopt;
             }
-            return decodeUtf8OrCp1252(bytes.str());
+            return decodeUtf8OrCp1252(bytes);
         }
         const Result<std::string> bytes = readFileBytes(path);
         if (!bytes) {
@@ -112,15 +116,8 @@ private:
         const std::string& path = request_.keyedPath ? *request_.keyedPath : *request_.valuesPath;
         const std::optional<std::string> text = readInput(path);
         if (!text) return std::nullopt;
-        if (request_.keyedPath) return splitLines(*text, LoneLineFeed::endsLine);
-        std::vector<std::string> values = valueListLines(*text);
-        for (const std::string& value : values) {
-            if (value.find('\n') != std::string::npos) {
-                err_ << texts::hintLineFeedsInValueList(path) << '\n';
-                break;
-            }
-        }
-        return values;
+        // A file from a script has LF line ends as often as CR LF, for values as for the list.
+        return splitLines(*text, LoneLineFeed::endsLine);
     }
 
     void listNames(std::string_view heading, const std::vector<std::string>& names) {
@@ -147,8 +144,14 @@ private:
         if (!refused && !pairing->entriesWithoutValue.empty()) {
             err_ << texts::kWarningEmptyValues << '\n';
         }
+        if (verdict == workflow::KeyedVerdict::withGaps) {
+            // Which value went where, so that a pairing by a name without extension is seen.
+            const std::string pairs = firstPairs(job.confirmedEntries, *pairing);
+            if (!pairs.empty()) err_ << pairs << '\n';
+        }
         listNames(texts::kHeadingEntriesWithoutValue, pairing->entriesWithoutValue);
         listNames(texts::kHeadingNamesWithoutEntry, pairing->unmatchedNames);
+        listNames(texts::kHeadingAmbiguousNames, pairing->ambiguousNames);
         listNames(texts::kHeadingConflictingNames, pairing->conflictingNames);
         if (!refused) return std::move(pairing->values);
         refuse(texts::kMessageKeyedValuesRefused);
@@ -209,7 +212,11 @@ private:
             workflow::prepareAutoInstall(*directory, platform_.programDirectory());
         if (!install) return refuse(install.message());
         if (!install->notice.empty()) err_ << install->notice << '\n';
-        if (install->definesAuto) err_ << texts::kWarningAutoMapkeyDefined << '\n';
+        if (install->definesAuto) {
+            // Where the window asks, a script must have said so.
+            if (!request_.allowSecondAuto) return refuse(texts::kMessageSecondAutoRefused);
+            err_ << texts::kWarningAutoMapkeyDefined << '\n';
+        }
         const Result<std::string> installed = workflow::installAutoMapkey(*install);
         if (!installed) return refuse(installed.message());
         err_ << *installed << '\n';

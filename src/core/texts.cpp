@@ -111,6 +111,12 @@ std::string messageUnreadable(std::string_view subject, std::string_view text) {
            "doit.pro damit nicht lesen. Es wurde kein Mapkey erstellt.";
 }
 
+std::string messageSemicolon(std::string_view subject, std::string_view text) {
+    return std::string(subject) + " " + quoted(text) +
+           " enthält ein Semikolon (;). In einem Mapkey beendet es einen Schritt, Pro/E würde "
+           "damit andere Befehle ausführen. Es wurde kein Mapkey erstellt.";
+}
+
 std::string messageNotEncodable(std::string_view subject, std::string_view text) {
     return cannotHold(subject, text) + " Es wurde kein Mapkey erstellt.";
 }
@@ -215,7 +221,7 @@ std::string batchUsage() {
            "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] delete-parameter NAME\n"
            "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] assign-parameter NAME\n"
            "                   (--values DATEI | --keyed DATEI [--allow-missing])\n"
-           "  stapelwerk-batch [-o VERZEICHNIS] install-auto\n"
+           "  stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]\n"
            "  stapelwerk-batch --help | --version\n";
 }
 
@@ -225,7 +231,8 @@ std::string batchHelp() {
            "Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für\n"
            "Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus\n"
            "der Zwischenablage (ein Name je Zeile; leere Zeilen und die Überschrift \"Name\"\n"
-           "entfallen), alle gewählt und mit \"ok\" bestätigt: Laufwerk, Verzeichnis und\n"
+           "entfallen; von Spalten, mit Tab getrennt, zählt die erste), alle gewählt und mit\n"
+           "\"ok\" bestätigt: Laufwerk, Verzeichnis und\n"
            "Versionsnummer fallen weg, ebenso Wiederholungen. In Pro/E öffnet doit dann jede\n"
            "Datei und wendet die Funktion an.\n"
            "\n"
@@ -243,7 +250,8 @@ std::string batchHelp() {
            "                            config.pro.bak gesichert (bei einem Link: neben\n"
            "                            der Datei, auf die er zeigt, mit deren Namen und\n"
            "                            .bak); definiert sie auto schon,\n"
-           "                            folgt eine Warnung.\n"
+           "                            wird nichts angehängt (außer mit\n"
+           "                            --allow-second).\n"
            "\n"
            "Optionen:\n"
            "  -l, --list DATEI          Die Dateinamen (ohne -l oder mit \"-\": die\n"
@@ -252,22 +260,28 @@ std::string batchHelp() {
            "                            -o: das aktuelle Verzeichnis). Es muss bestehen.\n"
            "  --stdout                  doit.pro (Windows-1252, CR LF) auf die Standardausgabe\n"
            "                            statt in die Datei.\n"
-           "  --values DATEI            Ein Wert je Zeile, der Reihe nach den Teilen zugeordnet,\n"
-           "                            gelesen wie \"Liste öffnen\": Zeilen enden mit CR LF\n"
-           "                            oder CR, leere Zeilen sind leere Werte. Es muss so viele\n"
-           "                            Werte wie Teile geben.\n"
+           "  --values DATEI            Ein Wert je Zeile, der Reihe nach den Teilen zugeordnet:\n"
+           "                            Zeilen enden mit CR LF, CR oder LF, leere Zeilen sind\n"
+           "                            leere Werte. Es muss so viele Werte wie Teile geben.\n"
            "  --keyed DATEI             Zeilen \"NAME<Tab>WERT\" oder \"NAME;WERT\" (getrennt am\n"
            "                            ersten Tab, sonst am ersten \";\"), den Teilen nach\n"
            "                            ihrem Namen zugeordnet, gleich in welcher Reihenfolge\n"
-           "                            und Schreibweise. Ein Teil ohne Wert, ein Name ohne\n"
+           "                            und Schreibweise; ein Name ohne Endung gilt für das\n"
+           "                            eine Teil dieses Namens. Leerzeichen um Name und Wert\n"
+           "                            zählen nicht, eine erste Zeile mit dem Namen \"Name\"\n"
+           "                            ist die Überschrift. Ein Teil ohne Wert, ein Name ohne\n"
            "                            Teil oder ein Name mit zwei Werten bricht ab.\n"
            "  --allow-missing           Mit --keyed: Teile ohne Wert erhalten den leeren Wert;\n"
            "                            fehlende und überzählige Namen werden nur gemeldet.\n"
+           "  --allow-second            Mit install-auto: auto auch anhängen, wenn die\n"
+           "                            config.pro es schon definiert.\n"
            "  -h, --help                Diese Hilfe.\n"
            "  --version                 Die Versionsnummer.\n"
            "\n"
            "Dateien und die Standardeingabe werden als UTF-8 gelesen, wenn sie gültiges UTF-8\n"
-           "sind, sonst als Windows-1252. Die Einstellungen des Fensters (die letzte Mapkey-\n"
+           "sind, sonst als Windows-1252; mit Byte-Order-Mark auch als UTF-16. Ein Parametername\n"
+           "oder -wert mit \";\" wird abgelehnt (in einem Mapkey beendet es einen Schritt),\n"
+           "ebenso ein leerer Parametername. Die Einstellungen des Fensters (die letzte Mapkey-\n"
            "Kette, die letzten Parameternamen) werden weder gelesen noch gespeichert.\n"
            "\n"
            "Beispiele:\n"
@@ -294,15 +308,19 @@ std::string messageOutputDirectoryMissing(std::string_view path, std::string_vie
            "\nEs wurde nichts gespeichert.";
 }
 
-std::string hintLineFeedsInValueList(std::string_view path) {
-    return "Hinweis: In " + quoted(path) +
-           " enden Zeilen nur mit LF. Wie bei \"Liste öffnen\" trennen nur CR LF und CR die "
-           "Werte; die Datei zuvor umwandeln (etwa mit unix2dos) oder --keyed verwenden.";
-}
-
 std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
     std::string text(heading);
     for (const std::string& name : names) text.append("\n  ").append(quoted(name));
+    return text;
+}
+
+std::string valuesOfParts(const std::vector<std::string>& parts,
+                          const std::vector<std::string>& values, std::size_t more) {
+    std::string text = "So erhalten die Teile ihre Werte:";
+    for (std::size_t i = 0; i < parts.size() && i < values.size(); ++i) {
+        text.append("\n  ").append(quoted(parts[i])).append(" erhält ").append(quoted(values[i]));
+    }
+    if (more > 0) text.append("\n  … und ").append(std::to_string(more)).append(" weitere");
     return text;
 }
 

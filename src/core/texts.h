@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ inline constexpr std::string_view kSubjectMapkeyChain = "Die Mapkey-Kette";
 inline constexpr std::string_view kSubjectParameterName = "Der Parametername";
 inline constexpr std::string_view kSubjectParameterValue = "Der Parameterwert";
 std::string messageUnreadable(std::string_view subject, std::string_view text);
+// A parameter name or value with a ';', which in a mapkey ends a step.
+std::string messageSemicolon(std::string_view subject, std::string_view text);
+inline constexpr std::string_view kMessageParameterNameEmpty =
+    "Der Parametername ist leer. Pro/E würde damit keinen Parameter finden. Es wurde kein "
+    "Mapkey erstellt.";
 std::string messageNotEncodable(std::string_view subject, std::string_view text);
 std::string messageValueNotEncodableInList(std::string_view value, std::string_view path);
 std::string messageFileNotRead(std::string_view path, std::string_view reason);
@@ -131,6 +137,9 @@ std::string messageConfigProBackupNotWritten(std::string_view path, std::string_
 inline constexpr std::string_view kQuestionAutoMapkeyDefined =
     "Ihre config.pro enthält bereits einen Mapkey auto. Soll trotzdem eine weitere Definition "
     "angehängt werden ?";
+inline constexpr std::string_view kMessageSecondAutoRefused =
+    "Ihre config.pro enthält bereits einen Mapkey auto. Es wurde nichts angehängt; mit "
+    "install-auto --allow-second wird trotzdem eine weitere Definition angehängt.";
 inline constexpr std::string_view kWarningAutoMapkeyDefined =
     "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
     "Definition angehängt.";
@@ -163,8 +172,6 @@ inline constexpr std::string_view kMessageStandardInputNotRead =
     "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.";
 inline constexpr std::string_view kMessageStandardOutputNotWritten =
     "Die Datei doit.pro konnte nicht vollständig auf die Standardausgabe geschrieben werden.";
-// A value list of the command line holds a lone LF, which (as in "Liste öffnen") ends no value.
-std::string hintLineFeedsInValueList(std::string_view path);
 
 // Values matched by name: the names in question, one a line under a heading.
 std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names);
@@ -172,6 +179,11 @@ inline constexpr std::string_view kHeadingEntriesWithoutValue =
     "Diese Teile haben keinen Wert in der Werteliste:";
 inline constexpr std::string_view kHeadingNamesWithoutEntry =
     "Diese Namen der Werteliste gehören zu keinem Teil:";
+inline constexpr std::string_view kHeadingAmbiguousNames =
+    "Diese Namen ohne Endung haben mehrere Teile; sie brauchen ihre Endung:";
+// The first parts matched by name with their values; `more` parts with a value follow.
+std::string valuesOfParts(const std::vector<std::string>& parts,
+                          const std::vector<std::string>& values, std::size_t more);
 inline constexpr std::string_view kHeadingConflictingNames =
     "Diese Namen stehen mit verschiedenen Werten in der Werteliste:";
 inline constexpr std::string_view kMessageKeyedValuesRefused = "Es wurde kein Mapkey erstellt.";

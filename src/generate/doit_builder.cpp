@@ -68,6 +68,14 @@ Result<> checkText(std::string_view subject, std::string_view text) {
     return {};
 }
 
+Result<> checkStepText(std::string_view subject, std::string_view text) {
+    if (Result<> checked = checkText(subject, text); !checked) return checked;
+    if (text.find(';') != std::string_view::npos) {
+        return refusal(texts::messageSemicolon(subject, text));
+    }
+    return {};
+}
+
 BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     const std::string_view open = templates::openBlock();
@@ -105,7 +113,7 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
                                    const std::vector<std::string>& values) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     for (std::size_t i = 0; i < entries.size() && i < values.size(); ++i) {
-        Result<> checked = checkText(texts::kSubjectParameterValue, values[i]);
+        Result<> checked = checkStepText(texts::kSubjectParameterValue, values[i]);
         if (!checked) return checked.failure();
     }
     // One pass over the tail: a value that holds the placeholder's word is put in as it

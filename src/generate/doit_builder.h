@@ -18,7 +18,8 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries);
 // Parameter assignment: headed by "new_parameter_ui no"; in the tail `tail` the first
 // four placeholder words (those of a name that holds the word among them) receive the
 // entry's value (the empty value where `values` has none at that position), in one pass:
-// a value that holds the word is not filled again. Values are refused as entries are;
+// a value that holds the word is not filled again. Values are refused as entries are, and
+// for a ";" (checkStepText);
 // values past the last entry are not used and not checked.
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
                                    const std::vector<std::string>& values);
@@ -31,5 +32,9 @@ Result<> checkEntry(std::string_view entry);
 // The same for any other text put into doit.pro; `subject` names it in the
 // message (texts::kSubjectParameterValue and the like).
 Result<> checkText(std::string_view subject, std::string_view text);
+
+// checkText for a parameter's name or value, which stands inside a step of the mapkey:
+// a ';' would end the step there, so it is refused too.
+Result<> checkStepText(std::string_view subject, std::string_view text);
 
 }  // namespace stapelwerk

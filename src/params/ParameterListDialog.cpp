@@ -279,7 +279,8 @@ std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
                                   "\n" + std::string(texts::kMessageKeyedValuesRefused));
             return std::nullopt;
         case workflow::KeyedVerdict::withGaps:
-            if (!platform_.ask(keyedGapsQuestion(*pairing))) return std::nullopt;
+            if (!platform_.ask(keyedGapsQuestion(job_.confirmedEntries, *pairing)))
+                return std::nullopt;
             break;
         case workflow::KeyedVerdict::complete:
             break;

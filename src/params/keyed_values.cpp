@@ -1,10 +1,12 @@
 #include "params/keyed_values.h"
 
 #include <cstddef>
+#include <optional>
 #include <unordered_map>
 
 #include "core/texts.h"
 #include "platform/case_fold.h"
+#include "platform/trim.h"
 #include "worklist/confirm.h"
 
 namespace stapelwerk {
@@ -12,6 +14,7 @@ namespace stapelwerk {
 namespace {
 constexpr char kTab = '\t';
 constexpr char kSemicolon = ';';
+constexpr std::size_t kPairsShown = 5;
 
 std::u32string nameKey(std::string_view name) { return foldedCase(reducedEntry(name)); }
 }  // namespace
@@ -36,8 +39,15 @@ KeyedValue splitKeyedLine(std::string_view line) {
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) {
     std::vector<KeyedValue> keyed;
     keyed.reserve(lines.size());
+    bool firstRow = true;
     for (const std::string& line : lines) {
-        if (!line.empty()) keyed.push_back(splitKeyedLine(line));
+        if (line.empty()) continue;
+        KeyedValue split = splitKeyedLine(line);
+        split.name = std::string(trimBlanks(split.name));
+        split.value = std::string(trimBlanks(split.value));
+        const bool header = firstRow && split.name == "Name";
+        firstRow = false;
+        if (!header) keyed.push_back(std::move(split));
     }
     return keyed;
 }
@@ -45,8 +55,9 @@ std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) 
 KeyedPairing pairByName(const std::vector<std::string>& entries,
                         const std::vector<KeyedValue>& keyed) {
     // Per line: whether it is the first of its name, whether a later line of that name
-    // contradicts it, and whether an entry took its value.
-    std::vector<bool> first(keyed.size()), contradicted(keyed.size()), used(keyed.size());
+    // contradicts it, whether an entry took its value and whether several parts have it.
+    std::vector<bool> first(keyed.size()), contradicted(keyed.size()), used(keyed.size()),
+        ambiguous(keyed.size());
     std::unordered_map<std::u32string, std::size_t> firstLineOf;
     for (std::size_t i = 0; i < keyed.size(); ++i) {
         const auto [found, added] = firstLineOf.try_emplace(nameKey(keyed[i].name), i);
@@ -54,11 +65,27 @@ KeyedPairing pairByName(const std::vector<std::string>& entries,
         if (!added && keyed[found->second].value != keyed[i].value)
             contradicted[found->second] = true;
     }
+    // Per name without extension, the one part that has it, or none when several do.
+    std::unordered_map<std::u32string, std::optional<std::u32string>> partOfStem;
+    for (const std::string& entry : entries) {
+        if (firstExtension(entry).empty()) continue;
+        const std::u32string part = foldedCase(entry);
+        const auto [found, added] = partOfStem.try_emplace(foldedCase(baseName(entry)), part);
+        if (!added && found->second != part) found->second.reset();
+    }
 
     KeyedPairing pairing;
     pairing.values.reserve(entries.size());
     for (const std::string& entry : entries) {
-        const auto found = firstLineOf.find(foldedCase(entry));
+        auto found = firstLineOf.find(foldedCase(entry));
+        if (found == firstLineOf.end() && !firstExtension(entry).empty()) {
+            const std::u32string stem = foldedCase(baseName(entry));
+            found = firstLineOf.find(stem);
+            if (found != firstLineOf.end() && !partOfStem[stem]) {
+                ambiguous[found->second] = true;
+                found = firstLineOf.end();
+            }
+        }
         if (found == firstLineOf.end()) {
             pairing.values.emplace_back();
             pairing.entriesWithoutValue.push_back(entry);
@@ -68,19 +95,40 @@ KeyedPairing pairByName(const std::vector<std::string>& entries,
         }
     }
     for (std::size_t i = 0; i < keyed.size(); ++i) {
-        if (first[i] && !used[i]) pairing.unmatchedNames.push_back(keyed[i].name);
+        if (ambiguous[i]) {
+            pairing.ambiguousNames.push_back(keyed[i].name);
+        } else if (first[i] && !used[i]) {
+            pairing.unmatchedNames.push_back(keyed[i].name);
+        }
         if (contradicted[i]) pairing.conflictingNames.push_back(keyed[i].name);
     }
     return pairing;
 }
 
-std::string keyedGapsQuestion(const KeyedPairing& pairing) {
+std::string firstPairs(const std::vector<std::string>& entries, const KeyedPairing& pairing) {
+    std::vector<std::string> shown;
+    std::vector<std::string> values;
+    std::size_t withValue = 0;
+    for (std::size_t i = 0; i < entries.size() && i < pairing.values.size(); ++i) {
+        if (pairing.values[i].empty()) continue;
+        if (++withValue > kPairsShown) continue;
+        shown.push_back(entries[i]);
+        values.push_back(pairing.values[i]);
+    }
+    if (shown.empty()) return {};
+    return texts::valuesOfParts(shown, values, withValue - shown.size());
+}
+
+std::string keyedGapsQuestion(const std::vector<std::string>& entries,
+                              const KeyedPairing& pairing) {
     std::string question;
+    if (std::string pairs = firstPairs(entries, pairing); !pairs.empty()) question = pairs + "\n\n";
     const auto list = [&question](std::string_view heading, const std::vector<std::string>& names) {
         if (!names.empty()) question += texts::namesUnderHeading(heading, names) + "\n\n";
     };
     list(texts::kHeadingEntriesWithoutValue, pairing.entriesWithoutValue);
     list(texts::kHeadingNamesWithoutEntry, pairing.unmatchedNames);
+    list(texts::kHeadingAmbiguousNames, pairing.ambiguousNames);
     return question + std::string(texts::kQuestionBuildWithGaps);
 }
 

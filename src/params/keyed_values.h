@@ -27,7 +27,9 @@ bool isTwoColumnList(const std::vector<std::string>& lines);
 // decoded.
 KeyedValue splitKeyedLine(std::string_view line);
 
-// Every line that is not empty, split by splitKeyedLine; empty lines are skipped.
+// Every line that is not empty, split by splitKeyedLine, with the blanks around its name
+// and its value dropped (a spreadsheet's cells are often padded). Empty lines are skipped,
+// and so is a first line whose name is exactly "Name": the header of the columns.
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines);
 
 // Values matched to the confirmed entries.
@@ -41,18 +43,28 @@ struct KeyedPairing {
     // Names given again with a different value, as first written, each once: the
     // first line's value is the one in `values`, but the list contradicts itself.
     std::vector<std::string> conflictingNames;
+    // Names without extension that several parts have ("welle" for welle.prt and
+    // welle.drw), as written, each once: they give none of them a value.
+    std::vector<std::string> ambiguousNames;
 };
 
 // Pairs `keyed` with `entries` by name, whatever the order of either list. A name is
 // reduced as the confirm step reduces a work-list line (directory, drive and version
 // dropped: "C:\\work\\Welle.PRT.3" names "Welle.PRT") and compared with the entries
 // without regard to letter case, as Windows compares file names. Entries that differ
-// only in case share the value of their name.
+// only in case share the value of their name. A name without extension ("welle") also
+// names the one part of that name with an extension ("welle.prt"), unless a line names
+// that part with its extension; when several parts have that name, it names none.
 KeyedPairing pairByName(const std::vector<std::string>& entries,
                         const std::vector<KeyedValue>& keyed);
 
-// What the parameter dialog asks before it builds with gaps: the parts without a value
-// and the names without a part, each under its heading, and whether to build anyway.
-std::string keyedGapsQuestion(const KeyedPairing& pairing);
+// What the parameter dialog asks before it builds with gaps: which value the first few
+// of `entries` receive, the parts without a value, the names without a part and those of
+// several parts, each under its heading, and whether to build anyway.
+std::string keyedGapsQuestion(const std::vector<std::string>& entries, const KeyedPairing& pairing);
+
+// The first few parts that receive a value, with it, so that the user can see that the
+// names paired as meant; empty when no part has a value.
+std::string firstPairs(const std::vector<std::string>& entries, const KeyedPairing& pairing);
 
 }  // namespace stapelwerk

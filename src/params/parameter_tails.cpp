@@ -8,7 +8,8 @@ namespace stapelwerk {
 
 namespace {
 BuiltText namedTail(std::string_view text, std::string_view placeholder, std::string_view name) {
-    if (Result<> checked = checkText(texts::kSubjectParameterName, name); !checked) {
+    if (name.empty()) return refusal(std::string(texts::kMessageParameterNameEmpty));
+    if (Result<> checked = checkStepText(texts::kSubjectParameterName, name); !checked) {
         return checked.failure();
     }
     return replaceFirst(text, placeholder, name);

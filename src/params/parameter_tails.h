@@ -5,7 +5,7 @@
 #include "generate/doit_builder.h"
 
 // The per-file tails of the two parameter functions, filled in copies of their
-// templates. A name that would break doit.pro (a backtick, a line break, a
+// templates. A name that would break doit.pro (empty, a backtick, a line break, a ';', a
 // character Windows-1252 cannot hold) is refused with a message naming it.
 namespace stapelwerk {
 

@@ -1,9 +1,11 @@
 #include "params/value_list_file.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "core/texts.h"
 #include "platform/cp1252.h"
+#include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -30,6 +32,8 @@ Result<std::vector<std::string>> readValueList(const std::string& path) {
 }
 
 std::vector<std::string> valuesFromBytes(std::string_view bytes) {
+    // An editor may have saved the file as "Unicode text".
+    if (std::optional<std::string> text = decodeMarkedUtf16(bytes)) return valueListLines(*text);
     return valueListLines(cp1252::decode(bytes));
 }
 

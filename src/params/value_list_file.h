@@ -7,7 +7,8 @@
 #include "platform/result.h"
 
 // The one value list file, "Lindwurm_param.txt" in the program's directory:
-// one value a line, Windows-1252, CR LF.
+// one value a line, Windows-1252 (or UTF-16 with its byte-order mark, as an editor may
+// save it), CR LF.
 namespace stapelwerk {
 
 std::string valueListPath(const std::string& programDirectory);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,13 @@ namespace stapelwerk {
 // The text of a file or a pipe the user hands over, as UTF-8: bytes that are well-formed
 // UTF-8 are taken as they are, any other bytes as Windows-1252 (a list saved by a Windows
 // program). A leading UTF-8 byte-order mark is dropped first; what follows it is judged
-// the same way.
+// the same way. Bytes that start with a UTF-16 byte-order mark are read as UTF-16.
 std::string decodeUtf8OrCp1252(std::string_view bytes);
+
+// The text of bytes that start with a UTF-16 byte-order mark (little or big endian, as
+// "Unicode text" of a spreadsheet or an editor), as UTF-8 without the mark; nothing for
+// other bytes. A lone surrogate or an odd last byte becomes U+FFFD, which no line of
+// doit.pro can hold, so the entry that has it is refused by name instead of changed.
+std::optional<std::string> decodeMarkedUtf16(std::string_view bytes);
 
 }  // namespace stapelwerk

@@ -24,7 +24,8 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
 
 KeyedVerdict judgeKeyedPairing(const KeyedPairing& pairing) {
     if (!pairing.conflictingNames.empty()) return KeyedVerdict::contradictory;
-    if (!pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty()) {
+    if (!pairing.entriesWithoutValue.empty() || !pairing.unmatchedNames.empty() ||
+        !pairing.ambiguousNames.empty()) {
         return KeyedVerdict::withGaps;
     }
     return KeyedVerdict::complete;

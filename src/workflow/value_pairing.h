@@ -25,7 +25,8 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines, 
 
 enum class KeyedVerdict {
     complete,
-    // Parts without a value or names without a part: built only when the user accepts.
+    // Parts without a value, names without a part or of several parts: built only when the
+    // user accepts.
     withGaps,
     // A name given twice with different values: never built.
     contradictory,

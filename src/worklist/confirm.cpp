@@ -7,6 +7,7 @@
 #include "core/texts.h"
 #include "platform/trim.h"
 #include "platform/utf8.h"
+#include "worklist/paste_lines.h"
 
 namespace stapelwerk {
 
@@ -46,6 +47,8 @@ std::string baseName(std::string_view path) { return scanFileName(path).name; }
 std::string firstExtension(std::string_view path) { return scanFileName(path).extension; }
 
 std::string reducedEntry(std::string_view text) {
+    // A file name holds no TAB: what follows one is another column of a spreadsheet.
+    text = firstCell(text);
     return baseName(trimBlanks(text)) + firstExtension(text);
 }
 

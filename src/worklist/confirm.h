@@ -20,8 +20,8 @@ std::string baseName(std::string_view path);
 // as baseName; a dot with nothing after it is never an extension.
 std::string firstExtension(std::string_view path);
 
-// What confirming makes of one line of the work list: baseName of its trimmed text
-// plus firstExtension of its untrimmed text.
+// What confirming makes of one line of the work list: of the text before its first TAB
+// (firstCell), baseName of it trimmed plus firstExtension of it untrimmed.
 std::string reducedEntry(std::string_view text);
 
 // Drops every non-empty entry that equals an earlier one (exact, case-sensitive);

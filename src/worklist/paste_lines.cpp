@@ -4,10 +4,14 @@
 
 namespace stapelwerk {
 
+std::string_view firstCell(std::string_view line) { return line.substr(0, line.find('\t')); }
+
+bool isNameHeader(std::string_view line) { return firstCell(line) == "Name"; }
+
 std::vector<std::string> pastedLines(std::string_view clipboardText) {
     std::vector<std::string> lines;
     for (std::string& line : splitLines(clipboardText, LoneLineFeed::endsLine)) {
-        if (line.empty() || line == "Name") continue;
+        if (line.empty() || isNameHeader(line)) continue;
         lines.push_back(std::move(line));
     }
     return lines;

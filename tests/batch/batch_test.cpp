@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include "batch/run_batch.h"
+#include "batch/standard_input.h"
 #include "core/texts.h"
 #include "support/TempDir.h"
 
@@ -139,12 +142,81 @@ TEST_F(BatchTest, WhatIsNotThereExitsOneWithPathAndReason) {
     }
 }
 
-TEST_F(BatchTest, ValuesWithUnixLineEndsAreOneValueAsInTheDialogAndSaySo) {
+TEST_F(BatchTest, ValuesWithUnixLineEndsAreTakenAsTheListIs) {
+    ASSERT_EQ(run({"assign-parameter", "MAT", "--values", file("values.txt", "S235\r\nS355\r\n")},
+                  "a.prt\nb.prt\n")
+                  .status,
+              0);
+    const std::string crlf = doit();
+    fs::remove(dir.file("doit.pro"));
     const Outcome outcome =
-        run({"assign-parameter", "MAT", "--values", file("values.txt", "S235\nS355\n")}, "a\nb\n");
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_TRUE(outcome.says(texts::kMessageListsDiffer) && outcome.says("unix2dos"))
-        << outcome.err;
+        run({"assign-parameter", "MAT", "--values", file("values.txt", "S235\nS355\n")},
+            "a.prt\nb.prt\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(doit(), crlf);
+}
+
+// A stream that hands over `bytes` and then fails, as a pipe with a read error does.
+class FailingInput final : public std::streambuf {
+public:
+    explicit FailingInput(std::string bytes) : bytes_(std::move(bytes)) {
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::system_error(EIO, std::generic_category()); }
+
+private:
+    std::string bytes_;
+};
+
+TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
+    FailingInput failing("welle.prt\nflansch.prt\n");
+    std::istream in(&failing);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBatch({"-o", dir.path(), "save-as"}, in, out, err), 1);
+    EXPECT_EQ(err.str(), std::string(texts::kMessageStandardInputNotRead) + "\n");
+    EXPECT_FALSE(written());
+}
+
+TEST_F(BatchTest, StandardInputTellsAReadErrorFromTheEnd) {
+    // Reading a directory fails (EISDIR) where opening it succeeded: a read error at hand.
+    for (const auto& [path, bad] :
+         {std::pair{file("list.txt", "welle.prt\n"), false}, std::pair{dir.path(), true}}) {
+        SCOPED_TRACE(path);
+        std::FILE* opened = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(opened, nullptr);
+        StdioInputBuffer buffer(opened);
+        std::istream in(&buffer);
+        std::string bytes(64, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        EXPECT_EQ(in.bad(), bad);
+        EXPECT_EQ(bytes.substr(0, static_cast<std::size_t>(in.gcount())), bad ? "" : "welle.prt\n");
+        std::fclose(opened);
+    }
+}
+
+TEST_F(BatchTest, SpreadsheetColumnsAndUtf16ListsGiveTheFileNames) {
+    ASSERT_EQ(run({"run-mapkeys", "ds"}, "welle.prt\r\nflansch.prt\r\n").status, 0);
+    const std::string expected = doit();
+    // "Unicode text" of a spreadsheet: UTF-16 with its mark, both byte orders.
+    const auto utf16 = [](std::string_view ascii, bool little) {
+        std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : ascii) bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return bytes;
+    };
+    const std::string twoColumns =
+        "Name\tBenennung\r\nwelle.prt\tWelle 20\r\nflansch.prt\tFlansch\r\n";
+    for (const std::string& list : {twoColumns, utf16(twoColumns, true), utf16(twoColumns, false),
+                                    utf16("welle.prt\r\nflansch.prt\r\n", true)}) {
+        SCOPED_TRACE(list);
+        fs::remove(dir.file("doit.pro"));
+        const Outcome outcome = run({"-l", file("list.txt", list), "run-mapkeys", "ds"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(doit(), expected);
+        EXPECT_EQ(doit().find('\t'), std::string::npos);
+    }
 }
 
 TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
@@ -155,7 +227,7 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
         if (allowMissing) call.push_back("--allow-missing");
         return run(call, list);
     };
-    ASSERT_EQ(assign("--values", "S235\r\nS355; verzinkt\r\nAlu\r\n", false).status, 0);
+    ASSERT_EQ(assign("--values", "S235\r\nS355, verzinkt\r\nAlu\r\n", false).status, 0);
     const std::string complete = doit();
     ASSERT_EQ(assign("--values", "S235\r\n\r\nAlu\r\n", false).status, 0);
     const std::string gaps = doit();
@@ -166,7 +238,7 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
         const std::string* doit;  // null: refused
         std::vector<std::string> saying;
     } cases[] = {
-        {"DECKEL.ASM;Alu\nflansch.PRT.7\tS355; verzinkt\n\n/pdm/Welle.prt;S235\n",
+        {"DECKEL.ASM;Alu\nflansch.PRT.7\tS355, verzinkt\n\n/pdm/Welle.prt;S235\n",
          false,
          &complete,
          {}},
@@ -182,6 +254,14 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
          true,
          nullptr,
          {"\"welle.prt\""}},
+        // A header row, names without extension and padded cells, as typed in a spreadsheet.
+        {"Name\tWert\n deckel \tAlu\nflansch\t S355, verzinkt \nwelle.prt\tS235\n",
+         false,
+         &complete,
+         {}},
+        // The value shows which part took it; a semicolon in a value is refused.
+        {"deckel;Alu\nwelle;S235\n", true, &gaps, {"\"welle.prt\" erhält \"S235\""}},
+        {"deckel;Alu\nwelle;S;235\nflansch;S355\n", false, nullptr, {"Semikolon"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keyed);
@@ -193,7 +273,7 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
     }
 }
 
-TEST_F(BatchTest, InstallAutoBacksUpAndWarnsOfADefinitionThatIsThere) {
+TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     const Outcome first = run({"install-auto"});
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.err, std::string(texts::kMessageConfigProCreated) + "\n" +
@@ -201,7 +281,13 @@ TEST_F(BatchTest, InstallAutoBacksUpAndWarnsOfADefinitionThatIsThere) {
     EXPECT_FALSE(fs::exists(dir.file("config.pro.bak")));
     const std::string once = readBytes(dir.file("config.pro"));
 
-    const Outcome second = run({"install-auto"});
+    const Outcome refused = run({"install-auto"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, std::string(texts::kMessageSecondAutoRefused) + "\n");
+    EXPECT_EQ(readBytes(dir.file("config.pro")), once);
+    EXPECT_FALSE(fs::exists(dir.file("config.pro.bak")));
+
+    const Outcome second = run({"install-auto", "--allow-second"});
     EXPECT_EQ(second.status, 0);
     EXPECT_TRUE(second.says(texts::kWarningAutoMapkeyDefined)) << second.err;
     EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once);

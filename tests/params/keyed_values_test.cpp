@@ -32,6 +32,9 @@ TEST(KeyedValues, SplitsAtTheFirstTabElseAtTheFirstSemicolon) {
     }
     EXPECT_EQ(parseKeyedValues({"", "a;1", "", "b\t2"}),
               (std::vector<KeyedValue>{{"a", "1"}, {"b", "2"}}));
+    // Cells are taken without the blanks around them; only a first row "Name" is a header.
+    EXPECT_EQ(parseKeyedValues({"", " Name \tWert", " a \t 1 2 ", "Name;x"}),
+              (std::vector<KeyedValue>{{"a", "1 2"}, {"Name", "x"}}));
 }
 
 TEST(KeyedValues, TwoColumnsWhenEveryLineThatIsNotEmptyHasASeparator) {
@@ -66,6 +69,41 @@ TEST(KeyedValues, PairsByReducedNameInAnyOrderAndCaseAndReportsWhatDoesNotFit) {
     EXPECT_EQ(pairing.entriesWithoutValue, Texts{"c.drw"});
     EXPECT_EQ(pairing.unmatchedNames, (Texts{"x.prt", "y.prt"}));
     EXPECT_EQ(pairing.conflictingNames, (Texts{"x.prt", "welle.PRT"})) << "not a repeat";
+}
+
+TEST(KeyedValues, ANameWithoutExtensionNamesTheOnePartOfThatName) {
+    const Texts entries = {"welle.prt",   "Welle.PRT",  "flansch.prt",
+                           "flansch.drw", "deckel.asm", "achse"};
+    const KeyedPairing pairing = pairByName(entries, {
+                                                         {"WELLE", "1"},
+                                                         {"flansch", "2"},
+                                                         {"deckel", "3"},
+                                                         {"deckel.asm", "4"},
+                                                         {"achse.prt", "5"},
+                                                     });
+    EXPECT_EQ(pairing.values, (Texts{"1", "1", "", "", "4", ""}));
+    EXPECT_EQ(pairing.ambiguousNames, Texts{"flansch"});
+    EXPECT_EQ(pairing.unmatchedNames, (Texts{"deckel", "achse.prt"}))
+        << "a name with its extension wins; an extension is never dropped from a name";
+    const std::string question = keyedGapsQuestion(entries, pairing);
+    for (const char* shown : {"\"welle.prt\" erhält \"1\"", "\"deckel.asm\" erhält \"4\"",
+                              "\"flansch\"", "\"achse.prt\""}) {
+        EXPECT_NE(question.find(shown), std::string::npos) << shown << "\n" << question;
+    }
+}
+
+TEST(KeyedValues, TheQuestionShowsTheFirstFivePairsAndCountsTheRest) {
+    Texts entries;
+    std::vector<KeyedValue> keyed;
+    for (int i = 1; i <= 7; ++i) {
+        entries.push_back("t" + std::to_string(i) + ".prt");
+        keyed.push_back({"t" + std::to_string(i), "w" + std::to_string(i)});
+    }
+    const std::string pairs = firstPairs(entries, pairByName(entries, keyed));
+    EXPECT_NE(pairs.find("\"t5.prt\" erhält \"w5\""), std::string::npos) << pairs;
+    EXPECT_EQ(pairs.find("t6.prt"), std::string::npos) << pairs;
+    EXPECT_NE(pairs.find("2 weitere"), std::string::npos) << pairs;
+    EXPECT_EQ(firstPairs(entries, pairByName(entries, {})), "");
 }
 
 }  // namespace

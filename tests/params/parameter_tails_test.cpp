@@ -55,7 +55,7 @@ TEST(ParameterDeletion, NameTakesOnlyThePlaceholder) {
         const char* name;
         const char* picks;
     } cases[] = {
-        {"", "#DELETE;#;#DONE;"},  // an empty menu pick
+        {"LÄNGE", "#DELETE;#LÄNGE;#DONE;"},
         {"DELETE", "#DELETE;#DELETE;#DONE;"},
         {"OK", "#DELETE;#OK;#DONE;"},
         {"PLOESCH", "#DELETE;#PLOESCH;#DONE;"},
@@ -81,7 +81,7 @@ TEST(ParameterAssignment, NameFillsTheFirstPlaceholderAndTheValueTheSecond) {
     } cases[] = {
         {"MATERIAL", {"STAHL", "ALU"}, "MATERIAL;STAHL;", "MATERIAL;ALU;"},
         {"m", {"", "x"}, "m;;", "m;x;"},  // an empty value: two adjacent semicolons
-        {"", {"1", "2"}, ";1;", ";2;"},
+        {"Ä", {"1", "2"}, "Ä;1;", "Ä;2;"},
         // A name that is the placeholder itself leaves both for the value.
         {"PARAMETERNAME", {"v", "w"}, "v;v;", "w;w;"},
         // A value that holds the placeholder is put in once, not filled into itself.
@@ -122,7 +122,8 @@ TEST(ParameterAssignment, TwoRunsDifferOnlyInNameAndValues) {
 }
 
 TEST(ParameterTails, RefuseANameOrValueThatWouldBreakTheFile) {
-    for (const std::string bad : {"a`b", "a\rb", "a\nb", "Ωmega"}) {
+    // A ';' ends a step of the mapkey: "A;B" would run "B" as a command of its own.
+    for (const std::string bad : {"a`b", "a\rb", "a\nb", "Ωmega", "A;B", ";"}) {
         SCOPED_TRACE(bad);
         for (const BuiltText& tail : {deletionTail(bad), assignmentTail(bad)}) {
             EXPECT_FALSE(tail.ok());
@@ -136,6 +137,13 @@ TEST(ParameterTails, RefuseANameOrValueThatWouldBreakTheFile) {
         EXPECT_TRUE(
             buildParameterAssignment({"a.prt"}, assignmentTail("N").value(), {"ok", bad}).ok())
             << "a value past the last entry is not used, so not refused";
+    }
+}
+
+TEST(ParameterTails, RefuseAnEmptyName) {
+    for (const BuiltText& tail : {deletionTail(""), assignmentTail("")}) {
+        EXPECT_FALSE(tail.ok());
+        EXPECT_NE(tail.message().find("Der Parametername ist leer"), std::string::npos);
     }
 }
 

@@ -33,6 +33,15 @@ TEST(InputDecoding, TakesUtf8AsItIsAndAnythingElseAsWindows1252) {
         {"cut off at the end", "ab\xC3", "abÃ"},
         {"a byte-order mark in the middle stays", "a\xEF\xBB\xBF", "a\xEF\xBB\xBF"},
         {"empty", "", ""},
+        // "Unicode text": UTF-16 after its mark, in either byte order.
+        {"UTF-16 little endian", std::string("\xFF\xFEG\0r\0\xF6\0\xDF\0\t\0\xAC\x20", 14),
+         "Größ\t€"},
+        {"UTF-16 big endian", std::string("\xFE\xFF\0a\xD8\x3D\xDE\x00", 8), "a😀"},
+        {"UTF-16 lone surrogate and odd byte",
+         std::string("\xFF\xFE\x00\xDC"
+                     "a",
+                     5),
+         "\uFFFD\uFFFD"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -35,6 +35,11 @@ TEST(Confirm, ReducesEachEntryToNameAndFirstExtension) {
         {"Ä:welle.prt", "welle.prt"},
         {"dir\\", "dir\\"},
         {"", ""},
+        // Columns copied from a spreadsheet: the file name is the first.
+        {"welle.prt\tWelle 20", "welle.prt"},
+        {"C:\\w\\welle.prt.3\tWelle\t20", "welle.prt"},
+        {"teil.prt \tx", "teil.prt "},
+        {"\twelle.prt", ""},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.entry);

@@ -20,6 +20,9 @@ TEST(PastedLines, FollowTheLineRulesOfTheClipboard) {
         {"a\rb", {"a", "b"}},
         {"a\r\na\r\n", {"a", "a"}},
         {"", {}},
+        // Two columns from a spreadsheet: the header row goes, the rows stay whole.
+        {"Name\tBenennung\r\nwelle.prt\tWelle 20\nName\t", {"welle.prt\tWelle 20"}},
+        {"name\tx\r\nName \tx\r\n\tName", {"name\tx", "Name \tx", "\tName"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
