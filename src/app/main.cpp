@@ -1,3 +1,35 @@
-#include "app/Program.h"
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
-int main(int argc, char* argv[]) { return stapelwerk::runProgram(argc, argv); }
+#include "app/Program.h"
+#include "app/window_arguments.h"
+
+namespace {
+
+// Where Qt would find a screen: an X or Wayland display, or a platform chosen by hand
+// (offscreen, vnc). Windows always has one.
+bool hasDisplay() {
+#ifdef _WIN32
+    return true;
+#else
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (const auto answer =
+            stapelwerk::answerOnTerminal(arguments, hasDisplay(), STAPELWERK_VERSION)) {
+        (answer->toStandardError ? std::cerr : std::cout) << answer->text << std::flush;
+        return answer->exitStatus;
+    }
+    return stapelwerk::runProgram(argc, argv);
+}

@@ -146,6 +146,18 @@ inline constexpr std::string_view kWarningAutoMapkeyDefined =
 
 // The command line `stapelwerk-batch`
 inline constexpr std::string_view kBatchProgram = "stapelwerk-batch";
+// The window program on the terminal
+inline constexpr std::string_view kWindowHelp =
+    "Aufruf: stapelwerk [--help | --version]\n"
+    "Öffnet das Fenster von Stapelwerk, das doit.pro für Pro/ENGINEER Wildfire schreibt.\n"
+    "  -h, --help     Diese Hilfe.\n"
+    "  -v, --version  Die Versionsnummer.\n"
+    "Ohne Fenster schreibt stapelwerk-batch dieselben Dateien; mehr dazu: stapelwerk-batch "
+    "--help\n";
+inline constexpr std::string_view kMessageNoDisplay =
+    "stapelwerk: Das Fenster braucht eine grafische Anzeige, und hier ist keine (DISPLAY und "
+    "WAYLAND_DISPLAY sind nicht gesetzt).\nOhne Anzeige schreibt stapelwerk-batch dieselben "
+    "Dateien: stapelwerk-batch --help\n";
 // The forms of the call, as a usage error shows them.
 std::string batchUsage();
 // --help: the forms of the call, every function and option, and an example of each function.

@@ -129,6 +129,8 @@ void addMessages(ShownTexts& shown) {
         {"valuesOfParts", texts::valuesOfParts({"welle.prt"}, {"Stahl"}, 2)},
         {"messageNotOpenedForEditing", texts::messageNotOpenedForEditing("P")},
         {"messageAddressNotOpened", texts::messageAddressNotOpened("A")},
+        {"kWindowHelp", std::string(texts::kWindowHelp)},
+        {"kMessageNoDisplay", std::string(texts::kMessageNoDisplay)},
         {"statusFilesChosen", texts::statusFilesChosen(3)},
         {"statusFilesAdded", texts::statusFilesAdded(3)},
         {"messageEntryUnreadable", texts::messageEntryUnreadable("E")},
