@@ -49,15 +49,7 @@ void collectLines(QAccessibleInterface* node, QStringList& lines) {
 // In every window of the program, each control a user can reach tells a screen-reader
 // user what it is, Tab reaches every one of them, and decoration stays out of the way.
 TEST_F(Accessibility, EveryWindowIsNamedAndWalkedByTab) {
-    QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
-    confirmEntries("welle.prt\r\n");
-    openFunction("cmd_mapkey", "frm_mapkeyneu");
-    openFunction("cmd_ploesch", "frm_ploesch");
-    openFunction("cmd_param", "frm_param");
-    child<QPushButton>(&window, "cmd_SaveAs")->click();
-    child<QPushButton>(&window, "cmd_preview")->click();
-    child<QPushButton>(&window, "cmd_fcreate")->click();
-    QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
+    openEveryWindow();
 
     QStringList windows;
     for (QWidget* topLevel : QApplication::topLevelWidgets()) {

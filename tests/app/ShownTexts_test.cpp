@@ -181,15 +181,7 @@ class ShownTextsTest : public testing::MainWindowFixture {};
 TEST_F(ShownTextsTest, EveryShownTextIsTheListedOne) {
     ShownTexts shown;
     addWindow(shown, &window, {});  // before anything changed it
-    QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
-    confirmEntries("welle.prt\r\n");
-    openFunction("cmd_mapkey", "frm_mapkeyneu");
-    openFunction("cmd_ploesch", "frm_ploesch");
-    openFunction("cmd_param", "frm_param");
-    child<QPushButton>(&window, "cmd_SaveAs")->click();
-    child<QPushButton>(&window, "cmd_preview")->click();
-    child<QPushButton>(&window, "cmd_fcreate")->click();
-    QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
+    openEveryWindow();
     const QString temporary = QString::fromStdString(output.path());
     for (QWidget* topLevel : QApplication::topLevelWidgets()) {
         if (topLevel->isVisible() && topLevel != &window) addWindow(shown, topLevel, temporary);

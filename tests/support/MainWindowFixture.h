@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/MainWindow.h"
 #include "core/job.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
+#include "widgets/PictureButton.h"
 
 namespace stapelwerk::testing {
 
@@ -42,6 +44,20 @@ protected:
     QDialog* dialog(const char* name) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return window.findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    // Every window of the program open at once: the file browser, the function dialogs,
+    // the preview, the completion dialog and the info.
+    void openEveryWindow() {
+        QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
+        confirmEntries("welle.prt\r\n");
+        openFunction("cmd_mapkey", "frm_mapkeyneu");
+        openFunction("cmd_ploesch", "frm_ploesch");
+        openFunction("cmd_param", "frm_param");
+        child<QPushButton>(&window, "cmd_SaveAs")->click();
+        child<QPushButton>(&window, "cmd_preview")->click();
+        child<QPushButton>(&window, "cmd_fcreate")->click();
+        QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
     }
 
     std::string setting(const std::string& application, const std::string& key) {
