@@ -1,6 +1,8 @@
 #include "batch/batch_command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
 
 #include "core/texts.h"
 
@@ -12,20 +14,46 @@ int usageError(std::ostream& err, std::string_view summary, std::string_view det
     return kExitUsageError;
 }
 
-// The parser's errors in the program's words; its own English wording follows as detail.
-std::string_view summaryOf(const CLI::ParseError& error) {
-    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) return texts::kUsageMissing;
-    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) return texts::kUsageNotExpected;
+struct UsageError {
+    std::string_view summary;
+    std::string detail;
+};
+
+// The required argument of the function given that the call left out, by its name in --help.
+std::string missingArgumentOf(const CLI::App& app) {
+    for (const CLI::App* function : app.get_subcommands()) {
+        for (const CLI::Option* option : function->get_options()) {
+            if (option->get_required() && option->count() == 0) return option->get_name();
+        }
+    }
+    return std::string(texts::kUsageFunction);
+}
+
+// The parser's errors in the program's words. Its own English wording is never shown: the
+// detail is made of what the call holds.
+UsageError describe(const CLI::ParseError& error, const CLI::App& app) {
+    const std::vector<std::string> extras = app.remaining(true);
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr ||
+        (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr && !extras.empty())) {
+        return {texts::kUsageNotExpected, texts::usageDetailNotExpected(extras)};
+    }
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        return {texts::kUsageMissing, texts::usageDetailMissing(missingArgumentOf(app))};
+    }
     if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
-        return texts::kUsageValuesOrKeyed;
+        return {texts::kUsageValuesOrKeyed, {}};
     }
     if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
-        return texts::kUsageAllowMissingWithoutKeyed;
+        return {texts::kUsageAllowMissingWithoutKeyed, {}};
     }
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
-        return texts::kUsageOptionValue;
+        // The parser names the option first: "--list: ...".
+        const std::string_view what = error.what();
+        const std::size_t colon = what.find(':');
+        const bool named = what.starts_with('-') && colon != std::string_view::npos;
+        return {texts::kUsageOptionValue, named ? std::string(what.substr(0, colon)) : ""};
     }
-    return texts::kUsageWrong;
+    return {texts::kUsageWrong, {}};
 }
 }  // namespace
 
@@ -48,7 +76,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
 
     CLI::App* saveAs = app.add_subcommand("save-as");
     CLI::App* runMapkeys = app.add_subcommand("run-mapkeys");
-    runMapkeys->add_option("CHAIN", request.argument)->required();
+    runMapkeys->add_option(std::string(texts::kUsageChain), request.argument)->required();
     CLI::App* deleteParameter = app.add_subcommand("delete-parameter");
     deleteParameter->add_option("NAME", request.argument)->required();
     CLI::App* assignParameter = app.add_subcommand("assign-parameter");
@@ -74,7 +102,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
         out << texts::kBatchProgram << ' ' << STAPELWERK_VERSION << '\n';
         return {};
     } catch (const CLI::ParseError& error) {
-        return {{}, usageError(err, summaryOf(error), error.what())};
+        const UsageError usage = describe(error, app);
+        return {{}, usageError(err, usage.summary, usage.detail)};
     }
 
     const std::pair<CLI::App*, BatchFunction> functions[] = {

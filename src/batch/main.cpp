@@ -1,5 +1,6 @@
 // stapelwerk-batch: the command line on the core. Everything it does lies in runBatch.
 
+#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -50,6 +51,12 @@ int main(int argc, char* argv[]) {
     // The messages are UTF-8; the console shows them so for the run, then as before.
     const UINT consolePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
+#endif
+#ifndef _WIN32
+    // A reason the program does not word itself comes in the system's words, which follow the
+    // user's language as far as the system has it (the window gets this from Qt).
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
 #endif
     stapelwerk::StdioInputBuffer input(stdin);
     std::istream in(&input);

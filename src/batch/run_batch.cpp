@@ -14,6 +14,7 @@
 #include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "platform/system_reason.h"
 #include "platform/text_file.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
@@ -72,7 +73,7 @@ private:
                                              ? std::errc::no_such_file_or_directory
                                              : std::errc::not_a_directory);
         }
-        refuse(texts::messageOutputDirectoryMissing(directory, error.message()));
+        refuse(texts::messageOutputDirectoryMissing(directory, texts::systemReason(error)));
         return std::nullopt;
     }
 

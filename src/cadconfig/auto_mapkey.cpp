@@ -7,6 +7,7 @@
 #include "platform/line_reader.h"
 #include "platform/os.h"
 #include "platform/paths.h"
+#include "platform/system_reason.h"
 #include "platform/text_file.h"
 
 namespace stapelwerk {
@@ -89,7 +90,7 @@ std::string configWithAutoMapkey(std::string_view old) {
 Result<std::string> configProBackupPath(const std::string& configPro) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(configPro), error);
-    if (error) return systemFailure(error.message());
+    if (error) return systemFailure(texts::systemReason(error));
     if (!target.refusedLink.empty()) {
         return systemFailure(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
     }

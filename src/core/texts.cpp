@@ -298,8 +298,17 @@ std::string batchHelp() {
 }
 
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail) {
-    return std::string(kBatchProgram) + ": " + std::string(summary) + " (" + std::string(detail) +
-           ")\n" + batchUsage() + "Mehr dazu: " + std::string(kBatchProgram) + " --help\n";
+    std::string text = std::string(kBatchProgram) + ": " + std::string(summary);
+    if (!detail.empty()) text += " (" + std::string(detail) + ")";
+    return text + "\n" + batchUsage() + "Mehr dazu: " + std::string(kBatchProgram) + " --help\n";
+}
+
+std::string usageDetailMissing(std::string_view what) { return std::string(what) + " fehlt"; }
+
+std::string usageDetailNotExpected(const std::vector<std::string>& arguments) {
+    std::string text = "nicht erwartet:";
+    for (const std::string& argument : arguments) text += " " + argument;
+    return text;
 }
 
 std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason) {

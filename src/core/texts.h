@@ -162,7 +162,8 @@ inline constexpr std::string_view kMessageNoDisplay =
 std::string batchUsage();
 // --help: the forms of the call, every function and option, and an example of each function.
 std::string batchHelp();
-// What a usage error says before the forms of the call; `detail` is the parser's own wording.
+// What a usage error says before the forms of the call; `detail`, where not empty, names what
+// the call lacks or has too much.
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail);
 inline constexpr std::string_view kUsageMissing = "Es fehlt eine Funktion oder ein Argument.";
 inline constexpr std::string_view kUsageNotExpected =
@@ -178,6 +179,11 @@ inline constexpr std::string_view kUsageInstallAutoReadsNoList =
 inline constexpr std::string_view kUsageOneStandardInput =
     "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.";
 inline constexpr std::string_view kUsageWrong = "Der Aufruf ist fehlerhaft.";
+// The details of a usage error: what is missing (a function, KETTE, NAME), what came too much.
+std::string usageDetailMissing(std::string_view what);
+std::string usageDetailNotExpected(const std::vector<std::string>& arguments);
+inline constexpr std::string_view kUsageFunction = "Funktion";
+inline constexpr std::string_view kUsageChain = "KETTE";
 
 std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
 inline constexpr std::string_view kMessageStandardInputNotRead =

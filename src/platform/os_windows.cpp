@@ -70,7 +70,7 @@ public:
             FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                 FORMAT_MESSAGE_IGNORE_INSERTS,
             nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        if (length == 0 || text == nullptr) return "Windows error " + std::to_string(code);
+        if (length == 0 || text == nullptr) return "Windows-Fehler " + std::to_string(code);
         std::wstring wide(text, length);
         LocalFree(text);
         while (!wide.empty() &&

@@ -10,12 +10,13 @@
 
 #include "platform/os.h"
 #include "platform/paths.h"
+#include "platform/system_reason.h"
 #include "platform/write_refusals.h"
 
 namespace stapelwerk {
 
 namespace {
-Failure failure(const std::error_code& error) { return systemFailure(error.message()); }
+Failure failure(const std::error_code& error) { return systemFailure(texts::systemReason(error)); }
 
 Failure failure(std::errc error) { return failure(std::make_error_code(error)); }
 

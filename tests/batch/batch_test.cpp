@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "batch/run_batch.h"
 #include "batch/standard_input.h"
@@ -53,28 +54,31 @@ protected:
 
 TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
     const std::string list = file("list.txt", "welle.prt\r\n");
-    const Arguments cases[] = {
-        {},
-        {"frobnicate"},
-        {"--frobnicate", "save-as"},
-        {"save-as", "extra"},
-        {"run-mapkeys"},
-        {"delete-parameter", "A", "B"},
-        {"assign-parameter", "X"},
-        {"assign-parameter", "X", "--values", list, "--keyed", list},
-        {"assign-parameter", "X", "--values", list, "--allow-missing"},
-        {"assign-parameter", "X", "--keyed", "-"},
-        {"-l", list, "install-auto"},
-        {"--stdout", "install-auto"},
-        {"save-as", "-l"},
-        {"-l", list, "-l", list, "save-as"},
+    // The first line ends in what the call lacks or has too much, in German, or in the summary.
+    const std::pair<Arguments, std::string> cases[] = {
+        {{}, "(Funktion fehlt)"},
+        {{"frobnicate"}, "(nicht erwartet: frobnicate)"},
+        {{"--frobnicate", "save-as"}, "(nicht erwartet: --frobnicate)"},
+        {{"save-as", "extra", "--values", "x"}, "(nicht erwartet: extra --values x)"},
+        {{"run-mapkeys"}, "(KETTE fehlt)"},
+        {{"delete-parameter", "A", "B"}, "(nicht erwartet: B)"},
+        {{"assign-parameter"}, "(NAME fehlt)"},
+        {{"assign-parameter", "X"}, "(assign-parameter)"},
+        {{"assign-parameter", "X", "--values", list, "--keyed", list}, "--keyed DATEI."},
+        {{"assign-parameter", "X", "--values", list, "--allow-missing"}, "mit --keyed."},
+        {{"assign-parameter", "X", "--keyed", "-"}, "(-)"},
+        {{"-l", list, "install-auto"}, "(install-auto)"},
+        {{"--stdout", "install-auto"}, "(install-auto)"},
+        {{"save-as", "-l"}, "(--list)"},
+        {{"-l", list, "-l", list, "save-as"}, "(--list)"},
     };
-    for (const Arguments& arguments : cases) {
+    for (const auto& [arguments, ending] : cases) {
         SCOPED_TRACE(::testing::PrintToString(arguments));
         const Outcome outcome = run(arguments, "welle.prt\r\n");
         EXPECT_EQ(outcome.status, 2);
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_TRUE(outcome.err.starts_with("stapelwerk-batch: ")) << outcome.err;
+        EXPECT_TRUE(outcome.err.substr(0, outcome.err.find('\n')).ends_with(ending)) << outcome.err;
         EXPECT_TRUE(outcome.says(texts::batchUsage())) << outcome.err;
         EXPECT_FALSE(written() || fs::exists(dir.file("config.pro")));
     }
@@ -126,12 +130,14 @@ TEST_F(BatchTest, WhatIsNotThereExitsOneWithPathAndReason) {
         std::string path;
         const char* reason;
     } cases[] = {
-        {{"-o", dir.file("missing"), "-l", list, "save-as"}, dir.file("missing"), "No such file"},
-        {{"-o", dir.file("plain"), "install-auto"}, dir.file("plain"), "Not a directory"},
-        {{"-l", dir.file("nolist"), "save-as"}, dir.file("nolist"), "No such file"},
+        {{"-o", dir.file("missing"), "-l", list, "save-as"},
+         dir.file("missing"),
+         "Datei oder Verzeichnis nicht"},
+        {{"-o", dir.file("plain"), "install-auto"}, dir.file("plain"), "Ist kein Verzeichnis"},
+        {{"-l", dir.file("nolist"), "save-as"}, dir.file("nolist"), "Datei oder Verzeichnis nicht"},
         {{"-l", list, "assign-parameter", "X", "--keyed", dir.path()},
          dir.path(),
-         "Is a directory"},
+         "Ist ein Verzeichnis"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));

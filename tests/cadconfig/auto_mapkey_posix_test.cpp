@@ -58,7 +58,7 @@ TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileAndItsOlderBackupIntact) {
 
     EXPECT_EQ(config(), old);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos)
+    EXPECT_NE(platform.messages[0].find("Die Datei ist zu groß"), std::string::npos)
         << platform.messages[0];
     EXPECT_NE(platform.messages[0].find(dir.file("config.pro")), std::string::npos);
     EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}))

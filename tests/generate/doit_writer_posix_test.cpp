@@ -25,7 +25,8 @@ TEST(DoitWriter, AFullDiskLeavesTheOldFileIntact) {
     }();
 
     EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.message().find("File too large"), std::string::npos) << result.message();
+    EXPECT_NE(result.message().find("Die Datei ist zu groß"), std::string::npos)
+        << result.message();
     EXPECT_EQ(readBytes(dir.file("doit.pro")), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),

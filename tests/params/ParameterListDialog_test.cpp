@@ -186,9 +186,9 @@ TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndT
         bool onOpen;
     } cases[] = {
         {"missing program directory", [this] { platform.programDir = programDir.file("missing"); },
-         "No such file or directory", false},
+         "Datei oder Verzeichnis nicht gefunden", false},
         {"a directory in place of the file",
-         [this] { std::filesystem::create_directory(listFile()); }, "Is a directory", true},
+         [this] { std::filesystem::create_directory(listFile()); }, "Ist ein Verzeichnis", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -217,7 +217,7 @@ TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
         clickPicture("save");
     }
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find("File too large"), std::string::npos);
+    EXPECT_NE(platform.messages[0].find("Die Datei ist zu groß"), std::string::npos);
     EXPECT_EQ(readBytes(listFile()), "old\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programDir.path()),
                             std::filesystem::directory_iterator()),

@@ -182,17 +182,17 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
         std::string reason;
     };
     std::vector<Case> cases = {
-        {"missing/doit.pro", "No such file or directory"},
-        {"into-missing.pro", "No such file or directory"},
-        {"plain/doit.pro", "Not a directory"},
-        {"through-file.pro", "Not a directory"},
-        {"loop-a.pro", "Too many levels of symbolic links"},
-        {"folder", "Is a directory"},
-        {"to-folder.pro", "Is a directory"},
-        {"pipe.pro", "Operation not supported"},
+        {"missing/doit.pro", "Datei oder Verzeichnis nicht gefunden"},
+        {"into-missing.pro", "Datei oder Verzeichnis nicht gefunden"},
+        {"plain/doit.pro", "Ist kein Verzeichnis"},
+        {"through-file.pro", "Ist kein Verzeichnis"},
+        {"loop-a.pro", "Zu viele Ebenen symbolischer Verknüpfungen"},
+        {"folder", "Ist ein Verzeichnis"},
+        {"to-folder.pro", "Ist ein Verzeichnis"},
+        {"pipe.pro", "Die Operation wird nicht unterstützt"},
     };
     // Permission bits do not stop root.
-    if (::geteuid() != 0) cases.push_back({"locked/doit.pro", "Permission denied"});
+    if (::geteuid() != 0) cases.push_back({"locked/doit.pro", "Keine Berechtigung"});
 
     const auto before = snapshot(dir.path());
     for (const Case& c : cases) {
@@ -304,7 +304,7 @@ TEST(ReplaceFile, AProducerCutShortLeavesTheOldFile) {
         const testing::FileSizeLimit limit(1024 * 1024);
         const Result<> result = replaceFile(dir.file("doit.pro"), produce);
         EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.reason(), "File too large");
+        EXPECT_EQ(result.reason(), "Die Datei ist zu groß");
     }
     EXPECT_EQ(snapshot(dir.path()), before);
 

@@ -78,13 +78,13 @@ TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
           std::string("doit.pro\0", 9)}) {
         SCOPED_TRACE(name);
         const std::string path = dir.file(name);
-        EXPECT_EQ(replaceFileBytes(path, "new").reason(), "Invalid argument");
-        EXPECT_EQ(createEmptyFile(path).reason(), "Invalid argument");
+        EXPECT_EQ(replaceFileBytes(path, "new").reason(), "Ungültiges Argument");
+        EXPECT_EQ(createEmptyFile(path).reason(), "Ungültiges Argument");
         EXPECT_EQ(namesIn(dir.path()), before);
         EXPECT_EQ(readBytes(dir.file("plain")), "a file");
     }
     const Result<std::string> read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
-    EXPECT_EQ(read.reason(), "Invalid argument");
+    EXPECT_EQ(read.reason(), "Ungültiges Argument");
 }
 
 TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {

@@ -7,7 +7,7 @@
 namespace stapelwerk::testing {
 
 // While it lives, no file of this process can grow past `bytes`: a write beyond
-// fails with "File too large", as on a full disk.
+// fails with "Die Datei ist zu groß", as on a full disk.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {

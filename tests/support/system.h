@@ -4,20 +4,20 @@
 
 namespace stapelwerk::testing {
 
-// A fault as the program names its reason: POSIX systems in the C library's words, Windows
-// in the system's message for its error code (in the user's language), or, where the
-// program finds the fault itself and `windowsCode` is 0, in the C runtime's words, which
-// are the POSIX ones.
+// A fault as the program names its reason, in German. Windows tells some faults apart less
+// finely than POSIX: a missing directory on the way is "not found" there.
 struct Reason {
     const char* posix;
-    unsigned long windowsCode;
+    const char* windows;
 };
 
-inline constexpr Reason kFileExists{"File exists", 80};                    // ERROR_FILE_EXISTS
-inline constexpr Reason kNoSuchFile{"No such file or directory", 2};       // ERROR_FILE_NOT_FOUND
-inline constexpr Reason kNoSuchDirectory{"No such file or directory", 3};  // ERROR_PATH_NOT_FOUND
-inline constexpr Reason kNotADirectory{"Not a directory", 3};              // ERROR_PATH_NOT_FOUND
-inline constexpr Reason kIsADirectory{"Is a directory", 0};
+inline constexpr Reason kFileExists{"Die Datei existiert bereits", "Die Datei existiert bereits"};
+inline constexpr Reason kNoSuchFile{"Datei oder Verzeichnis nicht gefunden",
+                                    "Datei oder Verzeichnis nicht gefunden"};
+inline constexpr Reason kNoSuchDirectory = kNoSuchFile;
+inline constexpr Reason kNotADirectory{"Ist kein Verzeichnis",
+                                       "Datei oder Verzeichnis nicht gefunden"};
+inline constexpr Reason kIsADirectory{"Ist ein Verzeichnis", "Ist ein Verzeichnis"};
 
 // The wording of `reason` on the system the test runs on.
 std::string systemReason(const Reason& reason);
