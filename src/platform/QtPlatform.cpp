@@ -90,6 +90,8 @@ void QtPlatform::writeSetting(const std::string& application, const std::string&
         return;
     }
     QSettings settings(settingsFile(application), QSettings::IniFormat);
+    // Each change rewrites and syncs the whole file: at every close, for nothing, otherwise.
+    if (settings.value(sectionKey(section, key)) == qt(value)) return;
     settings.setValue(sectionKey(section, key), qt(value));
 }
 

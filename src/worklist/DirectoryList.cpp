@@ -1,7 +1,10 @@
 #include "worklist/DirectoryList.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStyle>
+#include <optional>
+#include <utility>
 
 #include "platform/file_checks.h"
 #include "platform/paths.h"
@@ -12,11 +15,25 @@
 
 namespace stapelwerk {
 
+namespace {
+// The browser and the chooser show the same folders, and the style decodes its pictures anew
+// for every call, at a tenth of the start-up. Kept until the application ends, not beyond it.
+const std::pair<QIcon, QIcon>& openAndClosedFolder(const QStyle& style) {
+    static std::optional<std::pair<QIcon, QIcon>> icons;
+    if (!icons) {
+        icons.emplace(style.standardIcon(QStyle::SP_DirOpenIcon),
+                      style.standardIcon(QStyle::SP_DirIcon));
+        qAddPostRoutine([] { icons.reset(); });
+    }
+    return *icons;
+}
+}  // namespace
+
 DirectoryList::DirectoryList(const QString& objectName, const QString& accessibleName,
                              QWidget* parent)
     : QTreeWidget(parent),
-      openFolder_(style()->standardIcon(QStyle::SP_DirOpenIcon)),
-      closedFolder_(style()->standardIcon(QStyle::SP_DirIcon)) {
+      openFolder_(openAndClosedFolder(*style()).first),
+      closedFolder_(openAndClosedFolder(*style()).second) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setHeaderHidden(true);

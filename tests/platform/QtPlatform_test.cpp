@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
 
 #include "app/MainWindow.h"
 #include "core/job.h"
@@ -63,6 +65,19 @@ TEST(QtPlatformSettings, ValuesReadBackExactlyUnderTheirApplicationSectionAndKey
     EXPECT_EQ(platform.readSetting("Stapelwerk", "Andere", key, "default"), "default");
     EXPECT_EQ(platform.readSetting("Stapelwerk", "Optionen", "frm_mapkeyneu", "default"),
               "default");
+}
+
+TEST(QtPlatformSettings, AnUnchangedValueLeavesTheFileAsItWas) {
+    QTemporaryDir settings;
+    const std::filesystem::path file = settings.filePath("Stapelwerk.ini").toStdString();
+    QtPlatform platform("Zinkhorn", settings.path());
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/daten");
+    const auto old = std::filesystem::last_write_time(file) - std::chrono::hours(1);
+    std::filesystem::last_write_time(file, old);
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/daten");
+    EXPECT_EQ(std::filesystem::last_write_time(file), old);
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/anders");
+    EXPECT_NE(std::filesystem::last_write_time(file), old);
 }
 
 }  // namespace
