@@ -49,7 +49,7 @@ bool mayBeMalformed(std::string_view input, std::string_view mark) {
 std::string checkInputDecoding(std::string_view input) {
     for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF"}) {
         if (!input.starts_with(mark)) continue;
-        const std::string text = decodeUtf8OrCp1252(input);
+        const std::string text = decodeUtf8OrCp1252(std::string(input));
         if (!utf8::isValid(text)) return "the UTF-16 text is not UTF-8";
         const bool standsIn = text.find("\xEF\xBF\xBD") != std::string::npos;
         if ((!standsIn || !mayBeMalformed(input, mark)) && utf16(text, mark) != input) {
@@ -60,7 +60,7 @@ std::string checkInputDecoding(std::string_view input) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     const std::string_view bytes =
         input.starts_with(kByteOrderMark) ? input.substr(kByteOrderMark.size()) : input;
-    const std::string text = decodeUtf8OrCp1252(input);
+    const std::string text = decodeUtf8OrCp1252(std::string(input));
     if (!utf8::isValid(text)) return "the text is not UTF-8";
     if (utf8::isValid(bytes)) return text == bytes ? "" : "well-formed UTF-8 was changed";
     if (cp1252::encode(text) != std::string(bytes))

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/GuardedApplication.h"
 #include "app/MainWindow.h"
 #include "core/job.h"
 #include "core/texts.h"
@@ -16,7 +17,7 @@
 namespace stapelwerk {
 
 int runProgram(int& argc, char** argv, const std::function<void()>& shown) {
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     applyProgramStyle(application);
     loadQtGermanWords(application);
     QApplication::setWindowIcon(artwork::programIcon());

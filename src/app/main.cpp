@@ -1,8 +1,10 @@
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <string_view>
 #include <vector>
 
+#include "app/GuardedApplication.h"
 #include "app/Program.h"
 #include "app/window_arguments.h"
 
@@ -31,5 +33,10 @@ int main(int argc, char* argv[]) {
         (answer->toStandardError ? std::cerr : std::cout) << answer->text << std::flush;
         return answer->exitStatus;
     }
-    return stapelwerk::runProgram(argc, argv);
+    try {
+        return stapelwerk::runProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Outside the event loop: while the window is built, or as it is torn down.
+        stapelwerk::endOutOfMemory();
+    }
 }

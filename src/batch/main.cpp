@@ -2,11 +2,14 @@
 
 #include <clocale>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "batch/batch_command_line.h"
 #include "batch/run_batch.h"
 #include "batch/standard_input.h"
+#include "core/texts.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -60,7 +63,13 @@ int main(int argc, char* argv[]) {
 #endif
     stapelwerk::StdioInputBuffer input(stdin);
     std::istream in(&input);
-    const int status = stapelwerk::runBatch(argumentsOf(argc, argv), in, std::cout, std::cerr);
+    int status = stapelwerk::kExitRefused;
+    try {
+        status = stapelwerk::runBatch(argumentsOf(argc, argv), in, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        // Every file being written has been put back on the way here.
+        std::cerr << stapelwerk::texts::kMessageOutOfMemory << '\n';
+    }
 #ifdef _WIN32
     SetConsoleOutputCP(consolePage);
 #endif

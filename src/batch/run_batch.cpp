@@ -12,6 +12,7 @@
 #include "generate/doit_writer.h"
 #include "params/keyed_values.h"
 #include "platform/input_decoding.h"
+#include "platform/input_limit.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/system_reason.h"
@@ -85,20 +86,23 @@ private:
             std::string bytes;
             std::array<char, 65536> piece{};
             while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
-                bytes.append(piece.data(), static_cast<std::size_t>(in_.gcount()));
+                if (!appendWithinLimit(bytes, {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
+                    refuse(texts::kMessageStandardInputTooLarge);
+                    return std::nullopt;
+                }
             }
             if (in_.bad()) {
                 refuse(texts::kMessageStandardInputNotRead);
                 return std::nullopt;
             }
-            return decodeUtf8OrCp1252(bytes);
+            return decodeUtf8OrCp1252(std::move(bytes));
         }
-        const Result<std::string> bytes = readFileBytes(path);
+        Result<std::string> bytes = readFileBytes(path);
         if (!bytes) {
             refuse(texts::messageFileNotRead(path, bytes.reason()));
             return std::nullopt;
         }
-        return decodeUtf8OrCp1252(*bytes);
+        return decodeUtf8OrCp1252(std::move(*bytes));
     }
 
     // The list pasted, every entry selected and confirmed, as in the window.

@@ -346,6 +346,8 @@ std::string reasonBackupAtLink(std::string_view link) {
 
 const std::string_view kReasonBackupIsTheFile = "Die Sicherungskopie wäre die Datei selbst.";
 const std::string_view kReasonWriteProtected = "Die Datei ist schreibgeschützt.";
+const std::string_view kReasonInputTooLarge =
+    "Sie ist größer als 64 MB; so große Eingaben liest Stapelwerk nicht.";
 const std::string_view kReasonSeveralNames =
     "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
     "Inhalt stehen.";

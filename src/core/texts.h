@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/input_limit.h"
 #include "platform/write_refusals.h"
 
 // Every text the program shows, in one place.
@@ -17,6 +18,9 @@ inline constexpr std::string_view kStatusChooseFiles = "Bitte Dateien wählen";
 inline constexpr std::string_view kStatusChooseOutputDirectory =
     "Speicherort der Ausgabedatei angeben !!!";
 inline constexpr std::string_view kStatusPasted = "Zwischenablage eingefügt";
+inline constexpr std::string_view kMessagePasteTooLarge =
+    "Der eingefügte Text ist größer als 64 MB; so große Eingaben liest Stapelwerk nicht. Die "
+    "Liste bleibt, wie sie war.";
 inline constexpr std::string_view kStatusDriveUnavailable = "Laufwerk nicht verfügbar !";
 inline constexpr std::string_view kStatusReadyToWrite =
     "Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
@@ -188,6 +192,13 @@ inline constexpr std::string_view kUsageChain = "KETTE";
 std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
 inline constexpr std::string_view kMessageStandardInputNotRead =
     "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.";
+inline constexpr std::string_view kMessageStandardInputTooLarge =
+    "Die Standardeingabe ist größer als 64 MB; so große Eingaben liest Stapelwerk nicht. Es "
+    "wurde nichts gespeichert.";
+// When memory runs out, at the top of either program, which then ends.
+inline constexpr std::string_view kMessageOutOfMemory =
+    "Der Arbeitsspeicher reicht nicht aus. Stapelwerk wird beendet; eine Datei, die gerade "
+    "geschrieben wurde, bleibt, wie sie war.";
 inline constexpr std::string_view kMessageStandardOutputNotWritten =
     "Die Datei doit.pro konnte nicht vollständig auf die Standardausgabe geschrieben werden.";
 

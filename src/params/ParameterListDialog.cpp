@@ -227,7 +227,12 @@ void ParameterListDialog::deleteMarked() {
 }
 
 void ParameterListDialog::paste() {
-    appendValues(pastedLines(platform_.clipboardText()));
+    const std::string text = platform_.clipboardText();
+    if (pasteTooLarge(text)) {
+        platform_.showMessage(std::string(texts::kMessagePasteTooLarge));
+    } else {
+        appendValues(pastedLines(text));
+    }
     hideMenu();
 }
 

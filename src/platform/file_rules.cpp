@@ -1,5 +1,7 @@
 #include "platform/file_rules.h"
 
+#include <algorithm>
+
 namespace stapelwerk {
 
 namespace {
@@ -22,6 +24,16 @@ bool isWriteProtected(std::uint32_t mode, std::uint32_t fileOwner, bool userInFi
     if (user == fileOwner) return (mode & kOwnerWrite) == 0;
     if (userInFileGroup) return (mode & kGroupWrite) == 0;
     return (mode & kOthersWrite) == 0;
+}
+
+bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner,
+                     std::uint32_t user, bool held) {
+    if (!regular || owner != user || held) return false;
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) return false;
+    name.remove_prefix(kTemporaryPrefix.size());
+    name.remove_suffix(kTemporarySuffix.size());
+    const auto random = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
+    return name.size() == kTemporaryRandomLength && std::all_of(name.begin(), name.end(), random);
 }
 
 }  // namespace stapelwerk

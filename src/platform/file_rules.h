@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Decisions about files that depend only on owners and modes, apart from the system calls
 // that find them, so that they can be checked for every case without a second user.
@@ -18,5 +20,17 @@ bool linkMayBeFollowed(std::uint32_t linkOwner, std::uint32_t directoryOwner,
 // superuser, whom no bit stops, treats a file with no write bit at all as write-protected.
 bool isWriteProtected(std::uint32_t mode, std::uint32_t fileOwner, bool userInFileGroup,
                       std::uint32_t user);
+
+// How the replace routine names the new file beside its target: the prefix, this many
+// lower case letters or digits, the suffix.
+inline constexpr std::string_view kTemporaryPrefix = ".stapelwerk-";
+inline constexpr std::size_t kTemporaryRandomLength = 12;
+inline constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// Whether a file beside a target is one that a write killed earlier left behind, to be
+// removed: named as the replace routine names its new files, a regular file of `user`, and
+// not `held` by a write that is still running.
+bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner,
+                     std::uint32_t user, bool held);
 
 }  // namespace stapelwerk

@@ -43,10 +43,11 @@ std::optional<std::string> decodeMarkedUtf16(std::string_view bytes) {
     return text;
 }
 
-std::string decodeUtf8OrCp1252(std::string_view bytes) {
+std::string decodeUtf8OrCp1252(std::string bytes) {
     if (std::optional<std::string> text = decodeMarkedUtf16(bytes)) return std::move(*text);
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-    if (utf8::isValid(bytes)) return std::string(bytes);
+    // In place: a list of many megabytes is not copied to drop three bytes or none.
+    if (std::string_view(bytes).starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+    if (utf8::isValid(bytes)) return bytes;
     return cp1252::decode(bytes);
 }
 

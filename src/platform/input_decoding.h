@@ -10,7 +10,7 @@ namespace stapelwerk {
 // UTF-8 are taken as they are, any other bytes as Windows-1252 (a list saved by a Windows
 // program). A leading UTF-8 byte-order mark is dropped first; what follows it is judged
 // the same way. Bytes that start with a UTF-16 byte-order mark are read as UTF-16.
-std::string decodeUtf8OrCp1252(std::string_view bytes);
+std::string decodeUtf8OrCp1252(std::string bytes);
 
 // The text of bytes that start with a UTF-16 byte-order mark (little or big endian, as
 // "Unicode text" of a spreadsheet or an editor), as UTF-8 without the mark; nothing for

@@ -118,8 +118,23 @@ enum class NewFileAccess { usual, ownerOnly };
 FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess access,
                            std::error_code& error);
 
-// Gives `file` the permission bits of the existing file `model`, and its owner and group
-// as far as the process may set them. On Windows it gives `file` the attributes of `model`
+// Holds the new file `file`, just created at `path`, for as long as the returned handle is
+// open (releaseTemporary). Meanwhile an end signal (SIGTERM, SIGINT, SIGHUP) removes `path`
+// before the program ends as the signal ends it, and clearLeftTemporaries of another run
+// leaves the file alone. Fails with std::errc::file_exists when another run's
+// clearLeftTemporaries took the file first: it is going, another name is needed. kNoFile
+// without an error where the system holds nothing (Windows, whose programs are ended
+// otherwise).
+FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
+                         std::error_code& error);
+void releaseTemporary(FileHandle hold);
+
+// Removes the new files that writes killed earlier left in `directory` (isLeftTemporary);
+// what cannot be looked at or removed stays.
+void clearLeftTemporaries(const std::filesystem::path& directory);
+
+// Gives `file` the permission bits of the existing file `model`, its extended attributes
+// and ACL (POSIX), and its owner and group as far as the process may set them. On Windows it gives `file` the attributes of `model`
 // (hidden, system, archive), and fails with access denied when `model` is read-only, which
 // Windows programs do not save over; renameOver keeps the replaced file's ACL.
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error);

@@ -1,9 +1,16 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <climits>
+#include <csignal>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -168,6 +175,184 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess acce
     return file;
 }
 
+namespace {
+// The paths of the new files being written, for the signal handler, which may only look at
+// memory prepared before it runs. A write holds at most two at once (a file and its backup).
+struct HeldPath {
+    // The hold's descriptor while the path is set; -1 when free, -2 while it is being set.
+    std::atomic<int> hold{-1};
+    char path[PATH_MAX] = {};
+};
+HeldPath heldPaths[4];
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads it");
+
+constexpr std::array<int, 3> kEndSignals = {SIGTERM, SIGINT, SIGHUP};
+
+// Removes every held file, then lets the signal end the program as it would have: its
+// action was set back to the default on entry (SA_RESETHAND), and raised again it ends the
+// program with the signal's status once this returns.
+extern "C" void removeHeldAndEnd(int signal) {
+    for (const HeldPath& held : heldPaths) {
+        if (held.hold.load() >= 0) ::unlink(held.path);
+    }
+    ::raise(signal);
+}
+
+// Once, before the first file is held. A signal that the program was started to ignore
+// (nohup) stays ignored. SIGXFSZ is ignored, so that a file growing past the size limit
+// fails its write with EFBIG and is refused, instead of the program being killed.
+bool catchEndSignals() {
+    struct sigaction action {};
+    action.sa_handler = removeHeldAndEnd;
+    action.sa_flags = SA_RESETHAND;
+    ::sigemptyset(&action.sa_mask);
+    for (const int signal : kEndSignals) ::sigaddset(&action.sa_mask, signal);
+    for (const int signal : kEndSignals) {
+        struct sigaction old {};
+        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) {
+            ::sigaction(signal, &action, nullptr);
+        }
+    }
+    struct sigaction fileSize {};
+    if (::sigaction(SIGXFSZ, nullptr, &fileSize) == 0 && fileSize.sa_handler == SIG_DFL) {
+        fileSize.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &fileSize, nullptr);
+    }
+    return true;
+}
+
+// Whether the descriptor still is the file at `path`: another run's clearing may have
+// removed the name before the hold was taken.
+bool stillAt(int file, const std::filesystem::path& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(file, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+}  // namespace
+
+FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
+                         std::error_code& error) {
+    static const bool caught = catchEndSignals();
+    static_cast<void>(caught);
+    const std::string& name = path.native();
+    HeldPath* slot = nullptr;
+    for (HeldPath& held : heldPaths) {
+        int free = -1;
+        if (name.size() < sizeof held.path && held.hold.compare_exchange_strong(free, -2)) {
+            slot = &held;
+            break;
+        }
+    }
+    if (slot == nullptr) {
+        error = std::make_error_code(std::errc::filename_too_long);
+        return kNoFile;
+    }
+    // A second descriptor of the same open file: the lock lasts until both are closed, so
+    // the written file, closed before its rename, stays held up to the rename.
+    const int hold = ::fcntl(descriptor(file), F_DUPFD_CLOEXEC, 0);
+    if (hold < 0) {
+        error = lastError();
+        slot->hold.store(-1);
+        return kNoFile;
+    }
+    // Where the file system has no locks the clearing cannot take one either and leaves
+    // the file alone.
+    const bool locked = ::flock(hold, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    if (!locked || !stillAt(hold, path)) {
+        ::close(hold);
+        slot->hold.store(-1);
+        error = std::make_error_code(std::errc::file_exists);
+        return kNoFile;
+    }
+    std::memcpy(slot->path, name.c_str(), name.size() + 1);
+    slot->hold.store(hold);
+    error.clear();
+    return hold;
+}
+
+void releaseTemporary(FileHandle hold) {
+    for (HeldPath& held : heldPaths) {
+        if (held.hold.load() == descriptor(hold)) held.hold.store(-1);
+    }
+    ::close(descriptor(hold));
+}
+
+void clearLeftTemporaries(const std::filesystem::path& directory) {
+    DIR* entries = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (entries == nullptr) return;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(kTemporaryPrefix)) continue;
+        const std::filesystem::path path = directory / std::string(name);
+        // Opened, not followed: a link planted under such a name is not a file of ours.
+        const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) continue;
+        struct stat status {};
+        if (::fstat(file, &status) == 0) {
+            const bool held = ::flock(file, LOCK_EX | LOCK_NB) != 0;
+            if (isLeftTemporary(name, S_ISREG(status.st_mode), status.st_uid, ::geteuid(), held) &&
+                stillAt(file, path)) {
+                ::unlink(path.c_str());
+            }
+        }
+        ::close(file);
+    }
+    ::closedir(entries);
+}
+
+namespace {
+// The ACL beside the permission bits; its mask is what `ls` shows as the group's bits.
+constexpr std::string_view kAccessAcl = "system.posix_acl_access";
+
+// The list of the extended attributes of `path`, each name ended by a NUL.
+bool attributeNames(const char* path, std::vector<char>& names, std::error_code& error) {
+    for (;;) {
+        const ssize_t size = ::listxattr(path, nullptr, 0);
+        if (size >= 0) {
+            names.resize(static_cast<std::size_t>(size));
+            const ssize_t listed = ::listxattr(path, names.data(), names.size());
+            if (listed >= 0) {
+                names.resize(static_cast<std::size_t>(listed));
+                return true;
+            }
+        }
+        if (errno == ERANGE) continue;  // the list grew meanwhile
+        // A file system without them: there is nothing to copy.
+        if (errno == ENOTSUP) return true;
+        error = lastError();
+        return false;
+    }
+}
+
+// Copies the extended attributes of `model`, its ACL among them, onto `file`; `hasAcl` tells
+// whether the model has an ACL. An attribute that this process may not set (trusted.*, some
+// security.*) is left out: the new file has less, never more, than the old one.
+bool copyAttributes(int file, const char* model, bool& hasAcl, std::error_code& error) {
+    hasAcl = false;
+    std::vector<char> names;
+    if (!attributeNames(model, names, error)) return false;
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names.size(); at += std::strlen(names.data() + at) + 1) {
+        const char* name = names.data() + at;
+        hasAcl = hasAcl || name == kAccessAcl;
+        ssize_t size = ::getxattr(model, name, nullptr, 0);
+        if (size >= 0) {
+            value.resize(static_cast<std::size_t>(size));
+            size = ::getxattr(model, name, value.data(), value.size());
+        }
+        if (size < 0 && errno == ENODATA) continue;  // removed meanwhile
+        if (size < 0 || (::fsetxattr(file, name, value.data(), static_cast<std::size_t>(size), 0) !=
+                             0 &&
+                         errno != EPERM && errno != ENOTSUP)) {
+            error = lastError();
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
     struct stat wanted {};
     if (::stat(model.c_str(), &wanted) != 0) {
@@ -188,14 +373,19 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
             return false;
         }
     }
+    bool hasAcl = false;
+    if (!copyAttributes(descriptor(file), model.c_str(), hasAcl, error)) return false;
     struct stat current {};
     if (::fstat(descriptor(file), &current) != 0) {
         error = lastError();
         return false;
     }
     // Left alone when it already fits: file systems without permission bits (FAT) refuse
-    // any change, and there the old and the new file have the same bits anyway.
-    const mode_t bits = wanted.st_mode & 07777;
+    // any change, and there the old and the new file have the same bits anyway. With an ACL
+    // the group's bits are its mask, which the copied ACL has set; setting them from the old
+    // mode would give the owning group what the mask allows a named user.
+    mode_t bits = wanted.st_mode & 07777;
+    if (hasAcl) bits = (bits & ~mode_t{070}) | (current.st_mode & 070);
     if ((current.st_mode & 07777) != bits && ::fchmod(descriptor(file), bits) != 0) {
         error = lastError();
         return false;

@@ -218,6 +218,17 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess,
     return reinterpret_cast<FileHandle>(handle);
 }
 
+// A Windows program is ended without a signal it could catch (TerminateProcess), and a
+// file open for writing cannot be removed by another run: nothing to hold or to clear.
+FileHandle holdTemporary(FileHandle, const std::filesystem::path&, std::error_code& error) {
+    error.clear();
+    return kNoFile;
+}
+
+void releaseTemporary(FileHandle) {}
+
+void clearLeftTemporaries(const std::filesystem::path&) {}
+
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
     const DWORD attributes = GetFileAttributesW(model.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/file_rules.h"
+#include "platform/input_limit.h"
 #include "platform/os.h"
 #include "platform/paths.h"
 #include "platform/system_reason.h"
@@ -19,6 +21,8 @@ namespace {
 Failure failure(const std::error_code& error) { return systemFailure(texts::systemReason(error)); }
 
 Failure failure(std::errc error) { return failure(std::make_error_code(error)); }
+
+Failure refusedBecause(std::string reason) { return systemFailure(std::move(reason)); }
 
 // What can be written at a resolved path; a device or a pipe is never replaced by a file.
 Result<> refuseNonFile(os::FileKind kind) {
@@ -33,9 +37,11 @@ std::filesystem::path temporaryPathBeside(const std::filesystem::path& target) {
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
     std::uint64_t value = (std::uint64_t{random()} << 32) | random();
-    std::string name = ".stapelwerk-";
-    for (int i = 0; i < 12; ++i, value /= 36) name += kDigits[value % 36];
-    name += ".tmp";
+    std::string name(kTemporaryPrefix);
+    for (std::size_t i = 0; i < kTemporaryRandomLength; ++i, value /= 36) {
+        name += kDigits[value % 36];
+    }
+    name += kTemporarySuffix;
     return target.parent_path() / name;
 }
 
@@ -50,6 +56,7 @@ public:
         std::error_code ignored;
         if (file_ != os::kNoFile) os::closeFile(file_, ignored);
         if (!path_.empty()) std::filesystem::remove(path_, ignored);
+        releaseHold();
     }
 
     bool createBeside(const std::filesystem::path& target, os::NewFileAccess access,
@@ -60,8 +67,16 @@ public:
             const std::filesystem::path candidate = temporaryPathBeside(target);
             file_ = os::createExclusive(candidate, access, error);
             if (file_ != os::kNoFile) {
-                path_ = candidate;
-                return true;
+                hold_ = os::holdTemporary(file_, candidate, error);
+                if (!error) {
+                    path_ = candidate;
+                    return true;
+                }
+                std::error_code ignored;
+                os::closeFile(file_, ignored);
+                file_ = os::kNoFile;
+                // Taken by another run that clears files left behind; it removes this one.
+                if (error != std::errc::file_exists) std::filesystem::remove(candidate, ignored);
             }
             if (error != std::errc::file_exists) return false;
         }
@@ -95,11 +110,21 @@ public:
     }
 
     // It is the target now; nothing to remove.
-    void release() { path_.clear(); }
+    void release() {
+        path_.clear();
+        releaseHold();
+    }
 
 private:
+    // After the removal or the rename: until then the file is held, also when it is closed.
+    void releaseHold() {
+        if (hold_ != os::kNoFile) os::releaseTemporary(hold_);
+        hold_ = os::kNoFile;
+    }
+
     std::filesystem::path path_;
     os::FileHandle file_ = os::kNoFile;
+    os::FileHandle hold_ = os::kNoFile;
 };
 
 // Large pieces go straight to the file; small ones are gathered first, so that a producer
@@ -153,23 +178,35 @@ Result<std::string> readFileBytes(const std::string& path) {
     if (namesNoFile(path)) return failure(std::errc::invalid_argument);
     const std::filesystem::path filePath = toPath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(filePath, error)) return failure(std::errc::is_a_directory);
+    const std::filesystem::file_status status = std::filesystem::status(filePath, error);
+    if (std::filesystem::is_directory(status)) return failure(std::errc::is_a_directory);
+    // A file's size is known ahead: one allocation of it, not a doubling string that
+    // holds up to three times the file for a moment. Devices and pipes grow piece by piece.
+    std::uintmax_t size = 0;
+    if (std::filesystem::is_regular_file(status)) {
+        size = std::filesystem::file_size(filePath, error);
+        if (error) size = 0;
+    }
+    if (size > kMostInputBytes) return refusedBecause(std::string(texts::kReasonInputTooLarge));
     std::FILE* file = os::openFile(filePath, "rb", error);
     if (file == nullptr) return failure(error);
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    bool fits = true;
+    while (fits && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        fits = appendWithinLimit(bytes, {buffer, count});
+    }
     const bool failed = std::ferror(file) != 0;
     const int readError = errno != 0 ? errno : EIO;
     std::fclose(file);
+    if (!fits) return refusedBecause(std::string(texts::kReasonInputTooLarge));
     if (failed) return failure(std::error_code(readError, std::generic_category()));
     return bytes;
 }
 
 namespace {
-Failure refusedBecause(std::string reason) { return systemFailure(std::move(reason)); }
-
 // What the replace routine refuses at a resolved path, whatever the system would allow.
 Result<> refuseTarget(const os::ResolvedPath& target) {
     if (!target.refusedLink.empty()) {
@@ -236,7 +273,10 @@ Result<> resolveTarget(const std::string& path, os::ResolvedPath& target) {
     std::error_code error;
     target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
-    return refuseTarget(target);
+    if (Result<> refused = refuseTarget(target); !refused) return refused;
+    // What a killed write left there goes with the next write to the directory.
+    os::clearLeftTemporaries(target.path.parent_path());
+    return {};
 }
 
 // The path of a copy: never written through a link, never the file it copies.

@@ -12,7 +12,8 @@ namespace stapelwerk {
 // A failure carries the system's reason only (systemFailure): the caller words the message,
 // as only it knows what the file is to the user.
 
-// The whole content of a file, as bytes.
+// The whole content of a file, as bytes; a file (or device) of more than kMostInputBytes
+// is refused (texts::kReasonInputTooLarge).
 Result<std::string> readFileBytes(const std::string& path);
 
 // Creates an empty file. Fails, with the reason, when anything is already
@@ -35,8 +36,11 @@ public:
 // is replaced, or created when the link dangles into an existing directory. A link that
 // the kernel would not follow for this user in a shared directory (protected_symlinks), a
 // write-protected file and a file with several names (hard links) are refused. The old
-// file's permission bits (and owner and group, where allowed) are kept; a new file gets
-// the usual ones. A directory, a device or a pipe at the path is refused.
+// file's permission bits, ACL and extended attributes (and owner and group, where allowed)
+// are kept; a new file gets the usual ones. A directory, a device or a pipe at the path is
+// refused. An end signal (SIGTERM, SIGINT, SIGHUP) during the write removes the new file
+// before it ends the program; what a killed write left beside the target goes with the
+// next write there.
 Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
 
 // replaceFile with one piece.

@@ -189,6 +189,10 @@ void WorkListPanel::hideMenu() { menuControl_->close(); }
 void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::paste); }
 
 void WorkListPanel::pasteText(std::string_view text, ListChange change) {
+    if (pasteTooLarge(text)) {
+        platform_.showMessage(std::string(texts::kMessagePasteTooLarge));
+        return;
+    }
     model_.setEntries(unselectedEntries(pastedLines(text)), change);
     emit statusReport(qt(texts::kStatusPasted));
     selectAll();

@@ -1,5 +1,6 @@
 #include "worklist/paste_lines.h"
 
+#include "platform/input_limit.h"
 #include "platform/line_reader.h"
 
 namespace stapelwerk {
@@ -7,6 +8,10 @@ namespace stapelwerk {
 std::string_view firstCell(std::string_view line) { return line.substr(0, line.find('\t')); }
 
 bool isNameHeader(std::string_view line) { return firstCell(line) == "Name"; }
+
+bool pasteTooLarge(std::string_view clipboardText) {
+    return clipboardText.size() > kMostInputBytes;
+}
 
 std::vector<std::string> pastedLines(std::string_view clipboardText) {
     std::vector<std::string> lines;

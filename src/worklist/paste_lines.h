@@ -17,4 +17,8 @@ bool isNameHeader(std::string_view line);
 // other line stays as it is, blanks and further columns included.
 std::vector<std::string> pastedLines(std::string_view clipboardText);
 
+// Whether a pasted or dropped text is more than the program takes of any input: it is
+// refused whole rather than cut into lines that would hold it several times over.
+bool pasteTooLarge(std::string_view clipboardText);
+
 }  // namespace stapelwerk

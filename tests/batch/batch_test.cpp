@@ -10,6 +10,7 @@
 #include "batch/run_batch.h"
 #include "batch/standard_input.h"
 #include "core/texts.h"
+#include "platform/input_limit.h"
 #include "support/TempDir.h"
 
 namespace stapelwerk {
@@ -125,6 +126,9 @@ TEST_F(BatchTest, ReadsUtf8OrWindows1252FromAFileOrStandardInputAndWritesToEithe
 TEST_F(BatchTest, WhatIsNotThereExitsOneWithPathAndReason) {
     const std::string list = file("list.txt", "welle.prt\r\n");
     file("plain", "a file");
+    // Sparse: one byte more than any input may have, without writing it.
+    const std::string big = file("big.txt", "");
+    fs::resize_file(big, kMostInputBytes + 1);
     const struct {
         Arguments arguments;
         std::string path;
@@ -138,6 +142,8 @@ TEST_F(BatchTest, WhatIsNotThereExitsOneWithPathAndReason) {
         {{"-l", list, "assign-parameter", "X", "--keyed", dir.path()},
          dir.path(),
          "Ist ein Verzeichnis"},
+        {{"-l", big, "save-as"}, big, "64 MB"},
+        {{"-l", list, "assign-parameter", "X", "--values", big}, big, "64 MB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -183,6 +189,13 @@ TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
     std::ostringstream err;
     EXPECT_EQ(runBatch({"-o", dir.path(), "save-as"}, in, out, err), 1);
     EXPECT_EQ(err.str(), std::string(texts::kMessageStandardInputNotRead) + "\n");
+    EXPECT_FALSE(written());
+}
+
+TEST_F(BatchTest, StandardInputPastTheLimitRefusesAndWritesNothing) {
+    const Outcome outcome = run({"save-as"}, "a.prt\r\n" + std::string(kMostInputBytes, 'x'));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, std::string(texts::kMessageStandardInputTooLarge) + "\n");
     EXPECT_FALSE(written());
 }
 

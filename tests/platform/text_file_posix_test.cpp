@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/file_rules.h"
+#include "platform/input_limit.h"
 #include "platform/text_file.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
@@ -242,6 +243,29 @@ TEST(FileRules, LinksInSharedDirectoriesAndWriteProtection) {
     }
 }
 
+// Only a dead write's own file goes: named as ours, regular, this user's, held by no one.
+TEST(FileRules, WhatAKilledWriteLeftIsCleared) {
+    const struct {
+        std::string_view name;
+        bool regular;
+        std::uint32_t owner;
+        bool held, left;
+    } cases[] = {
+        {".stapelwerk-0a1b2c3d4e5f.tmp", true, 1, false, true},
+        {".stapelwerk-0a1b2c3d4e5f.tmp", true, 1, true, false},    // a running write's
+        {".stapelwerk-0a1b2c3d4e5f.tmp", true, 2, false, false},   // another user's
+        {".stapelwerk-0a1b2c3d4e5f.tmp", false, 1, false, false},  // a directory, a fifo
+        {".stapelwerk-0A1B2C3D4E5F.tmp", true, 1, false, false},
+        {".stapelwerk-0a1b2c3d4e5.tmp", true, 1, false, false},
+        {".stapelwerk-0a1b2c3d4e5f.tmp~", true, 1, false, false},
+        {"stapelwerk-0a1b2c3d4e5f.tmp", true, 1, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isLeftTemporary(c.name, c.regular, c.owner, 1, c.held), c.left)
+            << c.name << " " << c.regular << " " << c.owner << " " << c.held;
+    }
+}
+
 // Places that the system would let the program write to but that it refuses: nothing is
 // changed and the reason says why.
 TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLinks) {
@@ -280,6 +304,11 @@ TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLin
             EXPECT_EQ(snapshot(dir.path()), before);
         }
     }
+}
+
+// An endless device ends in the refusal, not in an abort when memory runs out.
+TEST(ReadFileBytes, AnEndlessDeviceIsRefusedAtTheLimit) {
+    EXPECT_EQ(readFileBytes("/dev/zero").reason(), texts::kReasonInputTooLarge);
 }
 
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/input_limit.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "support/TempDir.h"
@@ -85,6 +86,21 @@ TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
     }
     const Result<std::string> read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
     EXPECT_EQ(read.reason(), "Ungültiges Argument");
+}
+
+// Up to the limit a file is read whole; one byte more is refused, not read on until memory
+// runs out.
+TEST(ReadFileBytes, ReadsUpToTheLimitAndRefusesMore) {
+    TempDir dir;
+    for (const std::uintmax_t size : {std::uintmax_t{kMostInputBytes}, kMostInputBytes + 1}) {
+        SCOPED_TRACE(size);
+        writeBytes(dir.file("list.txt"), "");
+        std::filesystem::resize_file(dir.file("list.txt"), size);
+        const Result<std::string> read = readFileBytes(dir.file("list.txt"));
+        EXPECT_EQ(read.ok(), size <= kMostInputBytes);
+        EXPECT_EQ(read.reason(), size <= kMostInputBytes ? "" : texts::kReasonInputTooLarge);
+        EXPECT_EQ(read ? read->size() : size, size);
+    }
 }
 
 TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/input_limit.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -27,6 +28,12 @@ TEST(PastedLines, FollowTheLineRulesOfTheClipboard) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(pastedLines(c.text), c.lines);
+    }
+}
+
+TEST(PastedLines, ATextPastTheInputLimitIsTooLarge) {
+    for (const std::size_t size : {std::size_t{0}, kMostInputBytes, kMostInputBytes + 1}) {
+        EXPECT_EQ(pasteTooLarge(std::string(size, 'x')), size > kMostInputBytes) << size;
     }
 }
 
