@@ -134,9 +134,10 @@ void releaseTemporary(FileHandle hold);
 void clearLeftTemporaries(const std::filesystem::path& directory);
 
 // Gives `file` the permission bits of the existing file `model`, its extended attributes
-// and ACL (POSIX), and its owner and group as far as the process may set them. On Windows it gives `file` the attributes of `model`
-// (hidden, system, archive), and fails with access denied when `model` is read-only, which
-// Windows programs do not save over; renameOver keeps the replaced file's ACL.
+// and ACL (POSIX), and its owner and group as far as the process may set them. On Windows it gives
+// `file` the attributes of `model` (hidden, system, archive), and fails with access denied when
+// `model` is read-only, which Windows programs do not save over; renameOver keeps the replaced
+// file's ACL.
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error);
 
 // Writes all of the bytes, straight to the system.

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -342,9 +342,9 @@ bool copyAttributes(int file, const char* model, bool& hasAcl, std::error_code& 
             size = ::getxattr(model, name, value.data(), value.size());
         }
         if (size < 0 && errno == ENODATA) continue;  // removed meanwhile
-        if (size < 0 || (::fsetxattr(file, name, value.data(), static_cast<std::size_t>(size), 0) !=
-                             0 &&
-                         errno != EPERM && errno != ENOTSUP)) {
+        if (size < 0 ||
+            (::fsetxattr(file, name, value.data(), static_cast<std::size_t>(size), 0) != 0 &&
+             errno != EPERM && errno != ENOTSUP)) {
             error = lastError();
             return false;
         }

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -303,6 +305,45 @@ TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLin
             }
             EXPECT_EQ(snapshot(dir.path()), before);
         }
+    }
+}
+
+// What a command prints, as the system's own tools show ACLs and attributes.
+std::string printed(const std::string& command) {
+    std::string text;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return text;
+    char buffer[4096];
+    for (std::size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    ::pclose(pipe);
+    return text;
+}
+
+// The ACL and the attributes of config.pro reach the new file and the backup, and the
+// group does not get what the ACL's mask allows a named user.
+TEST(ReplaceFile, KeepsTheAclAndExtendedAttributesInTheFileAndItsBackup) {
+    TempDir dir;
+    const std::string file = dir.file("config.pro");
+    writeBytes(file, "old");
+    fs::permissions(file, static_cast<fs::perms>(0600));
+    const std::string set = "setfacl -m u:nobody:r '" + file +
+                            "' && setfattr -n user.note -v kept '" + file + "' 2>/dev/null";
+    if (std::system(set.c_str()) != 0) GTEST_SKIP() << "no setfacl/setfattr, or no ACLs here";
+    const auto access = [](const std::string& path) {
+        return printed("getfacl --absolute-names --omit-header '" + path +
+                       "'; getfattr --absolute-names --only-values -n user.note '" + path + "'");
+    };
+    const std::string before = access(file);
+    ReplaceStep failed = ReplaceStep::file;
+    ASSERT_TRUE(replaceFileWithBackup(
+                    file, [](ByteSink& sink) { sink.write("new"); }, file + ".bak",
+                    [](ByteSink& sink) { sink.write("old"); }, failed)
+                    .ok());
+    for (const std::string& path : {file, file + ".bak"}) {
+        EXPECT_EQ(access(path), before) << path;
+        EXPECT_NE(access(path).find("group::---"), std::string::npos) << path;
     }
 }
 
