@@ -86,7 +86,8 @@ private:
             std::string bytes;
             std::array<char, 65536> piece{};
             while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
-                if (!appendWithinLimit(bytes, {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
+                if (!appendWithinLimit(bytes,
+                                       {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
                     refuse(texts::kMessageStandardInputTooLarge);
                     return std::nullopt;
                 }

@@ -26,8 +26,8 @@ bool isWriteProtected(std::uint32_t mode, std::uint32_t fileOwner, bool userInFi
     return (mode & kOthersWrite) == 0;
 }
 
-bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner,
-                     std::uint32_t user, bool held) {
+bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner, std::uint32_t user,
+                     bool held) {
     if (!regular || owner != user || held) return false;
     if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) return false;
     name.remove_prefix(kTemporaryPrefix.size());

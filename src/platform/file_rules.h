@@ -30,7 +30,7 @@ inline constexpr std::string_view kTemporarySuffix = ".tmp";
 // Whether a file beside a target is one that a write killed earlier left behind, to be
 // removed: named as the replace routine names its new files, a regular file of `user`, and
 // not `held` by a write that is still running.
-bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner,
-                     std::uint32_t user, bool held);
+bool isLeftTemporary(std::string_view name, bool regular, std::uint32_t owner, std::uint32_t user,
+                     bool held);
 
 }  // namespace stapelwerk
