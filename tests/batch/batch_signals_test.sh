@@ -39,7 +39,7 @@ done
 message=$(prlimit --fsize=100000 "$batch" -o "$dir" -l "$dir/list.txt" save-as 2>&1)
 status=$?
 ((status == 1)) || fail "size limit: exit status $status"
-[[ $message == *"File too large"* && $message == *doit.pro* ]] || fail "size limit: $message"
+[[ $message == *"Die Datei ist zu groß"* && $message == *doit.pro* ]] || fail "size limit: $message"
 (($(temporaries) == 0)) || fail "size limit: a temporary file is left"
 [[ $(<"$dir/doit.pro") == "$old" ]] || fail "size limit: doit.pro changed"
 
