@@ -170,6 +170,16 @@ std::vector<std::string> infoTextLines() {
         "",
         "***** Weitere Funktionen *****",
         // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): a paragraph in several pieces
+        "Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E "
+        "scheitern würde: Modellnamen (vor der Endung) mit mehr als 31 Zeichen, mit anderen "
+        "Zeichen als Buchstaben, Ziffern, \"_\" und \"-\" oder mit \"-\" am Anfang, Einträge "
+        "ohne Typ-Endung, Parameternamen mit mehr als 31 Zeichen, ohne Buchstaben am Anfang oder "
+        "mit anderen Zeichen als Buchstaben, Ziffern und \"_\", Parameterwerte mit mehr als 80 "
+        "Zeichen, und Mapkeys der Kette, die weder die config.pro im Speicherort noch die im "
+        "Home-Verzeichnis definiert. Das Fenster zeigt die Befunde; Sie können trotzdem "
+        "schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog \"Mapkey "
+        "ausführen\" listet die definierten Mapkeys; ein Doppelklick fügt einen an.",
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): a paragraph in several pieces
         "Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf \"Vorschau\" neben \"doit.pro jetzt "
         "anlegen\" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin "
         "kann gesucht werden.",

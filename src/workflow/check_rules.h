@@ -8,10 +8,10 @@
 namespace stapelwerk::workflow {
 
 struct NameRules {
-    std::size_t maxLength;       // in characters
-    std::string_view marks;      // allowed besides letters and digits
-    bool beginsWithLetter;       // the first character must be a letter
-    std::string_view notFirst;   // marks it must not begin with
+    std::size_t maxLength;      // in characters
+    std::string_view marks;     // allowed besides letters and digits
+    bool beginsWithLetter;      // the first character must be a letter
+    std::string_view notFirst;  // marks it must not begin with
 };
 
 struct CheckRules {

@@ -34,11 +34,13 @@ NameFaults faultsOf(std::string_view name, const NameRules& rules) {
             ++offset;
             continue;
         }
-        const bool mark = *c < 0x80 && rules.marks.find(static_cast<char>(*c)) != std::string_view::npos;
+        const bool mark =
+            *c < 0x80 && rules.marks.find(static_cast<char>(*c)) != std::string_view::npos;
         if (!isLetter(*c) && !isDigit(*c) && !mark) faults.characters = true;
         if (length == 0) {
-            faults.start = (rules.beginsWithLetter && !isLetter(*c)) ||
-                           (mark && rules.notFirst.find(static_cast<char>(*c)) != std::string_view::npos);
+            faults.start =
+                (rules.beginsWithLetter && !isLetter(*c)) ||
+                (mark && rules.notFirst.find(static_cast<char>(*c)) != std::string_view::npos);
         }
     }
     faults.tooLong = length > rules.maxLength;
@@ -70,7 +72,8 @@ public:
     }
 
 private:
-    static constexpr std::size_t kKinds = static_cast<std::size_t>(FindingKind::mapkeysNotLooked) + 1;
+    static constexpr std::size_t kKinds =
+        static_cast<std::size_t>(FindingKind::mapkeysNotLooked) + 1;
 
     Finding& at(FindingKind kind) {
         Finding& finding = byKind_[static_cast<std::size_t>(kind)];
@@ -90,7 +93,8 @@ void checkModelNames(const std::vector<std::string>& entries, Gathered& gathered
         if (faults.tooLong) gathered.addEntry(FindingKind::modelNameTooLong, i);
         if (faults.characters) gathered.addEntry(FindingKind::modelNameCharacters, i);
         if (faults.start) gathered.addEntry(FindingKind::modelNameStart, i);
-        if (kCheckRules.modelNeedsExtension && (dot == std::string_view::npos || dot + 1 == entry.size())) {
+        if (kCheckRules.modelNeedsExtension &&
+            (dot == std::string_view::npos || dot + 1 == entry.size())) {
             gathered.addEntry(FindingKind::noTypeExtension, i);
         }
     }
@@ -195,8 +199,8 @@ std::size_t itemCount(const Finding& finding) {
     return finding.entries.size() + finding.names.size();
 }
 
-std::vector<std::string> shownItems(const Finding& finding,
-                                    const std::vector<std::string>& entries, std::size_t limit) {
+std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
+                                    std::size_t limit) {
     std::vector<std::string> items;
     for (std::size_t i = 0; i < finding.entries.size() && items.size() < limit; ++i) {
         items.push_back(entries[finding.entries[i]]);

@@ -57,8 +57,8 @@ Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildI
 
 // The first `limit` things a finding concerns, as the user reads them: the entries by
 // their text, then the names.
-std::vector<std::string> shownItems(const Finding& finding,
-                                    const std::vector<std::string>& entries, std::size_t limit);
+std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
+                                    std::size_t limit);
 
 // How many things the finding concerns.
 std::size_t itemCount(const Finding& finding);

@@ -301,7 +301,6 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
 }
 
-
 TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
     file("config.pro", "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\n");
