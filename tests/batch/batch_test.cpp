@@ -62,6 +62,8 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         {{"--frobnicate", "save-as"}, "(nicht erwartet: --frobnicate)"},
         {{"save-as", "extra", "--values", "x"}, "(nicht erwartet: extra --values x)"},
         {{"run-mapkeys"}, "(KETTE fehlt)"},
+        {{"check", "run-mapkeys"}, "(KETTE fehlt)"},
+        {{"check"}, "(Funktion fehlt)"},
         {{"delete-parameter", "A", "B"}, "(nicht erwartet: B)"},
         {{"assign-parameter"}, "(NAME fehlt)"},
         {{"assign-parameter", "X"}, "(assign-parameter)"},
