@@ -41,6 +41,10 @@ FindingsDialog::FindingsDialog(const std::vector<std::string>& entries,
     list->setObjectName("list_befunde");
     list->setAccessibleName(qt(texts::kFindingsListName));
     list->setItemDelegate(new ListTextDelegate(list));
+    // A heading is a sentence, wider than the list: wrapped, not cut off behind a scroll bar.
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
     FocusFrame::attach(list);
     placeTwips(list, 120, 720, 5760, 3240);
     bool concernsEntries = false;

@@ -34,6 +34,10 @@ TEST_F(FindingsDialogTest, ShowsWhatWasFoundBeforeAnythingIsWritten) {
     EXPECT_EQ(list->item(0)->text(), testing::qs(texts::findingModelNameCharacters("_-")));
     EXPECT_TRUE(list->item(0)->font().bold());
     EXPECT_EQ(list->item(1)->text(), R"(  "meine welle.prt")");
+    list->doItemsLayout();  // the heading, wider than the list, wraps onto lines of its own
+    const QRect heading = list->visualItemRect(list->item(0));
+    EXPECT_LE(heading.width(), list->viewport()->width());
+    EXPECT_GT(heading.height(), list->visualItemRect(list->item(1)).height());
     EXPECT_EQ(shown->focusWidget(), child<QPushButton>(shown, "cmd_trotzdem"));
 }
 
