@@ -4,6 +4,7 @@
 
 #include "generate/doit_builder.h"
 #include "generate/templates.h"
+#include "workflow/write_check.h"
 #include "worklist/confirm.h"
 
 namespace {
@@ -39,5 +40,19 @@ void BuildSaveAs(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(stapelwerk::buildSaveAs(entries));
 }
 BENCHMARK(BuildSaveAs)->Arg(3000)->Arg(100000);
+
+// Every rule on every entry: model names, the parameter name and a value each.
+void CheckBeforeWrite(benchmark::State& state) {
+    const std::vector<std::string> entries =
+        stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
+    const stapelwerk::BuildInputs inputs{stapelwerk::BuiltFunction::parameterAssignment,
+                                         {},
+                                         "MATERIAL",
+                                         std::vector<std::string>(entries.size(), "STAHL")};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stapelwerk::workflow::checkBuild(entries, inputs, {}));
+    }
+}
+BENCHMARK(CheckBeforeWrite)->Arg(100000);
 
 }  // namespace

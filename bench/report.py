@@ -90,7 +90,12 @@ row("Memory after start / a minimal Qt window", f"{program_memory:.1f} MB / {min
 
 core = run_benchmark("stapelwerk_bench", ".")
 for entry in core.values():
-    row(f'Core: {entry["name"]}', f'{entry["real_time"] / 1e6:.2f} ms', "", True)
+    milliseconds = entry["real_time"] / 1e6
+    if entry["name"].startswith("CheckBeforeWrite"):
+        row("Check before writing, 100,000 entries", f"{milliseconds:.1f} ms", "≤ 100 ms",
+            milliseconds <= 100)
+    else:
+        row(f'Core: {entry["name"]}', f"{milliseconds:.2f} ms", "", True)
 
 widths = [max(len(r[i]) for r in rows + [("Measure", "Figure", "Target", "Met")]) for i in range(4)]
 print("| " + " | ".join(h.ljust(w) for h, w in zip(("Measure", "Figure", "Target", "Met"), widths)) + " |")

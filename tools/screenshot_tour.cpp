@@ -154,6 +154,15 @@ int main(int argc, char* argv[]) {
     const QDir work("/tmp/stapelwerk-tour/ProEWildfire3");
     work.mkpath(".");
     stapelwerk::storeOutputDirectory(platform, (work.path() + "/").toStdString());
+    // The user's mapkeys, which the chain dialog lists and the check looks for.
+    QFile config(work.filePath("config.pro"));
+    config.open(QIODevice::WriteOnly);
+    config.write(
+        "mapkey ds @MAPKEY_NAMEZeichnung speichern;~ Command `ProCmdDwgSave`;\r\n"
+        "mapkey bb @MAPKEY_LABELBemassung ausblenden;\\\r\n"
+        "mapkey(continued) ~ Command `ProCmdDwgHideDim`;\r\n"
+        "mapkey 00 @MAPKEY_NAMESpeichern und schliessen;~ Command `ProCmdModelSave`;\r\n");
+    config.close();
     {
         stapelwerk::Job job;
         stapelwerk::MainWindow window(platform, job);
@@ -230,6 +239,23 @@ int main(int argc, char* argv[]) {
         save(param, output, "dialog-parameter-list-keyed");
         platform.nextQuestion = "question-keyed-values";
         find(param, "cmd_ok")->click();
+    }
+    {
+        // The check before writing: a name with a blank, and a chain with a mapkey that no
+        // config.pro defines, marked while it is typed.
+        stapelwerk::Job job;
+        stapelwerk::MainWindow window(platform, job);
+        window.show();
+        platform.clipboard = "Name\r\nwelle.drw\r\nmeine welle.drw\r\nflansch.drw\r\n";
+        find(&window, "cmd_paste")->click();
+        find(&window, "cmd_file")->click();
+        find(find<QWidget>(&window, "Frame2"), "cmd_mapkey")->click();
+        auto* chain = find<QDialog>(&window, "frm_mapkeyneu");
+        find<QLineEdit>(chain, "txt_mapkeyname")->setText("ds;%bb;%xx;%00;");
+        save(chain, output, "dialog-mapkey-chain-undefined");
+        find(chain, "cmd_mapkeyok")->click();
+        find(&window, "cmd_fcreate")->click();
+        save(find<QDialog>(&window, "frm_pruefung"), output, "dialog-findings");
     }
     {
         stapelwerk::Job job;

@@ -8,6 +8,7 @@ const std::vector<Target>& targets() {
         {"cp1252", checkCp1252},
         {"value_list", checkValueList},
         {"config_pro", checkConfigPro},
+        {"defined_mapkeys", checkDefinedMapkeys},
         {"wildcard", checkWildcard},
         {"builders", checkBuilders},
         {"keyed_values", checkKeyedValues},

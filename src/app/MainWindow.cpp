@@ -13,6 +13,7 @@
 #include "core/job.h"
 #include "core/texts.h"
 #include "generate/CompletionDialog.h"
+#include "generate/FindingsDialog.h"
 #include "generate/FunctionPanel.h"
 #include "generate/MapkeyChainDialog.h"
 #include "generate/PreviewDialog.h"
@@ -28,6 +29,7 @@
 #include "widgets/twips.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
+#include "workflow/write_check.h"
 #include "worklist/FileBrowser.h"
 #include "worklist/OutputDirectoryChooser.h"
 #include "worklist/WorkListModel.h"
@@ -226,6 +228,7 @@ void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
 }
 
 void MainWindow::offerWrite() {
+    if (findings_) findings_->close();  // they were of the text built before
     setWriteOffered(true);
     writeButton_->setFocus();
     if (preview_) preview_->showPendingText();
@@ -233,6 +236,33 @@ void MainWindow::offerWrite() {
 }
 
 void MainWindow::writeDoitFile() {
+    const workflow::Findings findings =
+        workflow::checkPendingBuild(job_.confirmedEntries, job_.pendingInputs(),
+                                    job_.outputDirectory, platform_.programDirectory());
+    if (findings.empty()) {
+        writeCheckedFile();
+        return;
+    }
+    if (findings_) findings_->close();
+    openOrRaise(findings_, [&] {
+        auto* dialog = new FindingsDialog(job_.confirmedEntries, findings, this);
+        connect(dialog, &FindingsDialog::writeAnywayRequested, this, &MainWindow::writeCheckedFile);
+        connect(dialog, &FindingsDialog::unmarkRequested, this,
+                [this, findings] { unmarkConcerned(findings); });
+        return dialog;
+    });
+}
+
+void MainWindow::unmarkConcerned(const workflow::Findings& findings) {
+    // The rows as the list stands now, which the browser may have changed meanwhile.
+    const std::vector<std::size_t> rows =
+        workflow::rowsConcerned(job_.workList, job_.confirmedEntries, findings);
+    workListModel_->unselect(rows);
+    showWorkList();
+    setStatus(texts::statusEntriesUnmarked(rows.size()));
+}
+
+void MainWindow::writeCheckedFile() {
     if (const Result<> written = writeDoitPro(job_.outputDirectory, job_.pendingText()); !written) {
         platform_.showMessage(written.message());
         setStatus(texts::kStatusNotWritten);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <string_view>
 
+#include "workflow/write_check.h"
+
 class QLabel;
 class QPushButton;
 
@@ -12,6 +14,7 @@ namespace stapelwerk {
 class BottomBar;
 class CompletionDialog;
 class FileBrowser;
+class FindingsDialog;
 class FunctionPanel;
 class InfoDialog;
 class Job;
@@ -47,9 +50,15 @@ private:
     void offerWrite();
     // The write button and the preview beside it, while a built mapkey waits.
     void setWriteOffered(bool offered);
+    // Checks the pending text first: what the check finds is shown and the user decides;
+    // with nothing found it is written at once.
+    void writeDoitFile();
     // Writes the pending text to doit.pro and opens the completion dialog; a failure is
     // reported, and then no dialog opens and the write button stays.
-    void writeDoitFile();
+    void writeCheckedFile();
+    // Unmarks the entries of the work list that the findings concern and shows the list,
+    // to be confirmed and built again.
+    void unmarkConcerned(const workflow::Findings& findings);
     template <typename Dialog>
     void openFunctionDialog(QPointer<Dialog>& slot);
     void showWorkList();
@@ -73,6 +82,7 @@ private:
     QPointer<ParameterListDialog> parameterList_;
     QPointer<ParameterDeletionDialog> parameterDeletion_;
     QPointer<CompletionDialog> completion_;
+    QPointer<FindingsDialog> findings_;
     QPointer<PreviewDialog> preview_;
     QPointer<InfoDialog> info_;
 };

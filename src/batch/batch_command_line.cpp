@@ -19,12 +19,14 @@ struct UsageError {
     std::string detail;
 };
 
-// The required argument of the function given that the call left out, by its name in --help.
+// The required argument of the function given that the call left out, by its name in --help;
+// the function may stand under "check".
 std::string missingArgumentOf(const CLI::App& app) {
     for (const CLI::App* function : app.get_subcommands()) {
         for (const CLI::Option* option : function->get_options()) {
             if (option->get_required() && option->count() == 0) return option->get_name();
         }
+        if (!function->get_subcommands().empty()) return missingArgumentOf(*function);
     }
     return std::string(texts::kUsageFunction);
 }
@@ -73,20 +75,40 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     CLI::Option* list = app.add_option("-l,--list", request.listPath);
     CLI::Option* output = app.add_option("-o,--output", outputDirectory);
     app.add_flag("--stdout", request.toStandardOutput);
+    app.add_flag("--strict", request.strict);
 
-    CLI::App* saveAs = app.add_subcommand("save-as");
-    CLI::App* runMapkeys = app.add_subcommand("run-mapkeys");
-    runMapkeys->add_option(std::string(texts::kUsageChain), request.argument)->required();
-    CLI::App* deleteParameter = app.add_subcommand("delete-parameter");
-    deleteParameter->add_option("NAME", request.argument)->required();
-    CLI::App* assignParameter = app.add_subcommand("assign-parameter");
-    assignParameter->add_option("NAME", request.argument)->required();
-    CLI::Option* values = assignParameter->add_option("--values", valuesPath);
-    CLI::Option* keyed = assignParameter->add_option("--keyed", keyedPath);
-    values->excludes(keyed);
-    assignParameter->add_flag("--allow-missing", request.allowMissing)->needs(keyed);
+    // The functions that write doit.pro, also under "check", which only checks them.
+    struct Functions {
+        std::vector<std::pair<CLI::App*, BatchFunction>> commands;
+        CLI::Option* values = nullptr;
+        CLI::Option* keyed = nullptr;
+    };
+    const auto addFunctions = [&](CLI::App& parent) {
+        Functions added;
+        CLI::App* saveAs = parent.add_subcommand("save-as");
+        CLI::App* runMapkeys = parent.add_subcommand("run-mapkeys");
+        runMapkeys->add_option(std::string(texts::kUsageChain), request.argument)->required();
+        CLI::App* deleteParameter = parent.add_subcommand("delete-parameter");
+        deleteParameter->add_option("NAME", request.argument)->required();
+        CLI::App* assignParameter = parent.add_subcommand("assign-parameter");
+        assignParameter->add_option("NAME", request.argument)->required();
+        added.values = assignParameter->add_option("--values", valuesPath);
+        added.keyed = assignParameter->add_option("--keyed", keyedPath);
+        added.values->excludes(added.keyed);
+        assignParameter->add_flag("--allow-missing", request.allowMissing)->needs(added.keyed);
+        added.commands = {{saveAs, BatchFunction::saveAs},
+                          {runMapkeys, BatchFunction::runMapkeys},
+                          {deleteParameter, BatchFunction::deleteParameter},
+                          {assignParameter, BatchFunction::assignParameter}};
+        return added;
+    };
+    const Functions writing = addFunctions(app);
     CLI::App* installAuto = app.add_subcommand("install-auto");
     installAuto->add_flag("--allow-second", request.allowSecondAuto);
+    CLI::App* check = app.add_subcommand("check");
+    check->require_subcommand(1);
+    check->fallthrough();
+    const Functions checked = addFunctions(*check);
 
     try {
         // The parser takes the arguments last to first.
@@ -106,19 +128,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
         return {{}, usageError(err, usage.summary, usage.detail)};
     }
 
-    const std::pair<CLI::App*, BatchFunction> functions[] = {
-        {saveAs, BatchFunction::saveAs},
-        {runMapkeys, BatchFunction::runMapkeys},
-        {deleteParameter, BatchFunction::deleteParameter},
-        {assignParameter, BatchFunction::assignParameter},
-        {installAuto, BatchFunction::installAuto},
-    };
-    for (const auto& [command, function] : functions) {
-        if (command->parsed()) request.function = function;
+    for (const Functions* functions : {&writing, &checked}) {
+        for (const auto& [command, function] : functions->commands) {
+            if (command->parsed()) request.function = function;
+        }
+        if (functions->values->count() > 0) request.valuesPath = valuesPath;
+        if (functions->keyed->count() > 0) request.keyedPath = keyedPath;
     }
+    if (installAuto->parsed()) request.function = BatchFunction::installAuto;
+    request.checkOnly = check->parsed();
     if (output->count() > 0) request.outputDirectory = outputDirectory;
-    if (values->count() > 0) request.valuesPath = valuesPath;
-    if (keyed->count() > 0) request.keyedPath = keyedPath;
 
     if (request.function == BatchFunction::installAuto &&
         (list->count() > 0 || request.toStandardOutput)) {

@@ -30,6 +30,10 @@ struct BatchRequest {
     bool allowMissing = false;
     // install-auto: append `auto` also when config.pro defines it already.
     bool allowSecondAuto = false;
+    // A finding of the check before writing refuses the write.
+    bool strict = false;
+    // "check": the function's input is checked, nothing is written.
+    bool checkOnly = false;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

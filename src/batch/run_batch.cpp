@@ -20,6 +20,7 @@
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
 #include "workflow/value_pairing.h"
+#include "workflow/write_check.h"
 #include "worklist/confirm.h"
 #include "worklist/paste_lines.h"
 
@@ -189,6 +190,22 @@ private:
         return refusal({});
     }
 
+    // The check before writing, its findings put on the error stream; true when it found
+    // nothing. The CAD system starts in the output directory, also when doit.pro goes to
+    // standard output.
+    bool checkBuild(const Job& job) {
+        const workflow::Findings findings = workflow::checkPendingBuild(
+            job.confirmedEntries, job.pendingInputs(),
+            request_.outputDirectory.value_or(platform_.currentDirectory()),
+            platform_.programDirectory());
+        if (findings.empty()) return true;
+        err_ << texts::kWarningFindings << '\n';
+        for (const workflow::Finding& finding : findings) {
+            err_ << workflow::describedFinding(finding, job.confirmedEntries) << '\n';
+        }
+        return false;
+    }
+
     int writeDoit() {
         Job job;
         if (!request_.toStandardOutput) {
@@ -198,6 +215,12 @@ private:
         }
         if (!confirmList(job)) return kExitRefused;
         if (const Result<> built = build(job); !built) return refuseUnlessSaid(built);
+        const bool clean = checkBuild(job);
+        if (request_.checkOnly) {
+            if (clean) err_ << texts::kCheckFoundNothing << '\n';
+            return clean ? kExitSucceeded : kExitRefused;
+        }
+        if (!clean && request_.strict) return refuse(texts::kMessageFindingsRefused);
         if (!request_.toStandardOutput) {
             const Result<> written = writeDoitPro(job.outputDirectory, job.pendingText());
             return written ? kExitSucceeded : refuse(written.message());

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "cadconfig/defined_mapkeys.h"
 #include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/line_reader.h"
@@ -45,27 +46,8 @@ Result<ConfigContent> readConfigPro(const std::string& path) {
 }
 
 bool definesAutoMapkey(std::string_view configBytes) {
-    constexpr std::string_view kOption = "mapkey";
-    constexpr std::string_view kSequence = "auto";
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    const auto small = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 'a' - 'A') : c;
-    };
     for (const std::string_view line : splitLines(configBytes, LoneLineFeed::staysInLine)) {
-        std::size_t at = 0;
-        while (at < line.size() && isBlank(line[at])) ++at;
-        if (line.size() - at < kOption.size()) continue;
-        bool option = true;
-        for (std::size_t i = 0; i < kOption.size(); ++i)
-            option = option && small(line[at + i]) == kOption[i];
-        at += kOption.size();
-        if (!option || at >= line.size() || !isBlank(line[at])) continue;
-        while (at < line.size() && isBlank(line[at])) ++at;
-        const std::string_view rest = line.substr(at);
-        if (rest.starts_with(kSequence) && rest.size() > kSequence.size() &&
-            isBlank(rest[kSequence.size()])) {
-            return true;
-        }
+        if (mapkeyDefinedOn(line) == "auto") return true;
     }
     return false;
 }

@@ -2,10 +2,11 @@
 
 namespace stapelwerk {
 
-Result<> Job::acceptBuild(BuiltText built) {
+Result<> Job::acceptBuild(BuiltText built, BuildInputs inputs) {
     if (!built) return built.failure();
     pendingText_ = std::make_shared<const std::string>(std::move(built.value()));
     pendingEntryCount_ = confirmedEntries.size();
+    pendingInputs_ = std::move(inputs);
     return {};
 }
 

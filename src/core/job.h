@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/build_inputs.h"
 #include "core/built_text.h"
 #include "core/work_list.h"
 
@@ -30,13 +31,17 @@ public:
     // How many entries the pending text was built for.
     std::size_t pendingEntryCount() const { return pendingEntryCount_; }
 
-    // A successful build of the confirmed entries becomes the pending text; a refused one
-    // leaves the pending text as it was and is handed back.
-    Result<> acceptBuild(BuiltText built);
+    // What the pending text was built with.
+    const BuildInputs& pendingInputs() const { return pendingInputs_; }
+
+    // A successful build of the confirmed entries becomes the pending text, with what it
+    // was built with; a refused one leaves both as they were and is handed back.
+    Result<> acceptBuild(BuiltText built, BuildInputs inputs = {});
 
 private:
     std::shared_ptr<const std::string> pendingText_ = std::make_shared<const std::string>();
     std::size_t pendingEntryCount_ = 0;
+    BuildInputs pendingInputs_;
 };
 
 }  // namespace stapelwerk

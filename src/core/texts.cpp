@@ -170,6 +170,16 @@ std::vector<std::string> infoTextLines() {
         "",
         "***** Weitere Funktionen *****",
         // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): a paragraph in several pieces
+        "Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E "
+        "scheitern würde: Modellnamen (vor der Endung) mit mehr als 31 Zeichen, mit anderen "
+        "Zeichen als Buchstaben, Ziffern, \"_\" und \"-\" oder mit \"-\" am Anfang, Einträge "
+        "ohne Typ-Endung, Parameternamen mit mehr als 31 Zeichen, ohne Buchstaben am Anfang oder "
+        "mit anderen Zeichen als Buchstaben, Ziffern und \"_\", Parameterwerte mit mehr als 80 "
+        "Zeichen, und Mapkeys der Kette, die weder die config.pro im Speicherort noch die im "
+        "Home-Verzeichnis definiert. Das Fenster zeigt die Befunde; Sie können trotzdem "
+        "schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog \"Mapkey "
+        "ausführen\" listet die definierten Mapkeys; ein Doppelklick fügt einen an.",
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): a paragraph in several pieces
         "Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf \"Vorschau\" neben \"doit.pro jetzt "
         "anlegen\" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin "
         "kann gesucht werden.",
@@ -221,8 +231,10 @@ std::string batchUsage() {
            "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] delete-parameter NAME\n"
            "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] assign-parameter NAME\n"
            "                   (--values DATEI | --keyed DATEI [--allow-missing])\n"
+           "  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...\n"
            "  stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]\n"
-           "  stapelwerk-batch --help | --version\n";
+           "  stapelwerk-batch --help | --version\n"
+           "  (--strict vor jeder Funktion, die doit.pro schreibt)\n";
 }
 
 std::string batchHelp() {
@@ -252,6 +264,17 @@ std::string batchHelp() {
            "                            .bak); definiert sie auto schon,\n"
            "                            wird nichts angehängt (außer mit\n"
            "                            --allow-second).\n"
+           "  check FUNKTION ...        Nur prüfen, was Pro/E bei dieser Funktion (mit ihren\n"
+           "                            Angaben) scheitern ließe, und es melden; nichts wird\n"
+           "                            geschrieben.\n"
+           "\n"
+           "Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens 31 Zeichen,\n"
+           "nur Buchstaben, Ziffern, \"_\" und \"-\", nicht mit \"-\" am Anfang, und eine\n"
+           "Typ-Endung; Parameternamen höchstens 31 Zeichen, mit einem Buchstaben am Anfang,\n"
+           "nur Buchstaben, Ziffern und \"_\"; Parameterwerte höchstens 80 Zeichen; jeder\n"
+           "Mapkey der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-\n"
+           "Verzeichnisses definiert. Befunde stehen als Warnung auf der Standardfehlerausgabe,\n"
+           "geschrieben wird trotzdem.\n"
            "\n"
            "Optionen:\n"
            "  -l, --list DATEI          Die Dateinamen (ohne -l oder mit \"-\": die\n"
@@ -275,6 +298,8 @@ std::string batchHelp() {
            "                            fehlende und überzählige Namen werden nur gemeldet.\n"
            "  --allow-second            Mit install-auto: auto auch anhängen, wenn die\n"
            "                            config.pro es schon definiert.\n"
+           "  --strict                  Ein Befund der Prüfung bricht ab: nichts wird\n"
+           "                            geschrieben.\n"
            "  -h, --help                Diese Hilfe.\n"
            "  --version                 Die Versionsnummer.\n"
            "\n"
@@ -292,9 +317,11 @@ std::string batchHelp() {
            "  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --keyed material.csv\n"
            "  stapelwerk-batch -l teile.txt --stdout save-as > doit.pro\n"
            "  stapelwerk-batch -o ~/pro install-auto\n"
+           "  stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'\n"
            "\n"
            "Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der\n"
-           "Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.\n";
+           "Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden;\n"
+           "2 fehlerhafter Aufruf.\n";
 }
 
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail) {
@@ -320,6 +347,74 @@ std::string messageOutputDirectoryMissing(std::string_view path, std::string_vie
 std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
     std::string text(heading);
     for (const std::string& name : names) text.append("\n  ").append(quoted(name));
+    return text;
+}
+
+namespace {
+// The marks a name may hold besides letters and digits, as a heading lists them.
+std::string marksList(std::string_view marks) {
+    std::string list = "Buchstaben, Ziffern";
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        list.append(i + 1 == marks.size() ? " und " : ", ").append(quoted(marks.substr(i, 1)));
+    }
+    return list;
+}
+}  // namespace
+
+std::string findingModelNameTooLong(std::size_t maxLength) {
+    return "Bei diesen Einträgen hat der Modellname (vor der Endung) mehr als " +
+           std::to_string(maxLength) + " Zeichen:";
+}
+
+std::string findingModelNameCharacters(std::string_view marks) {
+    return "Bei diesen Einträgen enthält der Modellname andere Zeichen als " + marksList(marks) +
+           ", etwa Leerzeichen, Klammern oder Satzzeichen:";
+}
+
+std::string findingModelNameStart(std::string_view notFirst) {
+    std::string text = "Bei diesen Einträgen beginnt der Modellname mit";
+    for (std::size_t i = 0; i < notFirst.size(); ++i) {
+        text.append(i == 0 ? " " : " oder ").append(quoted(notFirst.substr(i, 1)));
+    }
+    return text + ":";
+}
+
+std::string findingParameterNameTooLong(std::size_t maxLength) {
+    return "Der Parametername hat mehr als " + std::to_string(maxLength) + " Zeichen:";
+}
+
+std::string findingParameterNameCharacters(std::string_view marks) {
+    return "Der Parametername enthält andere Zeichen als " + marksList(marks) + ":";
+}
+
+std::string findingValueTooLong(std::size_t maxLength) {
+    return "Bei diesen Teilen hat der Parameterwert mehr als " + std::to_string(maxLength) +
+           " Zeichen:";
+}
+
+std::string pathWithReason(std::string_view path, std::string_view reason) {
+    return quoted(path) + ": " + std::string(reason);
+}
+
+std::string findingText(std::string_view heading, const std::vector<std::string>& shown,
+                        std::size_t total) {
+    std::string text = namesUnderHeading(heading, shown);
+    if (total > shown.size()) {
+        text.append("\n  … und ").append(groupedNumber(total - shown.size())).append(" weitere");
+    }
+    return text;
+}
+
+std::string statusEntriesUnmarked(std::size_t count) {
+    return groupedNumber(count) +
+           " Einträge abgewählt. Bitte mit ok bestätigen und den Mapkey neu erstellen.";
+}
+
+std::string chainUndefinedNote(const std::vector<std::string>& names) {
+    std::string text = "Nicht definiert:";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text.append(i == 0 ? " " : ", ").append(quoted(names[i]));
+    }
     return text;
 }
 

@@ -329,6 +329,51 @@ inline constexpr std::string_view kChainWarning =
     "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am Ende "
     "Ihrer Befehlskette an !";
 
+// The check before doit.pro is written: the headings of its findings (the limits and
+// characters come from its rules), and how the command line and the dialog show them.
+inline constexpr std::size_t kFindingItemsShown = 50;
+std::string findingModelNameTooLong(std::size_t maxLength);
+std::string findingModelNameCharacters(std::string_view marks);
+std::string findingModelNameStart(std::string_view notFirst);
+inline constexpr std::string_view kFindingNoTypeExtension =
+    "Diese Einträge haben keine Typ-Endung (wie .prt, .asm, .drw) und sind keine Modelldateien:";
+std::string findingParameterNameTooLong(std::size_t maxLength);
+std::string findingParameterNameCharacters(std::string_view marks);
+inline constexpr std::string_view kFindingParameterNameStart =
+    "Der Parametername beginnt nicht mit einem Buchstaben:";
+std::string findingValueTooLong(std::size_t maxLength);
+inline constexpr std::string_view kFindingMapkeyUndefined =
+    "Diese Mapkeys der Kette sind in keiner config.pro definiert, die Pro/E beim Start liest:";
+inline constexpr std::string_view kFindingMapkeysNotLooked =
+    "Ob die Mapkeys der Kette definiert sind, konnte nicht geprüft werden; keine config.pro "
+    "war zu lesen:";
+std::string pathWithReason(std::string_view path, std::string_view reason);
+// A heading, the first things found, one a line, and how many of `total` are not shown.
+std::string findingText(std::string_view heading, const std::vector<std::string>& shown,
+                        std::size_t total);
+inline constexpr std::string_view kWarningFindings =
+    "Achtung : Die Prüfung vor dem Schreiben hat gefunden, woran Pro/E scheitern würde.";
+inline constexpr std::string_view kMessageFindingsRefused =
+    "Mit --strict ist ein Befund eine Ablehnung: Es wurde nichts geschrieben.";
+inline constexpr std::string_view kCheckFoundNothing = "Die Prüfung hat nichts gefunden.";
+inline constexpr std::string_view kFindingsDialogTitle = "Prüfung vor dem Schreiben";
+inline constexpr std::string_view kFindingsIntro =
+    "Hieran würde Pro/E bei der Ausführung scheitern. Die doit.pro ist noch nicht geschrieben.";
+inline constexpr std::string_view kFindingsListName = "Befunde der Prüfung";
+inline constexpr std::string_view kFindingsWriteAnyway = "&Trotzdem schreiben";
+inline constexpr std::string_view kFindingsCancel = "Abbrechen";
+inline constexpr std::string_view kFindingsUnmark = "Einträge a&bwählen";
+inline constexpr std::string_view kFindingsUnmarkName =
+    "Die betroffenen Einträge in der Dateiauswahl abwählen";
+std::string statusEntriesUnmarked(std::size_t count);
+inline constexpr std::string_view kChainDefinedCaption = "Definierte Mapkeys:";
+inline constexpr std::string_view kChainDefinedName =
+    "Definierte Mapkeys, Doppelklick oder Eingabetaste fügt an";
+inline constexpr std::string_view kChainNoConfigPro =
+    "Keine config.pro zu lesen: Welche Mapkeys definiert sind, ist unbekannt.";
+inline constexpr std::string_view kChainAllDefined = "Alle Mapkeys der Kette sind definiert.";
+std::string chainUndefinedNote(const std::vector<std::string>& names);
+
 // What the system could not open for the user: doit.pro for editing, the download page.
 std::string messageNotOpenedForEditing(std::string_view path);
 std::string messageAddressNotOpened(std::string_view address);

@@ -22,6 +22,10 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::er
 // Login name of the user the program runs as; empty when it cannot be found.
 std::string loginName();
 
+// The user's home directory, where the CAD system also looks for config.pro: %USERPROFILE%
+// on Windows, $HOME (else the password entry) elsewhere.
+std::string homeDirectory();
+
 // The directory that the path fields show before the program sets them: the
 // designed "C:\temp" on Windows, the temporary directory elsewhere.
 extern const char* const kExampleDirectory;

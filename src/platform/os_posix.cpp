@@ -38,7 +38,6 @@ std::string loginName() {
 
 const char* const kExampleDirectory = "/tmp";
 
-namespace {
 // $HOME as the shell and Qt see it, else the password entry.
 std::string homeDirectory() {
     const char* home = std::getenv("HOME");
@@ -46,7 +45,6 @@ std::string homeDirectory() {
     const passwd* entry = getpwuid(geteuid());
     return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
 }
-}  // namespace
 
 // There are no drive letters: both places are in the user's home directory.
 CadStartDirectories cadStartDirectories(const std::string&) {

@@ -31,6 +31,11 @@ std::string loginName() {
     return fromPath(std::filesystem::path(std::wstring(buffer, length - 1)));
 }
 
+std::string homeDirectory() {
+    const wchar_t* profile = _wgetenv(L"USERPROFILE");
+    return profile != nullptr ? fromPath(std::filesystem::path(profile)) : std::string();
+}
+
 const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {

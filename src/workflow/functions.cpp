@@ -8,24 +8,27 @@
 namespace stapelwerk::workflow {
 
 namespace {
-Result<> openAndApply(Job& job, const BuiltText& tail) {
+Result<> openAndApply(Job& job, const BuiltText& tail, BuildInputs inputs) {
     if (!tail) return tail.failure();
-    return job.acceptBuild(buildOpenAndApply(job.confirmedEntries, *tail));
+    return job.acceptBuild(buildOpenAndApply(job.confirmedEntries, *tail), std::move(inputs));
 }
 }  // namespace
 
 Result<> buildSaveAs(Job& job) {
-    return job.acceptBuild(stapelwerk::buildSaveAs(job.confirmedEntries));
+    return job.acceptBuild(stapelwerk::buildSaveAs(job.confirmedEntries),
+                           {BuiltFunction::saveAs, {}, {}, {}});
 }
 
 Result<> buildMapkeyChain(Job& job, std::string_view chain) {
-    return openAndApply(job, mapkeyChainTail(chain));
+    return openAndApply(job, mapkeyChainTail(chain),
+                        {BuiltFunction::mapkeyChain, std::string(chain), {}, {}});
 }
 
 std::string deletedParameterName(std::string_view typed) { return utf8::toUpper(typed); }
 
 Result<> buildParameterDeletion(Job& job, std::string_view name) {
-    return openAndApply(job, deletionTail(name));
+    return openAndApply(job, deletionTail(name),
+                        {BuiltFunction::parameterDeletion, {}, std::string(name), {}});
 }
 
 Result<> buildParameterAssignment(Job& job, std::string_view name,
@@ -33,7 +36,8 @@ Result<> buildParameterAssignment(Job& job, std::string_view name,
     const BuiltText tail = assignmentTail(name);
     if (!tail) return tail.failure();
     return job.acceptBuild(
-        stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values));
+        stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values),
+        {BuiltFunction::parameterAssignment, {}, std::string(name), values});
 }
 
 }  // namespace stapelwerk::workflow

@@ -82,6 +82,12 @@ void WorkListModel::setAllSelected(bool selected) {
     emit selectionEdited();
 }
 
+void WorkListModel::unselect(const std::vector<std::size_t>& rows) {
+    for (const std::size_t row : rows) list_.setSelected(row, 1, false);
+    showFlags();
+    emit selectionEdited();
+}
+
 void WorkListModel::changeTexts(const std::function<void(WorkList&)>& change) {
     WorkEntries before = list_.entries();
     change(list_);

@@ -2,8 +2,10 @@
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/work_list.h"
 #include "worklist/list_history.h"
@@ -37,6 +39,8 @@ public:
     void removeSelected();
     // Selects or deselects every entry, as one range.
     void setAllSelected(bool selected);
+    // Deselects the entries at `rows`, which lie inside the list.
+    void unselect(const std::vector<std::size_t>& rows);
     // Lets `change` edit the texts of the entries (never their number or flags).
     void changeTexts(const std::function<void(WorkList&)>& change);
     // Back to the content before the latest change; false when there is none.

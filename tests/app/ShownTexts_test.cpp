@@ -157,6 +157,23 @@ void addMessages(ShownTexts& shown) {
         {"kReasonBackupIsTheFile", std::string(texts::kReasonBackupIsTheFile)},
         {"kReasonWriteProtected", std::string(texts::kReasonWriteProtected)},
         {"kReasonSeveralNames", std::string(texts::kReasonSeveralNames)},
+        {"findingModelNameTooLong", texts::findingModelNameTooLong(31)},
+        {"findingModelNameCharacters", texts::findingModelNameCharacters("_-")},
+        {"findingModelNameStart", texts::findingModelNameStart("-")},
+        {"kFindingNoTypeExtension", std::string(texts::kFindingNoTypeExtension)},
+        {"findingParameterNameTooLong", texts::findingParameterNameTooLong(31)},
+        {"findingParameterNameCharacters", texts::findingParameterNameCharacters("_")},
+        {"kFindingParameterNameStart", std::string(texts::kFindingParameterNameStart)},
+        {"findingValueTooLong", texts::findingValueTooLong(80)},
+        {"kFindingMapkeyUndefined", std::string(texts::kFindingMapkeyUndefined)},
+        {"kFindingMapkeysNotLooked", std::string(texts::kFindingMapkeysNotLooked)},
+        {"findingText", texts::findingText("H", {"a"}, 1234)},
+        {"kWarningFindings", std::string(texts::kWarningFindings)},
+        {"kMessageFindingsRefused", std::string(texts::kMessageFindingsRefused)},
+        {"kCheckFoundNothing", std::string(texts::kCheckFoundNothing)},
+        {"statusEntriesUnmarked", texts::statusEntriesUnmarked(3)},
+        {"kChainAllDefined", std::string(texts::kChainAllDefined)},
+        {"chainUndefinedNote", texts::chainUndefinedNote({"xx", "00"})},
     };
     for (const auto& [name, text] : messages)
         add(shown, std::string("message ") + name, QString::fromStdString(text));

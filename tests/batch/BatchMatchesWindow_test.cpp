@@ -43,7 +43,14 @@ const std::string kShortList = "Name\r\nC:\\pdm\\welle.prt.3\r\nflansch.prt\r\nG
 class BatchMatchesWindowTest : public testing::MainWindowFixture,
                                public ::testing::WithParamInterface<Case> {
 protected:
-    BatchMatchesWindowTest() { platform.programDir = inputs.path(); }
+    BatchMatchesWindowTest() {
+        platform.programDir = inputs.path();
+        // The chains' mapkeys defined where both look, so that the check finds nothing.
+        for (const TempDir* directory : {&output, &batchOutput}) {
+            writeBytes(directory->file("config.pro"),
+                       "mapkey + x\r\nmapkey bb x\r\nmapkey 00 x\r\nmapkey ds x\r\n");
+        }
+    }
 
     // Paste, ok, the function and its dialog, then "doit.pro jetzt anlegen" if built.
     void applyInWindow(const Case& c) {

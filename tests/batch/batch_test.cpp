@@ -11,6 +11,7 @@
 #include "batch/standard_input.h"
 #include "core/texts.h"
 #include "platform/input_limit.h"
+#include "support/ScopedHome.h"
 #include "support/TempDir.h"
 
 namespace stapelwerk {
@@ -62,6 +63,8 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         {{"--frobnicate", "save-as"}, "(nicht erwartet: --frobnicate)"},
         {{"save-as", "extra", "--values", "x"}, "(nicht erwartet: extra --values x)"},
         {{"run-mapkeys"}, "(KETTE fehlt)"},
+        {{"check", "run-mapkeys"}, "(KETTE fehlt)"},
+        {{"check"}, "(Funktion fehlt)"},
         {{"delete-parameter", "A", "B"}, "(nicht erwartet: B)"},
         {{"assign-parameter"}, "(NAME fehlt)"},
         {{"assign-parameter", "X"}, "(assign-parameter)"},
@@ -311,6 +314,38 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     EXPECT_TRUE(second.says(texts::kWarningAutoMapkeyDefined)) << second.err;
     EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once);
     EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
+}
+
+TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
+    const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
+    file("config.pro", "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\n");
+    const std::string clean = "welle.prt\r\n";
+    const std::string blank = "welle.prt\r\nmeine welle.prt\r\n";
+    const struct {
+        Arguments arguments;
+        std::string list;
+        int status;
+        bool written;
+        std::vector<std::string_view> saying;  // none: nothing on standard error
+    } cases[] = {
+        {{"run-mapkeys", "ds"}, clean, 0, true, {}},
+        {{"save-as"}, blank, 0, true, {texts::kWarningFindings, R"("meine welle.prt")"}},
+        {{"run-mapkeys", "ds;%bb"}, clean, 0, true, {texts::kFindingMapkeyUndefined, R"("bb")"}},
+        {{"--strict", "run-mapkeys", "ds;%bb"}, clean, 1, false, {texts::kMessageFindingsRefused}},
+        {{"--strict", "run-mapkeys", "ds"}, clean, 0, true, {}},
+        {{"check", "run-mapkeys", "ds"}, clean, 0, false, {texts::kCheckFoundNothing}},
+        {{"check", "delete-parameter", "2b"}, clean, 1, false, {texts::kFindingParameterNameStart}},
+        {{"check", "save-as"}, blank, 1, false, {R"("meine welle.prt")"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        fs::remove(dir.file("doit.pro"));
+        const Outcome outcome = run(c.arguments, c.list);
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_EQ(written(), c.written);
+        for (const std::string_view says : c.saying) EXPECT_TRUE(outcome.says(says)) << outcome.err;
+        EXPECT_EQ(outcome.err.empty(), c.saying.empty()) << outcome.err;
+    }
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <filesystem>
 
+#include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "generate/mapkey_chain.h"
 #include "support/MainWindowFixture.h"
+#include "support/ScopedHome.h"
 
 namespace stapelwerk {
 namespace {
@@ -74,6 +79,51 @@ TEST_F(MapkeyChainDialogTest, AChainThatWouldBreakTheFileIsRefusedAndTheDialogSt
     EXPECT_TRUE(child<QWidget>(&window, "cmd_fcreate")->isHidden());
     EXPECT_EQ(this->dialog("frm_mapkeyneu"), dialog);
     EXPECT_EQ(chain(dialog)->text(), "ds`");
+}
+
+class DefinedMapkeysTest : public MapkeyChainDialogTest {
+protected:
+    DefinedMapkeysTest() {
+        testing::writeBytes(output.file("config.pro"),
+                            "mapkey ds @MAPKEY_NAMEZeichnung speichern;\r\nmapkey bb x\r\n");
+    }
+    const testing::ScopedHome home{output.path()};
+};
+
+TEST_F(DefinedMapkeysTest, ADoubleClickOrEnterAddsTheMapkeyAndBuildsNothing) {
+    QDialog* dialog = open();
+    auto* list = child<QListWidget>(dialog, "list_mapkeys");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "ds – Zeichnung speichern");
+    chain(dialog)->clear();
+    emit list->itemDoubleClicked(list->item(1));
+    EXPECT_EQ(chain(dialog)->text(), "bb;") << "the first without %";
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(chain(dialog)->text(), "bb;%ds;");
+    EXPECT_TRUE(job.pendingText().empty()) << "Enter in the list is no OK";
+}
+
+TEST_F(DefinedMapkeysTest, AnUndefinedNameIsMarkedAndSaidWhileTyping) {
+    QDialog* dialog = open();
+    auto* note = child<QLabel>(dialog, "lbl_undefiniert");
+    const struct {
+        const char* typed;
+        QString said;
+    } cases[] = {
+        {"ds;%bb", testing::qs(std::string(texts::kChainAllDefined))},
+        {"ds;%xx;%bb;%xx;%00", testing::qs(texts::chainUndefinedNote({"xx", "00"}))},
+        {"", testing::qs(texts::chainUndefinedNote({""}))},
+    };
+    for (const auto& c : cases) {
+        chain(dialog)->setText(c.typed);
+        EXPECT_EQ(note->text(), c.said) << c.typed;
+        EXPECT_EQ(chain(dialog)->styleSheet().isEmpty(), c.said == cases[0].said) << c.typed;
+    }
+    std::filesystem::remove(output.file("config.pro"));
+    dialog->close();
+    EXPECT_EQ(child<QLabel>(open(), "lbl_undefiniert")->text(),
+              testing::qs(std::string(texts::kChainNoConfigPro)));
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ protected:
     }
 
     // Every window of the program open at once: the file browser, the function dialogs,
-    // the preview, the completion dialog and the info.
+    // the preview, the completion dialog, the findings of the check and the info.
     void openEveryWindow() {
         QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
         confirmEntries("welle.prt\r\n");
@@ -56,6 +56,9 @@ protected:
         openFunction("cmd_param", "frm_param");
         child<QPushButton>(&window, "cmd_SaveAs")->click();
         child<QPushButton>(&window, "cmd_preview")->click();
+        child<QPushButton>(&window, "cmd_fcreate")->click();
+        confirmEntries("meine welle.prt\r\n");  // a blank, which the next write finds
+        child<QPushButton>(&window, "cmd_SaveAs")->click();
         child<QPushButton>(&window, "cmd_fcreate")->click();
         QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
     }

@@ -1,0 +1,238 @@
+#include "workflow/write_check.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "core/texts.h"
+#include "generate/mapkey_chain.h"
+#include "platform/case_fold.h"
+#include "platform/utf8.h"
+#include "workflow/check_rules.h"
+#include "worklist/confirm.h"
+
+namespace stapelwerk::workflow {
+
+namespace {
+struct NameFaults {
+    bool tooLong = false;
+    bool characters = false;
+    bool start = false;
+};
+
+// A letter of Windows-1252, the characters a name in doit.pro can hold: one with a capital
+// or small form, and ß.
+bool isLetter(char32_t c) { return c == U'ß' || capitalOf(c) != c || smallOf(c) != c; }
+bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+NameFaults faultsOf(std::string_view name, const NameRules& rules) {
+    NameFaults faults;
+    std::size_t length = 0;
+    for (std::size_t offset = 0; offset < name.size(); ++length) {
+        const std::optional<char32_t> c = utf8::next(name, offset);
+        if (!c) {
+            faults.characters = true;
+            ++offset;
+            continue;
+        }
+        const bool mark =
+            *c < 0x80 && rules.marks.find(static_cast<char>(*c)) != std::string_view::npos;
+        if (!isLetter(*c) && !isDigit(*c) && !mark) faults.characters = true;
+        if (length == 0) {
+            faults.start =
+                (rules.beginsWithLetter && !isLetter(*c)) ||
+                (mark && rules.notFirst.find(static_cast<char>(*c)) != std::string_view::npos);
+        }
+    }
+    faults.tooLong = length > rules.maxLength;
+    return faults;
+}
+
+// The findings of one check, gathered by kind and put out in the order of the kinds.
+class Gathered {
+public:
+    void addEntry(FindingKind kind, std::size_t entry) { at(kind).entries.push_back(entry); }
+    void addName(FindingKind kind, std::string name) { at(kind).names.push_back(std::move(name)); }
+
+    void addNameFaults(const NameFaults& faults, std::string_view name,
+                       const FindingKind (&kinds)[3]) {
+        const bool found[] = {faults.tooLong, faults.characters, faults.start};
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (found[i]) addName(kinds[i], std::string(name));
+        }
+    }
+
+    Findings take() {
+        Findings findings;
+        for (Finding& finding : byKind_) {
+            if (!finding.entries.empty() || !finding.names.empty()) {
+                findings.push_back(std::move(finding));
+            }
+        }
+        return findings;
+    }
+
+private:
+    static constexpr std::size_t kKinds =
+        static_cast<std::size_t>(FindingKind::mapkeysNotLooked) + 1;
+
+    Finding& at(FindingKind kind) {
+        Finding& finding = byKind_[static_cast<std::size_t>(kind)];
+        finding.kind = kind;
+        return finding;
+    }
+
+    Finding byKind_[kKinds] = {};
+};
+
+void checkModelNames(const std::vector<std::string>& entries, Gathered& gathered) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // A confirmed entry holds at most the dot of its type extension.
+        const std::string_view entry = entries[i];
+        const std::size_t dot = entry.find('.');
+        const NameFaults faults = faultsOf(entry.substr(0, dot), kCheckRules.modelName);
+        if (faults.tooLong) gathered.addEntry(FindingKind::modelNameTooLong, i);
+        if (faults.characters) gathered.addEntry(FindingKind::modelNameCharacters, i);
+        if (faults.start) gathered.addEntry(FindingKind::modelNameStart, i);
+        if (kCheckRules.modelNeedsExtension &&
+            (dot == std::string_view::npos || dot + 1 == entry.size())) {
+            gathered.addEntry(FindingKind::noTypeExtension, i);
+        }
+    }
+}
+
+void checkParameter(const BuildInputs& inputs, Gathered& gathered) {
+    gathered.addNameFaults(faultsOf(inputs.parameterName, kCheckRules.parameterName),
+                           inputs.parameterName,
+                           {FindingKind::parameterNameTooLong, FindingKind::parameterNameCharacters,
+                            FindingKind::parameterNameStart});
+    for (std::size_t i = 0; i < inputs.values.size(); ++i) {
+        if (utf8::length(inputs.values[i]) > kCheckRules.maxValueLength) {
+            gathered.addEntry(FindingKind::valueTooLong, i);
+        }
+    }
+}
+
+void checkChain(std::string_view chain, const KnownMapkeys& known, Gathered& gathered) {
+    if (!known.looked) {
+        for (const UnreadConfig& config : known.unread) {
+            gathered.addName(FindingKind::mapkeysNotLooked,
+                             texts::pathWithReason(config.path, config.reason));
+        }
+        return;
+    }
+    for (std::string& name : undefinedMapkeys(chain, known)) {
+        gathered.addName(FindingKind::mapkeyUndefined, std::move(name));
+    }
+}
+}  // namespace
+
+std::vector<std::string> undefinedMapkeys(std::string_view chain, const KnownMapkeys& known) {
+    std::vector<std::string> undefined;
+    if (!known.looked) return undefined;
+    std::unordered_set<std::string> defined;
+    for (const DefinedMapkey& mapkey : known.mapkeys) defined.insert(mapkey.name);
+    std::unordered_set<std::string> said;
+    for (std::string& name : mapkeyNamesOfChain(chain)) {
+        if (!defined.contains(name) && said.insert(name).second) {
+            undefined.push_back(std::move(name));
+        }
+    }
+    return undefined;
+}
+
+std::string headingOf(FindingKind kind) {
+    const CheckRules& rules = kCheckRules;
+    switch (kind) {
+        case FindingKind::modelNameTooLong:
+            return texts::findingModelNameTooLong(rules.modelName.maxLength);
+        case FindingKind::modelNameCharacters:
+            return texts::findingModelNameCharacters(rules.modelName.marks);
+        case FindingKind::modelNameStart:
+            return texts::findingModelNameStart(rules.modelName.notFirst);
+        case FindingKind::noTypeExtension:
+            return std::string(texts::kFindingNoTypeExtension);
+        case FindingKind::parameterNameTooLong:
+            return texts::findingParameterNameTooLong(rules.parameterName.maxLength);
+        case FindingKind::parameterNameCharacters:
+            return texts::findingParameterNameCharacters(rules.parameterName.marks);
+        case FindingKind::parameterNameStart:
+            return std::string(texts::kFindingParameterNameStart);
+        case FindingKind::valueTooLong:
+            return texts::findingValueTooLong(rules.maxValueLength);
+        case FindingKind::mapkeyUndefined:
+            return std::string(texts::kFindingMapkeyUndefined);
+        case FindingKind::mapkeysNotLooked:
+            return std::string(texts::kFindingMapkeysNotLooked);
+    }
+    return {};
+}
+
+Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+                    const KnownMapkeys& known) {
+    Gathered gathered;
+    checkModelNames(entries, gathered);
+    switch (inputs.function) {
+        case BuiltFunction::saveAs:
+            break;
+        case BuiltFunction::mapkeyChain:
+            checkChain(inputs.chain, known, gathered);
+            break;
+        case BuiltFunction::parameterDeletion:
+        case BuiltFunction::parameterAssignment:
+            checkParameter(inputs, gathered);
+            break;
+    }
+    return gathered.take();
+}
+
+Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+                           const std::string& outputDirectory,
+                           const std::string& programDirectory) {
+    KnownMapkeys known;
+    if (inputs.function == BuiltFunction::mapkeyChain) {
+        known = readKnownMapkeys(startConfigPaths(outputDirectory, programDirectory));
+    }
+    return checkBuild(entries, inputs, known);
+}
+
+std::size_t itemCount(const Finding& finding) {
+    return finding.entries.size() + finding.names.size();
+}
+
+std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
+                                    std::size_t limit) {
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < finding.entries.size() && items.size() < limit; ++i) {
+        items.push_back(entries[finding.entries[i]]);
+    }
+    for (std::size_t i = 0; i < finding.names.size() && items.size() < limit; ++i) {
+        items.push_back(finding.names[i]);
+    }
+    return items;
+}
+
+std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries) {
+    return texts::findingText(headingOf(finding.kind),
+                              shownItems(finding, entries, texts::kFindingItemsShown),
+                              itemCount(finding));
+}
+
+std::vector<std::size_t> rowsConcerned(const WorkList& list,
+                                       const std::vector<std::string>& entries,
+                                       const Findings& findings) {
+    std::unordered_set<std::string_view> concerned;
+    for (const Finding& finding : findings) {
+        for (const std::size_t entry : finding.entries) concerned.insert(entries[entry]);
+    }
+    std::vector<std::size_t> rows;
+    if (concerned.empty()) return rows;
+    const WorkEntries& rowsOfList = list.entries();
+    for (std::size_t row = 0; row < rowsOfList.size(); ++row) {
+        if (rowsOfList[row].selected && concerned.contains(reducedEntry(rowsOfList[row].text))) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+}  // namespace stapelwerk::workflow

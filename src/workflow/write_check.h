@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cadconfig/defined_mapkeys.h"
+#include "core/build_inputs.h"
+#include "core/work_list.h"
+
+// The check before doit.pro is written: what the CAD system would stumble on in the list,
+// the parameter or the chain, found before an unattended run meets it (rules: check_rules.h).
+namespace stapelwerk::workflow {
+
+// In the order in which findings are reported.
+enum class FindingKind {
+    modelNameTooLong,
+    modelNameCharacters,
+    modelNameStart,
+    noTypeExtension,
+    parameterNameTooLong,
+    parameterNameCharacters,
+    parameterNameStart,
+    valueTooLong,
+    mapkeyUndefined,
+    mapkeysNotLooked,
+};
+
+struct Finding {
+    FindingKind kind;
+    // The confirmed entries concerned, by position, in order.
+    std::vector<std::size_t> entries;
+    // What else is concerned: the parameter name, the undefined mapkeys, or the
+    // config.pro files that could not be read, each with its reason.
+    std::vector<std::string> names;
+};
+
+// One finding for each kind found, in the order of the kinds; empty when nothing is found.
+using Findings = std::vector<Finding>;
+
+// The German heading of a kind, as the dialog and the command line show it.
+std::string headingOf(FindingKind kind);
+
+// The names the chain runs that none of the known config.pro files define, each once, in
+// the chain's order; none when no file could be read (known.looked is false).
+std::vector<std::string> undefinedMapkeys(std::string_view chain, const KnownMapkeys& known);
+
+// The check of `entries` built with `inputs`; `known` serves the chain only.
+Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+                    const KnownMapkeys& known);
+
+// The check of the job's pending text. For a chain it reads the config.pro files that
+// the CAD system reads at start (startConfigPaths).
+Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+                           const std::string& outputDirectory, const std::string& programDirectory);
+
+// The first `limit` things a finding concerns, as the user reads them: the entries by
+// their text, then the names.
+std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
+                                    std::size_t limit);
+
+// How many things the finding concerns.
+std::size_t itemCount(const Finding& finding);
+
+// The finding as the user reads it: its heading, the first texts::kFindingItemsShown
+// things it concerns, and how many more.
+std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries);
+
+// The selected rows of the work list whose confirmed entry a finding concerns: unmarked,
+// the next confirm leaves them out.
+std::vector<std::size_t> rowsConcerned(const WorkList& list,
+                                       const std::vector<std::string>& entries,
+                                       const Findings& findings);
+
+}  // namespace stapelwerk::workflow
