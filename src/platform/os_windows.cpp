@@ -16,6 +16,7 @@
 namespace stapelwerk::os {
 
 const char kPathSeparator = '\\';
+const char* const kPathSeparators = "\\/";
 
 std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
     const std::wstring wideMode(mode, mode + std::strlen(mode));
