@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "generate/doit_builder.h"
-#include "params/parameter_tails.h"
 #include "params/ParameterListDialog_fixture.h"
+#include "params/parameter_tails.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
 

@@ -24,9 +24,9 @@ TEST(QtPlatformOnWindows, SettingsAreKeptInTheRegistryAcrossARestart) {
               "C:\\Daten\\");
     EXPECT_EQ(os::readStoredSetting(application, "Optionen", "txt_pro"), "C:\\Daten\\")
         << "under HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings";
-    RegDeleteTreeW(HKEY_CURRENT_USER,
-                   (L"Software\\VB and VBA Program Settings\\" + toPath(application).wstring())
-                       .c_str());
+    RegDeleteTreeW(
+        HKEY_CURRENT_USER,
+        (L"Software\\VB and VBA Program Settings\\" + toPath(application).wstring()).c_str());
 }
 
 TEST(QtPlatformOnWindows, TheProgramDirectoryIsTheExesFolderWithADriveLetter) {
