@@ -15,6 +15,9 @@ namespace stapelwerk::os {
 
 // Separator put between a directory and a file name.
 extern const char kPathSeparator;
+// Every character that separates directories in a path text: on Windows "/" as well,
+// which Qt and users write there too.
+extern const char* const kPathSeparators;
 
 // Opens a file with the C library's `mode`; null, with `error` set, on failure.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error);

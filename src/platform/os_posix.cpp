@@ -23,6 +23,7 @@
 namespace stapelwerk::os {
 
 const char kPathSeparator = '/';
+const char* const kPathSeparators = "/";
 
 std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
     std::FILE* file = std::fopen(path.c_str(), mode);

@@ -16,6 +16,7 @@
 namespace stapelwerk::os {
 
 const char kPathSeparator = '\\';
+const char* const kPathSeparators = "\\/";
 
 std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
     const std::wstring wideMode(mode, mode + std::strlen(mode));
@@ -181,6 +182,27 @@ std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::p
 }
 }  // namespace
 
+namespace {
+// The volume and file index that tell two paths of one file apart, as device and inode do
+// on POSIX. Opened for no access, which a file held open without sharing allows too.
+bool identifyFile(ResolvedPath& resolved, std::error_code& error) {
+    const HANDLE file = CreateFileW(resolved.path.c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information) != 0;
+    if (!known) error = lastError();
+    CloseHandle(file);
+    resolved.device = information.dwVolumeSerialNumber;
+    resolved.inode = (std::uintmax_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+    return known;
+}
+}  // namespace
+
 ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error) {
     error.clear();
     std::filesystem::path current = path;
@@ -197,8 +219,11 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         }
         const FileKind kind =
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FileKind::directory : FileKind::regular;
-        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-            return resolvedAt(current, kind, links > 0);
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+            ResolvedPath resolved = resolvedAt(current, kind, links > 0);
+            if (!identifyFile(resolved, error)) return {};
+            return resolved;
+        }
         const std::optional<std::filesystem::path> target = symbolicLinkTarget(current, error);
         if (error) return {};
         if (!target) return resolvedAt(current, kind, links > 0);

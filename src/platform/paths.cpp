@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include <cstring>
+
 #include "platform/os.h"
 
 namespace stapelwerk {
@@ -14,7 +16,8 @@ std::string fromPath(const std::filesystem::path& path) {
 }
 
 std::string joinFileName(const std::string& directory, const std::string& fileName) {
-    if (!directory.empty() && directory.back() == os::kPathSeparator) {
+    // A directory typed with a final slash on Windows gets no backslash after it.
+    if (!directory.empty() && std::strchr(os::kPathSeparators, directory.back()) != nullptr) {
         return directory + fileName;
     }
     return directory + os::kPathSeparator + fileName;

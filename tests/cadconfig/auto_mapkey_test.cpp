@@ -40,7 +40,8 @@ TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
     writeBytes(dir.file("config.pro"), "a\r\nb\r\n");
     install(dir.path());
     install(dir.path() + "/");
-    EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines));
+    EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines))
+        << ::testing::PrintToString(platform.messages);
 }
 
 TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnlyAndNoBackup) {

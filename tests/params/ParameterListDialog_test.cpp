@@ -12,9 +12,8 @@
 #include <optional>
 
 #include "generate/doit_builder.h"
+#include "params/ParameterListDialog_fixture.h"
 #include "params/parameter_tails.h"
-#include "support/FileSizeLimit.h"
-#include "support/MainWindowFixture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
 
@@ -22,52 +21,10 @@ namespace stapelwerk {
 namespace {
 
 using testing::child;
+using testing::ParameterListDialogTest;
 using testing::readBytes;
-using testing::sendMouse;
-using testing::TempDir;
+using testing::Values;
 using testing::writeBytes;
-using Values = std::vector<std::string>;
-
-class ParameterListDialogTest : public testing::MainWindowFixture {
-protected:
-    ParameterListDialogTest() {
-        platform.programDir = programDir.path();
-        confirmEntries("Name\r\nwelle.prt\r\nflansch.prt\r\n");
-        param = openFunction("cmd_param", "frm_param");
-        EXPECT_NE(param, nullptr);
-    }
-
-    template <typename T = QWidget>
-    T* control(const char* name) {
-        return child<T>(param, name);
-    }
-    QListWidget* valueList() { return control<QListWidget>("list_param"); }
-    QWidget* menu() { return control("kontextmenue"); }
-    void press(const char* button) { control<QPushButton>(button)->click(); }
-    void clickPicture(const char* picture) {
-        QTest::mouseClick(control<PictureButton>(picture), Qt::LeftButton);
-    }
-    void pressValueList(Qt::MouseButton button) {
-        sendMouse(valueList()->viewport(), QEvent::MouseButtonPress, button, {5, 5});
-    }
-
-    Values values() {
-        Values result;
-        for (int i = 0; i < valueList()->count(); ++i) {
-            result.push_back(valueList()->item(i)->text().toStdString());
-        }
-        return result;
-    }
-    void setValues(const Values& values) {
-        valueList()->clear();
-        for (const std::string& value : values) valueList()->addItem(QString::fromStdString(value));
-    }
-    std::string storedName() { return setting("Lindwurm", "frm_param.txt_param.Text"); }
-    std::string listFile() { return programDir.file("Lindwurm_param.txt"); }
-
-    TempDir programDir;
-    QDialog* param = nullptr;
-};
 
 TEST_F(ParameterListDialogTest, OpensBesideTheMainWindowWithThePartsAndTheMenu) {
     EXPECT_EQ(param->windowTitle(), "Parameter hinzufügen");
@@ -207,23 +164,6 @@ TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndT
             EXPECT_EQ(values(), Values{"kept"});
         }
     }
-}
-
-TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
-    writeBytes(listFile(), "old\r\n");
-    setValues(Values(1000, "Stahl"));
-    {
-        const testing::FileSizeLimit limit(1024);
-        clickPicture("save");
-    }
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find("Die Datei ist zu groß"), std::string::npos);
-    EXPECT_EQ(readBytes(listFile()), "old\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programDir.path()),
-                            std::filesystem::directory_iterator()),
-              1)
-        << "the partial new file must not stay behind";
-    EXPECT_EQ(values().size(), 1000u);
 }
 
 TEST_F(ParameterListDialogTest, OkChecksTheCountsAndStoresTheNameAnyway) {

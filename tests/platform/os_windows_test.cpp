@@ -22,7 +22,7 @@ TEST(Os, TheDesignedDirectoriesOnWindows) {
     EXPECT_STREQ(os::kExampleDirectory, "C:\\temp");
 }
 
-// A backslash goes between, unless the text ends in one; a final slash is kept as typed.
+// A backslash goes between, unless the text ends in one or in a slash: never two.
 TEST(Os, APathIsJoinedWithABackslash) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\temp", "C:\\temp\\doit.pro"},
@@ -31,7 +31,9 @@ TEST(Os, APathIsJoinedWithABackslash) {
         {"C:", "C:\\doit.pro"},
         {"\\\\server\\share\\cad", "\\\\server\\share\\cad\\doit.pro"},
         {"\\\\server\\share\\cad\\", "\\\\server\\share\\cad\\doit.pro"},
-        {"C:/temp/", "C:/temp/\\doit.pro"},
+        {"C:/temp/", "C:/temp/doit.pro"},
+        {"C:\\temp/", "C:\\temp/doit.pro"},
+        {"C:/", "C:/doit.pro"},
         {"", "\\doit.pro"},
     };
     for (const auto& [directory, path] : cases) {
