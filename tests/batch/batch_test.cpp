@@ -202,6 +202,8 @@ TEST_F(BatchTest, StandardInputPastTheLimitRefusesAndWritesNothing) {
     EXPECT_FALSE(written());
 }
 
+// Windows' C runtime does not open a directory at all, so there is no read error to make this way.
+#ifndef _WIN32
 TEST_F(BatchTest, StandardInputTellsAReadErrorFromTheEnd) {
     // Reading a directory fails (EISDIR) where opening it succeeded: a read error at hand.
     for (const auto& [path, bad] :
@@ -218,6 +220,7 @@ TEST_F(BatchTest, StandardInputTellsAReadErrorFromTheEnd) {
         std::fclose(opened);
     }
 }
+#endif
 
 TEST_F(BatchTest, SpreadsheetColumnsAndUtf16ListsGiveTheFileNames) {
     ASSERT_EQ(run({"run-mapkeys", "ds"}, "welle.prt\r\nflansch.prt\r\n").status, 0);
