@@ -4,5 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh default
+# The tools that give a file an ACL and extended attributes, for the test that they are kept.
+scripts/install-missing.sh acl attr
 QT_QPA_PLATFORM=offscreen ctest --preset default "$@"
 QT_QPA_PLATFORM=offscreen ctest --preset monkey "$@"
