@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <string>
 
 #include "core/texts.h"
 #include "support/MainWindowFixture.h"
@@ -53,7 +54,7 @@ TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) 
         {"cmd_abwaehlen", Qt::Key_unknown, false, {true, false, true}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.way != nullptr ? c.way : QTest::toString(c.key));
+        SCOPED_TRACE(c.way != nullptr ? c.way : std::to_string(c.key));
         std::filesystem::remove(output.file("doit.pro"));
         QDialog* shown = findings();
         ASSERT_NE(shown, nullptr);
