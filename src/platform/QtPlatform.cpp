@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QUrl>
 
@@ -99,14 +99,19 @@ std::string QtPlatform::loginName() { return os::loginName(); }
 
 // The program keeps its own files (the value list) beside itself, as it always has; an
 // installed program cannot write there (/usr/bin, C:\Program Files), so it keeps them
-// in the user's data directory for it instead.
-std::string QtPlatform::programDirectory() {
-    QString directory = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(directory).isWritable()) {
+// in the user's data directory for it instead. Only a file really made tells: on Windows
+// a folder's attributes say nothing of the access list that protects C:\Program Files.
+std::string QtPlatform::programDirectoryFor(const QString& executableDirectory) {
+    QString directory = executableDirectory;
+    if (!QTemporaryFile(directory + "/.stapelwerk-probe-XXXXXX").open()) {
         directory = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
         QDir().mkpath(directory);
     }
     return QDir::toNativeSeparators(directory).toStdString();
+}
+
+std::string QtPlatform::programDirectory() {
+    return programDirectoryFor(QCoreApplication::applicationDirPath());
 }
 
 std::string QtPlatform::currentDirectory() {

@@ -36,6 +36,10 @@ public:
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
 
+    // The program directory for an executable in `executableDirectory`: that folder where
+    // this user can create a file in it, else the user's data directory for the program.
+    static std::string programDirectoryFor(const QString& executableDirectory);
+
 protected:
     // The box that ask() shows, Yes its default button.
     std::unique_ptr<QMessageBox> questionBox(const std::string& question) const;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
@@ -78,6 +79,23 @@ TEST(QtPlatformSettings, AnUnchangedValueLeavesTheFileAsItWas) {
     EXPECT_EQ(std::filesystem::last_write_time(file), old);
     platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/anders");
     EXPECT_NE(std::filesystem::last_write_time(file), old);
+}
+
+TEST(QtPlatformProgramDirectory, IsTheExecutablesFolderWhereAFileCanBeMadeThereElseTheUsersData) {
+    TempDir folder;
+    EXPECT_EQ(QtPlatform::programDirectoryFor(testing::qs(folder.path())),
+              QDir::toNativeSeparators(testing::qs(folder.path())).toStdString());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "the trial file is gone";
+
+    QStandardPaths::setTestModeEnabled(true);
+    // Nothing can be made "in" a file, whoever runs the test, root too.
+    testing::writeBytes(folder.file("datei"), "");
+    const std::string fallback = QtPlatform::programDirectoryFor(testing::qs(folder.file("datei")));
+    EXPECT_EQ(fallback, QDir::toNativeSeparators(
+                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+                            .toStdString());
+    EXPECT_TRUE(std::filesystem::is_directory(fallback));
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace
