@@ -129,9 +129,9 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess acce
 // open (releaseTemporary). Meanwhile an end signal (SIGTERM, SIGINT, SIGHUP) removes `path`
 // before the program ends as the signal ends it, and clearLeftTemporaries of another run
 // leaves the file alone. Fails with std::errc::file_exists when another run's
-// clearLeftTemporaries took the file first: it is going, another name is needed. kNoFile
-// without an error where the system holds nothing (Windows, whose programs are ended
-// otherwise).
+// clearLeftTemporaries took the file first: it is going, another name is needed. On Windows
+// the console's end events (Ctrl+C, Ctrl+Break, its window closed) take the signals' part,
+// and the file's sharing nothing keeps other runs off.
 FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
                          std::error_code& error);
 void releaseTemporary(FileHandle hold);

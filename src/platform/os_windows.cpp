@@ -1,15 +1,19 @@
 #include <windows.h>
 // After windows.h, which they need.
+#include <aclapi.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <winioctl.h>
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "platform/file_rules.h"
 #include "platform/os.h"
 #include "platform/paths.h"
 
@@ -238,7 +242,9 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
 
 FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess,
                            std::error_code& error) {
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    // DELETE lets an ending program mark the file to go with its handle (removeHeldOnEnd);
+    // no sharing, so that no other run can remove it while it is written.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = lastError();
@@ -248,16 +254,94 @@ FileHandle createExclusive(const std::filesystem::path& path, NewFileAccess,
     return reinterpret_cast<FileHandle>(handle);
 }
 
-// A Windows program is ended without a signal it could catch (TerminateProcess), and a
-// file open for writing cannot be removed by another run: nothing to hold or to clear.
-FileHandle holdTemporary(FileHandle, const std::filesystem::path&, std::error_code& error) {
-    error.clear();
-    return kNoFile;
+namespace {
+
+// A new file of a write under way: its handle while it is open, its path until it has
+// taken the target's place or is removed.
+struct HeldTemporary {
+    HANDLE file;
+    std::filesystem::path path;
+};
+
+// The console's end events come on a thread of their own, so a lock guards the files.
+std::mutex heldLock;
+std::map<FileHandle, HeldTemporary> held;
+FileHandle lastHold = 0;
+
+// Ctrl+C, Ctrl+Break, a closed console window, a logoff or a shutdown: the system's own
+// handler, which runs after this one, ends the program; its new files go first, as an end
+// signal takes them on POSIX. An open one is marked to vanish with its handle.
+BOOL WINAPI removeHeldOnEnd(DWORD) {
+    const std::lock_guard lock(heldLock);
+    for (const auto& [hold, temporary] : held) {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        if (temporary.file == INVALID_HANDLE_VALUE ||
+            !SetFileInformationByHandle(temporary.file, FileDispositionInfo, &disposition,
+                                        sizeof disposition)) {
+            DeleteFileW(temporary.path.c_str());
+        }
+    }
+    return FALSE;
 }
 
-void releaseTemporary(FileHandle) {}
+// Whether this process's user owns the file at `path`; false when either cannot be read.
+bool ownedByThisUser(const std::filesystem::path& path) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    std::vector<BYTE> user(256);
+    DWORD size = 0;
+    bool known = GetTokenInformation(token, TokenUser, user.data(), static_cast<DWORD>(user.size()),
+                                     &size) != 0;
+    CloseHandle(token);
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    known = known &&
+            GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                                  nullptr, nullptr, nullptr, &descriptor) == ERROR_SUCCESS;
+    const bool same =
+        known && EqualSid(owner, reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid) != 0;
+    if (descriptor != nullptr) LocalFree(descriptor);
+    return same;
+}
 
-void clearLeftTemporaries(const std::filesystem::path&) {}
+}  // namespace
+
+FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
+                         std::error_code& error) {
+    static const bool handlerSet = SetConsoleCtrlHandler(removeHeldOnEnd, TRUE) != 0;
+    (void)handlerSet;
+    const std::lock_guard lock(heldLock);
+    held.emplace(++lastHold, HeldTemporary{handleOf(file), path});
+    error.clear();
+    return lastHold;
+}
+
+void releaseTemporary(FileHandle hold) {
+    const std::lock_guard lock(heldLock);
+    held.erase(hold);
+}
+
+// A file that a running write holds cannot be removed (it shares nothing), so a failed
+// removal is how such a file is left alone; the rule sees an owner only as this user's or not.
+void clearLeftTemporaries(const std::filesystem::path& directory) {
+    const std::filesystem::path pattern =
+        directory / toPath(std::string(kTemporaryPrefix) + "*" + std::string(kTemporarySuffix));
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    constexpr std::uint32_t kThisUser = 0;
+    constexpr std::uint32_t kSomeoneElse = 1;
+    do {
+        const std::filesystem::path path = directory / found.cFileName;
+        const bool regular = (found.dwFileAttributes &
+                              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+        if (isLeftTemporary(fromPath(found.cFileName), regular,
+                            ownedByThisUser(path) ? kThisUser : kSomeoneElse, kThisUser, false)) {
+            DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
 
 bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
     const DWORD attributes = GetFileAttributesW(model.c_str());
@@ -316,6 +400,13 @@ bool flushFile(FileHandle file, std::error_code& error) {
 }
 
 bool closeFile(FileHandle file, std::error_code& error) {
+    {
+        // From here on an ending program removes the file by its path.
+        const std::lock_guard lock(heldLock);
+        for (auto& [hold, temporary] : held) {
+            if (temporary.file == handleOf(file)) temporary.file = INVALID_HANDLE_VALUE;
+        }
+    }
     if (!CloseHandle(handleOf(file))) {
         error = lastError();
         return false;

@@ -74,6 +74,27 @@ TEST(ReplaceFileOnWindows, AFileHeldOpenByAnotherProgramIsKept) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+// A new file that a killed write left goes with the next write into its directory; one
+// that a running write holds open, and names that are not ours, stay.
+TEST(ReplaceFileOnWindows, ClearsWhatKilledWritesLeftButNotWhatARunningOneHolds) {
+    TempDir dir;
+    const std::string left = dir.file(".stapelwerk-0a1b2c3d4e5f.tmp");
+    const std::string running = dir.file(".stapelwerk-zzzzzzzzzzzz.tmp");
+    for (const std::string& file :
+         {left, running, dir.file(".stapelwerk-kurz.tmp"), dir.file("fremd-0a1b2c3d4e5f.tmp")}) {
+        writeBytes(file, "alt");
+    }
+    const HANDLE held = CreateFileW(toPath(running).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const Result<> result = replaceFileBytes(dir.file("doit.pro"), "neu");
+    CloseHandle(held);
+    ASSERT_TRUE(result.ok()) << result.reason();
+    EXPECT_FALSE(std::filesystem::exists(toPath(left)));
+    EXPECT_TRUE(std::filesystem::exists(toPath(running)));
+    EXPECT_EQ(entriesIn(dir.path()), 4u);
+}
+
 // Names beyond Windows-1252 and the ANSI code page reach the system whole (wide calls).
 TEST(ReplaceFileOnWindows, NamesInAnyScript) {
     TempDir dir;
