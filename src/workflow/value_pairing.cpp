@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "params/assignment_check.h"
+#include "platform/line_reader.h"
 
 namespace stapelwerk::workflow {
 
@@ -20,6 +21,16 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
     KeyedPairing byPosition;
     byPosition.values = std::move(lines);
     return byPosition;
+}
+
+Result<KeyedPairing> pairValueText(const Job& job, std::string_view text, ValueListForm form) {
+    constexpr LoneLineFeed kLineFeed = LoneLineFeed::endsLine;
+    if (form == ValueListForm::oneValueALine) {
+        const Result<> counts =
+            checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));
+        if (!counts) return counts.failure();
+    }
+    return pairValues(job, splitLines(text, kLineFeed), form);
 }
 
 KeyedVerdict judgeKeyedPairing(const KeyedPairing& pairing) {
