@@ -130,11 +130,11 @@ private:
     // always.
     std::optional<std::vector<std::string>> valuesForEntries(const Job& job) {
         // One value a line (--values) or keyed (--keyed).
-        const std::optional<std::string> text =
+        std::optional<std::string> text =
             readInput(request_.keyedPath ? *request_.keyedPath : *request_.valuesPath);
         if (!text) return std::nullopt;
         Result<KeyedPairing> pairing =
-            workflow::pairValueText(job, *text,
+            workflow::pairValueText(job, std::move(*text),
                                     request_.keyedPath ? workflow::ValueListForm::keyed
                                                        : workflow::ValueListForm::oneValueALine);
         if (!pairing) {

@@ -23,14 +23,22 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
     return byPosition;
 }
 
-Result<KeyedPairing> pairValueText(const Job& job, std::string_view text, ValueListForm form) {
+Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListForm form) {
     constexpr LoneLineFeed kLineFeed = LoneLineFeed::endsLine;
-    if (form == ValueListForm::oneValueALine) {
-        const Result<> counts =
-            checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));
-        if (!counts) return counts.failure();
+    if (form == ValueListForm::detect) {
+        form = isTwoColumnText(text) ? ValueListForm::keyed : ValueListForm::oneValueALine;
     }
-    return pairValues(job, splitLines(text, kLineFeed), form);
+    if (form == ValueListForm::keyed) {
+        const std::vector<KeyedValue> keyed = parseKeyedText(text);
+        std::string().swap(text);
+        return pairByName(job.confirmedEntries, keyed);
+    }
+    const Result<> counts =
+        checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));
+    if (!counts) return counts.failure();
+    KeyedPairing byPosition;
+    byPosition.values = splitLines(text, kLineFeed);
+    return byPosition;
 }
 
 KeyedVerdict judgeKeyedPairing(const KeyedPairing& pairing) {
