@@ -14,6 +14,9 @@ work = sys.argv[1]
 # One line of 60 MB without a line end: a wrong file, or a list lost its line ends.
 with open(f"{work}/one-line.txt", "wb") as f:
     f.write(b"C:\\work\\" + b"a" * (60_000_000 - 12) + b".prt")
+# The same in Windows-1252, as a Windows program saves it: twice its size once decoded.
+with open(f"{work}/one-line-1252.txt", "wb") as f:
+    f.write(b"C:\\work\\" + b"\xe4" * (60_000_000 - 12) + b".prt")
 # A million entries as a PDM export names them, and as many short values.
 with open(f"{work}/million.txt", "wb") as f:
     f.write(b"".join(b"C:\\work\\teil%d.prt.3\r\n" % i for i in range(1_000_000)))
@@ -22,6 +25,9 @@ with open(f"{work}/million-values.txt", "wb") as f:
 # 66 MB of short values for a list of one entry: read whole, then refused by their count.
 with open(f"{work}/values.txt", "wb") as f:
     f.write(b"".join(b"WERT%06d\r\n" % (i % 1_000_000) for i in range(66_000_000 // 12)))
+# As many names with their values, by name.
+with open(f"{work}/keyed.txt", "wb") as f:
+    f.write(b"".join(b"T%06d.prt;%d\r\n" % (i % 1_000_000, i % 10) for i in range(66_000_000 // 15)))
 with open(f"{work}/one.txt", "wb") as f:
     f.write(b"teil.prt\r\n")
 EOF
@@ -47,8 +53,12 @@ scripts/install-missing.sh bc python3 time >/dev/null
 measure "one line, delete-parameter" "$work/one-line.txt" -l "$work/one-line.txt" \
   -o "$work" delete-parameter MATERIAL
 measure "one line, save-as" "$work/one-line.txt" -l "$work/one-line.txt" -o "$work" save-as
+measure "one line in Windows-1252, save-as" "$work/one-line-1252.txt" \
+  -l "$work/one-line-1252.txt" -o "$work" save-as
 measure "66 MB values, one entry" "$work/values.txt" -l "$work/one.txt" -o "$work" \
   assign-parameter MATERIAL --values "$work/values.txt"
+measure "66 MB keyed values, one entry" "$work/keyed.txt" -l "$work/one.txt" -o "$work" \
+  assign-parameter MATERIAL --keyed "$work/keyed.txt"
 measure "1M entries, save-as" "$work/million.txt" -l "$work/million.txt" -o "$work" save-as
 measure "1M entries, assign-parameter" "$work/million.txt" -l "$work/million.txt" -o "$work" \
   assign-parameter MATERIAL --values "$work/million-values.txt"
