@@ -2,9 +2,10 @@
 # Peak memory of the command line on big inputs, beside the size of the input: each case
 # runs once under /usr/bin/time, whose maximum resident set size is the figure.
 # Usage: bench/input_memory.sh [BUILD_DIRECTORY]   (default build/release; build it first)
+# BATCH=PROGRAM measures another build of the command line, an older one for instance.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-batch="$(realpath "${1:-build/release}")/src/stapelwerk-batch"
+batch="${BATCH:-$(realpath "${1:-build/release}")/src/stapelwerk-batch}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
