@@ -13,7 +13,6 @@
 #include "params/keyed_values.h"
 #include "platform/input_decoding.h"
 #include "platform/input_limit.h"
-#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/system_reason.h"
 #include "platform/text_file.h"
@@ -108,23 +107,19 @@ private:
     }
 
     // The list pasted, every entry selected and confirmed, as in the window.
+    // The text read and the work list are let go as soon as the next step has what it
+    // needs: each holds the whole list once more, and no later step reads them here.
     bool confirmList(Job& job) {
-        const std::optional<std::string> list = readInput(request_.listPath);
-        if (!list) return false;
-        job.workList.assign(unselectedEntries(pastedLines(*list)));
+        {
+            const std::optional<std::string> list = readInput(request_.listPath);
+            if (!list) return false;
+            job.workList.assign(unselectedEntries(pastedLines(*list)));
+        }
         job.workList.setAllSelected(true);
         const Result<std::string> confirmed = confirmSelection(job);
+        job.workList.assign({});
         if (!confirmed) refuse(confirmed.message());
         return confirmed.ok();
-    }
-
-    // The value list's lines, one value a line (--values) or keyed (--keyed).
-    std::optional<std::vector<std::string>> valueLines() {
-        const std::string& path = request_.keyedPath ? *request_.keyedPath : *request_.valuesPath;
-        const std::optional<std::string> text = readInput(path);
-        if (!text) return std::nullopt;
-        // A file from a script has LF line ends as often as CR LF, for values as for the list.
-        return splitLines(*text, LoneLineFeed::endsLine);
     }
 
     void listNames(std::string_view heading, const std::vector<std::string>& names) {
@@ -134,12 +129,14 @@ private:
     // Gaps and surplus names of a keyed list refuse unless --allow-missing, contradictions
     // always.
     std::optional<std::vector<std::string>> valuesForEntries(const Job& job) {
-        std::optional<std::vector<std::string>> lines = valueLines();
-        if (!lines) return std::nullopt;
+        // One value a line (--values) or keyed (--keyed).
+        std::optional<std::string> text =
+            readInput(request_.keyedPath ? *request_.keyedPath : *request_.valuesPath);
+        if (!text) return std::nullopt;
         Result<KeyedPairing> pairing =
-            workflow::pairValues(job, std::move(*lines),
-                                 request_.keyedPath ? workflow::ValueListForm::keyed
-                                                    : workflow::ValueListForm::oneValueALine);
+            workflow::pairValueText(job, std::move(*text),
+                                    request_.keyedPath ? workflow::ValueListForm::keyed
+                                                       : workflow::ValueListForm::oneValueALine);
         if (!pairing) {
             refuse(pairing.message());
             return std::nullopt;
@@ -180,9 +177,9 @@ private:
                 return workflow::buildParameterDeletion(job,
                                                         workflow::deletedParameterName(argument));
             case BatchFunction::assignParameter: {
-                const std::optional<std::vector<std::string>> values = valuesForEntries(job);
+                std::optional<std::vector<std::string>> values = valuesForEntries(job);
                 if (!values) return refusal({});
-                return workflow::buildParameterAssignment(job, argument, *values);
+                return workflow::buildParameterAssignment(job, argument, std::move(*values));
             }
             case BatchFunction::installAuto:
                 break;

@@ -344,10 +344,17 @@ std::string messageOutputDirectoryMissing(std::string_view path, std::string_vie
            "\nEs wurde nichts gespeichert.";
 }
 
-std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
+namespace {
+template <typename Name>
+std::string namesUnder(std::string_view heading, const std::vector<Name>& names) {
     std::string text(heading);
-    for (const std::string& name : names) text.append("\n  ").append(quoted(name));
+    for (const Name& name : names) text.append("\n  ").append(quoted(name));
     return text;
+}
+}  // namespace
+
+std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
+    return namesUnder(heading, names);
 }
 
 namespace {
@@ -396,9 +403,9 @@ std::string pathWithReason(std::string_view path, std::string_view reason) {
     return quoted(path) + ": " + std::string(reason);
 }
 
-std::string findingText(std::string_view heading, const std::vector<std::string>& shown,
+std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total) {
-    std::string text = namesUnderHeading(heading, shown);
+    std::string text = namesUnder(heading, shown);
     if (total > shown.size()) {
         text.append("\n  … und ").append(groupedNumber(total - shown.size())).append(" weitere");
     }

@@ -349,7 +349,7 @@ inline constexpr std::string_view kFindingMapkeysNotLooked =
     "war zu lesen:";
 std::string pathWithReason(std::string_view path, std::string_view reason);
 // A heading, the first things found, one a line, and how many of `total` are not shown.
-std::string findingText(std::string_view heading, const std::vector<std::string>& shown,
+std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total);
 inline constexpr std::string_view kWarningFindings =
     "Achtung : Die Prüfung vor dem Schreiben hat gefunden, woran Pro/E scheitern würde.";

@@ -1,7 +1,6 @@
 #include "generate/doit_builder.h"
 
 #include "core/texts.h"
-#include "generate/replace_first.h"
 #include "generate/templates.h"
 #include "platform/cp1252.h"
 #include "platform/utf8.h"
@@ -42,12 +41,13 @@ std::string framed(std::string_view heading, const std::vector<std::string>& ent
     return text;
 }
 
-// `text` cut at every occurrence of `placeholder`.
-std::vector<std::string_view> piecesAround(std::string_view text, std::string_view placeholder) {
+// `text` cut at every occurrence of `placeholder`, or at the first `limit` of them.
+std::vector<std::string_view> piecesAround(std::string_view text, std::string_view placeholder,
+                                           std::size_t limit = std::string_view::npos) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
-    for (std::size_t found = text.find(placeholder); found != std::string_view::npos;
-         found = text.find(placeholder, start)) {
+    for (std::size_t found = text.find(placeholder); found != std::string_view::npos && limit > 0;
+         found = text.find(placeholder, start), --limit) {
         pieces.push_back(text.substr(start, found - start));
         start = found + placeholder.size();
     }
@@ -117,20 +117,26 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
         if (!checked) return checked.failure();
     }
     // One pass over the tail: a value that holds the placeholder's word is put in as it
-    // stands, not searched again and filled into itself. The blocks differ in length, so
-    // they are made first.
-    std::vector<std::string> blocks;
-    blocks.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view value = i < values.size() ? std::string_view(values[i]) : "";
-        blocks.push_back(replaceAll(tail, templates::kParameterName, value, kValuesPerBlock));
-    }
+    // stands, not searched again and filled into itself. The tail is cut at its first
+    // placeholders once, so that each block goes straight into the text.
+    const std::vector<std::string_view> pieces =
+        piecesAround(tail, templates::kParameterName, kValuesPerBlock);
+    const std::size_t fixedSize =
+        tail.size() - (pieces.size() - 1) * templates::kParameterName.size();
+    const auto valueOf = [&](std::size_t i) {
+        return i < values.size() ? std::string_view(values[i]) : std::string_view();
+    };
     const std::string_view open = templates::openBlock();
     return framed(
         kAssignmentHeading, entries,
-        [&](std::size_t i) { return open.size() + entries[i].size() + blocks[i].size(); },
+        [&](std::size_t i) {
+            return open.size() + entries[i].size() + fixedSize +
+                   (pieces.size() - 1) * valueOf(i).size();
+        },
         [&](std::string& text, std::size_t i) {
-            text.append(open).append(entries[i]).append(blocks[i]);
+            text.append(open).append(entries[i]).append(pieces.front());
+            for (std::size_t p = 1; p < pieces.size(); ++p)
+                text.append(valueOf(i)).append(pieces[p]);
         });
 }
 

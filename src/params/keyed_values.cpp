@@ -1,11 +1,14 @@
 #include "params/keyed_values.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "core/texts.h"
 #include "platform/case_fold.h"
+#include "platform/line_reader.h"
 #include "platform/trim.h"
 #include "worklist/confirm.h"
 
@@ -17,39 +20,69 @@ constexpr char kSemicolon = ';';
 constexpr std::size_t kPairsShown = 5;
 
 std::u32string nameKey(std::string_view name) { return foldedCase(reducedEntry(name)); }
-}  // namespace
 
-bool isTwoColumnList(const std::vector<std::string>& lines) {
-    bool anyLine = false;
-    for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        if (line.find_first_of("\t;") == std::string::npos) return false;
-        anyLine = true;
-    }
-    return anyLine;
-}
-
-KeyedValue splitKeyedLine(std::string_view line) {
+// splitKeyedLine as views into the line.
+std::pair<std::string_view, std::string_view> splitView(std::string_view line) {
     std::size_t separator = line.find(kTab);
     if (separator == std::string_view::npos) separator = line.find(kSemicolon);
-    if (separator == std::string_view::npos) return {std::string(line), {}};
-    return {std::string(line.substr(0, separator)), std::string(line.substr(separator + 1))};
+    if (separator == std::string_view::npos) return {line, {}};
+    return {line.substr(0, separator), line.substr(separator + 1)};
+}
+
+// Lines handed to `line` one by one, from a list of lines or straight from a text.
+void eachLine(const std::vector<std::string>& lines,
+              const std::function<void(std::string_view)>& line) {
+    for (const std::string& text : lines) line(text);
+}
+void eachLine(std::string_view text, const std::function<void(std::string_view)>& line) {
+    forEachLine(text, LoneLineFeed::endsLine, line);
+}
+
+template <typename Lines>
+bool twoColumns(const Lines& lines) {
+    bool anyLine = false;
+    bool every = true;
+    eachLine(lines, [&](std::string_view line) {
+        if (line.empty()) return;
+        if (line.find_first_of("\t;") == std::string_view::npos) every = false;
+        anyLine = true;
+    });
+    return anyLine && every;
+}
+
+template <typename Lines>
+std::vector<KeyedValue> parsed(const Lines& lines, std::size_t count) {
+    std::vector<KeyedValue> keyed;
+    keyed.reserve(count);
+    bool firstRow = true;
+    eachLine(lines, [&](std::string_view line) {
+        if (line.empty()) return;
+        const auto [untrimmedName, untrimmedValue] = splitView(line);
+        const std::string_view name = trimBlanks(untrimmedName);
+        const std::string_view value = trimBlanks(untrimmedValue);
+        const bool header = firstRow && name == "Name";
+        firstRow = false;
+        if (!header) keyed.push_back({std::string(name), std::string(value)});
+    });
+    return keyed;
+}
+}  // namespace
+
+bool isTwoColumnList(const std::vector<std::string>& lines) { return twoColumns(lines); }
+
+bool isTwoColumnText(std::string_view text) { return twoColumns(text); }
+
+KeyedValue splitKeyedLine(std::string_view line) {
+    const auto [name, value] = splitView(line);
+    return {std::string(name), std::string(value)};
 }
 
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) {
-    std::vector<KeyedValue> keyed;
-    keyed.reserve(lines.size());
-    bool firstRow = true;
-    for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        KeyedValue split = splitKeyedLine(line);
-        split.name = std::string(trimBlanks(split.name));
-        split.value = std::string(trimBlanks(split.value));
-        const bool header = firstRow && split.name == "Name";
-        firstRow = false;
-        if (!header) keyed.push_back(std::move(split));
-    }
-    return keyed;
+    return parsed(lines, lines.size());
+}
+
+std::vector<KeyedValue> parseKeyedText(std::string_view text) {
+    return parsed(text, lineCount(text, LoneLineFeed::endsLine));
 }
 
 KeyedPairing pairByName(const std::vector<std::string>& entries,

@@ -21,6 +21,9 @@ struct KeyedValue {
 // turns a one-column list into a two-column one unless every line has one.
 bool isTwoColumnList(const std::vector<std::string>& lines);
 
+// isTwoColumnList of the lines of `text`, cut where CR LF, CR or LF ends a line.
+bool isTwoColumnText(std::string_view text);
+
 // The line cut at its first TAB, or, when it has none, at its first ';'; the value
 // keeps any further separators and every blank. A line with neither is a name whose
 // value is empty (a row whose value cell is empty). Nothing is trimmed, unquoted or
@@ -31,6 +34,10 @@ KeyedValue splitKeyedLine(std::string_view line);
 // and its value dropped (a spreadsheet's cells are often padded). Empty lines are skipped,
 // and so is a first line whose name is exactly "Name": the header of the columns.
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines);
+
+// parseKeyedValues of the lines of `text`, cut as isTwoColumnText cuts them, without
+// holding them one by one first.
+std::vector<KeyedValue> parseKeyedText(std::string_view text);
 
 // Values matched to the confirmed entries.
 struct KeyedPairing {

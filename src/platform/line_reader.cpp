@@ -2,20 +2,18 @@
 
 namespace stapelwerk {
 
+std::size_t lineCount(std::string_view text, LoneLineFeed lineFeed) {
+    std::size_t count = 0;
+    forEachLine(text, lineFeed, [&count](std::string_view) { ++count; });
+    return count;
+}
+
 std::vector<std::string> splitLines(std::string_view text, LoneLineFeed lineFeed) {
-    const char* ends = lineFeed == LoneLineFeed::endsLine ? "\r\n" : "\r";
+    // Counted first: a list grown by doubling holds up to twice its lines' worth for a
+    // moment, and millions of short lines are mostly that overhead.
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of(ends, start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
+    lines.reserve(lineCount(text, lineFeed));
+    forEachLine(text, lineFeed, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -32,12 +32,13 @@ Result<> buildParameterDeletion(Job& job, std::string_view name) {
 }
 
 Result<> buildParameterAssignment(Job& job, std::string_view name,
-                                  const std::vector<std::string>& values) {
+                                  std::vector<std::string> values) {
     const BuiltText tail = assignmentTail(name);
     if (!tail) return tail.failure();
+    BuiltText built = stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values);
     return job.acceptBuild(
-        stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values),
-        {BuiltFunction::parameterAssignment, {}, std::string(name), values});
+        std::move(built),
+        {BuiltFunction::parameterAssignment, {}, std::string(name), std::move(values)});
 }
 
 }  // namespace stapelwerk::workflow

@@ -23,8 +23,8 @@ std::string deletedParameterName(std::string_view typed);
 // `name` as deletedParameterName gives it.
 Result<> buildParameterDeletion(Job& job, std::string_view name);
 
-// `values` one per confirmed entry, as pairValues gives them.
-Result<> buildParameterAssignment(Job& job, std::string_view name,
-                                  const std::vector<std::string>& values);
+// `values` one per confirmed entry, as pairValues gives them; they are kept with the
+// pending text, so a caller that needs them no more moves them in.
+Result<> buildParameterAssignment(Job& job, std::string_view name, std::vector<std::string> values);
 
 }  // namespace stapelwerk::workflow

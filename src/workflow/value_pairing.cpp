@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "params/assignment_check.h"
+#include "platform/line_reader.h"
 
 namespace stapelwerk::workflow {
 
@@ -19,6 +20,24 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
     }
     KeyedPairing byPosition;
     byPosition.values = std::move(lines);
+    return byPosition;
+}
+
+Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListForm form) {
+    constexpr LoneLineFeed kLineFeed = LoneLineFeed::endsLine;
+    if (form == ValueListForm::detect) {
+        form = isTwoColumnText(text) ? ValueListForm::keyed : ValueListForm::oneValueALine;
+    }
+    if (form == ValueListForm::keyed) {
+        const std::vector<KeyedValue> keyed = parseKeyedText(text);
+        std::string().swap(text);
+        return pairByName(job.confirmedEntries, keyed);
+    }
+    const Result<> counts =
+        checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));
+    if (!counts) return counts.failure();
+    KeyedPairing byPosition;
+    byPosition.values = splitLines(text, kLineFeed);
     return byPosition;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/job.h"
@@ -22,6 +23,12 @@ enum class ValueListForm {
 // the counts must agree (checkAssignment), or it is refused; by name the pairing comes
 // with its gaps and contradictions for judgeKeyedPairing, and the caller decides.
 Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines, ValueListForm form);
+
+// pairValues on the lines of `text` (a line ends at CR LF, CR or LF, as a script writes
+// them). One value a line, a count that does not agree is refused before the text is cut,
+// and a keyed list is read straight from the text: millions of lines held one by one
+// would take several times the file. The text is let go once it is read.
+Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListForm form);
 
 enum class KeyedVerdict {
     complete,

@@ -199,9 +199,10 @@ std::size_t itemCount(const Finding& finding) {
     return finding.entries.size() + finding.names.size();
 }
 
-std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
-                                    std::size_t limit) {
-    std::vector<std::string> items;
+std::vector<std::string_view> shownItems(const Finding& finding,
+                                         const std::vector<std::string>& entries,
+                                         std::size_t limit) {
+    std::vector<std::string_view> items;
     for (std::size_t i = 0; i < finding.entries.size() && items.size() < limit; ++i) {
         items.push_back(entries[finding.entries[i]]);
     }

@@ -56,9 +56,11 @@ Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildI
                            const std::string& outputDirectory, const std::string& programDirectory);
 
 // The first `limit` things a finding concerns, as the user reads them: the entries by
-// their text, then the names.
-std::vector<std::string> shownItems(const Finding& finding, const std::vector<std::string>& entries,
-                                    std::size_t limit);
+// their text, then the names; views into `entries` and the finding (an entry may be
+// megabytes long, and only its start is shown).
+std::vector<std::string_view> shownItems(const Finding& finding,
+                                         const std::vector<std::string>& entries,
+                                         std::size_t limit);
 
 // How many things the finding concerns.
 std::size_t itemCount(const Finding& finding);

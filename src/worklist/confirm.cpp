@@ -12,9 +12,10 @@
 namespace stapelwerk {
 
 namespace {
+// Views into the scanned text: a line of many megabytes is not copied for every dot in it.
 struct NameAndExtension {
-    std::string name;
-    std::string extension;
+    std::string_view name;
+    std::string_view extension;
 };
 
 bool isDirectorySeparator(char c) { return c == '\\' || c == '/'; }
@@ -30,26 +31,34 @@ NameAndExtension scanFileName(std::string_view s) {
     for (std::size_t k = s.size(); k-- > 0;) {
         const bool followed = k + 1 < s.size();
         if (s[k] == '.') {
-            if (followed) result.extension = std::string(s.substr(k));
+            if (followed) result.extension = s.substr(k);
             s = s.substr(0, k);
         } else if (isDirectorySeparator(s[k]) && followed) {
-            result.name = std::string(s.substr(k + 1));
+            result.name = s.substr(k + 1);
             return result;
         }
     }
-    result.name = std::string(s);
+    result.name = s;
     return result;
 }
 }  // namespace
 
-std::string baseName(std::string_view path) { return scanFileName(path).name; }
+std::string baseName(std::string_view path) { return std::string(scanFileName(path).name); }
 
-std::string firstExtension(std::string_view path) { return scanFileName(path).extension; }
+std::string firstExtension(std::string_view path) {
+    return std::string(scanFileName(path).extension);
+}
 
 std::string reducedEntry(std::string_view text) {
     // A file name holds no TAB: what follows one is another column of a spreadsheet.
     text = firstCell(text);
-    return baseName(trimBlanks(text)) + firstExtension(text);
+    const std::string_view name = scanFileName(trimBlanks(text)).name;
+    const std::string_view extension = scanFileName(text).extension;
+    // Made at its size: appending the extension to a copied name would double a long one.
+    std::string reduced;
+    reduced.reserve(name.size() + extension.size());
+    reduced.append(name).append(extension);
+    return reduced;
 }
 
 void removeDuplicates(std::vector<std::string>& entries) {

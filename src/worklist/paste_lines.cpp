@@ -14,11 +14,12 @@ bool pasteTooLarge(std::string_view clipboardText) {
 }
 
 std::vector<std::string> pastedLines(std::string_view clipboardText) {
+    // Each line is copied once, from the text, into a list made at its size.
     std::vector<std::string> lines;
-    for (std::string& line : splitLines(clipboardText, LoneLineFeed::endsLine)) {
-        if (line.empty() || isNameHeader(line)) continue;
-        lines.push_back(std::move(line));
-    }
+    lines.reserve(lineCount(clipboardText, LoneLineFeed::endsLine));
+    forEachLine(clipboardText, LoneLineFeed::endsLine, [&lines](std::string_view line) {
+        if (!line.empty() && !isNameHeader(line)) lines.emplace_back(line);
+    });
     return lines;
 }
 

@@ -54,6 +54,30 @@ TEST(KeyedValues, TwoColumnsWhenEveryLineThatIsNotEmptyHasASeparator) {
     }
 }
 
+// Read straight from a text, a list is what its lines give, whatever ends them.
+TEST(KeyedValues, ATextGivesWhatItsLinesGive) {
+    const struct {
+        std::string text;
+        Texts lines;
+    } cases[] = {
+        {"", {}},
+        {"a;1", {"a;1"}},
+        {"a;1\r\nb\t2\r\n", {"a;1", "b\t2"}},
+        {"Name;Wert\nb;2\rc", {"Name;Wert", "b;2", "c"}},
+        {"\r\n\r\n a ; 1 \n", {"", "", " a ; 1 "}},
+        {"a;1\r\nStahl", {"a;1", "Stahl"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(parseKeyedText(c.text), parseKeyedValues(c.lines));
+        EXPECT_EQ(isTwoColumnText(c.text), isTwoColumnList(c.lines));
+    }
+    EXPECT_EQ(parseKeyedText("Name;Wert\nb;2\rc"),
+              (std::vector<KeyedValue>{{"b", "2"}, {"c", ""}}));
+    EXPECT_TRUE(isTwoColumnText("a;1\r\n\r\nb\t2"));
+    EXPECT_FALSE(isTwoColumnText("a;1\r\nStahl"));
+}
+
 TEST(KeyedValues, PairsByReducedNameInAnyOrderAndCaseAndReportsWhatDoesNotFit) {
     const KeyedPairing pairing = pairByName({"welle.prt", "Flansch.PRT", "WELLE.prt", "c.drw"},
                                             {

@@ -25,6 +25,7 @@ TEST(SplitLines, FilesEndLinesAtCrLfAndLoneCrOnly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(splitLines(c.text, LoneLineFeed::staysInLine), c.lines);
+        EXPECT_EQ(lineCount(c.text, LoneLineFeed::staysInLine), c.lines.size());
     }
 }
 
@@ -32,6 +33,8 @@ TEST(SplitLines, ClipboardTextAlsoEndsLinesAtLf) {
     EXPECT_EQ(splitLines("a\nb\n", LoneLineFeed::endsLine), (Lines{"a", "b"}));
     EXPECT_EQ(splitLines("a\r\nb\rc\n\nd", LoneLineFeed::endsLine),
               (Lines{"a", "b", "c", "", "d"}));
+    EXPECT_EQ(lineCount("a\r\nb\rc\n\nd", LoneLineFeed::endsLine), 5U);
+    EXPECT_EQ(lineCount("\n\r\n", LoneLineFeed::endsLine), 2U);
 }
 
 TEST(SplitLines, KeepsBytesThatAreNoText) {

@@ -92,7 +92,7 @@ TEST(WriteCheck, EntriesConcernedShownAndUnmarked) {
     const Findings found = checkBuild(entries, {}, {});
     ASSERT_EQ(kindsOf(found), (Kinds{kCharacters, kNoExtension}));
     EXPECT_EQ(found[0].entries, (std::vector<std::size_t>{1, 2}));
-    EXPECT_EQ(shownItems(found[0], entries, 1), Names{"a b.prt"});
+    EXPECT_EQ(shownItems(found[0], entries, 1), std::vector<std::string_view>{"a b.prt"});
     EXPECT_EQ(itemCount(found[0]), 2U);
 
     WorkList list(unselectedEntries({"C:\\x\\a b.prt.3", "gut.prt", "a b.prt", "ohne", "c d.drw"}));
