@@ -55,23 +55,25 @@ std::optional<std::string_view> mapkeyDefinedOn(std::string_view line) {
 std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
     std::vector<DefinedMapkey> mapkeys;
     std::unordered_map<std::string, std::size_t> positions;
-    // The definition that "mapkey(continued)" lines now belong to.
-    std::optional<std::size_t> current;
+    // The definition that "mapkey(continued)" lines now belong to (a plain index: GCC 12
+    // takes an optional one for uninitialised at -O3).
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t current = kNone;
     bool described = false;
     for (const std::string& line : splitLines(configBytes, LoneLineFeed::staysInLine)) {
         if (const std::optional<std::string_view> name = mapkeyDefinedOn(line)) {
             const auto [at, added] = positions.try_emplace(cp1252::decode(*name), mapkeys.size());
             if (added) mapkeys.push_back({at->first, {}});
             current = at->second;
-            mapkeys[*current].description.clear();
+            mapkeys[current].description.clear();
             described = false;
         } else if (!afterOption(line, "mapkey(continued)")) {
-            current.reset();
+            current = kNone;
             continue;
         }
-        if (!current || described) continue;
+        if (current == kNone || described) continue;
         if (const std::optional<std::string_view> text = markedText(line)) {
-            mapkeys[*current].description = cp1252::decode(*text);
+            mapkeys[current].description = cp1252::decode(*text);
             described = true;
         }
     }
