@@ -7,7 +7,7 @@
 # Usage: scripts/try-windows.sh LINUX_BATCH (the Linux stapelwerk-batch to compare with)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-linux_batch=$(realpath "${1:-build/default/src/batch/stapelwerk-batch}")
+linux_batch=$(realpath "${1:-build/default/src/stapelwerk-batch}")
 scripts/install-missing.sh xvfb imagemagick x11-utils
 build=$PWD/build/windows-cross
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
