@@ -43,12 +43,14 @@ Xvfb :20 -screen 0 1600x1200x24 &
 xvfb=$!
 export DISPLAY=:20
 sleep 2
-$wine "$installed/stapelwerk.exe" &
+# Wine's DirectWrite draws no text into line edits; Qt's own rasteriser stands in for it
+# here. Windows itself renders with its native engine.
+$wine "$installed/stapelwerk.exe" -platform windows:fontengine=freetype &
 for _ in $(seq 60); do
   xwininfo -root -tree | grep -q '"Stapelwerk' && break
   sleep 1
 done
-sleep 3
+sleep 8
 import -window root "$build/try.png"
 /usr/lib/wine/wineserver -k
 kill "$xvfb"

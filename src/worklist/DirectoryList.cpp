@@ -102,7 +102,9 @@ void DirectoryList::rebuild() {
     }
     expandAll();
     setCurrentItem(level);
-    scrollToItem(level);
+    // A deep path fills the list with its chain: the directory shown goes to the top, so
+    // that the ones it holds, the ones to open next, are seen below it.
+    scrollToItem(level, QAbstractItemView::PositionAtTop);
 }
 
 }  // namespace stapelwerk

@@ -10,6 +10,7 @@
 
 #include "core/job.h"
 #include "generate/CompletionDialog.h"
+#include "platform/os.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
@@ -96,7 +97,7 @@ TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
         bool shellSucceeds;
     } cases[] = {
         {output.path(), true},
-        {output.path() + "/", true},
+        {output.path() + os::kPathSeparator, true},  // the final separator is not doubled
         {output.path(), false},
     };
     for (const auto& c : cases) {

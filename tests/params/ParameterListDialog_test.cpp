@@ -14,6 +14,7 @@
 #include "generate/doit_builder.h"
 #include "params/ParameterListDialog_fixture.h"
 #include "params/parameter_tails.h"
+#include "params/value_list_file.h"
 #include "widgets/PictureButton.h"
 #include "widgets/twips.h"
 
@@ -152,7 +153,7 @@ TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndT
         platform.messages.clear();
         platform.programDir = programDir.path();
         c.arrange();
-        const std::string path = platform.programDir + "/Lindwurm_param.txt";
+        const std::string path = valueListPath(platform.programDir);
         setValues({"kept"});
         for (bool open : {false, true}) {
             if (open && !c.onOpen) continue;

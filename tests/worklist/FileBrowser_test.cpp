@@ -9,8 +9,10 @@
 #include <filesystem>
 
 #include "core/job.h"
+#include "platform/paths.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "support/system.h"
 #include "support/widgets.h"
 #include "widgets/PictureButton.h"
 #include "worklist/DirectoryList.h"
@@ -37,9 +39,11 @@ protected:
                 std::filesystem::path(root.file(name)).parent_path());
             writeBytes(root.file(name), "");
         }
+        testing::markHidden(root.file(".versteckt.prt"));
         std::filesystem::create_directory(root.file("sub/deeper"));
         platform.currentDir = root.path();
-        platform.driveRoots = {"/", root.file("gone"), root.file("sub")};
+        platform.driveRoots = {fromPath(toPath(root.path()).root_path()), root.file("gone"),
+                               root.file("sub")};
         browser = std::make_unique<FileBrowser>(platform, model, nullptr);
         browser->addPatterns({"*.drw*", "*.prt*", "*.asm*"});
         browser->show();

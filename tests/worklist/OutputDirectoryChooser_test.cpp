@@ -5,6 +5,8 @@
 #include <QTest>
 #include <filesystem>
 
+#include "platform/os.h"
+#include "platform/paths.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
@@ -45,11 +47,12 @@ protected:
 
 TEST_F(OutputDirectoryChooserTest, OkHandsOverTheDirectoryShownAndHides) {
     const QString target = qs(root.file("ProEWildfire3"));
-    chooser->showDirectory(target + "/");
+    chooser->showDirectory(target + QChar(os::kPathSeparator));
     EXPECT_EQ(confirm(), target) << "no final separator";
     EXPECT_TRUE(chooser->isHidden());
-    chooser->showDirectory("/");
-    EXPECT_EQ(confirm(), "/") << "but a root keeps its own";
+    const QString driveRoot = qs(fromPath(toPath(root.path()).root_path()));
+    chooser->showDirectory(driveRoot);
+    EXPECT_EQ(confirm(), driveRoot) << "but a root keeps its own";
 }
 
 TEST_F(OutputDirectoryChooserTest, ADoubleClickedDirectoryIsTheOneTaken) {
