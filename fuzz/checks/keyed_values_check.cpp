@@ -66,6 +66,9 @@ std::string checkKeyedValues(std::string_view input) {
     }
     const KeyedPairing pairing = pairByName(entries, keyed);
     if (pairing.values.size() != entries.size()) return "not one value an entry";
+    if (pairKeyedText(entries, parts.size() > 1 ? parts[1] : "") != pairing) {
+        return "a text pairs otherwise than its lines";
+    }
     std::size_t withoutValue = 0;
     for (std::size_t e = 0; e < entries.size(); ++e) {
         const KeyedValue* named = lineOf(entries[e], entries, keyed);

@@ -1,7 +1,6 @@
 #include "params/keyed_values.h"
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -10,6 +9,7 @@
 #include "platform/case_fold.h"
 #include "platform/line_reader.h"
 #include "platform/trim.h"
+#include "platform/utf8.h"
 #include "worklist/confirm.h"
 
 namespace stapelwerk {
@@ -19,7 +19,13 @@ constexpr char kTab = '\t';
 constexpr char kSemicolon = ';';
 constexpr std::size_t kPairsShown = 5;
 
-std::u32string nameKey(std::string_view name) { return foldedCase(reducedEntry(name)); }
+// A name without letter case, in UTF-8: short names stay within the string itself, so a
+// list of a million names costs no allocation per name.
+std::string foldedKey(std::string_view name) {
+    std::string key;
+    for (const char32_t c : foldedCase(name)) utf8::append(key, c);
+    return key;
+}
 
 // splitKeyedLine as views into the line.
 std::pair<std::string_view, std::string_view> splitView(std::string_view line) {
@@ -30,11 +36,12 @@ std::pair<std::string_view, std::string_view> splitView(std::string_view line) {
 }
 
 // Lines handed to `line` one by one, from a list of lines or straight from a text.
-void eachLine(const std::vector<std::string>& lines,
-              const std::function<void(std::string_view)>& line) {
+template <typename Line>
+void eachLine(const std::vector<std::string>& lines, Line line) {
     for (const std::string& text : lines) line(text);
 }
-void eachLine(std::string_view text, const std::function<void(std::string_view)>& line) {
+template <typename Line>
+void eachLine(std::string_view text, Line line) {
     forEachLine(text, LoneLineFeed::endsLine, line);
 }
 
@@ -43,29 +50,97 @@ bool twoColumns(const Lines& lines) {
     bool anyLine = false;
     bool every = true;
     eachLine(lines, [&](std::string_view line) {
-        if (line.empty()) return;
+        if (line.empty() || !every) return;
         if (line.find_first_of("\t;") == std::string_view::npos) every = false;
         anyLine = true;
     });
     return anyLine && every;
 }
 
-template <typename Lines>
-std::vector<KeyedValue> parsed(const Lines& lines, std::size_t count) {
-    std::vector<KeyedValue> keyed;
-    keyed.reserve(count);
+// The cells of every line that is not empty, trimmed, the header row left out.
+template <typename Lines, typename Cells>
+void eachKeyedLine(const Lines& lines, Cells cells) {
     bool firstRow = true;
     eachLine(lines, [&](std::string_view line) {
         if (line.empty()) return;
         const auto [untrimmedName, untrimmedValue] = splitView(line);
         const std::string_view name = trimBlanks(untrimmedName);
-        const std::string_view value = trimBlanks(untrimmedValue);
         const bool header = firstRow && name == "Name";
         firstRow = false;
-        if (!header) keyed.push_back({std::string(name), std::string(value)});
+        if (!header) cells(name, trimBlanks(untrimmedValue));
     });
-    return keyed;
 }
+
+// Lines taken in one by one, of which only the first of each name is kept, as views into
+// where the lines are held: a list that names a million parts many times over costs what
+// its names cost, not what its lines do.
+class NamePairing {
+public:
+    void add(std::string_view name, std::string_view value) {
+        const auto [found, added] =
+            firstLineOf_.try_emplace(foldedKey(reducedEntry(name)), firstLines_.size());
+        if (added) {
+            firstLines_.push_back({name, value});
+        } else if (firstLines_[found->second].value != value) {
+            firstLines_[found->second].contradicted = true;
+        }
+    }
+
+    KeyedPairing pair(const std::vector<std::string>& entries) {
+        // Per name without extension, the one part that has it, or none when several do.
+        std::unordered_map<std::string, std::optional<std::string>> partOfStem;
+        for (const std::string& entry : entries) {
+            if (firstExtension(entry).empty()) continue;
+            std::string part = foldedKey(entry);
+            const auto [found, added] = partOfStem.try_emplace(foldedKey(baseName(entry)), part);
+            if (!added && found->second != part) found->second.reset();
+        }
+
+        KeyedPairing pairing;
+        pairing.values.reserve(entries.size());
+        for (const std::string& entry : entries) {
+            auto found = firstLineOf_.find(foldedKey(entry));
+            if (found == firstLineOf_.end() && !firstExtension(entry).empty()) {
+                const std::string stem = foldedKey(baseName(entry));
+                found = firstLineOf_.find(stem);
+                if (found != firstLineOf_.end() && !partOfStem[stem]) {
+                    firstLines_[found->second].ambiguous = true;
+                    found = firstLineOf_.end();
+                }
+            }
+            if (found == firstLineOf_.end()) {
+                pairing.values.emplace_back();
+                pairing.entriesWithoutValue.push_back(entry);
+            } else {
+                FirstLine& line = firstLines_[found->second];
+                pairing.values.emplace_back(line.value);
+                line.used = true;
+            }
+        }
+        for (const FirstLine& line : firstLines_) {
+            if (line.ambiguous) {
+                pairing.ambiguousNames.emplace_back(line.name);
+            } else if (!line.used) {
+                pairing.unmatchedNames.emplace_back(line.name);
+            }
+            if (line.contradicted) pairing.conflictingNames.emplace_back(line.name);
+        }
+        return pairing;
+    }
+
+private:
+    struct FirstLine {
+        std::string_view name;
+        std::string_view value;
+        // Whether a later line of its name gives another value, whether an entry took its
+        // value, and whether several parts have its name.
+        bool contradicted = false;
+        bool used = false;
+        bool ambiguous = false;
+    };
+    std::vector<FirstLine> firstLines_;
+    std::unordered_map<std::string, std::size_t> firstLineOf_;
+};
 }  // namespace
 
 bool isTwoColumnList(const std::vector<std::string>& lines) { return twoColumns(lines); }
@@ -78,64 +153,27 @@ KeyedValue splitKeyedLine(std::string_view line) {
 }
 
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) {
-    return parsed(lines, lines.size());
-}
-
-std::vector<KeyedValue> parseKeyedText(std::string_view text) {
-    return parsed(text, lineCount(text, LoneLineFeed::endsLine));
+    std::vector<KeyedValue> keyed;
+    keyed.reserve(lines.size());
+    eachKeyedLine(lines, [&keyed](std::string_view name, std::string_view value) {
+        keyed.push_back({std::string(name), std::string(value)});
+    });
+    return keyed;
 }
 
 KeyedPairing pairByName(const std::vector<std::string>& entries,
                         const std::vector<KeyedValue>& keyed) {
-    // Per line: whether it is the first of its name, whether a later line of that name
-    // contradicts it, whether an entry took its value and whether several parts have it.
-    std::vector<bool> first(keyed.size()), contradicted(keyed.size()), used(keyed.size()),
-        ambiguous(keyed.size());
-    std::unordered_map<std::u32string, std::size_t> firstLineOf;
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        const auto [found, added] = firstLineOf.try_emplace(nameKey(keyed[i].name), i);
-        first[i] = added;
-        if (!added && keyed[found->second].value != keyed[i].value)
-            contradicted[found->second] = true;
-    }
-    // Per name without extension, the one part that has it, or none when several do.
-    std::unordered_map<std::u32string, std::optional<std::u32string>> partOfStem;
-    for (const std::string& entry : entries) {
-        if (firstExtension(entry).empty()) continue;
-        const std::u32string part = foldedCase(entry);
-        const auto [found, added] = partOfStem.try_emplace(foldedCase(baseName(entry)), part);
-        if (!added && found->second != part) found->second.reset();
-    }
+    NamePairing pairing;
+    for (const KeyedValue& line : keyed) pairing.add(line.name, line.value);
+    return pairing.pair(entries);
+}
 
-    KeyedPairing pairing;
-    pairing.values.reserve(entries.size());
-    for (const std::string& entry : entries) {
-        auto found = firstLineOf.find(foldedCase(entry));
-        if (found == firstLineOf.end() && !firstExtension(entry).empty()) {
-            const std::u32string stem = foldedCase(baseName(entry));
-            found = firstLineOf.find(stem);
-            if (found != firstLineOf.end() && !partOfStem[stem]) {
-                ambiguous[found->second] = true;
-                found = firstLineOf.end();
-            }
-        }
-        if (found == firstLineOf.end()) {
-            pairing.values.emplace_back();
-            pairing.entriesWithoutValue.push_back(entry);
-        } else {
-            pairing.values.push_back(keyed[found->second].value);
-            used[found->second] = true;
-        }
-    }
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        if (ambiguous[i]) {
-            pairing.ambiguousNames.push_back(keyed[i].name);
-        } else if (first[i] && !used[i]) {
-            pairing.unmatchedNames.push_back(keyed[i].name);
-        }
-        if (contradicted[i]) pairing.conflictingNames.push_back(keyed[i].name);
-    }
-    return pairing;
+KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_view text) {
+    NamePairing pairing;
+    eachKeyedLine(text, [&pairing](std::string_view name, std::string_view value) {
+        pairing.add(name, value);
+    });
+    return pairing.pair(entries);
 }
 
 std::string firstPairs(const std::vector<std::string>& entries, const KeyedPairing& pairing) {

@@ -35,10 +35,6 @@ KeyedValue splitKeyedLine(std::string_view line);
 // and so is a first line whose name is exactly "Name": the header of the columns.
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines);
 
-// parseKeyedValues of the lines of `text`, cut as isTwoColumnText cuts them, without
-// holding them one by one first.
-std::vector<KeyedValue> parseKeyedText(std::string_view text);
-
 // Values matched to the confirmed entries.
 struct KeyedPairing {
     // One value per entry, in the entries' order; empty for an entry without a value.
@@ -53,6 +49,8 @@ struct KeyedPairing {
     // Names without extension that several parts have ("welle" for welle.prt and
     // welle.drw), as written, each once: they give none of them a value.
     std::vector<std::string> ambiguousNames;
+
+    bool operator==(const KeyedPairing&) const = default;
 };
 
 // Pairs `keyed` with `entries` by name, whatever the order of either list. A name is
@@ -64,6 +62,10 @@ struct KeyedPairing {
 // that part with its extension; when several parts have that name, it names none.
 KeyedPairing pairByName(const std::vector<std::string>& entries,
                         const std::vector<KeyedValue>& keyed);
+
+// pairByName of parseKeyedValues of the lines of `text`, cut as isTwoColumnText cuts them,
+// without holding every line: only the first line of each name is kept while pairing.
+KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_view text);
 
 // What the parameter dialog asks before it builds with gaps: which value the first few
 // of `entries` receive, the parts without a value, the names without a part and those of

@@ -46,8 +46,13 @@ std::size_t asciiRun(std::string_view text, std::size_t offset) {
 }  // namespace
 
 std::string decode(std::string_view bytes) {
+    // Reserved to the byte: growing by doubling would, for a list of many megabytes that
+    // is mostly umlauts, hold the old and the new buffer beside the bytes at once.
+    std::size_t size = 0;
+    for (const char byte : bytes)
+        size += utf8::encodedLength(characterOf(static_cast<unsigned char>(byte)));
     std::string text;
-    text.reserve(bytes.size());
+    text.reserve(size);
     std::size_t offset = 0;
     while (offset < bytes.size()) {
         const std::size_t run = asciiRun(bytes, offset);

@@ -36,6 +36,12 @@ std::optional<char32_t> next(std::string_view text, std::size_t& offset) {
     return codePoint;
 }
 
+std::size_t encodedLength(char32_t codePoint) {
+    if (codePoint < 0x80) return 1;
+    if (codePoint < 0x800) return 2;
+    return codePoint < 0x10000 ? 3 : 4;
+}
+
 void append(std::string& text, char32_t codePoint) {
     if (codePoint < 0x80) {
         text += static_cast<char>(codePoint);

@@ -14,6 +14,9 @@ std::optional<char32_t> next(std::string_view text, std::size_t& offset);
 
 void append(std::string& text, char32_t codePoint);
 
+// How many bytes append adds for `codePoint`.
+std::size_t encodedLength(char32_t codePoint);
+
 // Whether the whole text is well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValid(std::string_view text);
 

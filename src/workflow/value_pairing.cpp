@@ -29,9 +29,7 @@ Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListFo
         form = isTwoColumnText(text) ? ValueListForm::keyed : ValueListForm::oneValueALine;
     }
     if (form == ValueListForm::keyed) {
-        const std::vector<KeyedValue> keyed = parseKeyedText(text);
-        std::string().swap(text);
-        return pairByName(job.confirmedEntries, keyed);
+        return pairKeyedText(job.confirmedEntries, text);
     }
     const Result<> counts =
         checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));

@@ -54,7 +54,7 @@ TEST(KeyedValues, TwoColumnsWhenEveryLineThatIsNotEmptyHasASeparator) {
     }
 }
 
-// Read straight from a text, a list is what its lines give, whatever ends them.
+// Read straight from a text, a list pairs as its lines do, whatever ends them.
 TEST(KeyedValues, ATextGivesWhatItsLinesGive) {
     const struct {
         std::string text;
@@ -66,14 +66,14 @@ TEST(KeyedValues, ATextGivesWhatItsLinesGive) {
         {"Name;Wert\nb;2\rc", {"Name;Wert", "b;2", "c"}},
         {"\r\n\r\n a ; 1 \n", {"", "", " a ; 1 "}},
         {"a;1\r\nStahl", {"a;1", "Stahl"}},
+        {"A;1\nb;2\na;3\nx;4\nb;2", {"A;1", "b;2", "a;3", "x;4", "b;2"}},
     };
+    const Texts entries = {"a", "b.prt", "c.drw"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseKeyedText(c.text), parseKeyedValues(c.lines));
+        EXPECT_EQ(pairKeyedText(entries, c.text), pairByName(entries, parseKeyedValues(c.lines)));
         EXPECT_EQ(isTwoColumnText(c.text), isTwoColumnList(c.lines));
     }
-    EXPECT_EQ(parseKeyedText("Name;Wert\nb;2\rc"),
-              (std::vector<KeyedValue>{{"b", "2"}, {"c", ""}}));
     EXPECT_TRUE(isTwoColumnText("a;1\r\n\r\nb\t2"));
     EXPECT_FALSE(isTwoColumnText("a;1\r\nStahl"));
 }

@@ -17,6 +17,15 @@ TEST(Utf8, CountsAndDropsCharactersNotBytes) {
         << "a malformed byte counts as one";
 }
 
+TEST(Utf8, EncodedLengthIsWhatAppendAdds) {
+    for (const char32_t c :
+         {U'a', U'\x7F', U'\x80', U'ä', U'\x7FF', U'\x800', U'€', U'\xFFFF', U'\x10000', U'😀'}) {
+        std::string text;
+        utf8::append(text, c);
+        EXPECT_EQ(utf8::encodedLength(c), text.size()) << static_cast<unsigned>(c);
+    }
+}
+
 TEST(Utf8, UpperCasesEveryLetterWindows1252Holds) {
     const struct {
         const char* text;
