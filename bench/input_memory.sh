@@ -29,6 +29,10 @@ with open(f"{work}/values.txt", "wb") as f:
 # As many names with their values, by name.
 with open(f"{work}/keyed.txt", "wb") as f:
     f.write(b"".join(b"T%06d.prt;%d\r\n" % (i % 1_000_000, i % 10) for i in range(66_000_000 // 15)))
+# A config.pro of a million mapkeys, to which the auto block is appended.
+with open(f"{work}/config.pro", "wb") as f:
+    f.write(b"".join(b"mapkey x%d @MAPKEY_LABELx;~ Command `ProCmdModelOpen` ;\r\n" % i
+                     for i in range(1_000_000)))
 with open(f"{work}/one.txt", "wb") as f:
     f.write(b"teil.prt\r\n")
 EOF
@@ -63,3 +67,4 @@ measure "66 MB keyed values, one entry" "$work/keyed.txt" -l "$work/one.txt" -o 
 measure "1M entries, save-as" "$work/million.txt" -l "$work/million.txt" -o "$work" save-as
 measure "1M entries, assign-parameter" "$work/million.txt" -l "$work/million.txt" -o "$work" \
   assign-parameter MATERIAL --values "$work/million-values.txt"
+measure "61 MB config.pro, install-auto" "$work/config.pro.bak" -o "$work" install-auto

@@ -46,10 +46,12 @@ Result<ConfigContent> readConfigPro(const std::string& path) {
 }
 
 bool definesAutoMapkey(std::string_view configBytes) {
-    for (const std::string_view line : splitLines(configBytes, LoneLineFeed::staysInLine)) {
-        if (mapkeyDefinedOn(line) == "auto") return true;
-    }
-    return false;
+    // Line by line as views: a config.pro of many megabytes is not copied to look at it.
+    bool defines = false;
+    forEachLine(configBytes, LoneLineFeed::staysInLine, [&defines](std::string_view line) {
+        if (!defines) defines = mapkeyDefinedOn(line) == "auto";
+    });
+    return defines;
 }
 
 std::string autoMapkeyAppendix(std::string_view old) {

@@ -60,7 +60,7 @@ std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::size_t current = kNone;
     bool described = false;
-    for (const std::string& line : splitLines(configBytes, LoneLineFeed::staysInLine)) {
+    forEachLine(configBytes, LoneLineFeed::staysInLine, [&](std::string_view line) {
         if (const std::optional<std::string_view> name = mapkeyDefinedOn(line)) {
             const auto [at, added] = positions.try_emplace(cp1252::decode(*name), mapkeys.size());
             if (added) mapkeys.push_back({at->first, {}});
@@ -69,14 +69,14 @@ std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
             described = false;
         } else if (!afterOption(line, "mapkey(continued)")) {
             current = kNone;
-            continue;
+            return;
         }
-        if (current == kNone || described) continue;
+        if (current == kNone || described) return;
         if (const std::optional<std::string_view> text = markedText(line)) {
             mapkeys[current].description = cp1252::decode(*text);
             described = true;
         }
-    }
+    });
     return mapkeys;
 }
 

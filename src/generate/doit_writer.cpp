@@ -1,6 +1,7 @@
 #include "generate/doit_writer.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/texts.h"
 #include "platform/cp1252.h"
@@ -14,10 +15,11 @@ namespace {
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 std::string firstLineNotEncodable(const std::string& text) {
-    for (const std::string& line : splitLines(text, LoneLineFeed::endsLine)) {
-        if (!cp1252::canEncode(line)) return line;
-    }
-    return text;
+    std::optional<std::string_view> found;
+    forEachLine(text, LoneLineFeed::endsLine, [&found](std::string_view line) {
+        if (!found && !cp1252::canEncode(line)) found = line;
+    });
+    return std::string(found.value_or(text));
 }
 
 bool continuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }

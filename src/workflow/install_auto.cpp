@@ -12,6 +12,9 @@ Result<AutoInstall> prepareAutoInstall(const std::string& outputDirectory,
     if (!config) return config.failure();
     AutoInstall install;
     install.definesAuto = definesAutoMapkey(config->bytes);
+    // Installing reads the file again, as it is once the user has answered: holding these
+    // bytes until then would hold config.pro twice.
+    std::string().swap(config->bytes);
     if (config->created) install.notice = texts::kMessageConfigProCreated;
     install.config = std::move(*config);
     return install;
