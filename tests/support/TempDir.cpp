@@ -30,6 +30,8 @@ std::string TempDir::file(const std::string& name) const {
     return fromPath((toPath(path_) / toPath(name)).make_preferred());
 }
 
+std::string TempDir::driveRoot() const { return fromPath(toPath(path_).root_path()); }
+
 std::string readBytes(const std::string& path) {
     // In one read, not a character at a time: tests read files of megabytes.
     std::ifstream in(toPath(path), std::ios::binary | std::ios::ate);

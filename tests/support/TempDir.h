@@ -15,6 +15,8 @@ public:
     const std::string& path() const { return path_; }
     // `name` inside the directory, with the platform's separators ("a/b" is "a\b" on Windows).
     std::string file(const std::string& name) const;
+    // The root of the drive the directory is on: "/" here, "C:\" on Windows.
+    std::string driveRoot() const;
 
 private:
     std::string path_;

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "core/job.h"
-#include "platform/paths.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/system.h"
@@ -42,8 +41,7 @@ protected:
         testing::markHidden(root.file(".versteckt.prt"));
         std::filesystem::create_directory(root.file("sub/deeper"));
         platform.currentDir = root.path();
-        platform.driveRoots = {fromPath(toPath(root.path()).root_path()), root.file("gone"),
-                               root.file("sub")};
+        platform.driveRoots = {root.driveRoot(), root.file("gone"), root.file("sub")};
         browser = std::make_unique<FileBrowser>(platform, model, nullptr);
         browser->addPatterns({"*.drw*", "*.prt*", "*.asm*"});
         browser->show();

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "platform/os.h"
-#include "platform/paths.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/widgets.h"
@@ -50,7 +49,7 @@ TEST_F(OutputDirectoryChooserTest, OkHandsOverTheDirectoryShownAndHides) {
     chooser->showDirectory(target + QChar(os::kPathSeparator));
     EXPECT_EQ(confirm(), target) << "no final separator";
     EXPECT_TRUE(chooser->isHidden());
-    const QString driveRoot = qs(fromPath(toPath(root.path()).root_path()));
+    const QString driveRoot = qs(root.driveRoot());
     chooser->showDirectory(driveRoot);
     EXPECT_EQ(confirm(), driveRoot) << "but a root keeps its own";
 }
