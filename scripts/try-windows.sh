@@ -46,11 +46,27 @@ sleep 2
 # Wine's DirectWrite draws no text into line edits; Qt's own rasteriser stands in for it
 # here. Windows itself renders with its native engine.
 $wine "$installed/stapelwerk.exe" -platform windows:fontengine=freetype &
+opened=false
 for _ in $(seq 60); do
-  xwininfo -root -tree | grep -q '"Stapelwerk' && break
+  if xwininfo -root -tree | grep -q '"Stapelwerk'; then
+    opened=true
+    break
+  fi
   sleep 1
 done
-sleep 8
+$opened || {
+  echo "The installed window did not open within a minute" >&2
+  exit 1
+}
+# Drawn once the screen stops changing: the same pixels as one or two seconds before (a
+# blinking text cursor alternates between two pictures), or after half a minute.
+seen=()
+for _ in $(seq 30); do
+  frame=$(import -window root rgb:- | md5sum)
+  [[ " ${seen[*]: -2} " == *" ${frame%% *} "* ]] && break
+  seen+=("${frame%% *}")
+  sleep 1
+done
 import -window root "$build/try.png"
 /usr/lib/wine/wineserver -k
 kill "$xvfb"

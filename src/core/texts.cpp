@@ -1,5 +1,7 @@
 #include "core/texts.h"
 
+#include <algorithm>
+
 #include "platform/utf8.h"
 
 namespace stapelwerk::texts {
@@ -353,10 +355,6 @@ std::string namesUnder(std::string_view heading, const std::vector<Name>& names)
 }
 }  // namespace
 
-std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names) {
-    return namesUnder(heading, names);
-}
-
 namespace {
 // The marks a name may hold besides letters and digits, as a heading lists them.
 std::string marksList(std::string_view marks) {
@@ -410,6 +408,14 @@ std::string findingText(std::string_view heading, const std::vector<std::string_
         text.append("\n  … und ").append(groupedNumber(total - shown.size())).append(" weitere");
     }
     return text;
+}
+
+std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names,
+                              std::size_t shownAtMost) {
+    const std::vector<std::string_view> shown(
+        names.begin(),
+        names.begin() + static_cast<std::ptrdiff_t>(std::min(shownAtMost, names.size())));
+    return findingText(heading, shown, names.size());
 }
 
 std::string statusEntriesUnmarked(std::size_t count) {

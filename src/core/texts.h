@@ -202,8 +202,10 @@ inline constexpr std::string_view kMessageOutOfMemory =
 inline constexpr std::string_view kMessageStandardOutputNotWritten =
     "Die Datei doit.pro konnte nicht vollständig auf die Standardausgabe geschrieben werden.";
 
-// Values matched by name: the names in question, one a line under a heading.
-std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names);
+// Values matched by name: the names in question, one a line under a heading; past
+// `shownAtMost` of them, how many more there are (a message box must fit on the screen).
+std::string namesUnderHeading(std::string_view heading, const std::vector<std::string>& names,
+                              std::size_t shownAtMost = static_cast<std::size_t>(-1));
 inline constexpr std::string_view kHeadingEntriesWithoutValue =
     "Diese Teile haben keinen Wert in der Werteliste:";
 inline constexpr std::string_view kHeadingNamesWithoutEntry =

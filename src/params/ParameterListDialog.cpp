@@ -279,9 +279,7 @@ std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
     }
     switch (workflow::judgeKeyedPairing(*pairing)) {
         case workflow::KeyedVerdict::contradictory:
-            platform_.showMessage(texts::namesUnderHeading(texts::kHeadingConflictingNames,
-                                                           pairing->conflictingNames) +
-                                  "\n" + std::string(texts::kMessageKeyedValuesRefused));
+            platform_.showMessage(keyedConflictMessage(*pairing));
             return std::nullopt;
         case workflow::KeyedVerdict::withGaps:
             if (!platform_.ask(keyedGapsQuestion(job_.confirmedEntries, *pairing)))

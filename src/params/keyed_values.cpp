@@ -18,6 +18,9 @@ namespace {
 constexpr char kTab = '\t';
 constexpr char kSemicolon = ';';
 constexpr std::size_t kPairsShown = 5;
+// Names under each heading of the question; with three headings and the pairs, the box
+// still fits a screen of 768 pixels.
+constexpr std::size_t kNamesShown = 8;
 
 // A name without letter case, in UTF-8: short names stay within the string itself, so a
 // list of a million names costs no allocation per name.
@@ -195,12 +198,20 @@ std::string keyedGapsQuestion(const std::vector<std::string>& entries,
     std::string question;
     if (std::string pairs = firstPairs(entries, pairing); !pairs.empty()) question = pairs + "\n\n";
     const auto list = [&question](std::string_view heading, const std::vector<std::string>& names) {
-        if (!names.empty()) question += texts::namesUnderHeading(heading, names) + "\n\n";
+        if (!names.empty()) {
+            question += texts::namesUnderHeading(heading, names, kNamesShown) + "\n\n";
+        }
     };
     list(texts::kHeadingEntriesWithoutValue, pairing.entriesWithoutValue);
     list(texts::kHeadingNamesWithoutEntry, pairing.unmatchedNames);
     list(texts::kHeadingAmbiguousNames, pairing.ambiguousNames);
     return question + std::string(texts::kQuestionBuildWithGaps);
+}
+
+std::string keyedConflictMessage(const KeyedPairing& pairing) {
+    return texts::namesUnderHeading(texts::kHeadingConflictingNames, pairing.conflictingNames,
+                                    kNamesShown) +
+           "\n" + std::string(texts::kMessageKeyedValuesRefused);
 }
 
 }  // namespace stapelwerk

@@ -69,8 +69,13 @@ KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_
 
 // What the parameter dialog asks before it builds with gaps: which value the first few
 // of `entries` receive, the parts without a value, the names without a part and those of
-// several parts, each under its heading, and whether to build anyway.
+// several parts, each under its heading (the first few of each, then how many more, so that
+// the box fits on the screen), and whether to build anyway.
 std::string keyedGapsQuestion(const std::vector<std::string>& entries, const KeyedPairing& pairing);
+
+// What the parameter dialog says when the list gives a name different values: the first
+// few of those names, and that nothing was built.
+std::string keyedConflictMessage(const KeyedPairing& pairing);
 
 // The first few parts that receive a value, with it, so that the user can see that the
 // names paired as meant; empty when no part has a value.

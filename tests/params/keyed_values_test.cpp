@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/texts.h"
 #include "params/keyed_values.h"
 
 namespace stapelwerk {
@@ -128,6 +131,29 @@ TEST(KeyedValues, TheQuestionShowsTheFirstFivePairsAndCountsTheRest) {
     EXPECT_EQ(pairs.find("t6.prt"), std::string::npos) << pairs;
     EXPECT_NE(pairs.find("2 weitere"), std::string::npos) << pairs;
     EXPECT_EQ(firstPairs(entries, pairByName(entries, {})), "");
+}
+
+// A box taller than the screen hides its buttons: each heading names a few, then counts.
+TEST(KeyedValues, TheQuestionAndTheRefusalNameAFewAndCountTheRest) {
+    Texts entries;
+    std::vector<KeyedValue> keyed;
+    for (int i = 1; i <= 300; ++i) {
+        entries.push_back("t" + std::to_string(i) + ".prt");
+        keyed.push_back({"x" + std::to_string(i), "1"});
+        keyed.push_back({"x" + std::to_string(i), "2"});
+    }
+    const KeyedPairing pairing = pairByName(entries, keyed);
+    const std::string question = keyedGapsQuestion(entries, pairing);
+    const std::string refusal = keyedConflictMessage(pairing);
+    for (const std::string& text : {question, refusal}) {
+        EXPECT_NE(text.find("\"x8\""), std::string::npos) << text;
+        EXPECT_EQ(text.find("\"x9\""), std::string::npos) << text;
+        EXPECT_NE(text.find("… und 292 weitere"), std::string::npos) << text;
+        EXPECT_LT(std::count(text.begin(), text.end(), '\n'), 40) << text;
+    }
+    EXPECT_EQ(texts::namesUnderHeading("H:", pairing.unmatchedNames).find("weitere"),
+              std::string::npos)
+        << "the command line lists every name";
 }
 
 }  // namespace
