@@ -48,7 +48,7 @@ sleep 2
 $wine "$installed/stapelwerk.exe" -platform windows:fontengine=freetype &
 opened=false
 for _ in $(seq 60); do
-  if xwininfo -root -tree | grep -q '"Stapelwerk'; then
+  if xwininfo -root -tree | grep -q 'Stapelwerk.*("stapelwerk.exe"'; then
     opened=true
     break
   fi
