@@ -134,7 +134,7 @@ private:
             readInput(request_.keyedPath ? *request_.keyedPath : *request_.valuesPath);
         if (!text) return std::nullopt;
         Result<KeyedPairing> pairing =
-            workflow::pairValueText(job, std::move(*text),
+            workflow::pairValueText(job, *text,
                                     request_.keyedPath ? workflow::ValueListForm::keyed
                                                        : workflow::ValueListForm::oneValueALine);
         if (!pairing) {

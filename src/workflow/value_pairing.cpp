@@ -23,7 +23,7 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
     return byPosition;
 }
 
-Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListForm form) {
+Result<KeyedPairing> pairValueText(const Job& job, std::string_view text, ValueListForm form) {
     constexpr LoneLineFeed kLineFeed = LoneLineFeed::endsLine;
     if (form == ValueListForm::detect) {
         form = isTwoColumnText(text) ? ValueListForm::keyed : ValueListForm::oneValueALine;

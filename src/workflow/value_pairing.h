@@ -27,8 +27,8 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines, 
 // pairValues on the lines of `text` (a line ends at CR LF, CR or LF, as a script writes
 // them). One value a line, a count that does not agree is refused before the text is cut,
 // and a keyed list is read straight from the text: millions of lines held one by one
-// would take several times the file. The text is let go once it is read.
-Result<KeyedPairing> pairValueText(const Job& job, std::string text, ValueListForm form);
+// would take several times the file.
+Result<KeyedPairing> pairValueText(const Job& job, std::string_view text, ValueListForm form);
 
 enum class KeyedVerdict {
     complete,
