@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Tries the Windows downloads under Wine as a user would (after scripts/package-windows.sh):
 # a silent install into a fresh Wine prefix, the installed command line writing doit.pro
-# (to a file and through --stdout) with the same bytes as the Linux build's, a start of the
-# installed window on an X display (Xvfb :20), rendered to build/windows-cross/try.png,
-# then a silent uninstall that must leave nothing in the install folder.
+# (to a file and through --stdout) with the same bytes as the Linux build's, Ctrl+C in the
+# middle of its write in a terminal, a start of the installed window on an X display
+# (Xvfb :20), rendered to build/windows-cross/try.png, then a silent uninstall that must
+# leave nothing in the install folder.
 # Usage: scripts/try-windows.sh LINUX_BATCH (the Linux stapelwerk-batch to compare with)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux_batch=$(realpath "${1:-build/default/src/stapelwerk-batch}")
-scripts/install-missing.sh xvfb imagemagick x11-utils
+scripts/install-missing.sh xvfb imagemagick x11-utils tmux python3
 build=$PWD/build/windows-cross
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 setup=$PWD/Stapelwerk-$version-setup.exe
@@ -37,6 +38,47 @@ cmp "$work/linux/doit.pro" "$work/windows/doit.pro"
 $wine "$installed/stapelwerk-batch.exe" -l "Z:$work/list.txt" --stdout save-as >"$work/stdout.pro"
 cmp "$work/linux/doit.pro" "$work/stdout.pro"
 /usr/lib/wine/wineserver -k
+
+echo "== Ctrl+C in the middle of a write keeps the old doit.pro and leaves no temporary file"
+# In a terminal of its own, where Ctrl+C reaches the program as it does in a console.
+python3 - "$work" <<'EOF'
+import sys
+work = sys.argv[1]
+with open(f"{work}/million.txt", "wb") as f:
+    f.write(b"".join(b"C:\\work\\teil%d.prt.3\r\n" % i for i in range(1_000_000)))
+with open(f"{work}/values.txt", "wb") as f:
+    f.write(b"".join(b"S%d\r\n" % i for i in range(1_000_000)))
+EOF
+mkdir "$work/interrupted"
+printf 'alt\r\n' >"$work/interrupted/doit.pro"
+tmux kill-session -t try-windows 2>/dev/null || true
+tmux new-session -d -s try-windows -x 200 -y 20 "env WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all \
+  $wine '$installed/stapelwerk-batch.exe' \
+  -l 'Z:$work/million.txt' -o 'Z:$work/interrupted' assign-parameter MATERIAL \
+  --values 'Z:$work/values.txt'; echo \$? >'$work/status'; sleep 60"
+for _ in $(seq 240); do
+  compgen -G "$work/interrupted/.stapelwerk-*.tmp" >/dev/null && break
+  sleep 0.25
+done
+sleep 0.5
+tmux send-keys -t try-windows C-c
+for _ in $(seq 40); do
+  [ -s "$work/status" ] && break
+  sleep 0.25
+done
+tmux kill-session -t try-windows
+/usr/lib/wine/wineserver -k
+# STATUS_CONTROL_C_EXIT (0xC000013A), of which the low byte reaches the shell.
+status=$(cat "$work/status" 2>/dev/null || echo none)
+if [ "$status" != 58 ]; then
+  echo "Ctrl+C ended the write with status $status, not 58" >&2
+  exit 1
+fi
+[ "$(cat "$work/interrupted/doit.pro")" = $'alt\r' ]
+if compgen -G "$work/interrupted/.stapelwerk-*.tmp" >/dev/null; then
+  echo "Ctrl+C left a temporary file" >&2
+  exit 1
+fi
 
 echo "== The installed window on the windows platform"
 Xvfb :20 -screen 0 1600x1200x24 &

@@ -268,18 +268,27 @@ std::mutex heldLock;
 std::map<FileHandle, HeldTemporary> held;
 FileHandle lastHold = 0;
 
-// Ctrl+C, Ctrl+Break, a closed console window, a logoff or a shutdown: the system's own
-// handler, which runs after this one, ends the program; its new files go first, as an end
-// signal takes them on POSIX. An open one is marked to vanish with its handle.
-BOOL WINAPI removeHeldOnEnd(DWORD) {
-    const std::lock_guard lock(heldLock);
-    for (const auto& [hold, temporary] : held) {
-        FILE_DISPOSITION_INFO disposition{TRUE};
-        if (temporary.file == INVALID_HANDLE_VALUE ||
-            !SetFileInformationByHandle(temporary.file, FileDispositionInfo, &disposition,
-                                        sizeof disposition)) {
-            DeleteFileW(temporary.path.c_str());
+// Ctrl+C, Ctrl+Break, a closed console window, a logoff or a shutdown: the program ends;
+// its new files go first, as an end signal takes them on POSIX. An open one is marked to
+// vanish with its handle. Ctrl+C and Ctrl+Break end it here, with the status Windows gives
+// them, so that a script sees the write did not complete (under Wine it ended with 0);
+// the other events are left to the system's handler, which runs after this one.
+BOOL WINAPI removeHeldOnEnd(DWORD event) {
+    {
+        const std::lock_guard lock(heldLock);
+        for (const auto& [hold, temporary] : held) {
+            FILE_DISPOSITION_INFO disposition{TRUE};
+            if (temporary.file == INVALID_HANDLE_VALUE ||
+                !SetFileInformationByHandle(temporary.file, FileDispositionInfo, &disposition,
+                                            sizeof disposition)) {
+                DeleteFileW(temporary.path.c_str());
+            }
         }
+    }
+    // At once, as a signal ends a POSIX process: the write stopped half-way, and nothing of
+    // it, nor of the program's other state, is to be finished or flushed now.
+    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
+        TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
     }
     return FALSE;
 }
