@@ -9,7 +9,6 @@
 #include "platform/case_fold.h"
 #include "platform/line_reader.h"
 #include "platform/trim.h"
-#include "platform/utf8.h"
 #include "worklist/confirm.h"
 
 namespace stapelwerk {
@@ -21,14 +20,6 @@ constexpr std::size_t kPairsShown = 5;
 // Names under each heading of the question; with three headings and the pairs, the box
 // still fits a screen of 768 pixels.
 constexpr std::size_t kNamesShown = 8;
-
-// A name without letter case, in UTF-8: short names stay within the string itself, so a
-// list of a million names costs no allocation per name.
-std::string foldedKey(std::string_view name) {
-    std::string key;
-    for (const char32_t c : foldedCase(name)) utf8::append(key, c);
-    return key;
-}
 
 // splitKeyedLine as views into the line.
 std::pair<std::string_view, std::string_view> splitView(std::string_view line) {
@@ -81,7 +72,7 @@ class NamePairing {
 public:
     void add(std::string_view name, std::string_view value) {
         const auto [found, added] =
-            firstLineOf_.try_emplace(foldedKey(reducedEntry(name)), firstLines_.size());
+            firstLineOf_.try_emplace(foldedCaseUtf8(reducedEntry(name)), firstLines_.size());
         if (added) {
             firstLines_.push_back({name, value});
         } else if (firstLines_[found->second].value != value) {
@@ -94,17 +85,18 @@ public:
         std::unordered_map<std::string, std::optional<std::string>> partOfStem;
         for (const std::string& entry : entries) {
             if (firstExtension(entry).empty()) continue;
-            std::string part = foldedKey(entry);
-            const auto [found, added] = partOfStem.try_emplace(foldedKey(baseName(entry)), part);
+            std::string part = foldedCaseUtf8(entry);
+            const auto [found, added] =
+                partOfStem.try_emplace(foldedCaseUtf8(baseName(entry)), part);
             if (!added && found->second != part) found->second.reset();
         }
 
         KeyedPairing pairing;
         pairing.values.reserve(entries.size());
         for (const std::string& entry : entries) {
-            auto found = firstLineOf_.find(foldedKey(entry));
+            auto found = firstLineOf_.find(foldedCaseUtf8(entry));
             if (found == firstLineOf_.end() && !firstExtension(entry).empty()) {
-                const std::string stem = foldedKey(baseName(entry));
+                const std::string stem = foldedCaseUtf8(baseName(entry));
                 found = firstLineOf_.find(stem);
                 if (found != firstLineOf_.end() && !partOfStem[stem]) {
                     firstLines_[found->second].ambiguous = true;

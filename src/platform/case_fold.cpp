@@ -37,16 +37,31 @@ char32_t smallOf(char32_t c) {
     return c;
 }
 
-std::u32string foldedCase(std::string_view utf8) {
-    std::u32string folded;
-    folded.reserve(utf8.size());
+namespace {
+// Hands `add` each character of `utf8` in its small letter.
+template <typename Add>
+void eachFolded(std::string_view utf8, Add add) {
     std::size_t offset = 0;
     while (offset < utf8.size()) {
         // A malformed byte is the character of its value, and its letter case goes as well:
         // otherwise a name in Latin-1 would match a pattern in one letter case only.
         const std::optional<char32_t> c = utf8::next(utf8, offset);
-        folded += smallOf(c ? *c : static_cast<unsigned char>(utf8[offset++]));
+        add(smallOf(c ? *c : static_cast<unsigned char>(utf8[offset++])));
     }
+}
+}  // namespace
+
+std::u32string foldedCase(std::string_view utf8) {
+    std::u32string folded;
+    folded.reserve(utf8.size());
+    eachFolded(utf8, [&folded](char32_t c) { folded += c; });
+    return folded;
+}
+
+std::string foldedCaseUtf8(std::string_view utf8) {
+    std::string folded;
+    folded.reserve(utf8.size());
+    eachFolded(utf8, [&folded](char32_t c) { utf8::append(folded, c); });
     return folded;
 }
 

@@ -16,4 +16,8 @@ char32_t smallOf(char32_t c);
 // names the way Windows does. A malformed byte is read as the character of its own value.
 std::u32string foldedCase(std::string_view utf8);
 
+// foldedCase in UTF-8, for keys held by the million: a short name stays within the string
+// itself, where the characters above take four bytes each on the heap.
+std::string foldedCaseUtf8(std::string_view utf8);
+
 }  // namespace stapelwerk
