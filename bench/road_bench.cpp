@@ -14,11 +14,11 @@
 #include <fstream>
 #include <map>
 
-#include "app/MainWindow.h"
 #include "core/job.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
-#include "widgets/ProgramStyle.h"
+#include "ui/app/MainWindow.h"
+#include "ui/widgets/ProgramStyle.h"
 
 namespace {
 

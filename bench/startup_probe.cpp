@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/Program.h"
+#include "ui/app/Program.h"
 
 int main(int argc, char* argv[]) {
     const int status = stapelwerk::runProgram(

@@ -1,7 +1,8 @@
 # The Windows program's folder: the programs, their sound, Qt's DLLs and plugins, the
 # compiler's runtime and Qt's German words, all side by side, as the zip and the
 # installer carry it (cmake --install to any folder).
-get_target_property(program_directory stapelwerk BINARY_DIR)
+# The window program lies here in the build (src/ui/CMakeLists.txt).
+set(program_directory "${PROJECT_BINARY_DIR}/src")
 set(sound "${program_directory}/MAPKEY.WAV")
 add_custom_command(
   OUTPUT "${sound}"

@@ -10,4 +10,4 @@ if [ -n "${2:-}" ]; then export MONKEY_SEED="$2"; fi
 export QT_QPA_PLATFORM=offscreen
 # A report of UBSan ends the run as one of ASan does.
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
-time build/asan/tests/app/stapelwerk_monkey_tests
+time build/asan/tests/ui/stapelwerk_monkey_tests

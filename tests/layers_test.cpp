@@ -1,43 +1,24 @@
-// The layers of src/ point one way: the platform at the bottom, then the core beside the
-// widget kit, then the features, then the workflows of the features, which their dialogs,
-// app/ and the command line call. A file may only include what lies at or below its own
-// layer.
+// The layers of src/ point one way. Each folder has its rank; a file includes its own
+// folder and folders of a lower rank, never one beside or above it. Qt stays in ui/, and
+// the windows share the job and the platform, not each other.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::set<std::string> kFeatures = {"generate", "worklist", "params", "cadconfig"};
-
-// By the project's naming, a file whose name starts in lower case belongs to the core,
-// which is standard C++ only; a main() belongs to its program.
-bool isCoreFile(const fs::path& file) {
-    const std::string name = file.filename().string();
-    return std::islower(static_cast<unsigned char>(name.front())) && file.stem() != "main";
-}
-
-// What the files of each folder of src/ may include of ours: the features use one
-// another, the core, the platform and the widget kit; the command line has no widgets.
-// The workflows stand on the features' core files and are what their dialogs call.
-std::set<std::string> mayInclude(const fs::path& file, const std::string& folder) {
-    if (folder == "platform") return {"platform"};
-    if (folder == "core" || folder == "widgets") return {"platform", folder};
-    std::set<std::string> allowed = kFeatures;
-    allowed.insert({"platform", "core", folder});
-    if (folder == "workflow") return allowed;
-    if (folder != "batch") allowed.insert("widgets");
-    if (folder == "app" || folder == "batch" || !isCoreFile(file)) allowed.insert("workflow");
-    if (folder == "app" || folder == "batch" || kFeatures.contains(folder)) return allowed;
-    return {};
-}
+const std::map<std::string, int> kRankOfFolder = {
+    {"platform", 0}, {"core", 1},   {"worklist", 2}, {"cadconfig", 2}, {"generate", 2},
+    {"app", 2},      {"params", 3}, {"workflow", 4}, {"batch", 5},     {"ui", 5},
+};
 
 struct Include {
     std::string text;
@@ -56,28 +37,30 @@ std::vector<Include> includesOf(const fs::path& file) {
     return includes;
 }
 
-TEST(Layers, EveryIncludePointsDownOrSideways) {
+std::string firstFolder(const std::string& path) { return path.substr(0, path.find('/')); }
+
+TEST(Layers, EveryIncludePointsDown) {
     const fs::path source = fs::path(STAPELWERK_SOURCE_DIR) / "src";
     int filesChecked = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source)) {
         const fs::path& file = entry.path();
         if (file.extension() != ".cpp" && file.extension() != ".h") continue;
-        const std::string folder = fs::relative(file, source).begin()->string();
-        const std::set<std::string> allowed = mayInclude(file, folder);
-        ASSERT_FALSE(allowed.empty()) << "a folder without rules: " << folder;
+        const std::string relative = fs::relative(file, source).generic_string();
+        const std::string folder = firstFolder(relative);
+        ASSERT_TRUE(kRankOfFolder.contains(folder)) << "a folder without a rank: " << folder;
         ++filesChecked;
         for (const Include& include : includesOf(file)) {
-            SCOPED_TRACE(fs::relative(file, source).string() + " includes " + include.text);
+            SCOPED_TRACE(relative + " includes " + include.text);
             if (include.angled) {
-                EXPECT_FALSE(isCoreFile(file) && include.text.starts_with("Q"))
-                    << "a core file includes Qt";
+                EXPECT_TRUE(folder == "ui" || !include.text.starts_with("Q")) << "Qt outside ui/";
                 continue;
             }
-            const std::string target = include.text.substr(0, include.text.find('/'));
-            EXPECT_TRUE(allowed.contains(target)) << "an include that points up";
-            const std::string name = fs::path(include.text).filename().string();
-            EXPECT_FALSE(isCoreFile(file) && std::isupper(static_cast<unsigned char>(name.front())))
-                << "a core file includes a widget";
+            const std::string target = firstFolder(include.text);
+            ASSERT_TRUE(kRankOfFolder.contains(target)) << "an include of no folder";
+            EXPECT_TRUE(target == folder || kRankOfFolder.at(target) < kRankOfFolder.at(folder))
+                << "an include that points sideways or up";
+            EXPECT_FALSE(include.text.starts_with("ui/app/") && !relative.starts_with("ui/app/"))
+                << "a window that includes the main window's folder";
         }
     }
     EXPECT_GT(filesChecked, 50) << "the sources were not found";

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QTextStream>
 
-#include "widgets/Artwork.h"
+#include "ui/widgets/Artwork.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -17,13 +17,13 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "app/MainWindow.h"
 #include "app/startup.h"
 #include "core/job.h"
-#include "platform/QtPlatform.h"
-#include "widgets/Artwork.h"
-#include "widgets/PictureButton.h"
-#include "widgets/ProgramStyle.h"
+#include "ui/app/MainWindow.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/widgets/Artwork.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/ProgramStyle.h"
 
 namespace {
 

@@ -1,0 +1,321 @@
+#include "ui/app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/startup.h"
+#include "core/job.h"
+#include "core/texts.h"
+#include "generate/doit_writer.h"
+#include "platform/platform.h"
+#include "ui/app/BottomBar.h"
+#include "ui/app/ExplanationTracker.h"
+#include "ui/app/InfoDialog.h"
+#include "ui/generate/CompletionDialog.h"
+#include "ui/generate/FindingsDialog.h"
+#include "ui/generate/FunctionPanel.h"
+#include "ui/generate/MapkeyChainDialog.h"
+#include "ui/generate/PreviewDialog.h"
+#include "ui/params/ParameterDeletionDialog.h"
+#include "ui/params/ParameterListDialog.h"
+#include "ui/widgets/Artwork.h"
+#include "ui/widgets/DialogSlot.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Placement.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/twips.h"
+#include "ui/worklist/FileBrowser.h"
+#include "ui/worklist/OutputDirectoryChooser.h"
+#include "ui/worklist/WorkListModel.h"
+#include "ui/worklist/WorkListPanel.h"
+#include "workflow/functions.h"
+#include "workflow/install_auto.h"
+#include "workflow/write_check.h"
+#include "worklist/confirm.h"
+
+namespace stapelwerk {
+
+namespace {
+// The window is designed 8000 x 6000 twips from frame edge to frame edge.
+constexpr int kOuterWidth = 8000;
+constexpr int kOuterHeight = 6000;
+constexpr int kBottomBarMargin = 500;
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
+    : QWidget(parent), platform_(platform), job_(job) {
+    setObjectName("Form1");
+    setWindowTitle(qt(texts::kMainWindowTitle));
+
+    auto* files = new PictureButton("img_files", artwork::filesPicture({twips(870), twips(975)}),
+                                    qt(texts::kShowWorkList), qt(texts::kShowWorkList), this);
+    placeTwips(files, 240, 0, 870, 975);
+    connect(files, &PictureButton::clicked, this, &MainWindow::showWorkList);
+
+    auto* info = new PictureButton("Image1", artwork::infoPicture({twips(480), twips(480)}),
+                                   qt(texts::kInfoToolTip), qt(texts::kShowInfo), this);
+    placeTwips(info, 7200, 240, 480, 480);
+    connect(info, &PictureButton::clicked, this,
+            [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
+
+    explanation_ = new QLabel(qt(texts::kExplainStart), this);
+    QLabel* explanation = explanation_;
+    explanation->setObjectName("Erklaer");
+    explanation->setAccessibleName(qt(texts::kExplanationName));
+    explanation->setWordWrap(true);
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanation->setAttribute(Qt::WA_TransparentForMouseEvents);
+    placeTwips(explanation, 2040, 1200, 4935, 2655);
+
+    writeButton_ = new QPushButton(qt(texts::kWriteButton), this);
+    writeButton_->setObjectName("cmd_fcreate");
+    placeTwips(writeButton_, 2880, 2520, 2895, 375);
+    writeButton_->hide();
+    connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeDoitFile);
+
+    previewButton_ = new QPushButton(qt(texts::kPreviewButton), this);
+    previewButton_->setObjectName("cmd_preview");
+    previewButton_->setAccessibleName(qt(texts::kPreviewButtonName));
+    placeTwips(previewButton_, 5835, 2520, 1140, 375);
+    previewButton_->hide();
+    connect(previewButton_, &QPushButton::clicked, this,
+            [this] { openOrRaise(preview_, [this] { return new PreviewDialog(job_, this); }); });
+
+    functions_ = new FunctionPanel(this);
+    functions_->hide();
+    connect(functions_, &FunctionPanel::saveAsRequested, this, &MainWindow::buildSaveAs);
+    connect(functions_, &FunctionPanel::mapkeyChainRequested, this,
+            [this] { openFunctionDialog(mapkeyChain_); });
+    connect(functions_, &FunctionPanel::parameterAssignmentRequested, this,
+            [this] { openFunctionDialog(parameterList_); });
+    connect(functions_, &FunctionPanel::parameterDeletionRequested, this,
+            [this] { openFunctionDialog(parameterDeletion_); });
+
+    workListModel_ = new WorkListModel(job_.workList, this);
+    workList_ = new WorkListPanel(platform_, *workListModel_, this);
+    connect(workList_, &WorkListPanel::confirmRequested, this, &MainWindow::confirm);
+    // The function panel stands where the work list stands: one of them is shown at a time.
+    connect(workList_, &WorkListPanel::closed, this, [this] {
+        if (!job_.confirmedEntries.empty()) functions_->show();
+        updateExplanation();
+    });
+    connect(workList_, &WorkListPanel::statusReport, this,
+            [this](const QString& text) { setStatus(text.toStdString()); });
+
+    browser_ = new FileBrowser(platform_, *workListModel_, this);
+    browser_->hide();
+    connect(workList_, &WorkListPanel::fileBrowserRequested, this, [this] {
+        browser_->show();
+        browser_->raise();
+    });
+    connect(browser_, &FileBrowser::finished, workList_, &WorkListPanel::hideMenu);
+
+    bottomBar_ = new BottomBar(this);
+    connect(bottomBar_, &BottomBar::outputDirectoryChanged, this,
+            [this](const QString& directory) { job_.outputDirectory = directory.toStdString(); });
+    job_.outputDirectory = bottomBar_->outputDirectory().toStdString();
+    connect(bottomBar_, &BottomBar::exitRequested, this, &QWidget::close);
+    connect(bottomBar_, &BottomBar::chooserRequested, this, &MainWindow::placeChooser);
+    connect(bottomBar_, &BottomBar::autoRequested, this, &MainWindow::installAutoMapkey);
+
+    chooser_ = new OutputDirectoryChooser(platform_, this);
+    chooser_->hide();
+    connect(chooser_, &OutputDirectoryChooser::chosen, bottomBar_, &BottomBar::setOutputDirectory);
+    connect(browser_, &FileBrowser::statusReport, bottomBar_, &BottomBar::setStatus);
+    connect(chooser_, &OutputDirectoryChooser::statusReport, bottomBar_, &BottomBar::setStatus);
+
+    selectionCount_ = new QLabel(this);
+    selectionCount_->setObjectName("lbl_count");
+    selectionCount_->hide();
+
+    startUp();
+
+    // Last, so that it finds every explained control.
+    new ExplanationTracker(this, explanation, [this] { return job_.outputDirectory; });
+}
+
+void MainWindow::startUp() {
+    const StartupState state = decideStartup(platform_);
+    bottomBar_->setUserName(qt(state.userName));
+    bottomBar_->setOutputDirectory(qt(state.outputDirectory));
+    resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
+    // Smaller, the bottom bar (the output folder, the status line, exit) would go out of sight.
+    setMinimumSize(size());
+    bottomBar_->move(bottomBar_->x(),
+                     twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
+    workList_->move(twips(1000), twips(400));
+    bottomBar_->raise();
+    workList_->show();
+    if (state.outputDirectoryExists) {
+        chooser_->showDirectory(qt(state.outputDirectory));
+    } else {
+        workList_->hide();
+        placeChooser();
+    }
+    setStatus(state.status);
+    updateExplanation();
+    QStringList patterns;
+    for (const std::string_view pattern : kFilePatterns) patterns << qt(pattern);
+    browser_->addPatterns(patterns);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    storeOutputDirectory(platform_, job_.outputDirectory);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->close();
+    }
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::placeChooser() {
+    chooser_->move(bottomBar_->x(), bottomBar_->y() - chooser_->height());
+    chooser_->show();
+    chooser_->raise();
+    chooser_->focusDirectories();
+}
+
+void MainWindow::installAutoMapkey() {
+    setStatus(texts::kStatusReadingFile);
+    const Result<workflow::AutoInstall> install =
+        workflow::prepareAutoInstall(job_.outputDirectory, platform_.programDirectory());
+    if (!install) {
+        platform_.showMessage(install.message());
+        return;
+    }
+    if (!install->notice.empty()) platform_.showMessage(install->notice);
+    if (install->definesAuto && !platform_.ask(std::string(texts::kQuestionAutoMapkeyDefined))) {
+        return;
+    }
+    const Result<std::string> installed = workflow::installAutoMapkey(*install);
+    platform_.showMessage(installed ? *installed : installed.message());
+}
+
+void MainWindow::setStatus(std::string_view text) { bottomBar_->setStatus(qt(text)); }
+
+void MainWindow::confirm() {
+    const Result<std::string> report = confirmSelection(job_);
+    if (!report) {
+        platform_.showMessage(report.message());
+        return;
+    }
+    workList_->hideMenu();
+    workList_->hide();
+    functions_->show();
+    updateExplanation();
+    functions_->setFocus();  // on to the first function, for the keyboard
+    selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
+    setStatus(*report);
+}
+
+void MainWindow::buildSaveAs() {
+    if (const Result<> built = workflow::buildSaveAs(job_); !built) {
+        platform_.showMessage(built.message());
+        return;
+    }
+    offerWrite();
+}
+
+template <typename Dialog>
+void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
+    openOrRaise(slot, [this] {
+        auto* dialog = new Dialog(platform_, job_, this);
+        connect(dialog, &Dialog::built, this, &MainWindow::offerWrite);
+        return dialog;
+    });
+}
+
+void MainWindow::offerWrite() {
+    if (findings_) findings_->close();  // they were of the text built before
+    setWriteOffered(true);
+    writeButton_->setFocus();
+    if (preview_) preview_->showPendingText();
+    setStatus(texts::kStatusReadyToWrite);
+}
+
+void MainWindow::writeDoitFile() {
+    const workflow::Findings findings =
+        workflow::checkPendingBuild(job_.confirmedEntries, job_.pendingInputs(),
+                                    job_.outputDirectory, platform_.programDirectory());
+    if (findings.empty()) {
+        writeCheckedFile();
+        return;
+    }
+    if (findings_) findings_->close();
+    openOrRaise(findings_, [&] {
+        auto* dialog = new FindingsDialog(job_.confirmedEntries, findings, this);
+        connect(dialog, &FindingsDialog::writeAnywayRequested, this, &MainWindow::writeCheckedFile);
+        connect(dialog, &FindingsDialog::unmarkRequested, this,
+                [this, findings] { unmarkConcerned(findings); });
+        return dialog;
+    });
+}
+
+void MainWindow::unmarkConcerned(const workflow::Findings& findings) {
+    // The rows as the list stands now, which the browser may have changed meanwhile.
+    const std::vector<std::size_t> rows =
+        workflow::rowsConcerned(job_.workList, job_.confirmedEntries, findings);
+    workListModel_->unselect(rows);
+    showWorkList();
+    setStatus(texts::statusEntriesUnmarked(rows.size()));
+}
+
+void MainWindow::writeCheckedFile() {
+    if (const Result<> written = writeDoitPro(job_.outputDirectory, job_.pendingText()); !written) {
+        platform_.showMessage(written.message());
+        setStatus(texts::kStatusNotWritten);
+        return;
+    }
+    setStatus(texts::kStatusWritten);
+    setWriteOffered(false);
+    openOrRaise(completion_, [this] {
+        auto* dialog = new CompletionDialog(platform_, job_, this);
+        // Not to the window itself: the dialog also goes when the window is destroyed, and
+        // the explanation, made earlier, goes before it.
+        connect(dialog, &QObject::destroyed, explanation_,
+                [explanation = explanation_, list = workList_] {
+                    explanation->setVisible(list->isHidden());
+                });
+        return dialog;
+    });
+    updateExplanation();
+}
+
+// The designed place would put the panel's lower part, "ok" among it, under the bottom
+// bar; it moves up as far as needed, as a right press on the background moves it.
+void MainWindow::showWorkList() {
+    moveWorkListTo({twips(240), twips(960)});
+    functions_->hide();
+    workList_->show();
+    updateExplanation();
+    setWriteOffered(false);
+}
+
+// The explanation lies under the work list and the completion dialog; where they stand over
+// it, it would show around them in pieces.
+void MainWindow::updateExplanation() {
+    explanation_->setVisible(workList_->isHidden() && completion_.isNull());
+}
+
+void MainWindow::setWriteOffered(bool offered) {
+    writeButton_->setVisible(offered);
+    previewButton_->setVisible(offered);
+}
+
+void MainWindow::moveWorkListTo(QPoint pointer) {
+    QPoint place = pointer;
+    if (place.x() + workList_->width() > width()) place.setX(width() - workList_->width());
+    if (place.y() + workList_->height() > bottomBar_->y()) {
+        place.setY(bottomBar_->y() - workList_->height());
+    }
+    workList_->move(place);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) moveWorkListTo(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,14 @@
+#include "ui/widgets/LabelFit.h"
+
+#include <QLabel>
+
+namespace stapelwerk {
+
+void widenToText(QLabel* label, KeepEdge keep) {
+    const int needed = label->sizeHint().width();
+    if (needed <= label->width()) return;
+    const int left = keep == KeepEdge::Left ? label->x() : label->x() + label->width() - needed;
+    label->setGeometry(left, label->y(), needed, label->height());
+}
+
+}  // namespace stapelwerk

@@ -1,0 +1,17 @@
+#include "ui/widgets/ProgramStyle.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "ui/widgets/EnterPressesButtons.h"
+
+namespace stapelwerk {
+
+void applyProgramStyle(QApplication& application) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(7.5);
+    application.setFont(font);
+    application.installEventFilter(new EnterPressesButtons(&application));
+}
+
+}  // namespace stapelwerk

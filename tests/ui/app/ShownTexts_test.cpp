@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/explanations.h"
+#include "core/texts.h"
+#include "platform/write_refusals.h"
+#include "ui/support/MainWindowFixture.h"
+#include "ui/widgets/PictureButton.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+
+// Every text the program shows, by where it shows, held against tests/ui/app/shown_texts.txt:
+// a rename or an edit that touches a shown text fails here, naming the text. After a
+// wanted change, STAPELWERK_WRITE_SHOWN_TEXTS=1 rewrites the list for review in the diff.
+using ShownTexts = std::map<std::string, std::string>;
+
+std::string oneLine(const QString& text) {
+    return text.toUtf8().replace("\n", "\\n").toStdString();
+}
+
+void add(ShownTexts& shown, const std::string& where, const QString& text) {
+    if (!text.isEmpty()) shown[where] = oneLine(text);
+}
+
+void addWindow(ShownTexts& shown, QWidget* topLevel, const QString& temporary) {
+    const std::string window = topLevel->objectName().toStdString();
+    add(shown, window + " title", topLevel->windowTitle());
+    for (QWidget* widget : topLevel->findChildren<QWidget*>()) {
+        const std::string where = window + "/" + widget->objectName().toStdString();
+        if (widget->objectName().isEmpty()) continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+        if (auto* box = qobject_cast<QGroupBox*>(widget)) text = box->title();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) text = edit->toPlainText();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && edit->isReadOnly()) {
+            text = edit->text();
+        }
+        if (!temporary.isEmpty() && text.contains(temporary)) continue;  // where it wrote
+        add(shown, where, text);
+        add(shown, where + " tooltip", widget->toolTip());
+        add(shown, where + " name", widget->accessibleName());
+        add(shown, where + " description", widget->accessibleDescription());
+    }
+}
+
+// The texts that are not in a window until something happens: messages, questions,
+// the status line's words, the command line's, each with sample details.
+void addMessages(ShownTexts& shown) {
+    const std::pair<const char*, std::string> messages[] = {
+        {"kMessageTitle", std::string(texts::kMessageTitle)},
+        {"kStatusChooseFiles", std::string(texts::kStatusChooseFiles)},
+        {"kStatusChooseOutputDirectory", std::string(texts::kStatusChooseOutputDirectory)},
+        {"kStatusPasted", std::string(texts::kStatusPasted)},
+        {"kStatusDriveUnavailable", std::string(texts::kStatusDriveUnavailable)},
+        {"kStatusReadyToWrite", std::string(texts::kStatusReadyToWrite)},
+        {"kStatusWritten", std::string(texts::kStatusWritten)},
+        {"kStatusNotWritten", std::string(texts::kStatusNotWritten)},
+        {"kStatusReadingFile", std::string(texts::kStatusReadingFile)},
+        {"kMessageSelectFiles", std::string(texts::kMessageSelectFiles)},
+        {"kMessageNoParameterValues", std::string(texts::kMessageNoParameterValues)},
+        {"kMessageListsDiffer", std::string(texts::kMessageListsDiffer)},
+        {"kMessageParameterHelp", std::string(texts::kMessageParameterHelp)},
+        {"kSubjectMapkeyChain", std::string(texts::kSubjectMapkeyChain)},
+        {"kSubjectParameterName", std::string(texts::kSubjectParameterName)},
+        {"kSubjectParameterValue", std::string(texts::kSubjectParameterValue)},
+        {"kExplainStart", std::string(texts::kExplainStart)},
+        {"kExplainWrite", std::string(texts::kExplainWrite)},
+        {"kExplainMapkeys", std::string(texts::kExplainMapkeys)},
+        {"kExplainParameterList", std::string(texts::kExplainParameterList)},
+        {"kExplainParameterDeletion", std::string(texts::kExplainParameterDeletion)},
+        {"kExplainSaveAs", std::string(texts::kExplainSaveAs)},
+        {"kExplainStatus", std::string(texts::kExplainStatus)},
+        {"kExplainInfo", std::string(texts::kExplainInfo)},
+        {"kExplainExit", std::string(texts::kExplainExit)},
+        {"kExplainFiles", std::string(texts::kExplainFiles)},
+        {"kExplainOutputDirectory", std::string(texts::kExplainOutputDirectory)},
+        {"kPreviewTitle", std::string(texts::kPreviewTitle)},
+        {"kPreviewNotFound", std::string(texts::kPreviewNotFound)},
+        {"kExplainPreview", std::string(texts::kExplainPreview)},
+        {"kCompletionDone", std::string(texts::kCompletionDone)},
+        {"kCompletionWhere", std::string(texts::kCompletionWhere)},
+        {"kCompletionMenu", std::string(texts::kCompletionMenu)},
+        {"kCompletionLoaded", std::string(texts::kCompletionLoaded)},
+        {"kInfoTitle", std::string(texts::kInfoTitle)},
+        {"kInfoMoreAt", std::string(texts::kInfoMoreAt)},
+        {"kDownloadAddress", std::string(texts::kDownloadAddress)},
+        {"kUnknownUser", std::string(texts::kUnknownUser)},
+        {"kMessageConfigProCreated", std::string(texts::kMessageConfigProCreated)},
+        {"kMessageAutoMapkeyAdded", std::string(texts::kMessageAutoMapkeyAdded)},
+        {"kQuestionAutoMapkeyDefined", std::string(texts::kQuestionAutoMapkeyDefined)},
+        {"kWarningAutoMapkeyDefined", std::string(texts::kWarningAutoMapkeyDefined)},
+        {"kBatchProgram", std::string(texts::kBatchProgram)},
+        {"kUsageMissing", std::string(texts::kUsageMissing)},
+        {"kUsageNotExpected", std::string(texts::kUsageNotExpected)},
+        {"kUsageValuesOrKeyed", std::string(texts::kUsageValuesOrKeyed)},
+        {"kUsageAllowMissingWithoutKeyed", std::string(texts::kUsageAllowMissingWithoutKeyed)},
+        {"kUsageOptionValue", std::string(texts::kUsageOptionValue)},
+        {"kUsageInstallAutoReadsNoList", std::string(texts::kUsageInstallAutoReadsNoList)},
+        {"kUsageOneStandardInput", std::string(texts::kUsageOneStandardInput)},
+        {"kUsageWrong", std::string(texts::kUsageWrong)},
+        {"kMessageStandardInputNotRead", std::string(texts::kMessageStandardInputNotRead)},
+        {"kMessageStandardOutputNotWritten", std::string(texts::kMessageStandardOutputNotWritten)},
+        {"kHeadingEntriesWithoutValue", std::string(texts::kHeadingEntriesWithoutValue)},
+        {"kHeadingNamesWithoutEntry", std::string(texts::kHeadingNamesWithoutEntry)},
+        {"kHeadingConflictingNames", std::string(texts::kHeadingConflictingNames)},
+        {"kMessageKeyedValuesRefused", std::string(texts::kMessageKeyedValuesRefused)},
+        {"kHintAllowMissing", std::string(texts::kHintAllowMissing)},
+        {"kQuestionBuildWithGaps", std::string(texts::kQuestionBuildWithGaps)},
+        {"kWarningEmptyValues", std::string(texts::kWarningEmptyValues)},
+        {"kMessageParameterNameEmpty", std::string(texts::kMessageParameterNameEmpty)},
+        {"kMessageSecondAutoRefused", std::string(texts::kMessageSecondAutoRefused)},
+        {"kHeadingAmbiguousNames", std::string(texts::kHeadingAmbiguousNames)},
+        {"messageSemicolon", texts::messageSemicolon("S", "T")},
+        {"valuesOfParts", texts::valuesOfParts({"welle.prt"}, {"Stahl"}, 2)},
+        {"messageNotOpenedForEditing", texts::messageNotOpenedForEditing("P")},
+        {"messageAddressNotOpened", texts::messageAddressNotOpened("A")},
+        {"kWindowHelp", std::string(texts::kWindowHelp)},
+        {"kMessageNoDisplay", std::string(texts::kMessageNoDisplay)},
+        {"statusFilesChosen", texts::statusFilesChosen(3)},
+        {"statusFilesAdded", texts::statusFilesAdded(3)},
+        {"messageEntryUnreadable", texts::messageEntryUnreadable("E")},
+        {"messageEntryNotEncodable", texts::messageEntryNotEncodable("E")},
+        {"messageSaveAsEntryTooShort", texts::messageSaveAsEntryTooShort("E")},
+        {"messageTextNotEncodable", texts::messageTextNotEncodable("L")},
+        {"messageFileNotWritten", texts::messageFileNotWritten("P", "R")},
+        {"messageUnreadable", texts::messageUnreadable("S", "T")},
+        {"messageNotEncodable", texts::messageNotEncodable("S", "T")},
+        {"messageValueNotEncodableInList", texts::messageValueNotEncodableInList("V", "P")},
+        {"messageFileNotRead", texts::messageFileNotRead("P", "R")},
+        {"explainAuto", texts::explainAuto("D")},
+        {"previewSummary", texts::previewSummary(1234, 56789)},
+        {"messageConfigProNotRead", texts::messageConfigProNotRead("P", "R")},
+        {"messageConfigProNotCreated", texts::messageConfigProNotCreated("P", "R")},
+        {"messageConfigProNotWritten", texts::messageConfigProNotWritten("P", "R")},
+        {"messageConfigProBackupNotWritten", texts::messageConfigProBackupNotWritten("P", "R")},
+        {"batchHelp", texts::batchHelp()},
+        {"messageBatchUsageError", texts::messageBatchUsageError("S", "D")},
+        {"messageOutputDirectoryMissing", texts::messageOutputDirectoryMissing("P", "R")},
+        {"namesUnderHeading", texts::namesUnderHeading("H", {"a", "b"})},
+        {"reasonLinkNotFollowed", texts::reasonLinkNotFollowed("L")},
+        {"reasonBackupAtLink", texts::reasonBackupAtLink("L")},
+        {"kReasonBackupIsTheFile", std::string(texts::kReasonBackupIsTheFile)},
+        {"kReasonWriteProtected", std::string(texts::kReasonWriteProtected)},
+        {"kReasonSeveralNames", std::string(texts::kReasonSeveralNames)},
+        {"findingModelNameTooLong", texts::findingModelNameTooLong(31)},
+        {"findingModelNameCharacters", texts::findingModelNameCharacters("_-")},
+        {"findingModelNameStart", texts::findingModelNameStart("-")},
+        {"kFindingNoTypeExtension", std::string(texts::kFindingNoTypeExtension)},
+        {"findingParameterNameTooLong", texts::findingParameterNameTooLong(31)},
+        {"findingParameterNameCharacters", texts::findingParameterNameCharacters("_")},
+        {"kFindingParameterNameStart", std::string(texts::kFindingParameterNameStart)},
+        {"findingValueTooLong", texts::findingValueTooLong(80)},
+        {"kFindingMapkeyUndefined", std::string(texts::kFindingMapkeyUndefined)},
+        {"kFindingMapkeysNotLooked", std::string(texts::kFindingMapkeysNotLooked)},
+        {"findingText", texts::findingText("H", {"a"}, 1234)},
+        {"kWarningFindings", std::string(texts::kWarningFindings)},
+        {"kMessageFindingsRefused", std::string(texts::kMessageFindingsRefused)},
+        {"kCheckFoundNothing", std::string(texts::kCheckFoundNothing)},
+        {"statusEntriesUnmarked", texts::statusEntriesUnmarked(3)},
+        {"kChainAllDefined", std::string(texts::kChainAllDefined)},
+        {"chainUndefinedNote", texts::chainUndefinedNote({"xx", "00"})},
+    };
+    for (const auto& [name, text] : messages)
+        add(shown, std::string("message ") + name, QString::fromStdString(text));
+    for (std::string_view control : explainedControls()) {
+        add(shown, "explanation " + std::string(control),
+            QString::fromStdString(explanationFor(control, "D").value_or("")));
+    }
+}
+
+ShownTexts readList(const std::string& path) {
+    ShownTexts list;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        const auto tab = line.find('\t');
+        if (tab != std::string::npos) list[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return list;
+}
+
+class ShownTextsTest : public testing::MainWindowFixture {};
+
+TEST_F(ShownTextsTest, EveryShownTextIsTheListedOne) {
+    ShownTexts shown;
+    addWindow(shown, &window, {});  // before anything changed it
+    openEveryWindow();
+    const QString temporary = QString::fromStdString(output.path());
+    for (QWidget* topLevel : QApplication::topLevelWidgets()) {
+        if (topLevel->isVisible() && topLevel != &window) addWindow(shown, topLevel, temporary);
+    }
+    addMessages(shown);
+
+    const std::string path = STAPELWERK_SOURCE_DIR "/tests/ui/app/shown_texts.txt";
+    if (qEnvironmentVariableIsSet("STAPELWERK_WRITE_SHOWN_TEXTS")) {
+        std::ofstream out(path, std::ios::binary);
+        for (const auto& [where, text] : shown) out << where << '\t' << text << '\n';
+    }
+    const ShownTexts listed = readList(path);
+    for (const auto& [where, text] : listed) {
+        const auto found = shown.find(where);
+        if (found == shown.end()) {
+            ADD_FAILURE() << "no longer shown: " << where << ": " << text;
+        } else {
+            EXPECT_EQ(found->second, text) << "changed: " << where;
+        }
+    }
+    for (const auto& [where, text] : shown) {
+        EXPECT_TRUE(listed.count(where) == 1) << "not in the list: " << where << ": " << text;
+    }
+}
+
+}  // namespace
+}  // namespace stapelwerk

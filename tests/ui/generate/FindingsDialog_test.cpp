@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <string>
+
+#include "core/texts.h"
+#include "ui/support/MainWindowFixture.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+
+class FindingsDialogTest : public testing::MainWindowFixture {
+protected:
+    // A blank in one name: save-as is built, and "doit.pro jetzt anlegen" finds it.
+    QDialog* findings() {
+        confirmEntries("welle.prt\r\nC:\\pdm\\meine welle.prt.2\r\ndeckel.asm\r\n");
+        child<QPushButton>(&window, "cmd_SaveAs")->click();
+        child<QPushButton>(&window, "cmd_fcreate")->click();
+        return dialog("frm_pruefung");
+    }
+    bool written() const { return std::filesystem::exists(output.file("doit.pro")); }
+};
+
+TEST_F(FindingsDialogTest, ShowsWhatWasFoundBeforeAnythingIsWritten) {
+    QDialog* shown = findings();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(written());
+    auto* list = child<QListWidget>(shown, "list_befunde");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), testing::qs(texts::findingModelNameCharacters("_-")));
+    EXPECT_TRUE(list->item(0)->font().bold());
+    EXPECT_EQ(list->item(1)->text(), R"(  "meine welle.prt")");
+    list->doItemsLayout();  // the heading, wider than the list, wraps onto lines of its own
+    const QRect heading = list->visualItemRect(list->item(0));
+    EXPECT_LE(heading.width(), list->viewport()->width());
+    EXPECT_GT(heading.height(), list->visualItemRect(list->item(1)).height());
+    EXPECT_EQ(shown->focusWidget(), child<QPushButton>(shown, "cmd_trotzdem"));
+}
+
+TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) {
+    const struct {
+        const char* way;  // a button, or nothing for the key
+        Qt::Key key;
+        bool written;
+        std::vector<bool> marked;
+    } cases[] = {
+        {nullptr, Qt::Key_Return, true, {true, true, true}},
+        {nullptr, Qt::Key_Escape, false, {true, true, true}},
+        {"cmd_abwaehlen", Qt::Key_unknown, false, {true, false, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way != nullptr ? c.way : std::to_string(c.key));
+        std::filesystem::remove(output.file("doit.pro"));
+        QDialog* shown = findings();
+        ASSERT_NE(shown, nullptr);
+        if (c.way != nullptr) {
+            child<QPushButton>(shown, c.way)->click();
+        } else {
+            QTest::keyClick(shown->focusWidget(), c.key);
+        }
+        EXPECT_EQ(dialog("frm_pruefung"), nullptr);
+        EXPECT_EQ(written(), c.written);
+        std::vector<bool> marked;
+        for (const WorkEntry& entry : job.workList.entries()) marked.push_back(entry.selected);
+        EXPECT_EQ(marked, c.marked);
+        EXPECT_EQ(child<QWidget>(&window, "Frame3")->isVisible(), c.way != nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace stapelwerk

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
+
+#include "core/job.h"
+#include "support/ScopedHome.h"
+#include "support/TempDir.h"
+#include "ui/app/MainWindow.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/support/widgets.h"
+
+namespace stapelwerk {
+namespace {
+
+using testing::child;
+using testing::TempDir;
+
+TEST(QtPlatformSettings, TheOutputDirectorySurvivesARestart) {
+    QTemporaryDir settings;
+    TempDir home;
+    TempDir output;
+    const testing::ScopedHome scopedHome(home.path());
+    const QString chosen = QString::fromStdString(output.path());
+    {
+        QtPlatform platform("Zinkhorn", settings.path());
+        Job job;
+        MainWindow window(platform, job);
+        window.show();
+        EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(),
+                  QDir::toNativeSeparators(QCoreApplication::applicationDirPath()))
+            << "first run: the program directory";
+        child<QLineEdit>(&window, "txt_pro")->setText(chosen);
+        window.close();
+    }
+    EXPECT_TRUE(QDir(settings.path()).exists("Stapelwerk.ini"));
+    {
+        QtPlatform platform("Zinkhorn", settings.path());
+        Job job;
+        MainWindow window(platform, job);
+        EXPECT_EQ(child<QLineEdit>(&window, "txt_pro")->text(), chosen);
+    }
+}
+
+TEST(QtPlatformSettings, ValuesReadBackExactlyUnderTheirApplicationSectionAndKey) {
+    QTemporaryDir settings;
+    const std::string key = "frm_mapkeyneu.txt_mapkeyname.Text";
+    const std::string values[] = {
+        "ds",    "C:\\Daten, alt\\", "",           " blanks ", "Größe", "@Variant(x)",
+        "a=b;c", "[Optionen]",       "two\nlines",
+    };
+    for (const std::string& value : values) {
+        SCOPED_TRACE(value);
+        QtPlatform("Zinkhorn", settings.path()).writeSetting("Stapelwerk", "Optionen", key, value);
+        EXPECT_EQ(QtPlatform("Zinkhorn", settings.path())
+                      .readSetting("Stapelwerk", "Optionen", key, "default"),
+                  value);
+    }
+    QtPlatform platform("Zinkhorn", settings.path());
+    EXPECT_EQ(platform.readSetting("Lindwurm", "Optionen", key, "default"), "default");
+    EXPECT_EQ(platform.readSetting("Stapelwerk", "Andere", key, "default"), "default");
+    EXPECT_EQ(platform.readSetting("Stapelwerk", "Optionen", "frm_mapkeyneu", "default"),
+              "default");
+}
+
+TEST(QtPlatformSettings, AnUnchangedValueLeavesTheFileAsItWas) {
+    QTemporaryDir settings;
+    const std::filesystem::path file = settings.filePath("Stapelwerk.ini").toStdString();
+    QtPlatform platform("Zinkhorn", settings.path());
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/daten");
+    const auto old = std::filesystem::last_write_time(file) - std::chrono::hours(1);
+    std::filesystem::last_write_time(file, old);
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/daten");
+    EXPECT_EQ(std::filesystem::last_write_time(file), old);
+    platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/anders");
+    EXPECT_NE(std::filesystem::last_write_time(file), old);
+}
+
+TEST(QtPlatformProgramDirectory, IsTheExecutablesFolderWhereAFileCanBeMadeThereElseTheUsersData) {
+    TempDir folder;
+    EXPECT_EQ(QtPlatform::programDirectoryFor(testing::qs(folder.path())),
+              QDir::toNativeSeparators(testing::qs(folder.path())).toStdString());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "the trial file is gone";
+
+    QStandardPaths::setTestModeEnabled(true);
+    // Nothing can be made "in" a file, whoever runs the test, root too.
+    testing::writeBytes(folder.file("datei"), "");
+    const std::string fallback = QtPlatform::programDirectoryFor(testing::qs(folder.file("datei")));
+    EXPECT_EQ(fallback, QDir::toNativeSeparators(
+                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+                            .toStdString());
+    EXPECT_TRUE(std::filesystem::is_directory(fallback));
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+}  // namespace
+}  // namespace stapelwerk
