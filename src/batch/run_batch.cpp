@@ -170,16 +170,20 @@ private:
         const std::string argument = decodeUtf8OrCp1252(request_.argument);
         switch (request_.function) {
             case BatchFunction::saveAs:
-                return workflow::buildSaveAs(job);
+                return workflow::buildPendingText(job, {.function = DoitFunction::saveAs});
             case BatchFunction::runMapkeys:
-                return workflow::buildMapkeyChain(job, argument);
+                return workflow::buildPendingText(
+                    job, {.function = DoitFunction::mapkeyChain, .chain = argument});
             case BatchFunction::deleteParameter:
-                return workflow::buildParameterDeletion(job,
-                                                        workflow::deletedParameterName(argument));
+                return workflow::buildPendingText(
+                    job, {.function = DoitFunction::parameterDeletion, .parameterName = argument});
             case BatchFunction::assignParameter: {
                 std::optional<std::vector<std::string>> values = valuesForEntries(job);
                 if (!values) return refusal({});
-                return workflow::buildParameterAssignment(job, argument, std::move(*values));
+                return workflow::buildPendingText(job,
+                                                  {.function = DoitFunction::parameterAssignment,
+                                                   .parameterName = argument,
+                                                   .values = std::move(*values)});
             }
             case BatchFunction::installAuto:
                 break;

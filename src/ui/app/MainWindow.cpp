@@ -211,7 +211,8 @@ void MainWindow::confirm() {
 }
 
 void MainWindow::buildSaveAs() {
-    if (const Result<> built = workflow::buildSaveAs(job_); !built) {
+    if (const Result<> built = workflow::buildPendingText(job_, {.function = DoitFunction::saveAs});
+        !built) {
         platform_.showMessage(built.message());
         return;
     }
