@@ -45,7 +45,7 @@ BENCHMARK(BuildSaveAs)->Arg(3000)->Arg(100000);
 void CheckBeforeWrite(benchmark::State& state) {
     const std::vector<std::string> entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
-    const stapelwerk::BuildInputs inputs{stapelwerk::BuiltFunction::parameterAssignment,
+    const stapelwerk::BuildInputs inputs{stapelwerk::DoitFunction::parameterAssignment,
                                          {},
                                          "MATERIAL",
                                          std::vector<std::string>(entries.size(), "STAHL")};

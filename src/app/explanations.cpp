@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/function_table.h"
 #include "core/texts.h"
 
 namespace stapelwerk {
@@ -12,19 +13,24 @@ struct FixedExplanation {
     std::string_view text;
 };
 
-constexpr std::array kFixed = {
+constexpr std::array kOtherControls = {
     FixedExplanation{"cmd_fcreate", texts::kExplainWrite},
     FixedExplanation{"cmd_preview", texts::kExplainPreview},
-    FixedExplanation{"cmd_mapkey", texts::kExplainMapkeys},
-    FixedExplanation{"cmd_param", texts::kExplainParameterList},
-    FixedExplanation{"cmd_ploesch", texts::kExplainParameterDeletion},
-    FixedExplanation{"cmd_SaveAs", texts::kExplainSaveAs},
     FixedExplanation{"lbl_status", texts::kExplainStatus},
     FixedExplanation{"Image1", texts::kExplainInfo},
     FixedExplanation{"img_exit", texts::kExplainExit},
     FixedExplanation{"img_files", texts::kExplainFiles},
     FixedExplanation{"Label7", texts::kExplainOutputDirectory},
 };
+
+// The function panel's buttons, and the other controls.
+constexpr auto kFixed = [] {
+    std::array<FixedExplanation, kFunctionTable.size() + kOtherControls.size()> all{};
+    std::size_t i = 0;
+    for (const FunctionRow& row : kFunctionTable) all[i++] = {row.button, row.explanation};
+    for (const FixedExplanation& other : kOtherControls) all[i++] = other;
+    return all;
+}();
 
 constexpr std::string_view kAutoButton = "cmd_auto";
 

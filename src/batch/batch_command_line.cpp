@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/function_table.h"
 #include "core/texts.h"
 
 namespace stapelwerk {
@@ -78,37 +79,37 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     app.add_flag("--strict", request.strict);
 
     // The functions that write doit.pro, also under "check", which only checks them.
-    struct Functions {
-        std::vector<std::pair<CLI::App*, BatchFunction>> commands;
+    struct FunctionCommand {
+        CLI::App* command;
+        DoitFunction function;
+        // Where the function needs values.
         CLI::Option* values = nullptr;
         CLI::Option* keyed = nullptr;
     };
+    std::vector<FunctionCommand> functions;
     const auto addFunctions = [&](CLI::App& parent) {
-        Functions added;
-        CLI::App* saveAs = parent.add_subcommand("save-as");
-        CLI::App* runMapkeys = parent.add_subcommand("run-mapkeys");
-        runMapkeys->add_option(std::string(texts::kUsageChain), request.argument)->required();
-        CLI::App* deleteParameter = parent.add_subcommand("delete-parameter");
-        deleteParameter->add_option("NAME", request.argument)->required();
-        CLI::App* assignParameter = parent.add_subcommand("assign-parameter");
-        assignParameter->add_option("NAME", request.argument)->required();
-        added.values = assignParameter->add_option("--values", valuesPath);
-        added.keyed = assignParameter->add_option("--keyed", keyedPath);
-        added.values->excludes(added.keyed);
-        assignParameter->add_flag("--allow-missing", request.allowMissing)->needs(added.keyed);
-        added.commands = {{saveAs, BatchFunction::saveAs},
-                          {runMapkeys, BatchFunction::runMapkeys},
-                          {deleteParameter, BatchFunction::deleteParameter},
-                          {assignParameter, BatchFunction::assignParameter}};
-        return added;
+        for (const FunctionRow& row : kFunctionTable) {
+            FunctionCommand added{parent.add_subcommand(std::string(row.command)), row.function};
+            if (!row.argument.empty()) {
+                added.command->add_option(std::string(row.argument), request.argument)->required();
+            }
+            if (row.needs.values) {
+                added.values = added.command->add_option("--values", valuesPath);
+                added.keyed = added.command->add_option("--keyed", keyedPath);
+                added.values->excludes(added.keyed);
+                added.command->add_flag("--allow-missing", request.allowMissing)
+                    ->needs(added.keyed);
+            }
+            functions.push_back(added);
+        }
     };
-    const Functions writing = addFunctions(app);
+    addFunctions(app);
     CLI::App* installAuto = app.add_subcommand("install-auto");
     installAuto->add_flag("--allow-second", request.allowSecondAuto);
     CLI::App* check = app.add_subcommand("check");
     check->require_subcommand(1);
     check->fallthrough();
-    const Functions checked = addFunctions(*check);
+    addFunctions(*check);
 
     try {
         // The parser takes the arguments last to first.
@@ -128,24 +129,23 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
         return {{}, usageError(err, usage.summary, usage.detail)};
     }
 
-    for (const Functions* functions : {&writing, &checked}) {
-        for (const auto& [command, function] : functions->commands) {
-            if (command->parsed()) request.function = function;
-        }
-        if (functions->values->count() > 0) request.valuesPath = valuesPath;
-        if (functions->keyed->count() > 0) request.keyedPath = keyedPath;
+    const FunctionRow* parsed = nullptr;
+    for (const FunctionCommand& added : functions) {
+        if (!added.command->parsed()) continue;
+        request.function = added.function;
+        parsed = &rowOf(added.function);
+        if (added.values != nullptr && added.values->count() > 0) request.valuesPath = valuesPath;
+        if (added.keyed != nullptr && added.keyed->count() > 0) request.keyedPath = keyedPath;
     }
-    if (installAuto->parsed()) request.function = BatchFunction::installAuto;
     request.checkOnly = check->parsed();
     if (output->count() > 0) request.outputDirectory = outputDirectory;
 
-    if (request.function == BatchFunction::installAuto &&
-        (list->count() > 0 || request.toStandardOutput)) {
+    if (installAuto->parsed() && (list->count() > 0 || request.toStandardOutput)) {
         return {{}, usageError(err, texts::kUsageInstallAutoReadsNoList, "install-auto")};
     }
-    if (request.function == BatchFunction::assignParameter) {
+    if (parsed != nullptr && parsed->needs.values) {
         if (!request.valuesPath && !request.keyedPath) {
-            return {{}, usageError(err, texts::kUsageValuesOrKeyed, "assign-parameter")};
+            return {{}, usageError(err, texts::kUsageValuesOrKeyed, parsed->command)};
         }
         const std::string& valueSource =
             request.valuesPath ? *request.valuesPath : *request.keyedPath;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/function_table.h"
+
 namespace stapelwerk {
 
 // Exit statuses of the command line.
@@ -12,19 +14,18 @@ inline constexpr int kExitSucceeded = 0;
 inline constexpr int kExitRefused = 1;     // a refusal or failure: its message on stderr
 inline constexpr int kExitUsageError = 2;  // the command line itself is wrong
 
-enum class BatchFunction { saveAs, runMapkeys, deleteParameter, assignParameter, installAuto };
-
 // What one call of the command line asks for.
 struct BatchRequest {
-    BatchFunction function = BatchFunction::saveAs;
+    // The function that builds doit.pro; none for install-auto, which writes config.pro.
+    std::optional<DoitFunction> function;
     // The list of file names; "-" is standard input.
     std::string listPath = "-";
     // Unset: the current directory.
     std::optional<std::string> outputDirectory;
     bool toStandardOutput = false;
-    // The chain of run-mapkeys, or the parameter name, as given.
+    // The function's argument (its chain or parameter name), as given.
     std::string argument;
-    // assign-parameter: exactly one of the two is set; "-" is standard input.
+    // A function that needs values: exactly one of the two is set; "-" is standard input.
     std::optional<std::string> valuesPath;
     std::optional<std::string> keyedPath;
     bool allowMissing = false;

@@ -7,6 +7,7 @@
 
 #include "batch/batch_command_line.h"
 #include "batch/console_platform.h"
+#include "core/function_table.h"
 #include "core/job.h"
 #include "core/texts.h"
 #include "generate/doit_writer.h"
@@ -46,9 +47,7 @@ public:
     BatchRun(const BatchRequest& request, std::istream& in, std::ostream& out, std::ostream& err)
         : request_(request), in_(in), out_(out), err_(err), platform_(err) {}
 
-    int run() {
-        return request_.function == BatchFunction::installAuto ? installAuto() : writeDoit();
-    }
+    int run() { return request_.function ? writeDoit(*request_.function) : installAuto(); }
 
 private:
     int refuse(std::string_view message) {
@@ -164,27 +163,20 @@ private:
     }
 
     // The function's doit text becomes the job's pending text, as its dialog builds it.
-    Result<> build(Job& job) {
+    Result<> build(Job& job, DoitFunction function) {
+        const FunctionNeeds& needs = rowOf(function).needs;
         // Chains and names go into doit.pro; arguments from a terminal that is not UTF-8
         // are read as the files are.
         const std::string argument = decodeUtf8OrCp1252(request_.argument);
-        switch (request_.function) {
-            case BatchFunction::saveAs:
-                return workflow::buildSaveAs(job);
-            case BatchFunction::runMapkeys:
-                return workflow::buildMapkeyChain(job, argument);
-            case BatchFunction::deleteParameter:
-                return workflow::buildParameterDeletion(job,
-                                                        workflow::deletedParameterName(argument));
-            case BatchFunction::assignParameter: {
-                std::optional<std::vector<std::string>> values = valuesForEntries(job);
-                if (!values) return refusal({});
-                return workflow::buildParameterAssignment(job, argument, std::move(*values));
-            }
-            case BatchFunction::installAuto:
-                break;
+        BuildInputs inputs{.function = function};
+        if (needs.chain) inputs.chain = argument;
+        if (needs.parameterName) inputs.parameterName = argument;
+        if (needs.values) {
+            std::optional<std::vector<std::string>> values = valuesForEntries(job);
+            if (!values) return refusal({});
+            inputs.values = std::move(*values);
         }
-        return refusal({});
+        return workflow::buildPendingText(job, std::move(inputs));
     }
 
     // The check before writing, its findings put on the error stream; true when it found
@@ -203,7 +195,7 @@ private:
         return false;
     }
 
-    int writeDoit() {
+    int writeDoit(DoitFunction function) {
         Job job;
         if (!request_.toStandardOutput) {
             const std::optional<std::string> directory = outputDirectory();
@@ -211,7 +203,7 @@ private:
             job.outputDirectory = *directory;
         }
         if (!confirmList(job)) return kExitRefused;
-        if (const Result<> built = build(job); !built) return refuseUnlessSaid(built);
+        if (const Result<> built = build(job, function); !built) return refuseUnlessSaid(built);
         const bool clean = checkBuild(job);
         if (request_.checkOnly) {
             if (clean) err_ << texts::kCheckFoundNothing << '\n';

@@ -3,20 +3,21 @@
 #include <string>
 #include <vector>
 
+#include "core/function_table.h"
+
 namespace stapelwerk {
 
-enum class BuiltFunction { saveAs, mapkeyChain, parameterDeletion, parameterAssignment };
-
 // What the user gave the function that built the pending text, so that it can be checked
-// before the text is written.
+// before the text is written. A function reads the fields it needs (FunctionNeeds); every
+// field has its initializer, so that a caller names only those.
 struct BuildInputs {
-    BuiltFunction function = BuiltFunction::saveAs;
-    // mapkeyChain: the chain as typed.
-    std::string chain;
-    // parameterDeletion and parameterAssignment: the name as it goes into doit.pro.
-    std::string parameterName;
-    // parameterAssignment: the value of each confirmed entry, by position.
-    std::vector<std::string> values;
+    DoitFunction function = DoitFunction::saveAs;
+    // The chain as typed.
+    std::string chain = {};
+    // The name as it goes into doit.pro.
+    std::string parameterName = {};
+    // The value of each confirmed entry, by position.
+    std::vector<std::string> values = {};
 };
 
 }  // namespace stapelwerk

@@ -188,6 +188,7 @@ std::string usageDetailMissing(std::string_view what);
 std::string usageDetailNotExpected(const std::vector<std::string>& arguments);
 inline constexpr std::string_view kUsageFunction = "Funktion";
 inline constexpr std::string_view kUsageChain = "KETTE";
+inline constexpr std::string_view kUsageName = "NAME";
 
 std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
 inline constexpr std::string_view kMessageStandardInputNotRead =

@@ -12,33 +12,35 @@ Result<> openAndApply(Job& job, const BuiltText& tail, BuildInputs inputs) {
     if (!tail) return tail.failure();
     return job.acceptBuild(buildOpenAndApply(job.confirmedEntries, *tail), std::move(inputs));
 }
+
+Result<> assignParameter(Job& job, BuildInputs inputs) {
+    const BuiltText tail = assignmentTail(inputs.parameterName);
+    if (!tail) return tail.failure();
+    BuiltText built = buildParameterAssignment(job.confirmedEntries, *tail, inputs.values);
+    return job.acceptBuild(std::move(built), std::move(inputs));
+}
 }  // namespace
 
-Result<> buildSaveAs(Job& job) {
-    return job.acceptBuild(stapelwerk::buildSaveAs(job.confirmedEntries),
-                           {BuiltFunction::saveAs, {}, {}, {}});
-}
-
-Result<> buildMapkeyChain(Job& job, std::string_view chain) {
-    return openAndApply(job, mapkeyChainTail(chain),
-                        {BuiltFunction::mapkeyChain, std::string(chain), {}, {}});
+Result<> buildPendingText(Job& job, BuildInputs inputs) {
+    switch (inputs.function) {
+        case DoitFunction::mapkeyChain: {
+            const BuiltText tail = mapkeyChainTail(inputs.chain);
+            return openAndApply(job, tail, std::move(inputs));
+        }
+        case DoitFunction::parameterAssignment:
+            return assignParameter(job, std::move(inputs));
+        case DoitFunction::parameterDeletion: {
+            // Whoever calls: the command line hands the name over as it was typed.
+            inputs.parameterName = deletedParameterName(inputs.parameterName);
+            const BuiltText tail = deletionTail(inputs.parameterName);
+            return openAndApply(job, tail, std::move(inputs));
+        }
+        case DoitFunction::saveAs:
+            return job.acceptBuild(buildSaveAs(job.confirmedEntries), std::move(inputs));
+    }
+    return refusal({});
 }
 
 std::string deletedParameterName(std::string_view typed) { return utf8::toUpper(typed); }
-
-Result<> buildParameterDeletion(Job& job, std::string_view name) {
-    return openAndApply(job, deletionTail(name),
-                        {BuiltFunction::parameterDeletion, {}, std::string(name), {}});
-}
-
-Result<> buildParameterAssignment(Job& job, std::string_view name,
-                                  std::vector<std::string> values) {
-    const BuiltText tail = assignmentTail(name);
-    if (!tail) return tail.failure();
-    BuiltText built = stapelwerk::buildParameterAssignment(job.confirmedEntries, *tail, values);
-    return job.acceptBuild(
-        std::move(built),
-        {BuiltFunction::parameterAssignment, {}, std::string(name), std::move(values)});
-}
 
 }  // namespace stapelwerk::workflow

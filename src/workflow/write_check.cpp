@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/function_table.h"
 #include "core/texts.h"
 #include "generate/mapkey_chain.h"
 #include "platform/case_fold.h"
@@ -100,6 +101,7 @@ void checkModelNames(const std::vector<std::string>& entries, Gathered& gathered
     }
 }
 
+// The name, and the values that come with it.
 void checkParameter(const BuildInputs& inputs, Gathered& gathered) {
     gathered.addNameFaults(faultsOf(inputs.parameterName, kCheckRules.parameterName),
                            inputs.parameterName,
@@ -171,17 +173,9 @@ Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& 
                     const KnownMapkeys& known) {
     Gathered gathered;
     checkModelNames(entries, gathered);
-    switch (inputs.function) {
-        case BuiltFunction::saveAs:
-            break;
-        case BuiltFunction::mapkeyChain:
-            checkChain(inputs.chain, known, gathered);
-            break;
-        case BuiltFunction::parameterDeletion:
-        case BuiltFunction::parameterAssignment:
-            checkParameter(inputs, gathered);
-            break;
-    }
+    const FunctionNeeds& needs = rowOf(inputs.function).needs;
+    if (needs.chain) checkChain(inputs.chain, known, gathered);
+    if (needs.parameterName) checkParameter(inputs, gathered);
     return gathered.take();
 }
 
@@ -189,7 +183,7 @@ Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildI
                            const std::string& outputDirectory,
                            const std::string& programDirectory) {
     KnownMapkeys known;
-    if (inputs.function == BuiltFunction::mapkeyChain) {
+    if (rowOf(inputs.function).needs.chain) {
         known = readKnownMapkeys(startConfigPaths(outputDirectory, programDirectory));
     }
     return checkBuild(entries, inputs, known);

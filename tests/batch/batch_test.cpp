@@ -7,8 +7,10 @@
 #include <system_error>
 #include <utility>
 
+#include "batch/batch_command_line.h"
 #include "batch/run_batch.h"
 #include "batch/standard_input.h"
+#include "core/function_table.h"
 #include "core/texts.h"
 #include "platform/input_limit.h"
 #include "support/ScopedHome.h"
@@ -85,6 +87,37 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         EXPECT_TRUE(outcome.err.substr(0, outcome.err.find('\n')).ends_with(ending)) << outcome.err;
         EXPECT_TRUE(outcome.says(texts::batchUsage())) << outcome.err;
         EXPECT_FALSE(written() || fs::exists(dir.file("config.pro")));
+    }
+}
+
+TEST(BatchCommandLine, EveryRowOfTheFunctionTableIsACommandOfTheUsageAlsoUnderCheck) {
+    for (const FunctionRow& row : kFunctionTable) {
+        // The usage is written by hand: a row must stand in it.
+        const std::string form = " " + std::string(row.command) +
+                                 (row.argument.empty() ? "" : " " + std::string(row.argument));
+        EXPECT_NE(texts::batchUsage().find(form + "\n"), std::string::npos) << form;
+        for (const bool checkOnly : {false, true}) {
+            Arguments call = {std::string(row.command)};
+            if (checkOnly) call.insert(call.begin(), "check");
+            if (!row.argument.empty()) call.emplace_back("ARG");
+            if (row.needs.values) call.insert(call.end(), {"--values", "values.txt"});
+            SCOPED_TRACE(::testing::PrintToString(call));
+            std::ostringstream out;
+            std::ostringstream err;
+            const ParsedCommandLine parsed = parseCommandLine(call, out, err);
+            ASSERT_TRUE(parsed.request.has_value()) << err.str();
+            EXPECT_EQ(parsed.request->function, row.function);
+            EXPECT_EQ(parsed.request->checkOnly, checkOnly);
+            EXPECT_EQ(parsed.request->argument, row.argument.empty() ? "" : "ARG");
+        }
+        if (!row.argument.empty()) {
+            std::ostringstream out;
+            std::ostringstream err;
+            EXPECT_EQ(parseCommandLine({std::string(row.command)}, out, err).exitStatus, 2);
+            EXPECT_NE(err.str().find("(" + texts::usageDetailMissing(row.argument) + ")"),
+                      std::string::npos)
+                << err.str();
+        }
     }
 }
 

@@ -63,20 +63,20 @@ TEST(WriteCheck, ParameterNamesAndValues) {
         {"_MATERIAL", {}, {kFirst}},
         {"MATERIAL", {"ok", std::string(81, 'v')}, {FindingKind::valueTooLong}},
     };
-    for (const BuiltFunction function :
-         {BuiltFunction::parameterDeletion, BuiltFunction::parameterAssignment}) {
+    for (const DoitFunction function :
+         {DoitFunction::parameterDeletion, DoitFunction::parameterAssignment}) {
         for (const Case& c : cases) {
             const BuildInputs inputs{function, {}, c.name, c.values};
             EXPECT_EQ(kindsOf(checkBuild({"a.prt", "b.prt"}, inputs, {})), c.kinds) << c.name;
         }
     }
-    const BuildInputs saveAs{BuiltFunction::saveAs, {}, "2-X", {}};
+    const BuildInputs saveAs{DoitFunction::saveAs, {}, "2-X", {}};
     EXPECT_TRUE(checkBuild({"a.prt"}, saveAs, {}).empty()) << "save-as takes no parameter";
 }
 
 TEST(WriteCheck, ChainAgainstTheKnownMapkeys) {
     KnownMapkeys known{{{"ds", ""}, {"+", ""}}, {{"/home/config.pro", "No such file"}}, true};
-    const BuildInputs chain{BuiltFunction::mapkeyChain, "+;%bb;%ds;%bb;%00", {}, {}};
+    const BuildInputs chain{DoitFunction::mapkeyChain, "+;%bb;%ds;%bb;%00", {}, {}};
     const Findings found = checkBuild({"a.prt"}, chain, known);
     ASSERT_EQ(kindsOf(found), Kinds{FindingKind::mapkeyUndefined});
     EXPECT_EQ(found[0].names, (Names{"bb", "00"})) << "each name once, in the chain's order";

@@ -86,13 +86,7 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
 
     functions_ = new FunctionPanel(this);
     functions_->hide();
-    connect(functions_, &FunctionPanel::saveAsRequested, this, &MainWindow::buildSaveAs);
-    connect(functions_, &FunctionPanel::mapkeyChainRequested, this,
-            [this] { openFunctionDialog(mapkeyChain_); });
-    connect(functions_, &FunctionPanel::parameterAssignmentRequested, this,
-            [this] { openFunctionDialog(parameterList_); });
-    connect(functions_, &FunctionPanel::parameterDeletionRequested, this,
-            [this] { openFunctionDialog(parameterDeletion_); });
+    connect(functions_, &FunctionPanel::functionRequested, this, &MainWindow::startFunction);
 
     workListModel_ = new WorkListModel(job_.workList, this);
     workList_ = new WorkListPanel(platform_, *workListModel_, this);
@@ -210,16 +204,36 @@ void MainWindow::confirm() {
     setStatus(*report);
 }
 
-void MainWindow::buildSaveAs() {
-    if (const Result<> built = workflow::buildSaveAs(job_); !built) {
+void MainWindow::startFunction(DoitFunction function) {
+    if (rowOf(function).needs.anything()) {
+        openFunctionDialog(function);
+        return;
+    }
+    if (const Result<> built = workflow::buildPendingText(job_, {.function = function}); !built) {
         platform_.showMessage(built.message());
         return;
     }
     offerWrite();
 }
 
+void MainWindow::openFunctionDialog(DoitFunction function) {
+    switch (function) {
+        case DoitFunction::mapkeyChain:
+            openDialog(mapkeyChain_);
+            break;
+        case DoitFunction::parameterAssignment:
+            openDialog(parameterList_);
+            break;
+        case DoitFunction::parameterDeletion:
+            openDialog(parameterDeletion_);
+            break;
+        case DoitFunction::saveAs:  // it asks for nothing
+            break;
+    }
+}
+
 template <typename Dialog>
-void MainWindow::openFunctionDialog(QPointer<Dialog>& slot) {
+void MainWindow::openDialog(QPointer<Dialog>& slot) {
     openOrRaise(slot, [this] {
         auto* dialog = new Dialog(platform_, job_, this);
         connect(dialog, &Dialog::built, this, &MainWindow::offerWrite);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
+#include "core/function_table.h"
 #include "workflow/write_check.h"
 
 class QLabel;
@@ -45,7 +46,10 @@ private:
     void placeChooser();
     void installAutoMapkey();
     void confirm();
-    void buildSaveAs();
+    // A function that needs input opens its dialog, which builds; one that needs none builds
+    // at once.
+    void startFunction(DoitFunction function);
+    void openFunctionDialog(DoitFunction function);
     // A mapkey was built: it can now be looked at and written.
     void offerWrite();
     // The write button and the preview beside it, while a built mapkey waits.
@@ -60,7 +64,7 @@ private:
     // to be confirmed and built again.
     void unmarkConcerned(const workflow::Findings& findings);
     template <typename Dialog>
-    void openFunctionDialog(QPointer<Dialog>& slot);
+    void openDialog(QPointer<Dialog>& slot);
     void showWorkList();
     void updateExplanation();
     void moveWorkListTo(QPoint pointer);

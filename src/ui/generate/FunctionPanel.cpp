@@ -15,25 +15,15 @@ FunctionPanel::FunctionPanel(QWidget* parent) : QFrame(parent) {
 
     constexpr int kLeft = 90;
     constexpr int kGap = 60;
-    constexpr int kWidth = (5775 - 2 * kLeft - 3 * kGap) / 4;
-    const struct {
-        const char* objectName;
-        std::string_view caption;
-        void (FunctionPanel::*request)();
-    } buttons[] = {
-        {"cmd_mapkey", texts::kFunctionMapkeys, &FunctionPanel::mapkeyChainRequested},
-        {"cmd_param", texts::kFunctionAssignParameter,
-         &FunctionPanel::parameterAssignmentRequested},
-        {"cmd_ploesch", texts::kFunctionDeleteParameter,
-         &FunctionPanel::parameterDeletionRequested},
-        {"cmd_SaveAs", texts::kFunctionSaveAs, &FunctionPanel::saveAsRequested},
-    };
+    constexpr int kCount = static_cast<int>(kFunctionTable.size());
+    constexpr int kWidth = (5775 - 2 * kLeft - (kCount - 1) * kGap) / kCount;
     int left = kLeft;
-    for (const auto& b : buttons) {
-        auto* button = new WrappedButton(qt(b.caption), this);
-        button->setObjectName(b.objectName);
+    for (const FunctionRow& row : kFunctionTable) {
+        auto* button = new WrappedButton(qt(row.caption), this);
+        button->setObjectName(qt(row.button));
         placeTwips(button, left, 150, kWidth, 555);
-        connect(button, &QPushButton::clicked, this, b.request);
+        connect(button, &QPushButton::clicked, this,
+                [this, function = row.function] { emit functionRequested(function); });
         if (focusProxy() == nullptr) setFocusProxy(button);  // the keyboard lands on the first
         left += kWidth + kGap;
     }

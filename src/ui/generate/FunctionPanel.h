@@ -2,19 +2,18 @@
 
 #include <QFrame>
 
+#include "core/function_table.h"
+
 namespace stapelwerk {
 
-// The function panel `Frame2`: one button for each kind of doit.pro.
+// The function panel `Frame2`: one button for each row of the function table.
 class FunctionPanel : public QFrame {
     Q_OBJECT
 public:
     explicit FunctionPanel(QWidget* parent);
 
 signals:
-    void mapkeyChainRequested();
-    void parameterAssignmentRequested();
-    void parameterDeletionRequested();
-    void saveAsRequested();
+    void functionRequested(stapelwerk::DoitFunction function);
 };
 
 }  // namespace stapelwerk

@@ -148,7 +148,9 @@ void MapkeyChainDialog::markUndefined() {
 void MapkeyChainDialog::build() {
     const std::string chain = chain_->text().toStdString();
     settings::write(platform_, settings::kMapkeyChain, chain);
-    if (const Result<> built = workflow::buildMapkeyChain(job_, chain); !built) {
+    if (const Result<> built = workflow::buildPendingText(
+            job_, {.function = DoitFunction::mapkeyChain, .chain = chain});
+        !built) {
         platform_.showMessage(built.message());
         return;
     }

@@ -54,7 +54,9 @@ void ParameterDeletionDialog::build() {
     const std::string name = workflow::deletedParameterName(name_->text().toStdString());
     name_->setText(qt(name));
     settings::write(platform_, settings::kDeletedParameter, name);
-    if (const Result<> built = workflow::buildParameterDeletion(job_, name); !built) {
+    if (const Result<> built = workflow::buildPendingText(
+            job_, {.function = DoitFunction::parameterDeletion, .parameterName = name});
+        !built) {
         platform_.showMessage(built.message());
         return;
     }

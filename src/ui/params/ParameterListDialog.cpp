@@ -296,7 +296,10 @@ void ParameterListDialog::assign() {
     settings::write(platform_, settings::kAssignedParameter, name);
     const std::optional<std::vector<std::string>> partValues = valuesForParts();
     if (!partValues) return;
-    if (const Result<> built = workflow::buildParameterAssignment(job_, name, *partValues);
+    if (const Result<> built =
+            workflow::buildPendingText(job_, {.function = DoitFunction::parameterAssignment,
+                                              .parameterName = name,
+                                              .values = *partValues});
         !built) {
         platform_.showMessage(built.message());
         return;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/function_table.h"
 #include "generate/doit_builder.h"
 #include "ui/app/MainWindow.h"
 #include "ui/support/MainWindowFixture.h"
@@ -55,6 +57,20 @@ TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
     EXPECT_EQ(status(), "Datei doit.pro wurde gespeichert !");
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
     EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(MainWindowTest, AFunctionThatNeedsInputOpensItsDialogOneThatNeedsNoneBuildsAtOnce) {
+    confirmEntries("welle.prt\r\n");
+    for (const FunctionRow& row : kFunctionTable) {
+        SCOPED_TRACE(row.command);
+        const std::shared_ptr<const std::string> before = job.pendingTextSnapshot();
+        child<QPushButton>(widget("Frame2"), std::string(row.button).c_str())->click();
+        const QList<QDialog*> dialogs = window.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+        EXPECT_EQ(dialogs.size(), row.needs.anything() ? 1 : 0);
+        EXPECT_EQ(job.pendingTextSnapshot() != before, !row.needs.anything());
+        for (QDialog* dialog : dialogs) dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(MainWindowTest, AFailedWriteIsReportedAndTheButtonStays) {
