@@ -14,7 +14,6 @@
 #include "platform/input_decoding.h"
 #include "platform/input_limit.h"
 #include "platform/paths.h"
-#include "platform/system_reason.h"
 #include "platform/text_file.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
@@ -100,7 +99,7 @@ private:
         }
         Result<std::string> bytes = readFileBytes(path);
         if (!bytes) {
-            refuse(texts::messageFileNotRead(path, bytes.reason()));
+            refuse(texts::messageFileNotRead(path, texts::reasonOf(bytes)));
             return std::nullopt;
         }
         return decodeUtf8OrCp1252(std::move(*bytes));

@@ -452,14 +452,6 @@ std::string reasonBackupAtLink(std::string_view link) {
            ". Durch ihn wird nicht geschrieben.";
 }
 
-const std::string_view kReasonBackupIsTheFile = "Die Sicherungskopie wäre die Datei selbst.";
-const std::string_view kReasonWriteProtected = "Die Datei ist schreibgeschützt.";
-const std::string_view kReasonInputTooLarge =
-    "Sie ist größer als 64 MB; so große Eingaben liest Stapelwerk nicht.";
-const std::string_view kReasonSeveralNames =
-    "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
-    "Inhalt stehen.";
-
 std::string messageNotOpenedForEditing(std::string_view path) {
     return "Die Datei " + quoted(path) +
            " konnte nicht geöffnet werden: Es ist kein Programm eingerichtet, das sie öffnet. "

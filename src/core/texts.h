@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "platform/input_limit.h"
-#include "platform/write_refusals.h"
+#include "platform/result.h"
 
 // Every text the program shows, in one place.
 namespace stapelwerk::texts {
@@ -379,5 +380,29 @@ std::string chainUndefinedNote(const std::vector<std::string>& names);
 // What the system could not open for the user: doit.pro for editing, the download page.
 std::string messageNotOpenedForEditing(std::string_view path);
 std::string messageAddressNotOpened(std::string_view address);
+
+// Reasons, as a message shows them after "Grund:": what the program refuses although the
+// system would let it through, and the input limit
+std::string reasonLinkNotFollowed(std::string_view link);
+std::string reasonBackupAtLink(std::string_view link);
+inline constexpr std::string_view kReasonBackupIsTheFile =
+    "Die Sicherungskopie wäre die Datei selbst.";
+inline constexpr std::string_view kReasonWriteProtected = "Die Datei ist schreibgeschützt.";
+inline constexpr std::string_view kReasonInputTooLarge =
+    "Sie ist größer als 64 MB; so große Eingaben liest Stapelwerk nicht.";
+inline constexpr std::string_view kReasonSeveralNames =
+    "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der alte "
+    "Inhalt stehen.";
+// German for the causes a user meets with files; any other in the system's own words, which
+// follow the user's language where the system has it.
+std::string systemReason(const std::error_code& error);
+// Why the platform failed, worded from its kind, error and subject; empty for a refusal of
+// the program's own, whose message says it all.
+std::string reasonOf(const Failure& failure);
+// Empty when ok.
+template <typename T>
+std::string reasonOf(const Result<T>& result) {
+    return result.ok() ? std::string() : reasonOf(result.failure());
+}
 
 }  // namespace stapelwerk::texts

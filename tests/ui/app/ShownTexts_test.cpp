@@ -14,7 +14,6 @@
 
 #include "app/explanations.h"
 #include "core/texts.h"
-#include "platform/write_refusals.h"
 #include "ui/support/MainWindowFixture.h"
 #include "ui/widgets/PictureButton.h"
 

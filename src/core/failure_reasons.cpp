@@ -2,7 +2,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "platform/system_reason.h"
+#include "core/texts.h"
 
 namespace stapelwerk::texts {
 
@@ -55,6 +55,28 @@ std::string systemReason(const std::error_code& error) {
                                     [&](const Reason& reason) { return error == reason.cause; });
     if (known != std::end(kReasons)) return std::string(known->text);
     return error.message();
+}
+
+std::string reasonOf(const Failure& failure) {
+    switch (failure.kind) {
+        case FailureKind::refused:
+            return {};
+        case FailureKind::system:
+            return systemReason(failure.error);
+        case FailureKind::inputTooLarge:
+            return std::string(kReasonInputTooLarge);
+        case FailureKind::linkNotFollowed:
+            return reasonLinkNotFollowed(failure.subject);
+        case FailureKind::backupAtLink:
+            return reasonBackupAtLink(failure.subject);
+        case FailureKind::backupIsTheFile:
+            return std::string(kReasonBackupIsTheFile);
+        case FailureKind::writeProtected:
+            return std::string(kReasonWriteProtected);
+        case FailureKind::severalNames:
+            return std::string(kReasonSeveralNames);
+    }
+    return {};
 }
 
 }  // namespace stapelwerk::texts
