@@ -87,7 +87,7 @@ private:
             while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
                 if (!appendWithinLimit(bytes,
                                        {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
-                    refuse(texts::kMessageStandardInputTooLarge);
+                    refuse(texts::messageStandardInputTooLarge());
                     return std::nullopt;
                 }
             }

@@ -12,41 +12,39 @@ struct Reason {
     std::string_view text;
 };
 
-// Worded as the German system messages are, so that a user whose system is English still
-// reads German.
 constexpr Reason kReasons[] = {
-    {std::errc::no_such_file_or_directory, "Datei oder Verzeichnis nicht gefunden"},
-    {std::errc::permission_denied, "Keine Berechtigung"},
-    {std::errc::operation_not_permitted, "Die Operation ist nicht erlaubt"},
-    {std::errc::no_space_on_device, "Auf dem Datenträger ist kein Speicherplatz mehr frei"},
-    {std::errc::read_only_file_system, "Das Dateisystem ist nur lesbar"},
-    {std::errc::is_a_directory, "Ist ein Verzeichnis"},
-    {std::errc::not_a_directory, "Ist kein Verzeichnis"},
-    {std::errc::file_exists, "Die Datei existiert bereits"},
-    {std::errc::directory_not_empty, "Das Verzeichnis ist nicht leer"},
-    {std::errc::io_error, "Ein- oder Ausgabefehler"},
-    {std::errc::file_too_large, "Die Datei ist zu groß"},
-    {std::errc::filename_too_long, "Der Dateiname ist zu lang"},
-    {std::errc::too_many_symbolic_link_levels, "Zu viele Ebenen symbolischer Verknüpfungen"},
-    {std::errc::too_many_files_open, "Zu viele offene Dateien"},
-    {std::errc::too_many_files_open_in_system, "Zu viele offene Dateien im System"},
-    {std::errc::device_or_resource_busy, "Das Gerät oder die Ressource ist belegt"},
-    {std::errc::text_file_busy, "Die Datei wird gerade benutzt"},
-    {std::errc::cross_device_link, "Die Verschiebung über Dateisystemgrenzen geht nicht"},
-    {std::errc::not_enough_memory, "Nicht genügend Hauptspeicher verfügbar"},
-    {std::errc::interrupted, "Der Aufruf wurde unterbrochen"},
-    {std::errc::invalid_argument, "Ungültiges Argument"},
-    {std::errc::not_supported, "Die Operation wird nicht unterstützt"},
-    {std::errc::no_such_device, "Gerät nicht gefunden"},
-    {std::errc::no_such_device_or_address, "Gerät oder Adresse nicht gefunden"},
-    {std::errc::broken_pipe, "Die Gegenseite hat die Verbindung geschlossen"},
-    {std::errc::resource_unavailable_try_again, "Die Ressource ist zur Zeit nicht verfügbar"},
-    {std::errc::timed_out, "Die Zeit ist abgelaufen"},
-    {std::errc::network_unreachable, "Das Netzwerk ist nicht erreichbar"},
-    {std::errc::host_unreachable, "Der Rechner ist nicht erreichbar"},
-    {std::errc::connection_refused, "Die Verbindung wurde abgelehnt"},
-    {std::errc::bad_file_descriptor, "Ungültiger Dateideskriptor"},
-    {std::errc::value_too_large, "Der Wert ist zu groß für den Datentyp"},
+    {std::errc::no_such_file_or_directory, kSystemNoSuchFileOrDirectory},
+    {std::errc::permission_denied, kSystemPermissionDenied},
+    {std::errc::operation_not_permitted, kSystemOperationNotPermitted},
+    {std::errc::no_space_on_device, kSystemNoSpaceOnDevice},
+    {std::errc::read_only_file_system, kSystemReadOnlyFileSystem},
+    {std::errc::is_a_directory, kSystemIsADirectory},
+    {std::errc::not_a_directory, kSystemNotADirectory},
+    {std::errc::file_exists, kSystemFileExists},
+    {std::errc::directory_not_empty, kSystemDirectoryNotEmpty},
+    {std::errc::io_error, kSystemIoError},
+    {std::errc::file_too_large, kSystemFileTooLarge},
+    {std::errc::filename_too_long, kSystemFilenameTooLong},
+    {std::errc::too_many_symbolic_link_levels, kSystemTooManySymbolicLinkLevels},
+    {std::errc::too_many_files_open, kSystemTooManyFilesOpen},
+    {std::errc::too_many_files_open_in_system, kSystemTooManyFilesOpenInSystem},
+    {std::errc::device_or_resource_busy, kSystemDeviceOrResourceBusy},
+    {std::errc::text_file_busy, kSystemTextFileBusy},
+    {std::errc::cross_device_link, kSystemCrossDeviceLink},
+    {std::errc::not_enough_memory, kSystemNotEnoughMemory},
+    {std::errc::interrupted, kSystemInterrupted},
+    {std::errc::invalid_argument, kSystemInvalidArgument},
+    {std::errc::not_supported, kSystemNotSupported},
+    {std::errc::no_such_device, kSystemNoSuchDevice},
+    {std::errc::no_such_device_or_address, kSystemNoSuchDeviceOrAddress},
+    {std::errc::broken_pipe, kSystemBrokenPipe},
+    {std::errc::resource_unavailable_try_again, kSystemResourceUnavailableTryAgain},
+    {std::errc::timed_out, kSystemTimedOut},
+    {std::errc::network_unreachable, kSystemNetworkUnreachable},
+    {std::errc::host_unreachable, kSystemHostUnreachable},
+    {std::errc::connection_refused, kSystemConnectionRefused},
+    {std::errc::bad_file_descriptor, kSystemBadFileDescriptor},
+    {std::errc::value_too_large, kSystemValueTooLarge},
 };
 }  // namespace
 
@@ -64,7 +62,7 @@ std::string reasonOf(const Failure& failure) {
         case FailureKind::system:
             return systemReason(failure.error);
         case FailureKind::inputTooLarge:
-            return std::string(kReasonInputTooLarge);
+            return reasonInputTooLarge();
         case FailureKind::linkNotFollowed:
             return reasonLinkNotFollowed(failure.subject);
         case FailureKind::backupAtLink:

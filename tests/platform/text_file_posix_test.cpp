@@ -349,7 +349,7 @@ TEST(ReplaceFile, KeepsTheAclAndExtendedAttributesInTheFileAndItsBackup) {
 
 // An endless device ends in the refusal, not in an abort when memory runs out.
 TEST(ReadFileBytes, AnEndlessDeviceIsRefusedAtTheLimit) {
-    EXPECT_EQ(texts::reasonOf(readFileBytes("/dev/zero")), texts::kReasonInputTooLarge);
+    EXPECT_EQ(texts::reasonOf(readFileBytes("/dev/zero")), texts::reasonInputTooLarge());
 }
 
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a

@@ -100,7 +100,7 @@ TEST(ReadFileBytes, ReadsUpToTheLimitAndRefusesMore) {
         const Result<std::string> read = readFileBytes(dir.file("list.txt"));
         EXPECT_EQ(read.ok(), size <= kMostInputBytes);
         EXPECT_EQ(texts::reasonOf(read),
-                  size <= kMostInputBytes ? "" : texts::kReasonInputTooLarge);
+                  size <= kMostInputBytes ? "" : texts::reasonInputTooLarge());
         EXPECT_EQ(read ? read->size() : size, size);
     }
 }
