@@ -15,7 +15,6 @@
 #include "platform/input_decoding.h"
 #include "platform/input_limit.h"
 #include "platform/paths.h"
-#include "platform/system_reason.h"
 #include "platform/text_file.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
@@ -87,7 +86,7 @@ private:
             while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
                 if (!appendWithinLimit(bytes,
                                        {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
-                    refuse(texts::kMessageStandardInputTooLarge);
+                    refuse(texts::messageStandardInputTooLarge());
                     return std::nullopt;
                 }
             }
@@ -99,7 +98,7 @@ private:
         }
         Result<std::string> bytes = readFileBytes(path);
         if (!bytes) {
-            refuse(texts::messageFileNotRead(path, bytes.reason()));
+            refuse(texts::messageFileNotRead(path, texts::reasonOf(bytes)));
             return std::nullopt;
         }
         return decodeUtf8OrCp1252(std::move(*bytes));

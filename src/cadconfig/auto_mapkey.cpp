@@ -8,7 +8,6 @@
 #include "platform/line_reader.h"
 #include "platform/os.h"
 #include "platform/paths.h"
-#include "platform/system_reason.h"
 #include "platform/text_file.h"
 
 namespace stapelwerk {
@@ -35,12 +34,14 @@ Result<ConfigContent> readConfigPro(const std::string& path) {
     if (fileExists(path)) {
         Result<std::string> read = readFileBytes(path);
         if (!read)
-            return Failure{texts::messageConfigProNotRead(path, read.reason()), read.reason()};
+            return worded(read.failure(),
+                          texts::messageConfigProNotRead(path, texts::reasonOf(read)));
         return ConfigContent{path, std::move(*read), false};
     }
     const Result<> created = createEmptyFile(path);
     if (!created) {
-        return Failure{texts::messageConfigProNotCreated(path, created.reason()), created.reason()};
+        return worded(created.failure(),
+                      texts::messageConfigProNotCreated(path, texts::reasonOf(created)));
     }
     return ConfigContent{path, {}, true};
 }
@@ -74,9 +75,9 @@ std::string configWithAutoMapkey(std::string_view old) {
 Result<std::string> configProBackupPath(const std::string& configPro) {
     std::error_code error;
     const os::ResolvedPath target = os::resolveLinks(toPath(configPro), error);
-    if (error) return systemFailure(texts::systemReason(error));
+    if (error) return systemFailure(error);
     if (!target.refusedLink.empty()) {
-        return systemFailure(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
+        return platformRefusal(FailureKind::linkNotFollowed, fromPath(target.refusedLink));
     }
     std::filesystem::path backup = target.path;
     backup += ".bak";
@@ -88,7 +89,8 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
     // while the user was asked is kept, in the file and in the backup.
     const Result<std::string> old = readFileBytes(content.path);
     if (!old) {
-        return Failure{texts::messageConfigProNotRead(content.path, old.reason()), old.reason()};
+        return worded(old.failure(),
+                      texts::messageConfigProNotRead(content.path, texts::reasonOf(old)));
     }
     const std::string appendix = autoMapkeyAppendix(*old);
     const auto produce = [&](ByteSink& sink) {
@@ -96,8 +98,8 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
         sink.write(appendix);
     };
     const auto notWritten = [&](const Result<>& written) {
-        return Failure{texts::messageConfigProNotWritten(content.path, written.reason()),
-                       written.reason()};
+        return worded(written.failure(),
+                      texts::messageConfigProNotWritten(content.path, texts::reasonOf(written)));
     };
     if (content.created && old->empty()) {
         const Result<> written = replaceFile(content.path, produce);
@@ -106,17 +108,16 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
     }
     const Result<std::string> backup = configProBackupPath(content.path);
     if (!backup) {
-        return Failure{
-            texts::messageConfigProBackupNotWritten(content.path + ".bak", backup.reason()),
-            backup.reason()};
+        return worded(backup.failure(), texts::messageConfigProBackupNotWritten(
+                                            content.path + ".bak", texts::reasonOf(backup)));
     }
     ReplaceStep failed = ReplaceStep::file;
     const Result<> written = replaceFileWithBackup(
         content.path, produce, *backup, [&](ByteSink& sink) { sink.write(*old); }, failed);
     if (written) return {};
     if (failed == ReplaceStep::backup) {
-        return Failure{texts::messageConfigProBackupNotWritten(*backup, written.reason()),
-                       written.reason()};
+        return worded(written.failure(),
+                      texts::messageConfigProBackupNotWritten(*backup, texts::reasonOf(written)));
     }
     return notWritten(written);
 }

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "cadconfig/auto_mapkey.h"
+#include "core/texts.h"
 #include "platform/cp1252.h"
 #include "platform/line_reader.h"
 #include "platform/os.h"
@@ -98,7 +99,7 @@ KnownMapkeys readKnownMapkeys(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         const Result<std::string> bytes = readFileBytes(path);
         if (!bytes) {
-            known.unread.push_back({path, bytes.reason()});
+            known.unread.push_back({path, texts::reasonOf(bytes)});
             continue;
         }
         known.looked = true;

@@ -64,7 +64,8 @@ Result<> writeDoitPro(const std::string& outputDirectory, const std::string& doi
     const Result<> written =
         replaceFile(path, [&doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); });
     if (!written)
-        return Failure{texts::messageFileNotWritten(path, written.reason()), written.reason()};
+        return worded(written.failure(),
+                      texts::messageFileNotWritten(path, texts::reasonOf(written)));
     return {};
 }
 

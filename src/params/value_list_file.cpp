@@ -27,7 +27,8 @@ Result<std::vector<std::string>> readValueList(const std::string& path) {
         return std::vector<std::string>();
     }
     const Result<std::string> bytes = readFileBytes(path);
-    if (!bytes) return Failure{texts::messageFileNotRead(path, bytes.reason()), bytes.reason()};
+    if (!bytes)
+        return worded(bytes.failure(), texts::messageFileNotRead(path, texts::reasonOf(bytes)));
     return valuesFromBytes(*bytes);
 }
 
@@ -48,7 +49,8 @@ Result<> writeValueList(const std::string& path, const std::vector<std::string>&
     }
     const Result<> written = replaceFileBytes(path, bytes);
     if (!written)
-        return Failure{texts::messageFileNotWritten(path, written.reason()), written.reason()};
+        return worded(written.failure(),
+                      texts::messageFileNotWritten(path, texts::reasonOf(written)));
     return {};
 }
 

@@ -20,8 +20,3 @@ inline bool appendWithinLimit(std::string& bytes, std::string_view piece) {
 }
 
 }  // namespace stapelwerk
-
-// Worded with the program's other texts, in core/texts.cpp.
-namespace stapelwerk::texts {
-extern const std::string_view kReasonInputTooLarge;
-}  // namespace stapelwerk::texts

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <variant>
 
@@ -10,19 +11,46 @@
 // shows the failure's message.
 namespace stapelwerk {
 
+// What went wrong, as the platform tells it. It words nothing: the core turns a kind, with
+// its error and subject, into the reason that a message shows (texts::reasonOf).
+enum class FailureKind {
+    refused,          // a refusal of the program's own: its message says why
+    system,           // the system's error
+    inputTooLarge,    // more than kMostInputBytes to read
+    linkNotFollowed,  // subject: a link that the kernel would not follow for this user
+    backupAtLink,     // subject: the link at the place of a backup, never written through
+    backupIsTheFile,  // the backup's path names the file it copies
+    writeProtected,
+    severalNames,  // hard links: the other names would keep the old bytes
+};
+
 struct Failure {
     // For the user, in German: what failed, naming the file or text, with the reason.
     // Empty only from the plain file operations, whose callers know what the file is.
     std::string message;
-    // The system's wording of the cause, where the system gave one.
-    std::string reason;
+    FailureKind kind = FailureKind::refused;
+    std::error_code error;  // the system's, where kind is system
+    std::string subject;    // what the reason names, where it names something
 };
 
 // A failure the system reported, before a caller has worded it for the user.
-inline Failure systemFailure(std::string reason) { return {{}, std::move(reason)}; }
+inline Failure systemFailure(std::error_code error) { return {{}, FailureKind::system, error, {}}; }
+
+// A write or read that the platform refuses although the system would let it through.
+inline Failure platformRefusal(FailureKind kind, std::string subject = {}) {
+    return {{}, kind, {}, std::move(subject)};
+}
 
 // A refusal of the program's own, with no system cause behind it.
-inline Failure refusal(std::string message) { return {std::move(message), {}}; }
+inline Failure refusal(std::string message) {
+    return {std::move(message), FailureKind::refused, {}, {}};
+}
+
+// `failure` with the message that its caller worded for the user.
+inline Failure worded(Failure failure, std::string message) {
+    failure.message = std::move(message);
+    return failure;
+}
 
 template <typename T = void>
 class [[nodiscard]] Result {
@@ -45,7 +73,6 @@ public:
     const Failure& failure() const { return std::get<1>(state_); }
     // Empty when ok().
     const std::string& message() const { return ok() ? kNone : failure().message; }
-    const std::string& reason() const { return ok() ? kNone : failure().reason; }
 
 private:
     static inline const std::string kNone;
@@ -65,7 +92,6 @@ public:
     const Failure& failure() const { return *failure_; }
     // Empty when ok().
     const std::string& message() const { return ok() ? kNone : failure_->message; }
-    const std::string& reason() const { return ok() ? kNone : failure_->reason; }
 
 private:
     static inline const std::string kNone;

@@ -6,23 +6,18 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
-#include <utility>
 
 #include "platform/file_rules.h"
 #include "platform/input_limit.h"
 #include "platform/os.h"
 #include "platform/paths.h"
-#include "platform/system_reason.h"
-#include "platform/write_refusals.h"
 
 namespace stapelwerk {
 
 namespace {
-Failure failure(const std::error_code& error) { return systemFailure(texts::systemReason(error)); }
+Failure failure(const std::error_code& error) { return systemFailure(error); }
 
 Failure failure(std::errc error) { return failure(std::make_error_code(error)); }
-
-Failure refusedBecause(std::string reason) { return systemFailure(std::move(reason)); }
 
 // What can be written at a resolved path; a device or a pipe is never replaced by a file.
 Result<> refuseNonFile(os::FileKind kind) {
@@ -187,7 +182,7 @@ Result<std::string> readFileBytes(const std::string& path) {
         size = std::filesystem::file_size(filePath, error);
         if (error) size = 0;
     }
-    if (size > kMostInputBytes) return refusedBecause(std::string(texts::kReasonInputTooLarge));
+    if (size > kMostInputBytes) return platformRefusal(FailureKind::inputTooLarge);
     std::FILE* file = os::openFile(filePath, "rb", error);
     if (file == nullptr) return failure(error);
     std::string bytes;
@@ -201,7 +196,7 @@ Result<std::string> readFileBytes(const std::string& path) {
     const bool failed = std::ferror(file) != 0;
     const int readError = errno != 0 ? errno : EIO;
     std::fclose(file);
-    if (!fits) return refusedBecause(std::string(texts::kReasonInputTooLarge));
+    if (!fits) return platformRefusal(FailureKind::inputTooLarge);
     if (failed) return failure(std::error_code(readError, std::generic_category()));
     return bytes;
 }
@@ -210,14 +205,14 @@ namespace {
 // What the replace routine refuses at a resolved path, whatever the system would allow.
 Result<> refuseTarget(const os::ResolvedPath& target) {
     if (!target.refusedLink.empty()) {
-        return refusedBecause(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
+        return platformRefusal(FailureKind::linkNotFollowed, fromPath(target.refusedLink));
     }
     if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
     if (target.path.filename().empty()) return failure(std::errc::no_such_file_or_directory);
     if (target.kind != os::FileKind::regular) return {};
-    if (target.writeProtected) return refusedBecause(std::string(texts::kReasonWriteProtected));
+    if (target.writeProtected) return platformRefusal(FailureKind::writeProtected);
     // Renaming over one name would leave the other names with the old bytes.
-    if (target.names > 1) return refusedBecause(std::string(texts::kReasonSeveralNames));
+    if (target.names > 1) return platformRefusal(FailureKind::severalNames);
     return {};
 }
 
@@ -286,11 +281,11 @@ Result<> resolveCopy(const std::string& path, const os::ResolvedPath& original,
     std::error_code error;
     copy = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
-    if (copy.throughLink) return refusedBecause(texts::reasonBackupAtLink(path));
+    if (copy.throughLink) return platformRefusal(FailureKind::backupAtLink, path);
     if (Result<> refused = refuseNonFile(copy.kind); !refused) return refused;
     if (copy.kind == os::FileKind::regular && copy.device == original.device &&
         copy.inode == original.inode) {
-        return refusedBecause(std::string(texts::kReasonBackupIsTheFile));
+        return platformRefusal(FailureKind::backupIsTheFile);
     }
     return {};
 }
@@ -310,7 +305,7 @@ Result<> createEmptyFile(const std::string& path) {
     const os::ResolvedPath target = os::resolveLinks(toPath(path), error);
     if (error) return failure(error);
     if (!target.refusedLink.empty()) {
-        return refusedBecause(texts::reasonLinkNotFollowed(fromPath(target.refusedLink)));
+        return platformRefusal(FailureKind::linkNotFollowed, fromPath(target.refusedLink));
     }
     if (Result<> refused = refuseNonFile(target.kind); !refused) return refused;
     const os::FileHandle file = os::createExclusive(target.path, os::NewFileAccess::usual, error);

@@ -8,12 +8,12 @@
 
 namespace stapelwerk {
 
-// Every operation here refuses a path that holds a NUL ("Invalid argument"): it names no file.
-// A failure carries the system's reason only (systemFailure): the caller words the message,
-// as only it knows what the file is to the user.
+// Every operation here refuses a path that holds a NUL (std::errc::invalid_argument): it names
+// no file. A failure carries its kind and the system's error, no message: the caller words
+// it, as only it knows what the file is to the user.
 
 // The whole content of a file, as bytes; a file (or device) of more than kMostInputBytes
-// is refused (texts::kReasonInputTooLarge).
+// is refused (FailureKind::inputTooLarge).
 Result<std::string> readFileBytes(const std::string& path);
 
 // Creates an empty file. Fails, with the reason, when anything is already

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/check_rules.h"
 #include "core/function_table.h"
 #include "core/texts.h"
 #include "generate/mapkey_chain.h"
 #include "platform/case_fold.h"
 #include "platform/utf8.h"
-#include "workflow/check_rules.h"
 #include "worklist/confirm.h"
 
 namespace stapelwerk::workflow {

@@ -85,7 +85,7 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_TRUE(outcome.err.starts_with("stapelwerk-batch: ")) << outcome.err;
         EXPECT_TRUE(outcome.err.substr(0, outcome.err.find('\n')).ends_with(ending)) << outcome.err;
-        EXPECT_TRUE(outcome.says(texts::batchUsage())) << outcome.err;
+        EXPECT_TRUE(outcome.says(texts::kBatchUsage)) << outcome.err;
         EXPECT_FALSE(written() || fs::exists(dir.file("config.pro")));
     }
 }
@@ -95,7 +95,7 @@ TEST(BatchCommandLine, EveryRowOfTheFunctionTableIsACommandOfTheUsageAlsoUnderCh
         // The usage is written by hand: a row must stand in it.
         const std::string form = " " + std::string(row.command) +
                                  (row.argument.empty() ? "" : " " + std::string(row.argument));
-        EXPECT_NE(texts::batchUsage().find(form + "\n"), std::string::npos) << form;
+        EXPECT_NE(texts::kBatchUsage.find(form + "\n"), std::string::npos) << form;
         for (const bool checkOnly : {false, true}) {
             Arguments call = {std::string(row.command)};
             if (checkOnly) call.insert(call.begin(), "check");
@@ -231,7 +231,7 @@ TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
 TEST_F(BatchTest, StandardInputPastTheLimitRefusesAndWritesNothing) {
     const Outcome outcome = run({"save-as"}, "a.prt\r\n" + std::string(kMostInputBytes, 'x'));
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err, std::string(texts::kMessageStandardInputTooLarge) + "\n");
+    EXPECT_EQ(outcome.err, texts::messageStandardInputTooLarge() + "\n");
     EXPECT_FALSE(written());
 }
 

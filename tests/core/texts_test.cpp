@@ -28,5 +28,48 @@ TEST(Texts, ThePreviewSummarySetsThousandsApartByDots) {
               "1.000.000 Einträge, 1.234.567.890 Bytes");
 }
 
+// Lists of marks or names read as German writes them, however many the rules hold.
+TEST(Texts, ListsJoinTheirLastItemAsASentenceDoes) {
+    const struct {
+        std::string text;
+        std::string_view says;
+    } cases[] = {
+        {texts::findingParameterNameCharacters("_"), "als Buchstaben, Ziffern und \"_\":"},
+        {texts::findingModelNameCharacters("_-."),
+         "als Buchstaben, Ziffern, \"_\", \"-\" und \".\", etwa"},
+        {texts::findingModelNameStart("-"), "mit \"-\":"},
+        {texts::findingModelNameStart("-_."), "mit \"-\" oder \"_\" oder \".\":"},
+        {texts::chainUndefinedNote({"xx"}), "Nicht definiert: \"xx\""},
+        {texts::chainUndefinedNote({"xx", "00", "pdf"}),
+         "Nicht definiert: \"xx\", \"00\", \"pdf\""},
+        {texts::usageDetailNotExpected({"a", "", "b"}), "nicht erwartet: a  b"},
+    };
+    for (const auto& c : cases) EXPECT_NE(c.text.find(c.says), std::string::npos) << c.text;
+}
+
+// A template and the function that fills it go together: no placeholder is left over.
+TEST(Texts, EveryComposedTextIsFilledWhole) {
+    std::string info;
+    for (const std::string& line : texts::infoTextLines()) info += line + "\n";
+    const std::string composed[] = {
+        info,
+        texts::batchHelp(),
+        texts::messageBatchUsageError("S", ""),
+        texts::messageBatchUsageError("S", "D"),
+        texts::messagePasteTooLarge(),
+        texts::messageStandardInputTooLarge(),
+        texts::reasonInputTooLarge(),
+        texts::reasonLinkNotFollowed("L"),
+        texts::messageConfigProBackupNotWritten("P", "R"),
+        texts::valuesOfParts({"welle.prt"}, {"Stahl"}, 2),
+        texts::findingText("H", {"a"}, 3),
+    };
+    for (const std::string& text : composed) {
+        for (char number = '1'; number <= '9'; ++number) {
+            EXPECT_EQ(text.find(std::string{'%', number}), std::string::npos) << text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace stapelwerk

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/texts.h"
 #include "platform/file_checks.h"
 #include "platform/text_file.h"
 #include "support/TempDir.h"
@@ -52,16 +53,16 @@ TEST(CreateEmptyFile, CreatesOnlyWhereNothingIs) {
     writeBytes(dir.file("old.pro"), "keep me");
     const Result<> existing = createEmptyFile(dir.file("old.pro"));
     EXPECT_FALSE(existing.ok());
-    EXPECT_EQ(existing.reason(), systemReason(testing::kFileExists));
+    EXPECT_EQ(texts::reasonOf(existing), systemReason(testing::kFileExists));
     EXPECT_EQ(readBytes(dir.file("old.pro")), "keep me");
 
     std::filesystem::create_directory(dir.file("folder.pro"));
-    EXPECT_EQ(createEmptyFile(dir.file("folder.pro")).reason(),
+    EXPECT_EQ(texts::reasonOf(createEmptyFile(dir.file("folder.pro"))),
               systemReason(testing::kIsADirectory));
 
     const Result<> missing = createEmptyFile(dir.file("missing/new.pro"));
     EXPECT_FALSE(missing.ok());
-    EXPECT_EQ(missing.reason(), systemReason(testing::kNoSuchDirectory));
+    EXPECT_EQ(texts::reasonOf(missing), systemReason(testing::kNoSuchDirectory));
 }
 
 }  // namespace

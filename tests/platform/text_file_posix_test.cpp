@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/texts.h"
 #include "platform/file_rules.h"
 #include "platform/input_limit.h"
 #include "platform/text_file.h"
@@ -102,7 +103,7 @@ TEST(ReplaceFile, FollowsLinksReplacesTheirFileAndKeepsThem) {
         const Result<> result =
             c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, content);
 
-        ASSERT_TRUE(result.ok()) << result.reason();
+        ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
         EXPECT_EQ(snapshot(dir.path()), expected) << "links unchanged, nothing else made";
     }
 }
@@ -141,7 +142,7 @@ TEST(ReplaceFile, KeepsPermissionBitsAndGivesNewFilesTheUmaskMode) {
         const ScopedUmask mask(c.umask);
         const Result<> result =
             c.createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
-        ASSERT_TRUE(result.ok()) << result.reason();
+        ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
         EXPECT_EQ(statusOf(file).st_mode & 07777, c.expected);
     }
 }
@@ -157,7 +158,7 @@ TEST(ReplaceFile, KeepsOwnerAndGroup) {
 
     const Result<> result = replaceFileBytes(file, "new");
 
-    ASSERT_TRUE(result.ok()) << result.reason();
+    ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
     const struct stat status = statusOf(file);
     EXPECT_EQ(status.st_uid, 12345u);
     EXPECT_EQ(status.st_gid, 23456u);
@@ -205,7 +206,7 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
             const Result<> result =
                 createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
             EXPECT_FALSE(result.ok());
-            EXPECT_EQ(result.reason(), c.reason);
+            EXPECT_EQ(texts::reasonOf(result), c.reason);
             EXPECT_EQ(snapshot(dir.path()), before);
         }
     }
@@ -301,7 +302,7 @@ TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLin
                 createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
             ASSERT_FALSE(result.ok());
             if (!createEmpty || name.ends_with("doit.pro") || name == "chain.pro") {
-                EXPECT_EQ(result.reason().rfind(reason, 0), 0u) << result.reason();
+                EXPECT_EQ(texts::reasonOf(result).rfind(reason, 0), 0u) << texts::reasonOf(result);
             }
             EXPECT_EQ(snapshot(dir.path()), before);
         }
@@ -348,7 +349,7 @@ TEST(ReplaceFile, KeepsTheAclAndExtendedAttributesInTheFileAndItsBackup) {
 
 // An endless device ends in the refusal, not in an abort when memory runs out.
 TEST(ReadFileBytes, AnEndlessDeviceIsRefusedAtTheLimit) {
-    EXPECT_EQ(readFileBytes("/dev/zero").reason(), texts::kReasonInputTooLarge);
+    EXPECT_EQ(texts::reasonOf(readFileBytes("/dev/zero")), texts::reasonInputTooLarge());
 }
 
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a
@@ -373,7 +374,7 @@ TEST(ReplaceFile, AProducerCutShortLeavesTheOldFile) {
         const testing::FileSizeLimit limit(1024 * 1024);
         const Result<> result = replaceFile(dir.file("doit.pro"), produce);
         EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.reason(), "Die Datei ist zu groß");
+        EXPECT_EQ(texts::reasonOf(result), "Die Datei ist zu groß");
     }
     EXPECT_EQ(snapshot(dir.path()), before);
 

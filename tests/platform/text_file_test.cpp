@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/texts.h"
 #include "platform/input_limit.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -35,7 +36,7 @@ TEST(ReplaceFile, CreatesOrReplacesAndLeavesNothingElse) {
     ASSERT_TRUE(replaceFileBytes(dir.file("doit.pro"), "first\r\n").ok());
     EXPECT_EQ(readBytes(dir.file("doit.pro")), "first\r\n");
     const Result<> replaced = replaceFileBytes(dir.file("doit.pro"), "second\r\n");
-    ASSERT_TRUE(replaced.ok()) << replaced.reason();
+    ASSERT_TRUE(replaced.ok()) << texts::reasonOf(replaced);
     EXPECT_EQ(readBytes(dir.file("doit.pro")), "second\r\n");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"doit.pro"});
 }
@@ -61,7 +62,7 @@ TEST(ReplaceFile, FailuresAreReportedAndChangeNothing) {
             const Result<> result =
                 createEmpty ? createEmptyFile(path) : replaceFileBytes(path, "new");
             EXPECT_FALSE(result.ok());
-            EXPECT_EQ(result.reason(), systemReason(c.reason));
+            EXPECT_EQ(texts::reasonOf(result), systemReason(c.reason));
             EXPECT_EQ(namesIn(dir.path()), before);
             EXPECT_EQ(readBytes(dir.file("plain")), "a file");
         }
@@ -79,13 +80,13 @@ TEST(ReplaceFile, ANameWithANulTouchesNoFile) {
           std::string("doit.pro\0", 9)}) {
         SCOPED_TRACE(name);
         const std::string path = dir.file(name);
-        EXPECT_EQ(replaceFileBytes(path, "new").reason(), "Ungültiges Argument");
-        EXPECT_EQ(createEmptyFile(path).reason(), "Ungültiges Argument");
+        EXPECT_EQ(texts::reasonOf(replaceFileBytes(path, "new")), "Ungültiges Argument");
+        EXPECT_EQ(texts::reasonOf(createEmptyFile(path)), "Ungültiges Argument");
         EXPECT_EQ(namesIn(dir.path()), before);
         EXPECT_EQ(readBytes(dir.file("plain")), "a file");
     }
     const Result<std::string> read = readFileBytes(dir.file("plain") + std::string(1, '\0') + "x");
-    EXPECT_EQ(read.reason(), "Ungültiges Argument");
+    EXPECT_EQ(texts::reasonOf(read), "Ungültiges Argument");
 }
 
 // Up to the limit a file is read whole; one byte more is refused, not read on until memory
@@ -98,7 +99,8 @@ TEST(ReadFileBytes, ReadsUpToTheLimitAndRefusesMore) {
         std::filesystem::resize_file(dir.file("list.txt"), size);
         const Result<std::string> read = readFileBytes(dir.file("list.txt"));
         EXPECT_EQ(read.ok(), size <= kMostInputBytes);
-        EXPECT_EQ(read.reason(), size <= kMostInputBytes ? "" : texts::kReasonInputTooLarge);
+        EXPECT_EQ(texts::reasonOf(read),
+                  size <= kMostInputBytes ? "" : texts::reasonInputTooLarge());
         EXPECT_EQ(read ? read->size() : size, size);
     }
 }
@@ -131,9 +133,23 @@ TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
     const Result<> result = replaceFile(dir.file("doit.pro"), [&](ByteSink& sink) {
         for (const std::string& piece : pieces) sink.write(piece);
     });
-    ASSERT_TRUE(result.ok()) << result.reason();
+    ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
     EXPECT_TRUE(readBytes(dir.file("doit.pro")) == expected);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(ReplaceFileWithBackup, ABackupAtTheFileItselfIsRefusedAndChangesNothing) {
+    TempDir dir;
+    writeBytes(dir.file("config.pro"), "old\r\n");
+    ReplaceStep failed = ReplaceStep::file;
+    const Result<> result = replaceFileWithBackup(
+        dir.file("config.pro"), [](ByteSink& sink) { sink.write("new\r\n"); },
+        dir.file("config.pro"), [](ByteSink& sink) { sink.write("old\r\n"); }, failed);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(failed, ReplaceStep::backup);
+    EXPECT_EQ(texts::reasonOf(result), texts::kReasonBackupIsTheFile);
+    EXPECT_EQ(readBytes(dir.file("config.pro")), "old\r\n");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"config.pro"});
 }
 
 }  // namespace

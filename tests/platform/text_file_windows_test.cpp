@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/texts.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "support/TempDir.h"
@@ -34,7 +35,7 @@ TEST(ReplaceFileOnWindows, KeepsTheOldFilesAttributes) {
     ASSERT_TRUE(
         SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     const Result<> result = replaceFileBytes(file, "new");
-    ASSERT_TRUE(result.ok()) << result.reason();
+    ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
     EXPECT_EQ(readBytes(file), "new");
     EXPECT_NE(attributesOf(file) & FILE_ATTRIBUTE_HIDDEN, 0u);
     EXPECT_EQ(entriesIn(dir.path()), 1u);
@@ -50,7 +51,7 @@ TEST(ReplaceFileOnWindows, AReadOnlyFileIsRefusedAndKept) {
     ASSERT_TRUE(SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_READONLY));
     const Result<> result = replaceFileBytes(file, "new");
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.reason(), "Keine Berechtigung");
+    EXPECT_EQ(texts::reasonOf(result), "Keine Berechtigung");
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_NE(attributesOf(file) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(entriesIn(dir.path()), 1u);
@@ -69,7 +70,7 @@ TEST(ReplaceFileOnWindows, AFileHeldOpenByAnotherProgramIsKept) {
     const Result<> result = replaceFileBytes(file, "new");
     CloseHandle(held);
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(result.reason().empty());
+    EXPECT_FALSE(texts::reasonOf(result).empty());
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -89,7 +90,7 @@ TEST(ReplaceFileOnWindows, ClearsWhatKilledWritesLeftButNotWhatARunningOneHolds)
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const Result<> result = replaceFileBytes(dir.file("doit.pro"), "neu");
     CloseHandle(held);
-    ASSERT_TRUE(result.ok()) << result.reason();
+    ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
     EXPECT_FALSE(std::filesystem::exists(toPath(left)));
     EXPECT_TRUE(std::filesystem::exists(toPath(running)));
     EXPECT_EQ(entriesIn(dir.path()), 4u);

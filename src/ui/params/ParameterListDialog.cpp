@@ -229,7 +229,7 @@ void ParameterListDialog::deleteMarked() {
 void ParameterListDialog::paste() {
     const std::string text = platform_.clipboardText();
     if (pasteTooLarge(text)) {
-        platform_.showMessage(std::string(texts::kMessagePasteTooLarge));
+        platform_.showMessage(texts::messagePasteTooLarge());
     } else {
         appendValues(pastedLines(text));
     }

@@ -190,7 +190,7 @@ void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::p
 
 void WorkListPanel::pasteText(std::string_view text, ListChange change) {
     if (pasteTooLarge(text)) {
-        platform_.showMessage(std::string(texts::kMessagePasteTooLarge));
+        platform_.showMessage(texts::messagePasteTooLarge());
         return;
     }
     model_.setEntries(unselectedEntries(pastedLines(text)), change);

@@ -14,7 +14,6 @@
 
 #include "app/explanations.h"
 #include "core/texts.h"
-#include "platform/write_refusals.h"
 #include "ui/support/MainWindowFixture.h"
 #include "ui/widgets/PictureButton.h"
 
@@ -58,79 +57,17 @@ void addWindow(ShownTexts& shown, QWidget* topLevel, const QString& temporary) {
     }
 }
 
-// The texts that are not in a window until something happens: messages, questions,
-// the status line's words, the command line's, each with sample details.
+// Every text of the table, and the texts that are composed until something happens:
+// messages, questions, the status line's words, the command line's, each with sample details.
 void addMessages(ShownTexts& shown) {
+    for (const auto& [name, text] : texts::kEveryText) {
+        add(shown, "message " + std::string(name), QString::fromUtf8(text.data(), text.size()));
+    }
     const std::pair<const char*, std::string> messages[] = {
-        {"kMessageTitle", std::string(texts::kMessageTitle)},
-        {"kStatusChooseFiles", std::string(texts::kStatusChooseFiles)},
-        {"kStatusChooseOutputDirectory", std::string(texts::kStatusChooseOutputDirectory)},
-        {"kStatusPasted", std::string(texts::kStatusPasted)},
-        {"kStatusDriveUnavailable", std::string(texts::kStatusDriveUnavailable)},
-        {"kStatusReadyToWrite", std::string(texts::kStatusReadyToWrite)},
-        {"kStatusWritten", std::string(texts::kStatusWritten)},
-        {"kStatusNotWritten", std::string(texts::kStatusNotWritten)},
-        {"kStatusReadingFile", std::string(texts::kStatusReadingFile)},
-        {"kMessageSelectFiles", std::string(texts::kMessageSelectFiles)},
-        {"kMessageNoParameterValues", std::string(texts::kMessageNoParameterValues)},
-        {"kMessageListsDiffer", std::string(texts::kMessageListsDiffer)},
-        {"kMessageParameterHelp", std::string(texts::kMessageParameterHelp)},
-        {"kSubjectMapkeyChain", std::string(texts::kSubjectMapkeyChain)},
-        {"kSubjectParameterName", std::string(texts::kSubjectParameterName)},
-        {"kSubjectParameterValue", std::string(texts::kSubjectParameterValue)},
-        {"kExplainStart", std::string(texts::kExplainStart)},
-        {"kExplainWrite", std::string(texts::kExplainWrite)},
-        {"kExplainMapkeys", std::string(texts::kExplainMapkeys)},
-        {"kExplainParameterList", std::string(texts::kExplainParameterList)},
-        {"kExplainParameterDeletion", std::string(texts::kExplainParameterDeletion)},
-        {"kExplainSaveAs", std::string(texts::kExplainSaveAs)},
-        {"kExplainStatus", std::string(texts::kExplainStatus)},
-        {"kExplainInfo", std::string(texts::kExplainInfo)},
-        {"kExplainExit", std::string(texts::kExplainExit)},
-        {"kExplainFiles", std::string(texts::kExplainFiles)},
-        {"kExplainOutputDirectory", std::string(texts::kExplainOutputDirectory)},
-        {"kPreviewTitle", std::string(texts::kPreviewTitle)},
-        {"kPreviewNotFound", std::string(texts::kPreviewNotFound)},
-        {"kExplainPreview", std::string(texts::kExplainPreview)},
-        {"kCompletionDone", std::string(texts::kCompletionDone)},
-        {"kCompletionWhere", std::string(texts::kCompletionWhere)},
-        {"kCompletionMenu", std::string(texts::kCompletionMenu)},
-        {"kCompletionLoaded", std::string(texts::kCompletionLoaded)},
-        {"kInfoTitle", std::string(texts::kInfoTitle)},
-        {"kInfoMoreAt", std::string(texts::kInfoMoreAt)},
-        {"kDownloadAddress", std::string(texts::kDownloadAddress)},
-        {"kUnknownUser", std::string(texts::kUnknownUser)},
-        {"kMessageConfigProCreated", std::string(texts::kMessageConfigProCreated)},
-        {"kMessageAutoMapkeyAdded", std::string(texts::kMessageAutoMapkeyAdded)},
-        {"kQuestionAutoMapkeyDefined", std::string(texts::kQuestionAutoMapkeyDefined)},
-        {"kWarningAutoMapkeyDefined", std::string(texts::kWarningAutoMapkeyDefined)},
-        {"kBatchProgram", std::string(texts::kBatchProgram)},
-        {"kUsageMissing", std::string(texts::kUsageMissing)},
-        {"kUsageNotExpected", std::string(texts::kUsageNotExpected)},
-        {"kUsageValuesOrKeyed", std::string(texts::kUsageValuesOrKeyed)},
-        {"kUsageAllowMissingWithoutKeyed", std::string(texts::kUsageAllowMissingWithoutKeyed)},
-        {"kUsageOptionValue", std::string(texts::kUsageOptionValue)},
-        {"kUsageInstallAutoReadsNoList", std::string(texts::kUsageInstallAutoReadsNoList)},
-        {"kUsageOneStandardInput", std::string(texts::kUsageOneStandardInput)},
-        {"kUsageWrong", std::string(texts::kUsageWrong)},
-        {"kMessageStandardInputNotRead", std::string(texts::kMessageStandardInputNotRead)},
-        {"kMessageStandardOutputNotWritten", std::string(texts::kMessageStandardOutputNotWritten)},
-        {"kHeadingEntriesWithoutValue", std::string(texts::kHeadingEntriesWithoutValue)},
-        {"kHeadingNamesWithoutEntry", std::string(texts::kHeadingNamesWithoutEntry)},
-        {"kHeadingConflictingNames", std::string(texts::kHeadingConflictingNames)},
-        {"kMessageKeyedValuesRefused", std::string(texts::kMessageKeyedValuesRefused)},
-        {"kHintAllowMissing", std::string(texts::kHintAllowMissing)},
-        {"kQuestionBuildWithGaps", std::string(texts::kQuestionBuildWithGaps)},
-        {"kWarningEmptyValues", std::string(texts::kWarningEmptyValues)},
-        {"kMessageParameterNameEmpty", std::string(texts::kMessageParameterNameEmpty)},
-        {"kMessageSecondAutoRefused", std::string(texts::kMessageSecondAutoRefused)},
-        {"kHeadingAmbiguousNames", std::string(texts::kHeadingAmbiguousNames)},
         {"messageSemicolon", texts::messageSemicolon("S", "T")},
         {"valuesOfParts", texts::valuesOfParts({"welle.prt"}, {"Stahl"}, 2)},
         {"messageNotOpenedForEditing", texts::messageNotOpenedForEditing("P")},
         {"messageAddressNotOpened", texts::messageAddressNotOpened("A")},
-        {"kWindowHelp", std::string(texts::kWindowHelp)},
-        {"kMessageNoDisplay", std::string(texts::kMessageNoDisplay)},
         {"statusFilesChosen", texts::statusFilesChosen(3)},
         {"statusFilesAdded", texts::statusFilesAdded(3)},
         {"messageEntryUnreadable", texts::messageEntryUnreadable("E")},
@@ -154,26 +91,19 @@ void addMessages(ShownTexts& shown) {
         {"namesUnderHeading", texts::namesUnderHeading("H", {"a", "b"})},
         {"reasonLinkNotFollowed", texts::reasonLinkNotFollowed("L")},
         {"reasonBackupAtLink", texts::reasonBackupAtLink("L")},
-        {"kReasonBackupIsTheFile", std::string(texts::kReasonBackupIsTheFile)},
-        {"kReasonWriteProtected", std::string(texts::kReasonWriteProtected)},
-        {"kReasonSeveralNames", std::string(texts::kReasonSeveralNames)},
         {"findingModelNameTooLong", texts::findingModelNameTooLong(31)},
         {"findingModelNameCharacters", texts::findingModelNameCharacters("_-")},
         {"findingModelNameStart", texts::findingModelNameStart("-")},
-        {"kFindingNoTypeExtension", std::string(texts::kFindingNoTypeExtension)},
         {"findingParameterNameTooLong", texts::findingParameterNameTooLong(31)},
         {"findingParameterNameCharacters", texts::findingParameterNameCharacters("_")},
-        {"kFindingParameterNameStart", std::string(texts::kFindingParameterNameStart)},
         {"findingValueTooLong", texts::findingValueTooLong(80)},
-        {"kFindingMapkeyUndefined", std::string(texts::kFindingMapkeyUndefined)},
-        {"kFindingMapkeysNotLooked", std::string(texts::kFindingMapkeysNotLooked)},
         {"findingText", texts::findingText("H", {"a"}, 1234)},
-        {"kWarningFindings", std::string(texts::kWarningFindings)},
-        {"kMessageFindingsRefused", std::string(texts::kMessageFindingsRefused)},
-        {"kCheckFoundNothing", std::string(texts::kCheckFoundNothing)},
         {"statusEntriesUnmarked", texts::statusEntriesUnmarked(3)},
-        {"kChainAllDefined", std::string(texts::kChainAllDefined)},
         {"chainUndefinedNote", texts::chainUndefinedNote({"xx", "00"})},
+        {"messagePasteTooLarge", texts::messagePasteTooLarge()},
+        {"messageStandardInputTooLarge", texts::messageStandardInputTooLarge()},
+        {"reasonInputTooLarge", texts::reasonInputTooLarge()},
+        {"messageBatchUsageError without detail", texts::messageBatchUsageError("S", "")},
     };
     for (const auto& [name, text] : messages)
         add(shown, std::string("message ") + name, QString::fromStdString(text));

@@ -4,8 +4,9 @@
 #include <string_view>
 
 // What the CAD system stumbles on, one line per rule, so that a rule found wrong is one line
-// to mend. The check before writing reads them from here and nowhere else.
-namespace stapelwerk::workflow {
+// to mend. The check before writing, and every text that names a limit, read them from here
+// and nowhere else.
+namespace stapelwerk {
 
 struct NameRules {
     std::size_t maxLength;      // in characters
@@ -31,4 +32,4 @@ inline constexpr CheckRules kCheckRules = {
     .maxValueLength = 80,
 };
 
-}  // namespace stapelwerk::workflow
+}  // namespace stapelwerk

@@ -1,0 +1,617 @@
+// Every text the program shows, one row each: STAPELWERK_TEXT(name, text). A text with
+// numbered placeholders (%1, %2, ...) is a template, filled by texts::filled; the numbers
+// that the rules own come from the rules. This file has no include guard: texts.h includes
+// it once for the constants and once for the list of every text, which a test walks.
+
+STAPELWERK_TEXT(kMessageTitle, "Zinkhorn")
+
+// Status line
+STAPELWERK_TEXT(kStatusChooseFiles, "Bitte Dateien wählen")
+STAPELWERK_TEXT(kStatusChooseOutputDirectory, "Speicherort der Ausgabedatei angeben !!!")
+STAPELWERK_TEXT(kStatusPasted, "Zwischenablage eingefügt")
+STAPELWERK_TEXT(kMessagePasteTooLarge,
+                "Der eingefügte Text ist größer als %1; so große Eingaben liest Stapelwerk nicht. "
+                "Die Liste bleibt, wie sie war.")
+STAPELWERK_TEXT(kStatusDriveUnavailable, "Laufwerk nicht verfügbar !")
+STAPELWERK_TEXT(kStatusReadyToWrite,
+                "Die Datei doit.pro kann nun erzeugt werden. Diese kann in Pro/E als "
+                "Konfigurationsdatei eingelesen werden")
+STAPELWERK_TEXT(kStatusWritten, "Datei doit.pro wurde gespeichert !")
+STAPELWERK_TEXT(kStatusNotWritten,
+                "Datei doit.pro wurde NICHT gespeichert ! Bitte Speicherort prüfen.")
+STAPELWERK_TEXT(kStatusReadingFile, "Datei lesen...")
+STAPELWERK_TEXT(kStatusFilesChosen, "%1 Dateien gewählt. Mapkey kann nun erstellt werden.")
+STAPELWERK_TEXT(kStatusFilesAdded, "%1 Dateien hinzugefügt")
+
+// Messages
+STAPELWERK_TEXT(kMessageSelectFiles, "Bitte Dateien auswählen !")
+STAPELWERK_TEXT(
+    kMessageEntryNotEncodable,
+    "Der Eintrag %1 enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert "
+    "werden kann. Pro/E würde eine falsche Datei öffnen. Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageSaveAsEntryTooShort,
+                "Der Eintrag %1 ist zu kurz: Zum Überspeichern braucht jeder Eintrag einen Namen "
+                "und eine Endung (mehr als vier Zeichen). Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageTextNotEncodable,
+                "Die Zeile %1 enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert "
+                "werden kann. Die Datei wurde nicht geschrieben.")
+STAPELWERK_TEXT(kMessageFileNotWritten,
+                "Die Datei %1 konnte nicht gespeichert werden.\n"
+                "Grund: %2")
+
+// Function dialogs: mapkey chain, parameter deletion, parameter list
+STAPELWERK_TEXT(kMessageNoParameterValues, "Den Teilen wurden keine Paramterwerte zugewiesen !")
+STAPELWERK_TEXT(kMessageListsDiffer,
+                "Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !")
+STAPELWERK_TEXT(kMessageParameterHelp,
+                "Klicken Sie mit der RECHTEN Maustaste in das Feld für die zugehörigen "
+                "Parameterwerte um Eingaben zu tätigen !")
+// What a text put into doit.pro is, as a refusal names it (%1 of the refusals below).
+STAPELWERK_TEXT(kSubjectEntry, "Der Eintrag")
+STAPELWERK_TEXT(kSubjectMapkeyChain, "Die Mapkey-Kette")
+STAPELWERK_TEXT(kSubjectParameterName, "Der Parametername")
+STAPELWERK_TEXT(kSubjectParameterValue, "Der Parameterwert")
+STAPELWERK_TEXT(kMessageUnreadable,
+                "%1 %2 enthält einen Backtick (`) oder einen Zeilenumbruch. Pro/E könnte die Datei "
+                "doit.pro damit nicht lesen. Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageSemicolon,
+                "%1 %2 enthält ein Semikolon (;). In einem Mapkey beendet es einen Schritt, Pro/E "
+                "würde damit andere Befehle ausführen. Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageParameterNameEmpty,
+                "Der Parametername ist leer. Pro/E würde damit keinen Parameter finden. Es wurde "
+                "kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageNotEncodable,
+                "%1 %2 enthält ein Zeichen, das in der Datei doit.pro nicht gespeichert werden "
+                "kann. Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageValueNotEncodableInList,
+                "Der Parameterwert %1 enthält ein Zeichen, das in der Datei %2 nicht gespeichert "
+                "werden kann. Die Liste wurde nicht gespeichert.")
+STAPELWERK_TEXT(kMessageFileNotRead,
+                "Die Datei %1 konnte nicht gelesen werden.\n"
+                "Grund: %2")
+
+// Explanations under the pointer (`Erklaer`)
+STAPELWERK_TEXT(kExplainStart,
+                "Der Stapelwerk dient zum Erstellen eines Mapkeys der Mapkeys ausführt und das "
+                "über viele Dateien")
+STAPELWERK_TEXT(kExplainWrite,
+                "Mit diesem Knopf wird die Generierung des Mapkeys gestartet und die Datei "
+                "doit.pro angelegt.")
+STAPELWERK_TEXT(kExplainMapkeys,
+                "Mit dieser Funktion können verschiedene Mapkeys ausgelöst werden. Die Mapkeys "
+                "müssen in Ihrer Konfiguration definiert sein.")
+STAPELWERK_TEXT(kExplainParameterList,
+                "Mit dieser Funktion kann eine Liste von Parametern erzeugt werden. Jedem Teil "
+                "wird der entsprechende Parameter zugewiesen. In einer Übersicht werden die "
+                "beiden Listen gegenübergestellt. Zum Betrieb dieser Funktion muß der Schalter "
+                "new_parameter_ui in der config.pro auf NO gesetzt sein. In dieser "
+                "Programmversion wird der Schalter automatisch der Datei doit.pro zugefügt.")
+STAPELWERK_TEXT(kExplainParameterDeletion,
+                "Mit dieser Funktion kann ein Parametern in einer Liste von Teilen gelöscht "
+                "werden. Zum Betrieb dieser Funktion muß der Schalter new_parameter_ui in der "
+                "config.pro auf NO gesetzt sein.")
+STAPELWERK_TEXT(kExplainSaveAs,
+                "Mit dieser Funktion werden Zeichnungen (oder Teile) nach dem Vorbild der "
+                "aufgerufenen Zeichnung (oder des Teils) überspeichert. Es muß eine Zeichnung "
+                "/Teil sichtbar auf dem Pro/E Programmfenster sein damit diese Funktion ausgelöst "
+                "werden kann. Auf diese Weise können auch Teile mit der zugehörigen Zeichnung "
+                "erzeugt werden.")
+STAPELWERK_TEXT(kExplainStatus,
+                "Statuszeile. An dieser Stelle werden Hinweise und Informationen zum Programm "
+                "ablauf angezeigt.")
+STAPELWERK_TEXT(kExplainInfo, "Anzeige des Info Formulars")
+STAPELWERK_TEXT(kExplainExit, "Das Programm verlassen")
+STAPELWERK_TEXT(kExplainFiles, "Aktiviert die Eingabemaske für die zu bearbeitenden Dateien.")
+STAPELWERK_TEXT(kExplainOutputDirectory,
+                "Hier kann mit einem kleinen Browser das Verzeichnis eingestellt werden indem "
+                "sich die Datei doit.pro befinden soll. Es sollte das Arbeitsverzeichnis von "
+                "Pro/ENGINEER sein. Klicken Sie dazu zunächst diese Überschrift an.")
+// %1: the output directory as it stands.
+STAPELWERK_TEXT(kExplainAuto,
+                "Mit dieser Funktion wird der config.pro der Mapkey auto zugewiesen. Die "
+                "config.pro liegt im Verzeichnis: %1 Mit der Tastenfolge >> auto <<  -eingegeben "
+                "in der Pro/ENGINEER Oberfläche-  wird die Datei doit.pro geladen und ausgeführt.")
+
+// Preview of doit.pro (`frm_preview`)
+STAPELWERK_TEXT(kPreviewTitle, "Vorschau der doit.pro")
+STAPELWERK_TEXT(kPreviewNotFound, "nicht gefunden")
+STAPELWERK_TEXT(kExplainPreview,
+                "Zeigt vor dem Anlegen den Text, den die Datei doit.pro erhalten wird, mit "
+                "Zeilennummern. Darin kann gesucht werden; der Mapkey bleibt dabei unverändert.")
+STAPELWERK_TEXT(kPreviewSummary, "%1 Einträge, %2 Bytes")
+
+// Completion dialog (`frm_ok`)
+STAPELWERK_TEXT(kCompletionDone, "Der Vorgang wurde erfolgreich abgeschlossen !")
+STAPELWERK_TEXT(kCompletionWhere, "Datei kann nun in Pro/E unter")
+STAPELWERK_TEXT(kCompletionMenu, "-> Tools -> Optionen")
+STAPELWERK_TEXT(kCompletionLoaded, "geladen werden.")
+
+// Info dialog (`frm_help`)
+STAPELWERK_TEXT(kInfoTitle, "Zinkhorn Stapelwerk Info")
+STAPELWERK_TEXT(kInfoMoreAt, "mehr unter: ")
+STAPELWERK_TEXT(kDownloadAddress, "https://stapelwerk.example.org/download")
+// `Text1`: how the program is used, the mapkey auto, then the terms of use, one paragraph a
+// line; several lines keep the blank at their end. %1, %2: the most characters of a model's
+// and a parameter's name, %3: of a parameter's value.
+STAPELWERK_TEXT(kInfoText, R"(Mit dem Stapelwerk Zinkhorn können mehrere Mapkeys für viele Dateien 
+ausgeführt werden.
+Die Funktionsweise ist wie folgt:
+1.) Liste der zu bearbeitenden Dateien in die Zwischenablage
+2.) Einfügen in die Liste von Stapelwerk
+3.) Abzuarbeitende Mapkeys einstellen. Es wird eine Datei mit Namen doit.pro 
+erzeugt. Ablageort kann im Programm eingestellt werden.
+5.) Starten von Pro/ENGINEER
+4.) führen Sie den Mapkey auto in Pro/ENGINEER aus.
+
+Der Mapkey auto muß in der config.pro definiert sein. Er kann auch über einen 
+einfachen Klick in diesem Tool in die Konfiguration implementiert werden.
+
+! ***** Mapkey auto: *****
+mapkey auto @MAPKEY_NAMEruft doit.pro auf und weist den mapkey doit 
+zu;\
+mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1 `Utilities`;\
+mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\
+mapkey(continued) ~ Activate `main_dlg_cur` `Utilities.psh_util_pref`;\
+mapkey(continued) ~ FocusOut `preferences` `InputOpt`;~ Activate 
+`preferences` 
+`Open`;\
+mapkey(continued) ~ Select `file_open` `Ph_list.Filelist`1 `doit.pro`;\
+mapkey(continued) ~ Activate `file_open` `Ph_list.Filelist`1 `doit.pro`;\
+mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut 
+`preferences` `InputOpt`;\
+mapkey(continued) ~ Activate `preferences` `Close`;%doit;
+
+***** Weitere Funktionen *****
+Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E scheitern würde: Modellnamen (vor der Endung) mit mehr als %1 Zeichen, mit anderen Zeichen als Buchstaben, Ziffern, "_" und "-" oder mit "-" am Anfang, Einträge ohne Typ-Endung, Parameternamen mit mehr als %2 Zeichen, ohne Buchstaben am Anfang oder mit anderen Zeichen als Buchstaben, Ziffern und "_", Parameterwerte mit mehr als %3 Zeichen, und Mapkeys der Kette, die weder die config.pro im Speicherort noch die im Home-Verzeichnis definiert. Das Fenster zeigt die Befunde; Sie können trotzdem schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog "Mapkey ausführen" listet die definierten Mapkeys; ein Doppelklick fügt einen an.
+Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf "Vorschau" neben "doit.pro jetzt anlegen" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin kann gesucht werden.
+Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien gezogen werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, wird wie die Zwischenablage eingefügt.
+Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "Parameter erzeugen" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung. Teile ohne Wert und Namen ohne Teil werden vor dem Erstellen gemeldet.
+Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.
+Tastatur: Strg+V fügt in die Liste der Dateien ein, Strg+A markiert alle Einträge, die Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Esc schließt jeden Dialog.
+Kommandozeile: stapelwerk-batch erstellt die Datei doit.pro ohne Fenster, etwa in einem Skript: stapelwerk-batch -l liste.txt -o Arbeitsverzeichnis save-as. Alle Funktionen zeigt stapelwerk-batch --help.
+
+***** Nutzungsbedingungen *****
+Zinkhorn Stapelwerk ist Freeware. Sie dürfen das Programm ohne Gebühr auf beliebig vielen Rechnern einsetzen, privat wie beruflich. Das Urheberrecht bleibt beim Autor.
+Sie dürfen unveränderte Kopien des Programms an andere weitergeben, sofern dies unentgeltlich geschieht und alle zugehörigen Dateien einschließlich dieser Bedingungen vollständig beiliegen. Veränderte Fassungen dürfen nicht weitergegeben werden.
+Der Verkauf des Programms ist nicht gestattet. Das gilt auch für die Weitergabe gegen ein Entgelt jeder Art, etwa als Teil einer Sammlung, eines Datenträgers oder eines anderen Produkts.
+Das Programm wird so überlassen, wie es ist. Es wird keine Gewähr dafür übernommen, dass es fehlerfrei arbeitet, für einen bestimmten Zweck geeignet ist oder mit Ihrer Version von Pro/ENGINEER und Ihrer Konfiguration zusammenarbeitet.
+Der Autor haftet nicht für Schäden gleich welcher Art, die aus der Benutzung oder der Unmöglichkeit der Benutzung des Programms entstehen, insbesondere nicht für verlorene oder veränderte Dateien, Datenverlust, Ausfallzeiten oder entgangenen Gewinn. Die erzeugten Mapkeys öffnen, speichern und verändern Dateien in Pro/ENGINEER: Prüfen Sie die Datei doit.pro vor dem Ausführen und sichern Sie Ihre Daten. Die Benutzung geschieht auf eigene Gefahr. Das gilt auch für die Änderungen, die das Programm an Ihrer config.pro vornimmt.
+Sollte eine dieser Bestimmungen unwirksam sein, bleiben die übrigen davon unberührt. Mit der Benutzung des Programms erkennen Sie diese Bedingungen an.)")
+
+// Start-up
+// The caption of `lbl_user` before start-up, and the user name when the login name cannot be
+// found.
+STAPELWERK_TEXT(kUnknownUser, "USER")
+
+// config.pro and the mapkey auto
+STAPELWERK_TEXT(kMessageConfigProCreated, "Es wurde eine Datei config.pro angelegt")
+STAPELWERK_TEXT(kMessageAutoMapkeyAdded, "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !")
+STAPELWERK_TEXT(kMessageConfigProNotRead,
+                "Die Datei %1 konnte nicht gelesen werden.\n"
+                "Grund: %2\n"
+                "Der Mapkey auto wurde nicht hinzugefügt. Ihre config.pro bleibt unverändert.")
+STAPELWERK_TEXT(kMessageConfigProNotCreated,
+                "Die Datei %1 konnte nicht angelegt werden.\n"
+                "Grund: %2\n"
+                "Der Mapkey auto wurde nicht hinzugefügt.")
+STAPELWERK_TEXT(kMessageConfigProNotWritten,
+                "Die Datei %1 konnte nicht gespeichert werden.\n"
+                "Grund: %2\n"
+                "Der Mapkey auto wurde nicht hinzugefügt. Ihre config.pro bleibt unverändert.")
+STAPELWERK_TEXT(kMessageConfigProBackupNotWritten,
+                "Die Sicherungskopie %1 Ihrer config.pro konnte nicht angelegt werden.\n"
+                "Grund: %2\n"
+                "Der Mapkey auto wurde nicht hinzugefügt. Ihre config.pro bleibt unverändert.")
+// config.pro defines the mapkey auto already: the window asks, the command line warns.
+STAPELWERK_TEXT(kQuestionAutoMapkeyDefined,
+                "Ihre config.pro enthält bereits einen Mapkey auto. Soll trotzdem eine weitere "
+                "Definition angehängt werden ?")
+STAPELWERK_TEXT(kMessageSecondAutoRefused,
+                "Ihre config.pro enthält bereits einen Mapkey auto. Es wurde nichts angehängt; mit "
+                "install-auto --allow-second wird trotzdem eine weitere Definition angehängt.")
+STAPELWERK_TEXT(kWarningAutoMapkeyDefined,
+                "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
+                "Definition angehängt.")
+
+// The command line `stapelwerk-batch`
+STAPELWERK_TEXT(kBatchProgram, "stapelwerk-batch")
+// The window program on the terminal
+STAPELWERK_TEXT(kWindowHelp, R"(Aufruf: stapelwerk [--help | --version]
+Öffnet das Fenster von Stapelwerk, das doit.pro für Pro/ENGINEER Wildfire schreibt.
+  -h, --help     Diese Hilfe.
+  -v, --version  Die Versionsnummer.
+Ohne Fenster schreibt stapelwerk-batch dieselben Dateien; mehr dazu: stapelwerk-batch --help
+)")
+STAPELWERK_TEXT(
+    kMessageNoDisplay,
+    "stapelwerk: Das Fenster braucht eine grafische Anzeige, und hier ist keine "
+    "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).\n"
+    "Ohne Anzeige schreibt stapelwerk-batch dieselben Dateien: stapelwerk-batch --help\n")
+// The forms of the call, as a usage error shows them.
+STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
+  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] save-as
+  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] run-mapkeys KETTE
+  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] delete-parameter NAME
+  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] [--stdout] assign-parameter NAME
+                   (--values DATEI | --keyed DATEI [--allow-missing])
+  stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
+  stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
+  stapelwerk-batch --help | --version
+  (--strict vor jeder Funktion, die doit.pro schreibt)
+)")
+// --help: %1 the forms of the call, then every function and option, and an example of each
+// function; %2, %3: the most characters of a model's and a parameter's name, %4: of a
+// parameter's value.
+STAPELWERK_TEXT(kBatchHelp, R"(%1
+Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für
+Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus
+der Zwischenablage (ein Name je Zeile; leere Zeilen und die Überschrift "Name"
+entfallen; von Spalten, mit Tab getrennt, zählt die erste), alle gewählt und mit
+"ok" bestätigt: Laufwerk, Verzeichnis und
+Versionsnummer fallen weg, ebenso Wiederholungen. In Pro/E öffnet doit dann jede
+Datei und wendet die Funktion an.
+
+Funktionen:
+  save-as                   Überspeichern/ Erzeugen: das angezeigte Modell unter
+                            jedem Namen speichern (jeder braucht mehr als vier
+                            Zeichen).
+  run-mapkeys KETTE         Mapkeys eingeben: eigene Mapkeys auf jede Datei
+                            anwenden, mehrere mit ";" und "%" getrennt.
+  delete-parameter NAME     Parameter löschen (der Name wird großgeschrieben).
+  assign-parameter NAME     Parameter erzeugen: jedem Teil den Textparameter NAME
+                            mit seinem Wert aus --values oder --keyed zuweisen.
+  install-auto              Den Mapkey auto an die config.pro im Ausgabeverzeichnis
+                            anhängen. Die bisherige Datei wird vorher als
+                            config.pro.bak gesichert (bei einem Link: neben
+                            der Datei, auf die er zeigt, mit deren Namen und
+                            .bak); definiert sie auto schon,
+                            wird nichts angehängt (außer mit
+                            --allow-second).
+  check FUNKTION ...        Nur prüfen, was Pro/E bei dieser Funktion (mit ihren
+                            Angaben) scheitern ließe, und es melden; nichts wird
+                            geschrieben.
+
+Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
+nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
+Typ-Endung; Parameternamen höchstens %3 Zeichen, mit einem Buchstaben am Anfang,
+nur Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder
+Mapkey der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
+Verzeichnisses definiert. Befunde stehen als Warnung auf der Standardfehlerausgabe,
+geschrieben wird trotzdem.
+
+Optionen:
+  -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
+                            Standardeingabe).
+  -o, --output VERZEICHNIS  Wohin doit.pro oder config.pro geschrieben wird (ohne
+                            -o: das aktuelle Verzeichnis). Es muss bestehen.
+  --stdout                  doit.pro (Windows-1252, CR LF) auf die Standardausgabe
+                            statt in die Datei.
+  --values DATEI            Ein Wert je Zeile, der Reihe nach den Teilen zugeordnet:
+                            Zeilen enden mit CR LF, CR oder LF, leere Zeilen sind
+                            leere Werte. Es muss so viele Werte wie Teile geben.
+  --keyed DATEI             Zeilen "NAME<Tab>WERT" oder "NAME;WERT" (getrennt am
+                            ersten Tab, sonst am ersten ";"), den Teilen nach
+                            ihrem Namen zugeordnet, gleich in welcher Reihenfolge
+                            und Schreibweise; ein Name ohne Endung gilt für das
+                            eine Teil dieses Namens. Leerzeichen um Name und Wert
+                            zählen nicht, eine erste Zeile mit dem Namen "Name"
+                            ist die Überschrift. Ein Teil ohne Wert, ein Name ohne
+                            Teil oder ein Name mit zwei Werten bricht ab.
+  --allow-missing           Mit --keyed: Teile ohne Wert erhalten den leeren Wert;
+                            fehlende und überzählige Namen werden nur gemeldet.
+  --allow-second            Mit install-auto: auto auch anhängen, wenn die
+                            config.pro es schon definiert.
+  --strict                  Ein Befund der Prüfung bricht ab: nichts wird
+                            geschrieben.
+  -h, --help                Diese Hilfe.
+  --version                 Die Versionsnummer.
+
+Dateien und die Standardeingabe werden als UTF-8 gelesen, wenn sie gültiges UTF-8
+sind, sonst als Windows-1252; mit Byte-Order-Mark auch als UTF-16. Ein Parametername
+oder -wert mit ";" wird abgelehnt (in einem Mapkey beendet es einen Schritt),
+ebenso ein leerer Parametername. Die Einstellungen des Fensters (die letzte Mapkey-
+Kette, die letzten Parameternamen) werden weder gelesen noch gespeichert.
+
+Beispiele:
+  grep '\.drw$' export.txt | stapelwerk-batch -o ~/pro save-as
+  stapelwerk-batch -l teile.txt run-mapkeys '+;%bb;%00;'
+  stapelwerk-batch -l teile.txt delete-parameter gewicht
+  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --values werte.txt
+  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --keyed material.csv
+  stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
+  stapelwerk-batch -o ~/pro install-auto
+  stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
+
+Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
+Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden;
+2 fehlerhafter Aufruf.
+)")
+// A usage error: %1 what is wrong, %2 (with a detail) what the call lacks or has too much,
+// then the forms of the call.
+STAPELWERK_TEXT(kMessageBatchUsageError,
+                "stapelwerk-batch: %1\n"
+                "%2Mehr dazu: stapelwerk-batch --help\n")
+STAPELWERK_TEXT(kMessageBatchUsageErrorWithDetail,
+                "stapelwerk-batch: %1 (%2)\n"
+                "%3Mehr dazu: stapelwerk-batch --help\n")
+STAPELWERK_TEXT(kUsageMissing, "Es fehlt eine Funktion oder ein Argument.")
+STAPELWERK_TEXT(kUsageNotExpected,
+                "Eine unbekannte Funktion oder Option, oder ein Argument zu viel.")
+STAPELWERK_TEXT(kUsageValuesOrKeyed,
+                "assign-parameter braucht entweder --values DATEI oder --keyed DATEI.")
+STAPELWERK_TEXT(kUsageAllowMissingWithoutKeyed, "--allow-missing gilt nur zusammen mit --keyed.")
+STAPELWERK_TEXT(kUsageOptionValue,
+                "Einer Option fehlt ihr Wert, oder sie steht mehr als einmal da.")
+STAPELWERK_TEXT(
+    kUsageInstallAutoReadsNoList,
+    "install-auto liest keine Liste und schreibt config.pro: -l und --stdout passen nicht dazu.")
+STAPELWERK_TEXT(kUsageOneStandardInput,
+                "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.")
+STAPELWERK_TEXT(kUsageWrong, "Der Aufruf ist fehlerhaft.")
+// The details of a usage error: what is missing (a function, KETTE, NAME), what came too much.
+STAPELWERK_TEXT(kUsageDetailMissing, "%1 fehlt")
+STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
+STAPELWERK_TEXT(kUsageFunction, "Funktion")
+STAPELWERK_TEXT(kUsageChain, "KETTE")
+STAPELWERK_TEXT(kUsageName, "NAME")
+STAPELWERK_TEXT(kMessageOutputDirectoryMissing,
+                "Das Ausgabeverzeichnis %1 ist nicht verfügbar.\n"
+                "Grund: %2\n"
+                "Es wurde nichts gespeichert.")
+STAPELWERK_TEXT(kMessageStandardInputNotRead,
+                "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.")
+STAPELWERK_TEXT(kMessageStandardInputTooLarge,
+                "Die Standardeingabe ist größer als %1; so große Eingaben liest Stapelwerk nicht. "
+                "Es wurde nichts gespeichert.")
+// When memory runs out, at the top of either program, which then ends.
+STAPELWERK_TEXT(kMessageOutOfMemory,
+                "Der Arbeitsspeicher reicht nicht aus. Stapelwerk wird beendet; eine Datei, die "
+                "gerade geschrieben wurde, bleibt, wie sie war.")
+STAPELWERK_TEXT(
+    kMessageStandardOutputNotWritten,
+    "Die Datei doit.pro konnte nicht vollständig auf die Standardausgabe geschrieben werden.")
+
+// Values matched by name: the names in question, one a line under a heading, and how many
+// more there are past those shown.
+STAPELWERK_TEXT(kHeadingEntriesWithoutValue, "Diese Teile haben keinen Wert in der Werteliste:")
+STAPELWERK_TEXT(kHeadingNamesWithoutEntry, "Diese Namen der Werteliste gehören zu keinem Teil:")
+STAPELWERK_TEXT(kHeadingAmbiguousNames,
+                "Diese Namen ohne Endung haben mehrere Teile; sie brauchen ihre Endung:")
+STAPELWERK_TEXT(kMoreNotShown, "… und %1 weitere")
+// The first parts matched by name with their values.
+STAPELWERK_TEXT(kHeadingValuesOfParts, "So erhalten die Teile ihre Werte:")
+STAPELWERK_TEXT(kPartGetsValue, "%1 erhält %2")
+STAPELWERK_TEXT(kHeadingConflictingNames,
+                "Diese Namen stehen mit verschiedenen Werten in der Werteliste:")
+STAPELWERK_TEXT(kMessageKeyedValuesRefused, "Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kHintAllowMissing,
+                "Mit --allow-missing werden Teile ohne Wert und Namen ohne Teil nur gemeldet; "
+                "Teile ohne Wert erhalten dann den leeren Wert.")
+STAPELWERK_TEXT(
+    kQuestionBuildWithGaps,
+    "Soll der Mapkey trotzdem erstellt werden ? Teile ohne Wert erhalten den leeren Wert.")
+STAPELWERK_TEXT(kWarningEmptyValues, "Achtung : Teile ohne Wert erhalten den leeren Wert.")
+
+// Captions, labels, tool tips and accessible names of the windows
+STAPELWERK_TEXT(kOutputDirectoryCaption, "Speicherort der Ausgabedatei:")
+STAPELWERK_TEXT(kOutputDirectoryCaptionDescription, "Öffnet die Auswahl des Speicherorts")
+STAPELWERK_TEXT(kUserName, "Benutzer")
+STAPELWERK_TEXT(kStatusInitial, "status")
+STAPELWERK_TEXT(kStatusLineName, "Statuszeile")
+STAPELWERK_TEXT(kInstallAutoButton, R"(Mapkey "a&uto" der config.pro zuweisen)")
+STAPELWERK_TEXT(kExitToolTip, "EXIT")
+STAPELWERK_TEXT(kExitName, "Programm beenden")
+STAPELWERK_TEXT(kMainWindowTitle, "Zinkhorn +++ Stapelwerk für Wildfire +++")
+STAPELWERK_TEXT(kShowWorkList, "Dateiauswahl anzeigen")
+STAPELWERK_TEXT(kInfoToolTip, "Info")
+STAPELWERK_TEXT(kShowInfo, "Info anzeigen")
+STAPELWERK_TEXT(kExplanationName, "Erklärung")
+STAPELWERK_TEXT(kWriteButton, "doit.pro jetzt &anlegen")
+STAPELWERK_TEXT(kPreviewButton, "&Vorschau")
+STAPELWERK_TEXT(kPreviewButtonName, "Vorschau der doit.pro")
+STAPELWERK_TEXT(kOk, "OK")
+STAPELWERK_TEXT(kInfoTextName, "Info")
+STAPELWERK_TEXT(kOpenDownloadPage, "Downloadseite öffnen")
+STAPELWERK_TEXT(kOkLower, "ok")
+STAPELWERK_TEXT(kCompletionPictureName, "Fertig, Meldung schließen")
+STAPELWERK_TEXT(kEditFile, "Datei editieren")
+STAPELWERK_TEXT(kCompletionOkName, "ok, Meldung schließen")
+STAPELWERK_TEXT(kFunctionPanelName, "Funktionen")
+STAPELWERK_TEXT(kFunctionMapkeys, "&Mapkeys eingeben")
+STAPELWERK_TEXT(kFunctionAssignParameter, "Parameter &erzeugen")
+STAPELWERK_TEXT(kFunctionDeleteParameter, "Parameter &löschen")
+STAPELWERK_TEXT(kFunctionSaveAs, "Über&speichern/ Erzeugen")
+STAPELWERK_TEXT(kChainDialogTitle, "Mapkey ausführen")
+STAPELWERK_TEXT(kChainCaption, "Name des Mapkeys eingeben:")
+STAPELWERK_TEXT(kChainExampleName, "Beispiel")
+STAPELWERK_TEXT(kChainExampleHint, R"(mehrere Mapkeys mit ";" und "%" trennen, z.B.: )")
+STAPELWERK_TEXT(kChainExample, "+;%bb;%00;")
+STAPELWERK_TEXT(kChainExampleFieldName, "Beispiel einer Mapkey-Kette")
+STAPELWERK_TEXT(kPreviewSearch, "&Suchen:")
+STAPELWERK_TEXT(kPreviewFindNext, "&Weitersuchen")
+STAPELWERK_TEXT(kPreviewFindNextToolTip, "Nächste Fundstelle (F3)")
+STAPELWERK_TEXT(kPreviewContentName, "Inhalt der doit.pro")
+STAPELWERK_TEXT(kClose, "Schließen")
+STAPELWERK_TEXT(kDeletionDialogTitle, "Parameter loeschen")
+STAPELWERK_TEXT(kDeletionCaption, "Parametername eingeben:")
+STAPELWERK_TEXT(kDeletionWarning,
+                "Die Option  new_parameter_ui no  muß für diese Funktion gesetzt sein !")
+STAPELWERK_TEXT(kParameterDialogTitle, "Parameter hinzufügen")
+STAPELWERK_TEXT(kParameterNameCaption, "Name des Parameters")
+STAPELWERK_TEXT(kHelpToolTip, "Hilfe")
+STAPELWERK_TEXT(kValueListHelpName, "Hilfe zur Werteliste")
+STAPELWERK_TEXT(kPartsCaption, "Liste der Teile")
+STAPELWERK_TEXT(kValuesCaption, "Parameterwerte ")
+STAPELWERK_TEXT(kValuesMenuHint, "(rechte Maustaste für Menü-Box)")
+STAPELWERK_TEXT(kValuesMenuName, "Menü der Parameterwerte")
+STAPELWERK_TEXT(kValuesPaste, "<- paste")
+STAPELWERK_TEXT(kPasteName, "Zwischenablage einfügen")
+STAPELWERK_TEXT(kCloseMenu, "Menü schließen")
+STAPELWERK_TEXT(kValuesDeleteMarked, "markiertes löschen")
+STAPELWERK_TEXT(kValuesSingleEntryCaption, "Einzelner Eintrag:")
+STAPELWERK_TEXT(kValuesAdd, "hinzufügen")
+STAPELWERK_TEXT(kValuesClear, "alles löschen")
+STAPELWERK_TEXT(kValuesSave, "Liste speichern")
+STAPELWERK_TEXT(kValuesOpen, "Liste öffnen")
+STAPELWERK_TEXT(kFileBrowserName, "Dateiliste")
+STAPELWERK_TEXT(kFileBrowserHeading, "Erzeugung der Dateiliste")
+STAPELWERK_TEXT(kFileBrowserCloseName, "Dateiliste schließen")
+STAPELWERK_TEXT(kDirectoryPathName, "Pfad des Verzeichnisses")
+STAPELWERK_TEXT(kDirectoryListName, "Verzeichnis")
+STAPELWERK_TEXT(kDriveName, "Laufwerk")
+STAPELWERK_TEXT(kFilterCaption, "Filter:")
+STAPELWERK_TEXT(kFilterInitial, "*.drw*")
+STAPELWERK_TEXT(kFilterName, "Filter")
+STAPELWERK_TEXT(kFileBrowserDoneName, "Dateiliste übernehmen")
+STAPELWERK_TEXT(kOutputChooserTitle, "Speicherort doit.pro")
+STAPELWERK_TEXT(kOutputDirectoryListName, "Verzeichnis für doit.pro")
+STAPELWERK_TEXT(kOutputDriveName, "Laufwerk für doit.pro")
+STAPELWERK_TEXT(kOutputChooserOkName, "Speicherort übernehmen")
+STAPELWERK_TEXT(kWorkListPanelName, "Dateiauswahl")
+STAPELWERK_TEXT(kHideWorkList, "Dateiauswahl ausblenden")
+STAPELWERK_TEXT(kWorkListName, "Liste der Dateien")
+STAPELWERK_TEXT(kManualEntryName, "Einzelner Eintrag")
+STAPELWERK_TEXT(kWorkListMenuTitle, "Menue")
+STAPELWERK_TEXT(kWorkListPaste, "<-- PASTE")
+STAPELWERK_TEXT(kWorkListAll, "ALLE")
+STAPELWERK_TEXT(kSelectAllName, "Alle auswählen")
+STAPELWERK_TEXT(kDeselectAllName, "Alle abwählen")
+STAPELWERK_TEXT(kClearList, "Liste löschen")
+STAPELWERK_TEXT(kManualEntryButton, "einzelner Eintrag")
+STAPELWERK_TEXT(kAppendDrwName, ".drw anhängen")
+STAPELWERK_TEXT(kAppendPrtName, ".prt anhängen")
+STAPELWERK_TEXT(kStripDrwName, ".drw entfernen")
+STAPELWERK_TEXT(kStripPrtName, ".prt entfernen")
+STAPELWERK_TEXT(kFileBrowserToolTip, "file bowser")
+STAPELWERK_TEXT(kOpenFileBrowser, "Dateibrowser öffnen")
+STAPELWERK_TEXT(kWorkListQuit, "quit")
+STAPELWERK_TEXT(kDrwCaption, "drw")
+STAPELWERK_TEXT(kPrtCaption, "prt")
+STAPELWERK_TEXT(
+    kWorkListInstruction,
+    "klicken Sie mit der rechte Maustaste in das weiße Feld um die Liste zu bearbeiten. "
+    "Es werden nur die markierten Einträge bearbeitet.")
+STAPELWERK_TEXT(
+    kChainWarning,
+    "bei der Ausführung wird NICHT automatisch gespeichert ! Tipp: Definieren Sie einen "
+    "Mapkey zum Speichern, z.B. 00 wie im Beispiel unten und fügen Sie diesen Mapkey am Ende "
+    "Ihrer Befehlskette an !")
+
+// The check before doit.pro is written: the headings of its findings (%1: a limit or the
+// characters allowed, from the check's rules), and how the command line and the dialog show
+// them.
+STAPELWERK_TEXT(kFindingModelNameTooLong,
+                "Bei diesen Einträgen hat der Modellname (vor der Endung) mehr als %1 Zeichen:")
+STAPELWERK_TEXT(kFindingModelNameCharacters,
+                "Bei diesen Einträgen enthält der Modellname andere Zeichen als %1, etwa "
+                "Leerzeichen, Klammern oder Satzzeichen:")
+STAPELWERK_TEXT(kFindingModelNameStart, "Bei diesen Einträgen beginnt der Modellname mit %1:")
+STAPELWERK_TEXT(
+    kFindingNoTypeExtension,
+    "Diese Einträge haben keine Typ-Endung (wie .prt, .asm, .drw) und sind keine Modelldateien:")
+STAPELWERK_TEXT(kFindingParameterNameTooLong, "Der Parametername hat mehr als %1 Zeichen:")
+STAPELWERK_TEXT(kFindingParameterNameCharacters, "Der Parametername enthält andere Zeichen als %1:")
+STAPELWERK_TEXT(kFindingParameterNameStart, "Der Parametername beginnt nicht mit einem Buchstaben:")
+STAPELWERK_TEXT(kFindingValueTooLong,
+                "Bei diesen Teilen hat der Parameterwert mehr als %1 Zeichen:")
+STAPELWERK_TEXT(
+    kFindingMapkeyUndefined,
+    "Diese Mapkeys der Kette sind in keiner config.pro definiert, die Pro/E beim Start liest:")
+STAPELWERK_TEXT(kFindingMapkeysNotLooked,
+                "Ob die Mapkeys der Kette definiert sind, konnte nicht geprüft werden; keine "
+                "config.pro war zu lesen:")
+// A config.pro that could not be read, as a finding lists it: %1 the path, %2 the reason.
+STAPELWERK_TEXT(kPathWithReason, "%1: %2")
+// The characters a name may hold besides the marks of its rule, as the headings list them.
+STAPELWERK_TEXT(kLetters, "Buchstaben")
+STAPELWERK_TEXT(kDigits, "Ziffern")
+STAPELWERK_TEXT(
+    kWarningFindings,
+    "Achtung : Die Prüfung vor dem Schreiben hat gefunden, woran Pro/E scheitern würde.")
+STAPELWERK_TEXT(kMessageFindingsRefused,
+                "Mit --strict ist ein Befund eine Ablehnung: Es wurde nichts geschrieben.")
+STAPELWERK_TEXT(kCheckFoundNothing, "Die Prüfung hat nichts gefunden.")
+STAPELWERK_TEXT(kFindingsDialogTitle, "Prüfung vor dem Schreiben")
+STAPELWERK_TEXT(
+    kFindingsIntro,
+    "Hieran würde Pro/E bei der Ausführung scheitern. Die doit.pro ist noch nicht geschrieben.")
+STAPELWERK_TEXT(kFindingsListName, "Befunde der Prüfung")
+STAPELWERK_TEXT(kFindingsWriteAnyway, "&Trotzdem schreiben")
+STAPELWERK_TEXT(kFindingsCancel, "Abbrechen")
+STAPELWERK_TEXT(kFindingsUnmark, "Einträge a&bwählen")
+STAPELWERK_TEXT(kFindingsUnmarkName, "Die betroffenen Einträge in der Dateiauswahl abwählen")
+STAPELWERK_TEXT(kStatusEntriesUnmarked,
+                "%1 Einträge abgewählt. Bitte mit ok bestätigen und den Mapkey neu erstellen.")
+STAPELWERK_TEXT(kChainDefinedCaption, "Definierte Mapkeys:")
+STAPELWERK_TEXT(kChainDefinedName, "Definierte Mapkeys, Doppelklick oder Eingabetaste fügt an")
+STAPELWERK_TEXT(kChainNoConfigPro,
+                "Keine config.pro zu lesen: Welche Mapkeys definiert sind, ist unbekannt.")
+STAPELWERK_TEXT(kChainAllDefined, "Alle Mapkeys der Kette sind definiert.")
+// %1: the mapkeys of the chain that no config.pro defines.
+STAPELWERK_TEXT(kChainUndefinedNote, "Nicht definiert: %1")
+
+// Lists in a sentence: how two items join; the last two of "a, b und c" by kListAnd.
+STAPELWERK_TEXT(kListNext, "%1, %2")
+STAPELWERK_TEXT(kListAnd, "%1 und %2")
+STAPELWERK_TEXT(kListOr, "%1 oder %2")
+// A size that the program names, in megabytes.
+STAPELWERK_TEXT(kMegabytes, "%1 MB")
+
+// What the system could not open for the user: doit.pro for editing, the download page.
+STAPELWERK_TEXT(kMessageNotOpenedForEditing,
+                "Die Datei %1 konnte nicht geöffnet werden: Es ist kein Programm eingerichtet, das "
+                "sie öffnet. Öffnen Sie sie bitte mit einem Texteditor.")
+STAPELWERK_TEXT(kMessageAddressNotOpened,
+                "Die Adresse %1 konnte nicht geöffnet werden: Es ist kein Browser eingerichtet. "
+                "Geben Sie die Adresse bitte selbst im Browser ein.")
+
+// Reasons, as a message shows them after "Grund:": what the program refuses although the
+// system would let it through (%1: the link), and the input limit (%1: its size)
+STAPELWERK_TEXT(
+    kReasonLinkNotFollowed,
+    "Der symbolische Link %1 liegt in einem Verzeichnis, in das alle schreiben dürfen, und gehört "
+    "weder Ihnen noch dem Besitzer des Verzeichnisses. Ihm wird nicht gefolgt.")
+STAPELWERK_TEXT(kReasonBackupAtLink,
+                "An der Stelle der Sicherungskopie liegt der symbolische Link %1. Durch ihn wird "
+                "nicht geschrieben.")
+STAPELWERK_TEXT(kReasonBackupIsTheFile, "Die Sicherungskopie wäre die Datei selbst.")
+STAPELWERK_TEXT(kReasonWriteProtected, "Die Datei ist schreibgeschützt.")
+STAPELWERK_TEXT(kReasonSeveralNames,
+                "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der "
+                "alte Inhalt stehen.")
+STAPELWERK_TEXT(kReasonInputTooLarge,
+                "Sie ist größer als %1; so große Eingaben liest Stapelwerk nicht.")
+// The causes a user meets with files, worded as the German system messages are, so that a
+// user whose system is English still reads German.
+STAPELWERK_TEXT(kSystemNoSuchFileOrDirectory, "Datei oder Verzeichnis nicht gefunden")
+STAPELWERK_TEXT(kSystemPermissionDenied, "Keine Berechtigung")
+STAPELWERK_TEXT(kSystemOperationNotPermitted, "Die Operation ist nicht erlaubt")
+STAPELWERK_TEXT(kSystemNoSpaceOnDevice, "Auf dem Datenträger ist kein Speicherplatz mehr frei")
+STAPELWERK_TEXT(kSystemReadOnlyFileSystem, "Das Dateisystem ist nur lesbar")
+STAPELWERK_TEXT(kSystemIsADirectory, "Ist ein Verzeichnis")
+STAPELWERK_TEXT(kSystemNotADirectory, "Ist kein Verzeichnis")
+STAPELWERK_TEXT(kSystemFileExists, "Die Datei existiert bereits")
+STAPELWERK_TEXT(kSystemDirectoryNotEmpty, "Das Verzeichnis ist nicht leer")
+STAPELWERK_TEXT(kSystemIoError, "Ein- oder Ausgabefehler")
+STAPELWERK_TEXT(kSystemFileTooLarge, "Die Datei ist zu groß")
+STAPELWERK_TEXT(kSystemFilenameTooLong, "Der Dateiname ist zu lang")
+STAPELWERK_TEXT(kSystemTooManySymbolicLinkLevels, "Zu viele Ebenen symbolischer Verknüpfungen")
+STAPELWERK_TEXT(kSystemTooManyFilesOpen, "Zu viele offene Dateien")
+STAPELWERK_TEXT(kSystemTooManyFilesOpenInSystem, "Zu viele offene Dateien im System")
+STAPELWERK_TEXT(kSystemDeviceOrResourceBusy, "Das Gerät oder die Ressource ist belegt")
+STAPELWERK_TEXT(kSystemTextFileBusy, "Die Datei wird gerade benutzt")
+STAPELWERK_TEXT(kSystemCrossDeviceLink, "Die Verschiebung über Dateisystemgrenzen geht nicht")
+STAPELWERK_TEXT(kSystemNotEnoughMemory, "Nicht genügend Hauptspeicher verfügbar")
+STAPELWERK_TEXT(kSystemInterrupted, "Der Aufruf wurde unterbrochen")
+STAPELWERK_TEXT(kSystemInvalidArgument, "Ungültiges Argument")
+STAPELWERK_TEXT(kSystemNotSupported, "Die Operation wird nicht unterstützt")
+STAPELWERK_TEXT(kSystemNoSuchDevice, "Gerät nicht gefunden")
+STAPELWERK_TEXT(kSystemNoSuchDeviceOrAddress, "Gerät oder Adresse nicht gefunden")
+STAPELWERK_TEXT(kSystemBrokenPipe, "Die Gegenseite hat die Verbindung geschlossen")
+STAPELWERK_TEXT(kSystemResourceUnavailableTryAgain, "Die Ressource ist zur Zeit nicht verfügbar")
+STAPELWERK_TEXT(kSystemTimedOut, "Die Zeit ist abgelaufen")
+STAPELWERK_TEXT(kSystemNetworkUnreachable, "Das Netzwerk ist nicht erreichbar")
+STAPELWERK_TEXT(kSystemHostUnreachable, "Der Rechner ist nicht erreichbar")
+STAPELWERK_TEXT(kSystemConnectionRefused, "Die Verbindung wurde abgelehnt")
+STAPELWERK_TEXT(kSystemBadFileDescriptor, "Ungültiger Dateideskriptor")
+STAPELWERK_TEXT(kSystemValueTooLarge, "Der Wert ist zu groß für den Datentyp")
