@@ -1,15 +1,19 @@
 #include "params/value_list.h"
 
+#include <iterator>
+
 namespace stapelwerk {
 
-std::vector<std::string> withoutMarkedAndEmpty(const std::vector<std::string>& values,
-                                               std::optional<std::size_t> selected) {
-    std::vector<std::string> kept;
-    kept.reserve(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i != selected && !values[i].empty()) kept.push_back(values[i]);
+void ValueList::append(std::vector<std::string> values) {
+    values_.insert(values_.end(), std::make_move_iterator(values.begin()),
+                   std::make_move_iterator(values.end()));
+}
+
+void ValueList::removeMarkedAndEmpty(std::optional<std::size_t> marked) {
+    if (marked && *marked < values_.size()) {
+        values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(*marked));
     }
-    return kept;
+    std::erase_if(values_, [](const std::string& value) { return value.empty(); });
 }
 
 }  // namespace stapelwerk

@@ -26,11 +26,22 @@ TEST(ValueList, DeleteMarkedRemovesTheSelectedAndEveryEmptyValue) {
         {"of two equal values only the selected", {"x", "y", "x"}, 2, {"x", "y"}},
         {"selected and empty", {"a", "", "b"}, 0, {"b"}},
         {"blanks are no empty value", {" ", "a"}, std::nullopt, {" ", "a"}},
+        {"a mark past the end marks nothing", {"a", "", "b"}, 3, {"a", "b"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(withoutMarkedAndEmpty(c.values, c.selected), c.expected);
+        ValueList list;
+        list.assign(c.values);
+        list.removeMarkedAndEmpty(c.selected);
+        EXPECT_EQ(list.values(), c.expected);
     }
+}
+
+TEST(ValueList, AppendKeepsEmptyAndRepeatedValuesBehindTheOldOnes) {
+    ValueList list;
+    list.append({"a", ""});
+    list.append({"a", "b"});
+    EXPECT_EQ(list.values(), (Values{"a", "", "a", "b"}));
 }
 
 TEST(ValueListFile, WritesWindows1252LinesAndReadsThemBack) {

@@ -81,7 +81,7 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     auto* moreAt = new QLabel(qt(texts::kInfoMoreAt), this);
     moreAt->setObjectName("Label2");
     placeTwips(moreAt, 1575, 4050, 855, 285);
-    widenToText(moreAt, KeepEdge::Right);  // it leads into the address
+    widenToText(moreAt, KeepEdge::right);  // it leads into the address
 
     auto* address = new ClickableLabel(qt(texts::kDownloadAddress), this);
     address->setObjectName("Label1");

@@ -3,10 +3,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <optional>
+#include <utility>
 
 #include "core/job.h"
 #include "core/settings_access.h"
@@ -14,9 +16,9 @@
 #include "params/assignment_check.h"
 #include "params/keyed_values.h"
 #include "params/param_layout.h"
-#include "params/value_list.h"
 #include "params/value_list_file.h"
 #include "platform/platform.h"
+#include "ui/params/ValueListModel.h"
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/DrawnLines.h"
 #include "ui/widgets/FocusFrame.h"
@@ -95,8 +97,10 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     parts_->setAccessibleName(partsCaption->text());  // item views do not take their buddy's text
     for (const std::string& entry : job_.confirmedEntries) parts_->addItem(qt(entry));
 
-    values_ = new QListWidget(this);
+    valueModel_ = new ValueListModel(this);
+    values_ = new QListView(this);
     values_->setObjectName("list_param");
+    values_->setModel(valueModel_);
     values_->setUniformItemSizes(true);
     FocusFrame::attach(values_);
     values_->setItemDelegate(new ListTextDelegate(values_));
@@ -202,27 +206,13 @@ void ParameterListDialog::showMenu() { menuControl_->open(); }
 
 void ParameterListDialog::hideMenu() { menuControl_->close(); }
 
-std::vector<std::string> ParameterListDialog::values() const {
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(values_->count()));
-    for (int i = 0; i < values_->count(); ++i)
-        result.push_back(values_->item(i)->text().toStdString());
-    return result;
-}
-
-void ParameterListDialog::appendValues(const std::vector<std::string>& values) {
-    for (const std::string& value : values) values_->addItem(qt(value));
-}
-
-void ParameterListDialog::addEntry() { values_->addItem(entry_->text()); }
+void ParameterListDialog::addEntry() { valueModel_->append({entry_->text().toStdString()}); }
 
 void ParameterListDialog::deleteMarked() {
     std::optional<std::size_t> marked;
-    const QList<QListWidgetItem*> selected = values_->selectedItems();
-    if (!selected.isEmpty()) marked = static_cast<std::size_t>(values_->row(selected.front()));
-    const std::vector<std::string> kept = withoutMarkedAndEmpty(values(), marked);
-    values_->clear();
-    appendValues(kept);
+    const QModelIndexList selected = values_->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) marked = static_cast<std::size_t>(selected.front().row());
+    valueModel_->removeMarkedAndEmpty(marked);
     hideMenu();
 }
 
@@ -231,26 +221,25 @@ void ParameterListDialog::paste() {
     if (pasteTooLarge(text)) {
         platform_.showMessage(texts::messagePasteTooLarge());
     } else {
-        appendValues(pastedLines(text));
+        valueModel_->append(pastedLines(text));
     }
     hideMenu();
 }
 
 void ParameterListDialog::clearValues() {
-    values_->clear();
+    valueModel_->clear();
     hideMenu();
 }
 
 std::string ParameterListDialog::showListPath() {
-    const std::string path = valueListPath(platform_.programDirectory());
+    std::string path = valueListPath(platform_.programDirectory());
     listPath_->setText(qt(path));
     return path;
 }
 
 void ParameterListDialog::openList() {
-    if (const Result<std::vector<std::string>> read = readValueList(showListPath()); read) {
-        values_->clear();
-        appendValues(*read);
+    if (Result<std::vector<std::string>> read = readValueList(showListPath()); read) {
+        valueModel_->setValues(std::move(*read));
     } else {
         platform_.showMessage(read.message());
     }
@@ -258,7 +247,8 @@ void ParameterListDialog::openList() {
 }
 
 void ParameterListDialog::saveList() {
-    if (const Result<> written = writeValueList(showListPath(), values()); !written) {
+    if (const Result<> written = writeValueList(showListPath(), valueModel_->list().values());
+        !written) {
         platform_.showMessage(written.message());
     }
     hideMenu();
@@ -268,7 +258,7 @@ void ParameterListDialog::saveList() {
 // "NAME<TAB>VALUE" or "NAME;VALUE" pair by name, and gaps are shown before the user
 // decides whether to build anyway.
 std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
-    std::vector<std::string> lines = values();
+    std::vector<std::string> lines = valueModel_->list().values();
     const std::size_t valueCount = lines.size();
     Result<KeyedPairing> pairing =
         workflow::pairValues(job_, std::move(lines), workflow::ValueListForm::detect);

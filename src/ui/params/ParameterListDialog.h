@@ -8,6 +8,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPushButton;
 
@@ -16,6 +17,7 @@ namespace stapelwerk {
 class Job;
 class ListMenu;
 class Platform;
+class ValueListModel;
 
 // `frm_param`: the parts to process beside the parameter values the user
 // collects for them, one value per part by position; its "ok" builds the
@@ -40,8 +42,6 @@ private:
     void showMenu();
     void hideMenu();
 
-    std::vector<std::string> values() const;
-    void appendValues(const std::vector<std::string>& values);
     void addEntry();
     void deleteMarked();
     void paste();
@@ -57,7 +57,8 @@ private:
     QLineEdit* name_ = nullptr;
     QLabel* listPath_ = nullptr;
     QListWidget* parts_ = nullptr;
-    QListWidget* values_ = nullptr;
+    ValueListModel* valueModel_ = nullptr;
+    QListView* values_ = nullptr;
     QPushButton* ok_ = nullptr;
     QFrame* menu_ = nullptr;
     ListMenu* menuControl_ = nullptr;

@@ -7,7 +7,7 @@ namespace stapelwerk {
 void widenToText(QLabel* label, KeepEdge keep) {
     const int needed = label->sizeHint().width();
     if (needed <= label->width()) return;
-    const int left = keep == KeepEdge::Left ? label->x() : label->x() + label->width() - needed;
+    const int left = keep == KeepEdge::left ? label->x() : label->x() + label->width() - needed;
     label->setGeometry(left, label->y(), needed, label->height());
 }
 

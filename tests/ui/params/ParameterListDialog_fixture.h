@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "support/TempDir.h"
+#include "ui/params/ValueListModel.h"
 #include "ui/support/MainWindowFixture.h"
 #include "ui/widgets/PictureButton.h"
 
@@ -30,7 +31,7 @@ protected:
     T* control(const char* name) {
         return child<T>(param, name);
     }
-    QListWidget* valueList() { return control<QListWidget>("list_param"); }
+    QListView* valueList() { return control<QListView>("list_param"); }
     QWidget* menu() { return control("kontextmenue"); }
     void press(const char* button) { control<QPushButton>(button)->click(); }
     void clickPicture(const char* picture) {
@@ -40,16 +41,17 @@ protected:
         sendMouse(valueList()->viewport(), QEvent::MouseButtonPress, button, {5, 5});
     }
 
+    // What the value list shows.
     Values values() {
+        const QAbstractItemModel* shown = valueList()->model();
         Values result;
-        for (int i = 0; i < valueList()->count(); ++i) {
-            result.push_back(valueList()->item(i)->text().toStdString());
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            result.push_back(shown->index(row, 0).data().toString().toStdString());
         }
         return result;
     }
     void setValues(const Values& values) {
-        valueList()->clear();
-        for (const std::string& value : values) valueList()->addItem(QString::fromStdString(value));
+        qobject_cast<ValueListModel*>(valueList()->model())->setValues(values);
     }
     std::string storedName() { return setting("Lindwurm", "frm_param.txt_param.Text"); }
     std::string listFile() { return programDir.file("Lindwurm_param.txt"); }

@@ -2,12 +2,12 @@
 # Makes the Windows downloads in the repository's top directory: the installer
 # Stapelwerk-<version>-setup.exe (NSIS, for the current user, no administrator rights)
 # and the portable Stapelwerk-<version>-win64.zip, both from the program's folder that
-# scripts/build-windows.sh makes.
+# scripts/windows/build-windows.sh makes.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 start=$(date +%s)
 scripts/install-missing.sh nsis zip
-scripts/build-windows.sh
+scripts/windows/build-windows.sh
 build=build/windows-cross
 folder=$build/Stapelwerk
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

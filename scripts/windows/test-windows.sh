@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs every suite on Windows from Linux, under wine64: the core's suite linked statically
 # (preset windows-core-cross), then the core and widget suites of the program built
-# against Qt for Windows (preset windows-cross, scripts/build-windows.sh, which builds the
-# Qt cache first when it is missing). The widget suite runs on the offscreen platform.
+# against Qt for Windows (preset windows-cross, scripts/windows/build-windows.sh, which
+# builds the Qt cache first when it is missing). The widget suite runs on the offscreen
+# platform.
 # Wine keeps a prefix in each build directory, made at its first start; it needs no
 # display and prints none of its own diagnostics (WINEDEBUG=-all).
-# Usage: scripts/test-windows.sh [core]   (core: only the first suite, which needs no Qt)
+# Usage: scripts/windows/test-windows.sh [core]
+#   (core: only the first suite, which needs no Qt)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 start=$(date +%s)
 
 scripts/install-missing.sh cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev \
@@ -39,7 +41,7 @@ if [ "${1:-}" = core ]; then
   exit 0
 fi
 
-scripts/build-windows.sh
+scripts/windows/build-windows.sh
 wine_prefix build/windows-cross
 ctest --preset windows-cross
 # The prefix's server would linger for a few seconds; let it end with the run.

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Tries the Windows downloads under Wine as a user would (after scripts/package-windows.sh):
-# a silent install into a fresh Wine prefix, the installed command line writing doit.pro
-# (to a file and through --stdout) with the same bytes as the Linux build's, Ctrl+C in the
-# middle of its write in a terminal, a start of the installed window on an X display
-# (Xvfb :20), rendered to build/windows-cross/try.png, then a silent uninstall that must
-# leave nothing in the install folder.
-# Usage: scripts/try-windows.sh LINUX_BATCH (the Linux stapelwerk-batch to compare with)
+# Tries the Windows downloads under Wine as a user would (after
+# scripts/windows/package-windows.sh): a silent install into a fresh Wine prefix, the
+# installed command line writing doit.pro (to a file and through --stdout) with the same
+# bytes as the Linux build's, Ctrl+C in the middle of its write in a terminal, a start of
+# the installed window on an X display (Xvfb :20), rendered to
+# build/windows-cross/try.png, then a silent uninstall that must leave nothing in the
+# install folder.
+# Usage: scripts/windows/try-windows.sh LINUX_BATCH
+#   (the Linux stapelwerk-batch to compare with)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 linux_batch=$(realpath "${1:-build/default/src/stapelwerk-batch}")
 scripts/install-missing.sh xvfb imagemagick x11-utils tmux python3
 build=$PWD/build/windows-cross

@@ -9,7 +9,7 @@
 # niced, idle for the disk, with at most two jobs (STAPELWERK_JOBS), as the machine is
 # shared. The last line printed is the prefix.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 repo=$PWD
 
 # The steps are bumped here whenever the options or the patches below change.
