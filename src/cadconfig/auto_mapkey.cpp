@@ -49,22 +49,18 @@ Result<ConfigContent> readConfigPro(const std::string& path) {
 bool definesAutoMapkey(std::string_view configBytes) {
     // Line by line as views: a config.pro of many megabytes is not copied to look at it.
     bool defines = false;
-    forEachLine(configBytes, LoneLineFeed::staysInLine, [&defines](std::string_view line) {
+    forEachLine(configBytes, LoneLineFeed::endsLine, [&defines](std::string_view line) {
         if (!defines) defines = mapkeyDefinedOn(line) == "auto";
     });
     return defines;
 }
 
 std::string autoMapkeyAppendix(std::string_view old) {
+    // The CAD system reads every kind; the file keeps the look its editor gave it.
+    const std::string_view lineEnd = usualLineEnd(old);
     std::string bytes;
-    // A lone CR already ends the last line as the program reads it; the LF makes it the
-    // CR LF that the block's lines have, without changing a byte that was there.
-    if (old.ends_with('\r')) {
-        bytes += '\n';
-    } else if (!old.empty() && !old.ends_with("\r\n")) {
-        bytes += "\r\n";
-    }
-    for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
+    if (!old.empty() && !old.ends_with('\n') && !old.ends_with('\r')) bytes += lineEnd;
+    for (const std::string_view line : kAutoBlock) bytes.append(line).append(lineEnd);
     return bytes;
 }
 

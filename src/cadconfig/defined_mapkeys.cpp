@@ -61,7 +61,7 @@ std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::size_t current = kNone;
     bool described = false;
-    forEachLine(configBytes, LoneLineFeed::staysInLine, [&](std::string_view line) {
+    forEachLine(configBytes, LoneLineFeed::endsLine, [&](std::string_view line) {
         if (const std::optional<std::string_view> name = mapkeyDefinedOn(line)) {
             const auto [at, added] = positions.try_emplace(cp1252::decode(*name), mapkeys.size());
             if (added) mapkeys.push_back({at->first, {}});

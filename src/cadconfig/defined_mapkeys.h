@@ -20,9 +20,9 @@ struct DefinedMapkey {
     bool operator==(const DefinedMapkey&) const = default;
 };
 
-// Every mapkey that config.pro's bytes (Windows-1252) define, in the order of the file;
-// a mapkey defined twice is listed once, with the description of its last definition,
-// which is the one the CAD system keeps.
+// Every mapkey that config.pro's bytes (Windows-1252; lines ended by LF, CR LF or CR)
+// define, in the order of the file; a mapkey defined twice is listed once, with the
+// description of its last definition, which is the one the CAD system keeps.
 std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes);
 
 // A config.pro that the CAD system reads at start and that could not be read.

@@ -352,6 +352,27 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
 }
 
+// config.pro written on UNIX: its lines end at LF, as the CAD system reads them.
+TEST_F(BatchTest, AConfigProWithLfLineEndsIsReadAndExtendedInKind) {
+    const testing::ScopedHome home(dir.path());
+    file("config.pro", "! UNIX\nmapkey ds @MAPKEY_NAMEspeichern;\nmapkey bb x\n");
+    EXPECT_EQ(run({"--strict", "run-mapkeys", "ds;%bb"}, "welle.prt\n").status, 0);
+    EXPECT_TRUE(written());
+
+    const Outcome installed = run({"install-auto"});
+    EXPECT_EQ(installed.status, 0) << installed.err;
+    const std::string extended = readBytes(dir.file("config.pro"));
+    EXPECT_TRUE(
+        extended.starts_with("! UNIX\nmapkey ds @MAPKEY_NAMEspeichern;\nmapkey bb x\n! Mapkey"))
+        << extended;
+    EXPECT_EQ(extended.find('\r'), std::string::npos) << "the block ends its lines in LF too";
+
+    const Outcome again = run({"install-auto"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, std::string(texts::kMessageSecondAutoRefused) + "\n");
+    EXPECT_EQ(readBytes(dir.file("config.pro")), extended);
+}
+
 TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
     file("config.pro", "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\n");

@@ -126,5 +126,14 @@ TEST_F(DefinedMapkeysTest, AnUndefinedNameIsMarkedAndSaidWhileTyping) {
               testing::qs(std::string(texts::kChainNoConfigPro)));
 }
 
+// A config.pro written on UNIX lists its mapkeys.
+TEST_F(DefinedMapkeysTest, AnLfConfigProIsListed) {
+    testing::writeBytes(output.file("config.pro"), "mapkey ds x\nmapkey bb x\n");
+    QDialog* dialog = open();
+    EXPECT_EQ(child<QListWidget>(dialog, "list_mapkeys")->count(), 2);
+    EXPECT_EQ(child<QLabel>(dialog, "lbl_undefiniert")->text(),
+              testing::qs(std::string(texts::kChainAllDefined)));
+}
+
 }  // namespace
 }  // namespace stapelwerk
