@@ -4,7 +4,6 @@
 
 #include "cadconfig/defined_mapkeys.h"
 #include "core/texts.h"
-#include "platform/file_checks.h"
 #include "platform/line_reader.h"
 #include "platform/os.h"
 #include "platform/paths.h"
@@ -31,12 +30,11 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
 }
 
 Result<ConfigContent> readConfigPro(const std::string& path) {
-    if (fileExists(path)) {
-        Result<std::string> read = readFileBytes(path);
-        if (!read)
-            return worded(read.failure(),
-                          texts::messageConfigProNotRead(path, texts::reasonOf(read)));
-        return ConfigContent{path, std::move(*read), false};
+    Result<std::string> read = readFileBytes(path);
+    if (read) return ConfigContent{path, std::move(*read), false};
+    // A file is made only where nothing is: a pipe or a device there is said to be one.
+    if (!namesNothing(read.failure())) {
+        return worded(read.failure(), texts::messageConfigProNotRead(path, texts::reasonOf(read)));
     }
     const Result<> created = createEmptyFile(path);
     if (!created) {

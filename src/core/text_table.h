@@ -581,6 +581,14 @@ STAPELWERK_TEXT(kReasonSeveralNames,
                 "alte Inhalt stehen.")
 STAPELWERK_TEXT(kReasonInputTooLarge,
                 "Sie ist größer als %1; so große Eingaben liest Stapelwerk nicht.")
+// A path to read that names no regular file: what it names instead.
+STAPELWERK_TEXT(kReasonPipe, "Sie ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).")
+STAPELWERK_TEXT(kReasonCharacterDevice,
+                "Sie ist keine gewöhnliche Datei, sondern ein Gerät (etwa ein Terminal).")
+STAPELWERK_TEXT(kReasonBlockDevice,
+                "Sie ist keine gewöhnliche Datei, sondern ein Datenträger (ein Blockgerät).")
+STAPELWERK_TEXT(kReasonSocket, "Sie ist keine gewöhnliche Datei, sondern ein Socket.")
+STAPELWERK_TEXT(kReasonNotAFile, "Sie ist keine gewöhnliche Datei.")
 // The causes a user meets with files, worded as the German system messages are, so that a
 // user whose system is English still reads German.
 STAPELWERK_TEXT(kSystemNoSuchFileOrDirectory, "Datei oder Verzeichnis nicht gefunden")

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -372,6 +376,33 @@ TEST_F(BatchTest, AConfigProWithLfLineEndsIsReadAndExtendedInKind) {
     EXPECT_EQ(again.err, std::string(texts::kMessageSecondAutoRefused) + "\n");
     EXPECT_EQ(readBytes(dir.file("config.pro")), extended);
 }
+
+#ifndef _WIN32
+// A FIFO in a file's place, which anyone who may write the directory can put there: every
+// run returns at once and says what it is.
+TEST_F(BatchTest, AFifoInPlaceOfAFileIsNeverWaitedOn) {
+    const testing::ScopedHome home(dir.path());
+    ASSERT_EQ(::mkfifo(dir.file("config.pro").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.file("list.txt").c_str(), 0600), 0);
+    const std::string pipe(texts::kReasonPipe);
+
+    const Outcome chain = run({"run-mapkeys", "ds"}, "welle.prt\n");
+    EXPECT_EQ(chain.status, 0) << chain.err;
+    EXPECT_TRUE(chain.says(texts::kFindingMapkeysNotLooked) && chain.says(pipe)) << chain.err;
+    EXPECT_TRUE(written());
+    fs::remove(dir.file("doit.pro"));
+    EXPECT_EQ(run({"--strict", "run-mapkeys", "ds"}, "welle.prt\n").status, 1);
+
+    const Outcome install = run({"install-auto"});
+    EXPECT_EQ(install.status, 1);
+    EXPECT_EQ(install.err, texts::messageConfigProNotRead(dir.file("config.pro"), pipe) + "\n");
+
+    const Outcome list = run({"-l", dir.file("list.txt"), "save-as"});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_EQ(list.err, texts::messageFileNotRead(dir.file("list.txt"), pipe) + "\n");
+    EXPECT_TRUE(fs::is_fifo(dir.file("config.pro")));
+}
+#endif
 
 TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
