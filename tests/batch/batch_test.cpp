@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -377,6 +378,48 @@ TEST_F(BatchTest, AConfigProWithLfLineEndsIsReadAndExtendedInKind) {
     EXPECT_EQ(readBytes(dir.file("config.pro")), extended);
 }
 
+// Deleting needs new_parameter_ui no; the check says where it is not set, or that no
+// config.pro could be read.
+TEST_F(BatchTest, TheCheckOfADeletionLooksForTheOptionItNeeds) {
+    const testing::ScopedHome home(dir.path());
+    const std::string notSet = texts::findingOptionNotSet("new_parameter_ui", "no");
+    const std::string notLooked = texts::findingOptionNotLooked("new_parameter_ui", "no");
+    const struct {
+        std::optional<std::string> configPro;
+        Arguments arguments;
+        int status;
+        bool written;
+        std::vector<std::string> saying;
+    } cases[] = {
+        {std::nullopt, {"check", "delete-parameter", "MAT"}, 1, false, {notLooked}},
+        {"display_full_path yes\r\n",
+         {"check", "delete-parameter", "MAT"},
+         1,
+         false,
+         {notSet, "setzt new_parameter_ui nicht"}},
+        {"New_Parameter_UI No\n! needed\n", {"check", "delete-parameter", "MAT"}, 0, false, {}},
+        {"new_parameter_ui no\nnew_parameter_ui yes\n",
+         {"delete-parameter", "MAT"},
+         0,
+         true,
+         {std::string(texts::kWarningFindings), notSet, "new_parameter_ui yes"}},
+        {"new_parameter_ui yes\n", {"--strict", "delete-parameter", "MAT"}, 1, false, {notSet}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.configPro));
+        fs::remove(dir.file("doit.pro"));
+        fs::remove(dir.file("config.pro"));
+        if (c.configPro) file("config.pro", *c.configPro);
+        const Outcome outcome = run(c.arguments, "welle.prt\r\n");
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_EQ(written(), c.written);
+        for (const std::string& says : c.saying) EXPECT_TRUE(outcome.says(says)) << outcome.err;
+        if (c.saying.empty()) {
+            EXPECT_EQ(outcome.err, std::string(texts::kCheckFoundNothing) + "\n");
+        }
+    }
+}
+
 #ifndef _WIN32
 // A FIFO in a file's place, which anyone who may write the directory can put there: every
 // run returns at once and says what it is.
@@ -392,6 +435,7 @@ TEST_F(BatchTest, AFifoInPlaceOfAFileIsNeverWaitedOn) {
     EXPECT_TRUE(written());
     fs::remove(dir.file("doit.pro"));
     EXPECT_EQ(run({"--strict", "run-mapkeys", "ds"}, "welle.prt\n").status, 1);
+    EXPECT_TRUE(run({"delete-parameter", "MAT"}, "welle.prt\n").says(pipe));
 
     const Outcome install = run({"install-auto"});
     EXPECT_EQ(install.status, 1);
