@@ -8,20 +8,21 @@
 namespace stapelwerk::fuzz {
 
 // Every mapkey read from config.pro has a name that a chain can name (no blank, TAB or line
-// end), is listed once, and the reader and the auto installer agree on `auto`.
+// end: LF, CR LF and CR end lines), is listed once, and the reader and the auto installer
+// agree on `auto`.
 std::string checkDefinedMapkeys(std::string_view input) {
     const std::vector<DefinedMapkey> mapkeys = definedMapkeys(input);
     std::set<std::string> names;
     for (const DefinedMapkey& mapkey : mapkeys) {
         if (mapkey.name.empty()) return "a mapkey without a name";
-        if (mapkey.name.find_first_of(" \t\r") != std::string::npos) {
-            return "a name with a blank, a TAB or a CR";
+        if (mapkey.name.find_first_of(" \t\r\n") != std::string::npos) {
+            return "a name with a blank, a TAB or a line end";
         }
         if (!names.insert(mapkey.name).second) return "a name listed twice";
         if (!cp1252::encode(mapkey.name) || !cp1252::encode(mapkey.description)) {
             return "a name or description that is no decoded Windows-1252";
         }
-        if (mapkey.description.find_first_of("\r;") != std::string::npos) {
+        if (mapkey.description.find_first_of("\r\n;") != std::string::npos) {
             return "a description beyond its line or its ';'";
         }
     }

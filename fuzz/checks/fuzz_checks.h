@@ -30,6 +30,7 @@ std::string checkCp1252(std::string_view input);
 std::string checkValueList(std::string_view input);
 std::string checkConfigPro(std::string_view input);
 std::string checkDefinedMapkeys(std::string_view input);
+std::string checkConfigOptions(std::string_view input);
 std::string checkWildcard(std::string_view input);
 std::string checkBuilders(std::string_view input);
 std::string checkKeyedValues(std::string_view input);

@@ -9,6 +9,7 @@ const std::vector<Target>& targets() {
         {"value_list", checkValueList},
         {"config_pro", checkConfigPro},
         {"defined_mapkeys", checkDefinedMapkeys},
+        {"config_options", checkConfigOptions},
         {"wildcard", checkWildcard},
         {"builders", checkBuilders},
         {"keyed_values", checkKeyedValues},

@@ -4,7 +4,6 @@
 
 #include "cadconfig/defined_mapkeys.h"
 #include "core/texts.h"
-#include "platform/file_checks.h"
 #include "platform/line_reader.h"
 #include "platform/os.h"
 #include "platform/paths.h"
@@ -31,12 +30,11 @@ std::string configProPath(const std::string& outputDirectory, const std::string&
 }
 
 Result<ConfigContent> readConfigPro(const std::string& path) {
-    if (fileExists(path)) {
-        Result<std::string> read = readFileBytes(path);
-        if (!read)
-            return worded(read.failure(),
-                          texts::messageConfigProNotRead(path, texts::reasonOf(read)));
-        return ConfigContent{path, std::move(*read), false};
+    Result<std::string> read = readFileBytes(path);
+    if (read) return ConfigContent{path, std::move(*read), false};
+    // A file is made only where nothing is: a pipe or a device there is said to be one.
+    if (!namesNothing(read.failure())) {
+        return worded(read.failure(), texts::messageConfigProNotRead(path, texts::reasonOf(read)));
     }
     const Result<> created = createEmptyFile(path);
     if (!created) {
@@ -49,22 +47,18 @@ Result<ConfigContent> readConfigPro(const std::string& path) {
 bool definesAutoMapkey(std::string_view configBytes) {
     // Line by line as views: a config.pro of many megabytes is not copied to look at it.
     bool defines = false;
-    forEachLine(configBytes, LoneLineFeed::staysInLine, [&defines](std::string_view line) {
+    forEachLine(configBytes, LoneLineFeed::endsLine, [&defines](std::string_view line) {
         if (!defines) defines = mapkeyDefinedOn(line) == "auto";
     });
     return defines;
 }
 
 std::string autoMapkeyAppendix(std::string_view old) {
+    // The CAD system reads every kind; the file keeps the look its editor gave it.
+    const std::string_view lineEnd = usualLineEnd(old);
     std::string bytes;
-    // A lone CR already ends the last line as the program reads it; the LF makes it the
-    // CR LF that the block's lines have, without changing a byte that was there.
-    if (old.ends_with('\r')) {
-        bytes += '\n';
-    } else if (!old.empty() && !old.ends_with("\r\n")) {
-        bytes += "\r\n";
-    }
-    for (const std::string_view line : kAutoBlock) bytes.append(line).append("\r\n");
+    if (!old.empty() && !old.ends_with('\n') && !old.ends_with('\r')) bytes += lineEnd;
+    for (const std::string_view line : kAutoBlock) bytes.append(line).append(lineEnd);
     return bytes;
 }
 

@@ -30,6 +30,8 @@ struct ConfigContent {
 // create it names the path and the reason, and then nothing may be written.
 Result<ConfigContent> readConfigPro(const std::string& path);
 
+// config.pro's lines end at LF, CR LF or a lone CR, as the CAD system reads them.
+
 // Whether config.pro's bytes already define the mapkey `auto`: a line that starts with the
 // option "mapkey" in any letter case (the CAD system reads option names so), after any
 // blanks and TABs, followed by blanks or TABs, the key sequence "auto" in exactly these
@@ -37,9 +39,10 @@ Result<ConfigContent> readConfigPro(const std::string& path);
 // "mapkey(continued)" lines, comments ("!") and other key sequences ("autox") do not count.
 bool definesAutoMapkey(std::string_view configBytes);
 
-// What is appended to the config.pro `old`: the line end that the old last line lacks
-// (CR LF, or the LF that completes a closing CR), then the lines of the block, each ended
-// by CR LF.
+// What is appended to the config.pro `old`: the line end that the old last line lacks, then
+// the lines of the block, each line end the one that most of the old lines end with
+// (usualLineEnd): LF in an LF file, CR LF in a new file, a CR LF file, or where kinds are
+// equally many.
 std::string autoMapkeyAppendix(std::string_view old);
 
 // The bytes of config.pro after the auto block has been appended to the file `old`: the

@@ -1,31 +1,23 @@
 #include "cadconfig/defined_mapkeys.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <unordered_map>
 
-#include "cadconfig/auto_mapkey.h"
-#include "core/texts.h"
+#include "cadconfig/config_options.h"
 #include "platform/cp1252.h"
 #include "platform/line_reader.h"
-#include "platform/os.h"
-#include "platform/paths.h"
-#include "platform/text_file.h"
 
 namespace stapelwerk {
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-char small(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 'a' - 'A') : c; }
-
 // The line after its leading blanks, when it starts with `option` in any letter case.
 std::optional<std::string_view> afterOption(std::string_view line, std::string_view option) {
     std::size_t at = 0;
     while (at < line.size() && isBlank(line[at])) ++at;
-    if (line.size() - at < option.size()) return std::nullopt;
-    for (std::size_t i = 0; i < option.size(); ++i) {
-        if (small(line[at + i]) != option[i]) return std::nullopt;
+    if (line.size() - at < option.size() || !isWord(line.substr(at, option.size()), option)) {
+        return std::nullopt;
     }
     return line.substr(at + option.size());
 }
@@ -61,7 +53,7 @@ std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::size_t current = kNone;
     bool described = false;
-    forEachLine(configBytes, LoneLineFeed::staysInLine, [&](std::string_view line) {
+    forEachLine(configBytes, LoneLineFeed::endsLine, [&](std::string_view line) {
         if (const std::optional<std::string_view> name = mapkeyDefinedOn(line)) {
             const auto [at, added] = positions.try_emplace(cp1252::decode(*name), mapkeys.size());
             if (added) mapkeys.push_back({at->first, {}});
@@ -81,29 +73,11 @@ std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes) {
     return mapkeys;
 }
 
-std::vector<std::string> startConfigPaths(const std::string& outputDirectory,
-                                          const std::string& programDirectory) {
-    // The CAD system reads the home directory's file first; the start directory's comes
-    // later and wins.
-    const std::string home = joinFileName(os::homeDirectory(), "config.pro");
-    const std::string start = configProPath(outputDirectory, programDirectory);
-    std::error_code error;
-    if (home == start || std::filesystem::equivalent(toPath(home), toPath(start), error)) {
-        return {start};
-    }
-    return {home, start};
-}
-
 KnownMapkeys readKnownMapkeys(const std::vector<std::string>& paths) {
     KnownMapkeys known;
-    for (const std::string& path : paths) {
-        const Result<std::string> bytes = readFileBytes(path);
-        if (!bytes) {
-            known.unread.push_back({path, texts::reasonOf(bytes)});
-            continue;
-        }
+    known.unread = readEachConfig(paths, [&known](const std::string&, std::string_view bytes) {
         known.looked = true;
-        for (DefinedMapkey& mapkey : definedMapkeys(*bytes)) {
+        for (DefinedMapkey& mapkey : definedMapkeys(bytes)) {
             const auto same = std::find_if(
                 known.mapkeys.begin(), known.mapkeys.end(),
                 [&mapkey](const DefinedMapkey& other) { return other.name == mapkey.name; });
@@ -113,7 +87,7 @@ KnownMapkeys readKnownMapkeys(const std::vector<std::string>& paths) {
                 *same = std::move(mapkey);
             }
         }
-    }
+    });
     return known;
 }
 

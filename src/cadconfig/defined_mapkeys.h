@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cadconfig/start_configs.h"
+
 namespace stapelwerk {
 
 // The key sequence that a line of config.pro defines: the option "mapkey" in any letter
@@ -20,16 +22,10 @@ struct DefinedMapkey {
     bool operator==(const DefinedMapkey&) const = default;
 };
 
-// Every mapkey that config.pro's bytes (Windows-1252) define, in the order of the file;
-// a mapkey defined twice is listed once, with the description of its last definition,
-// which is the one the CAD system keeps.
+// Every mapkey that config.pro's bytes (Windows-1252; lines ended by LF, CR LF or CR)
+// define, in the order of the file; a mapkey defined twice is listed once, with the
+// description of its last definition, which is the one the CAD system keeps.
 std::vector<DefinedMapkey> definedMapkeys(std::string_view configBytes);
-
-// A config.pro that the CAD system reads at start and that could not be read.
-struct UnreadConfig {
-    std::string path;
-    std::string reason;
-};
 
 // The mapkeys of the config.pro files that the CAD system reads at start.
 struct KnownMapkeys {
@@ -38,12 +34,6 @@ struct KnownMapkeys {
     // At least one of the files was read: only then can a name be called undefined.
     bool looked = false;
 };
-
-// The config.pro files the CAD system reads at start, in the order it reads them: the one
-// in the user's home directory, then the one in the start directory, the output directory
-// (as configProPath finds it); the same file is named once.
-std::vector<std::string> startConfigPaths(const std::string& outputDirectory,
-                                          const std::string& programDirectory);
 
 // Reads each of `paths`; a file that is missing or cannot be read goes into `unread`. A
 // mapkey that a later file defines again takes that file's description.

@@ -15,6 +15,12 @@ struct NameRules {
     std::string_view notFirst;  // marks it must not begin with
 };
 
+// A line of config.pro: the option and its value, in the small letters of the documentation.
+struct ConfigSetting {
+    std::string_view option;
+    std::string_view value;
+};
+
 struct CheckRules {
     // A model's name, the part of the file name before its type extension: its dialogs
     // cannot open, and save-as cannot create, a file whose name breaks these.
@@ -23,6 +29,10 @@ struct CheckRules {
     bool modelNeedsExtension;
     NameRules parameterName;
     std::size_t maxValueLength;  // of a parameter's value, in characters
+    // The deletion picks the parameter from a menu that only the older parameter dialog has;
+    // without this setting the CAD system shows the newer one, and the run stops at the
+    // first part. doit.pro does not set it (unlike the assignment).
+    ConfigSetting parameterDeletionNeeds;
 };
 
 inline constexpr CheckRules kCheckRules = {
@@ -30,6 +40,7 @@ inline constexpr CheckRules kCheckRules = {
     .modelNeedsExtension = true,
     .parameterName = {.maxLength = 31, .marks = "_", .beginsWithLetter = true, .notFirst = ""},
     .maxValueLength = 80,
+    .parameterDeletionNeeds = {.option = "new_parameter_ui", .value = "no"},
 };
 
 }  // namespace stapelwerk

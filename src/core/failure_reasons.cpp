@@ -46,6 +46,25 @@ constexpr Reason kReasons[] = {
     {std::errc::bad_file_descriptor, kSystemBadFileDescriptor},
     {std::errc::value_too_large, kSystemValueTooLarge},
 };
+
+struct NotAFileReason {
+    FileType type;
+    std::string_view text;
+};
+
+constexpr NotAFileReason kNotAFileReasons[] = {
+    {FileType::pipe, kReasonPipe},
+    {FileType::characterDevice, kReasonCharacterDevice},
+    {FileType::blockDevice, kReasonBlockDevice},
+    {FileType::socket, kReasonSocket},
+};
+
+std::string notAFileReason(FileType type) {
+    const auto known =
+        std::find_if(std::begin(kNotAFileReasons), std::end(kNotAFileReasons),
+                     [type](const NotAFileReason& reason) { return reason.type == type; });
+    return std::string(known != std::end(kNotAFileReasons) ? known->text : kReasonNotAFile);
+}
 }  // namespace
 
 std::string systemReason(const std::error_code& error) {
@@ -73,6 +92,8 @@ std::string reasonOf(const Failure& failure) {
             return std::string(kReasonWriteProtected);
         case FailureKind::severalNames:
             return std::string(kReasonSeveralNames);
+        case FailureKind::notAFile:
+            return notAFileReason(failure.fileType);
     }
     return {};
 }

@@ -522,6 +522,18 @@ STAPELWERK_TEXT(kFindingMapkeysNotLooked,
                 "config.pro war zu lesen:")
 // A config.pro that could not be read, as a finding lists it: %1 the path, %2 the reason.
 STAPELWERK_TEXT(kPathWithReason, "%1: %2")
+// The option that the deletion needs (%1 the option, %2 its value, from the check's rules),
+// and what each config.pro read sets it to (%1 the path, %2 the option, %3 the value set).
+STAPELWERK_TEXT(
+    kFindingOptionNotSet,
+    "Die Funktion \"Parameter löschen\" braucht die Option %1 %2, sonst bleibt der Lauf "
+    "beim ersten Teil stehen. Die config.pro, die Pro/E beim Start liest, setzen sie "
+    "nicht so:")
+STAPELWERK_TEXT(kFindingOptionNotLooked,
+                "Ob die Option %1 %2 gesetzt ist, die die Funktion \"Parameter löschen\" braucht, "
+                "konnte nicht geprüft werden; keine config.pro war zu lesen:")
+STAPELWERK_TEXT(kOptionInFile, "%1: %2 %3")
+STAPELWERK_TEXT(kOptionNotInFile, "%1: setzt %2 nicht")
 // The characters a name may hold besides the marks of its rule, as the headings list them.
 STAPELWERK_TEXT(kLetters, "Buchstaben")
 STAPELWERK_TEXT(kDigits, "Ziffern")
@@ -581,6 +593,14 @@ STAPELWERK_TEXT(kReasonSeveralNames,
                 "alte Inhalt stehen.")
 STAPELWERK_TEXT(kReasonInputTooLarge,
                 "Sie ist größer als %1; so große Eingaben liest Stapelwerk nicht.")
+// A path to read that names no regular file: what it names instead.
+STAPELWERK_TEXT(kReasonPipe, "Sie ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).")
+STAPELWERK_TEXT(kReasonCharacterDevice,
+                "Sie ist keine gewöhnliche Datei, sondern ein Gerät (etwa ein Terminal).")
+STAPELWERK_TEXT(kReasonBlockDevice,
+                "Sie ist keine gewöhnliche Datei, sondern ein Datenträger (ein Blockgerät).")
+STAPELWERK_TEXT(kReasonSocket, "Sie ist keine gewöhnliche Datei, sondern ein Socket.")
+STAPELWERK_TEXT(kReasonNotAFile, "Sie ist keine gewöhnliche Datei.")
 // The causes a user meets with files, worded as the German system messages are, so that a
 // user whose system is English still reads German.
 STAPELWERK_TEXT(kSystemNoSuchFileOrDirectory, "Datei oder Verzeichnis nicht gefunden")

@@ -213,6 +213,22 @@ std::string pathWithReason(std::string_view path, std::string_view reason) {
     return filled(kPathWithReason, {quoted(path), reason});
 }
 
+std::string findingOptionNotSet(std::string_view option, std::string_view value) {
+    return filled(kFindingOptionNotSet, {option, value});
+}
+
+std::string findingOptionNotLooked(std::string_view option, std::string_view value) {
+    return filled(kFindingOptionNotLooked, {option, value});
+}
+
+std::string optionInFile(std::string_view path, std::string_view option, std::string_view value) {
+    return filled(kOptionInFile, {quoted(path), option, value});
+}
+
+std::string optionNotInFile(std::string_view path, std::string_view option) {
+    return filled(kOptionNotInFile, {quoted(path), option});
+}
+
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total) {
     std::string text(heading);

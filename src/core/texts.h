@@ -96,6 +96,10 @@ std::string findingParameterNameTooLong(std::size_t maxLength);
 std::string findingParameterNameCharacters(std::string_view marks);
 std::string findingValueTooLong(std::size_t maxLength);
 std::string pathWithReason(std::string_view path, std::string_view reason);
+std::string findingOptionNotSet(std::string_view option, std::string_view value);
+std::string findingOptionNotLooked(std::string_view option, std::string_view value);
+std::string optionInFile(std::string_view path, std::string_view option, std::string_view value);
+std::string optionNotInFile(std::string_view path, std::string_view option);
 // A heading, the first things found, one a line, and how many of `total` are not shown.
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total);

@@ -1,6 +1,5 @@
 #include "params/value_list_file.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "core/texts.h"
@@ -21,15 +20,10 @@ std::vector<std::string> valueListLines(std::string_view text) {
 }
 
 Result<std::vector<std::string>> readValueList(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::status(toPath(path), error).type() ==
-        std::filesystem::file_type::not_found) {
-        return std::vector<std::string>();
-    }
     const Result<std::string> bytes = readFileBytes(path);
-    if (!bytes)
-        return worded(bytes.failure(), texts::messageFileNotRead(path, texts::reasonOf(bytes)));
-    return valuesFromBytes(*bytes);
+    if (bytes) return valuesFromBytes(*bytes);
+    if (namesNothing(bytes.failure())) return std::vector<std::string>();
+    return worded(bytes.failure(), texts::messageFileNotRead(path, texts::reasonOf(bytes)));
 }
 
 std::vector<std::string> valuesFromBytes(std::string_view bytes) {

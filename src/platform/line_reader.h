@@ -9,8 +9,10 @@ namespace stapelwerk {
 
 // How a lone LF is treated when text is cut into lines.
 enum class LoneLineFeed {
-    staysInLine,  // files: only CR LF and a lone CR end a line
-    endsLine,     // clipboard text, which the toolkit hands over with LF line ends
+    staysInLine,  // the program's files: only CR LF and a lone CR end a line
+    // clipboard text, which the toolkit hands over with LF line ends, and config.pro, whose
+    // lines the CAD system ends at LF as well
+    endsLine,
 };
 
 // Calls `line` with every line of `text` in turn, without its line end, as a view into
@@ -31,6 +33,11 @@ void forEachLine(std::string_view text, LoneLineFeed lineFeed, Line line) {
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
 }
+
+// The line end that most lines of `text` end with, where LF, CR LF and a lone CR each end
+// one: "\n", "\r\n" or "\r". CR LF, the program's own, where none ends a line or where
+// it is as frequent as the most frequent; LF before CR where those two are.
+std::string_view usualLineEnd(std::string_view text);
 
 // How many lines forEachLine finds.
 std::size_t lineCount(std::string_view text, LoneLineFeed lineFeed);

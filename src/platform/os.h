@@ -2,12 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
+
+#include "platform/file_type.h"
 
 // What the core needs to know of the operating system it runs on; one source
 // file per system implements it.
@@ -18,9 +19,6 @@ extern const char kPathSeparator;
 // Every character that separates directories in a path text: on Windows "/" as well,
 // which Qt and users write there too.
 extern const char* const kPathSeparators;
-
-// Opens a file with the C library's `mode`; null, with `error` set, on failure.
-std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error);
 
 // Login name of the user the program runs as; empty when it cannot be found.
 std::string loginName();
@@ -73,6 +71,22 @@ bool openWithSystem(const std::string& pathOrAddress);
 // system file on Windows, a dot file elsewhere.
 bool isHidden(const std::filesystem::path& path);
 
+// A file opened for reading (a FileHandle, below).
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle kNoFile = -1;
+
+// Opens the file at `path` (links followed) for reading, without ever waiting: what is no
+// regular file is not opened at all (a FIFO would wait for a writer, a terminal for input,
+// a tape would rewind), and then `type` tells what it is and kNoFile comes back with no
+// error. Of a regular file, `size` is its size when it was opened. A failure sets `error`
+// and returns kNoFile. The handle goes with closeFile.
+FileHandle openForReading(const std::filesystem::path& path, FileType& type, std::uintmax_t& size,
+                          std::error_code& error);
+
+// Reads up to `size` bytes into `buffer`: how many it read, 0 at the end of the file or on a
+// failure, which sets `error`.
+std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error_code& error);
+
 // The steps of writing a file, used by the replace routine in text_file.cpp. Each step
 // that fails sets `error` to the system's error, whose message() is the system's wording,
 // and returns false (or kNoFile).
@@ -110,10 +124,6 @@ inline ResolvedPath resolvedAt(std::filesystem::path path, FileKind kind, bool t
 // nothing is at the end (a dangling link, or no file yet), `path` is where the file would
 // be made and `kind` is missing; whether its directory exists shows when it is created.
 ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error);
-
-// A file opened for writing.
-using FileHandle = std::intptr_t;
-inline constexpr FileHandle kNoFile = -1;
 
 // usual: what any new file gets (0666 less the umask on POSIX).
 // ownerOnly: only the owner may open it, until copyAccess gives it the final access.

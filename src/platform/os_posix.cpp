@@ -25,12 +25,6 @@ namespace stapelwerk::os {
 const char kPathSeparator = '/';
 const char* const kPathSeparators = "/";
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
-    std::FILE* file = std::fopen(path.c_str(), mode);
-    if (file == nullptr) error.assign(errno, std::generic_category());
-    return file;
-}
-
 // The password entry of the effective user: getlogin() fails without a terminal.
 std::string loginName() {
     const passwd* entry = getpwuid(geteuid());
@@ -88,9 +82,73 @@ FileKind kindOf(mode_t mode) {
     return FileKind::other;
 }
 
+FileType typeOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileType::regular;
+    if (S_ISDIR(mode)) return FileType::directory;
+    if (S_ISFIFO(mode)) return FileType::pipe;
+    if (S_ISCHR(mode)) return FileType::characterDevice;
+    if (S_ISBLK(mode)) return FileType::blockDevice;
+    if (S_ISSOCK(mode)) return FileType::socket;
+    return FileType::other;
+}
+
 // As many links as Linux follows in one path before it gives up with ELOOP.
 constexpr int kMostLinks = 40;
+
+FileHandle closedWith(int file, std::error_code& error) {
+    error = lastError();
+    ::close(file);
+    return kNoFile;
+}
 }  // namespace
+
+FileHandle openForReading(const std::filesystem::path& path, FileType& type, std::uintmax_t& size,
+                          std::error_code& error) {
+    error.clear();
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        error = lastError();
+        return kNoFile;
+    }
+    type = typeOf(status.st_mode);
+    if (type != FileType::regular) return kNoFile;
+    // Not waiting either when a FIFO has taken the file's place since it was looked at.
+    int file = -1;
+    do {
+        file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    } while (file < 0 && errno == EINTR);
+    if (file < 0) {
+        error = lastError();
+        return kNoFile;
+    }
+    if (::fstat(file, &status) != 0) return closedWith(file, error);
+    type = typeOf(status.st_mode);
+    if (type != FileType::regular) {
+        ::close(file);
+        return kNoFile;
+    }
+    // A regular file's reads never wait; without the flag none of them can end early.
+    const int flags = ::fcntl(file, F_GETFL);
+    if (flags < 0 || ::fcntl(file, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return closedWith(file, error);
+    }
+    size = static_cast<std::uintmax_t>(status.st_size);
+    return file;
+}
+
+std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error_code& error) {
+    for (;;) {
+        const ssize_t count = ::read(descriptor(file), buffer, size);
+        if (count >= 0) {
+            error.clear();
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
+            error = lastError();
+            return 0;
+        }
+    }
+}
 
 namespace {
 bool inGroup(gid_t group) {

@@ -22,13 +22,6 @@ namespace stapelwerk::os {
 const char kPathSeparator = '\\';
 const char* const kPathSeparators = "\\/";
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode, std::error_code& error) {
-    const std::wstring wideMode(mode, mode + std::strlen(mode));
-    std::FILE* file = _wfopen(path.c_str(), wideMode.c_str());
-    if (file == nullptr) error.assign(errno, std::generic_category());
-    return file;
-}
-
 std::string loginName() {
     wchar_t buffer[256] = {};
     DWORD length = 256;
@@ -185,6 +178,61 @@ std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::p
     return std::filesystem::path(target);
 }
 }  // namespace
+
+namespace {
+FileType typeOfOpened(HANDLE file) {
+    switch (GetFileType(file)) {
+        case FILE_TYPE_DISK:
+            return FileType::regular;
+        case FILE_TYPE_CHAR:
+            return FileType::characterDevice;
+        case FILE_TYPE_PIPE:
+            return FileType::pipe;
+        default:
+            return FileType::other;
+    }
+}
+}  // namespace
+
+FileHandle openForReading(const std::filesystem::path& path, FileType& type, std::uintmax_t& size,
+                          std::error_code& error) {
+    error.clear();
+    // A directory is told by its attributes: opening one for reading fails with access denied.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        type = FileType::directory;
+        return kNoFile;
+    }
+    // Opening waits on nothing, not on a pipe (it fails as busy) nor on the console (CON);
+    // reading them would, so they are closed again unread.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return kNoFile;
+    }
+    type = typeOfOpened(handle);
+    LARGE_INTEGER length{};
+    if (type == FileType::regular && GetFileSizeEx(handle, &length)) {
+        size = static_cast<std::uintmax_t>(length.QuadPart);
+        return reinterpret_cast<FileHandle>(handle);
+    }
+    if (type == FileType::regular) error = lastError();
+    CloseHandle(handle);
+    return kNoFile;
+}
+
+std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error_code& error) {
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(handleOf(file), buffer, piece, &read, nullptr)) {
+        error = lastError();
+        return 0;
+    }
+    error.clear();
+    return read;
+}
 
 namespace {
 // The volume and file index that tell two paths of one file apart, as device and inode do

@@ -6,6 +6,8 @@
 #include <utility>
 #include <variant>
 
+#include "platform/file_type.h"
+
 // The one way a step of the core tells what happened: its value, or why it could not
 // give one. A core function never shows a message itself; the window or the command line
 // shows the failure's message.
@@ -22,6 +24,7 @@ enum class FailureKind {
     backupIsTheFile,  // the backup's path names the file it copies
     writeProtected,
     severalNames,  // hard links: the other names would keep the old bytes
+    notAFile,      // a path to read names no regular file; fileType says what it names
 };
 
 struct Failure {
@@ -29,21 +32,27 @@ struct Failure {
     // Empty only from the plain file operations, whose callers know what the file is.
     std::string message;
     FailureKind kind = FailureKind::refused;
-    std::error_code error;  // the system's, where kind is system
-    std::string subject;    // what the reason names, where it names something
+    std::error_code error;                  // the system's, where kind is system
+    std::string subject;                    // what the reason names, where it names something
+    FileType fileType = FileType::regular;  // where kind is notAFile
 };
 
 // A failure the system reported, before a caller has worded it for the user.
-inline Failure systemFailure(std::error_code error) { return {{}, FailureKind::system, error, {}}; }
+inline Failure systemFailure(std::error_code error) {
+    return {{}, FailureKind::system, error, {}, FileType::regular};
+}
 
 // A write or read that the platform refuses although the system would let it through.
 inline Failure platformRefusal(FailureKind kind, std::string subject = {}) {
-    return {{}, kind, {}, std::move(subject)};
+    return {{}, kind, {}, std::move(subject), FileType::regular};
 }
+
+// A path to read that names a pipe, a device or another thing that is no regular file.
+inline Failure notAFileFailure(FileType type) { return {{}, FailureKind::notAFile, {}, {}, type}; }
 
 // A refusal of the program's own, with no system cause behind it.
 inline Failure refusal(std::string message) {
-    return {std::move(message), FailureKind::refused, {}, {}};
+    return {std::move(message), FailureKind::refused, {}, {}, FileType::regular};
 }
 
 // `failure` with the message that its caller worded for the user.

@@ -1,8 +1,6 @@
 #include "platform/text_file.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -171,34 +169,35 @@ bool namesNoFile(const std::string& path) { return path.find('\0') != std::strin
 
 Result<std::string> readFileBytes(const std::string& path) {
     if (namesNoFile(path)) return failure(std::errc::invalid_argument);
-    const std::filesystem::path filePath = toPath(path);
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(filePath, error);
-    if (std::filesystem::is_directory(status)) return failure(std::errc::is_a_directory);
-    // A file's size is known ahead: one allocation of it, not a doubling string that
-    // holds up to three times the file for a moment. Devices and pipes grow piece by piece.
+    FileType type = FileType::regular;
     std::uintmax_t size = 0;
-    if (std::filesystem::is_regular_file(status)) {
-        size = std::filesystem::file_size(filePath, error);
-        if (error) size = 0;
-    }
-    if (size > kMostInputBytes) return platformRefusal(FailureKind::inputTooLarge);
-    std::FILE* file = os::openFile(filePath, "rb", error);
-    if (file == nullptr) return failure(error);
+    const os::FileHandle file = os::openForReading(toPath(path), type, size, error);
+    if (error) return failure(error);
+    if (type == FileType::directory) return failure(std::errc::is_a_directory);
+    if (file == os::kNoFile) return notAFileFailure(type);
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
+    // A file's size is known ahead: one allocation of it, not a doubling string that holds
+    // up to three times the file for a moment. A file that grows meanwhile still stops at
+    // the limit.
+    bool fits = size <= kMostInputBytes;
+    if (fits) bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     std::size_t count = 0;
-    bool fits = true;
-    while (fits && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    while (fits && (count = os::readSome(file, buffer, sizeof buffer, error)) > 0) {
         fits = appendWithinLimit(bytes, {buffer, count});
     }
-    const bool failed = std::ferror(file) != 0;
-    const int readError = errno != 0 ? errno : EIO;
-    std::fclose(file);
+    std::error_code ignored;
+    os::closeFile(file, ignored);
     if (!fits) return platformRefusal(FailureKind::inputTooLarge);
-    if (failed) return failure(std::error_code(readError, std::generic_category()));
+    if (error) return failure(error);
     return bytes;
+}
+
+bool namesNothing(const Failure& failure) {
+    return failure.kind == FailureKind::system &&
+           (failure.error == std::errc::no_such_file_or_directory ||
+            failure.error == std::errc::not_a_directory);
 }
 
 namespace {

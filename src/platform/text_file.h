@@ -12,9 +12,15 @@ namespace stapelwerk {
 // no file. A failure carries its kind and the system's error, no message: the caller words
 // it, as only it knows what the file is to the user.
 
-// The whole content of a file, as bytes; a file (or device) of more than kMostInputBytes
-// is refused (FailureKind::inputTooLarge).
+// The whole content of a file, as bytes; a file of more than kMostInputBytes is refused
+// (FailureKind::inputTooLarge). Only a regular file is read, and the read never waits: a
+// directory fails with std::errc::is_a_directory, a pipe, a device or a socket at once with
+// FailureKind::notAFile, without being opened.
 Result<std::string> readFileBytes(const std::string& path);
+
+// Whether a read failed because nothing is at the path: no file, a link that leads nowhere,
+// or a file where a directory of the path should be.
+bool namesNothing(const Failure& failure);
 
 // Creates an empty file. Fails, with the reason, when anything is already
 // there, so it never replaces a file. A dangling link gets its target created.

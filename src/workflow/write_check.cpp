@@ -74,7 +74,7 @@ public:
 
 private:
     static constexpr std::size_t kKinds =
-        static_cast<std::size_t>(FindingKind::mapkeysNotLooked) + 1;
+        static_cast<std::size_t>(FindingKind::optionNotLooked) + 1;
 
     Finding& at(FindingKind kind) {
         Finding& finding = byKind_[static_cast<std::size_t>(kind)];
@@ -126,6 +126,25 @@ void checkChain(std::string_view chain, const KnownMapkeys& known, Gathered& gat
         gathered.addName(FindingKind::mapkeyUndefined, std::move(name));
     }
 }
+
+// Whether the last of the config.pro files read sets the option as `needed`; where none could
+// be read, that it could not be looked at, as for the chain.
+void checkOption(const OptionSettings& settings, const ConfigSetting& needed, Gathered& gathered) {
+    if (settings.read.empty()) {
+        for (const UnreadConfig& config : settings.unread) {
+            gathered.addName(FindingKind::optionNotLooked,
+                             texts::pathWithReason(config.path, config.reason));
+        }
+        return;
+    }
+    const std::optional<std::string> value = effectiveValue(settings);
+    if (value && isWord(*value, needed.value)) return;
+    for (const OptionInFile& file : settings.read) {
+        gathered.addName(FindingKind::optionNotSet,
+                         file.value ? texts::optionInFile(file.path, needed.option, *file.value)
+                                    : texts::optionNotInFile(file.path, needed.option));
+    }
+}
 }  // namespace
 
 std::vector<std::string> undefinedMapkeys(std::string_view chain, const KnownMapkeys& known) {
@@ -165,17 +184,26 @@ std::string headingOf(FindingKind kind) {
             return std::string(texts::kFindingMapkeyUndefined);
         case FindingKind::mapkeysNotLooked:
             return std::string(texts::kFindingMapkeysNotLooked);
+        case FindingKind::optionNotSet:
+            return texts::findingOptionNotSet(rules.parameterDeletionNeeds.option,
+                                              rules.parameterDeletionNeeds.value);
+        case FindingKind::optionNotLooked:
+            return texts::findingOptionNotLooked(rules.parameterDeletionNeeds.option,
+                                                 rules.parameterDeletionNeeds.value);
     }
     return {};
 }
 
 Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
-                    const KnownMapkeys& known) {
+                    const KnownMapkeys& known, const OptionSettings& deletionOption) {
     Gathered gathered;
     checkModelNames(entries, gathered);
     const FunctionNeeds& needs = rowOf(inputs.function).needs;
     if (needs.chain) checkChain(inputs.chain, known, gathered);
     if (needs.parameterName) checkParameter(inputs, gathered);
+    if (inputs.function == DoitFunction::parameterDeletion) {
+        checkOption(deletionOption, kCheckRules.parameterDeletionNeeds, gathered);
+    }
     return gathered.take();
 }
 
@@ -186,7 +214,12 @@ Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildI
     if (rowOf(inputs.function).needs.chain) {
         known = readKnownMapkeys(startConfigPaths(outputDirectory, programDirectory));
     }
-    return checkBuild(entries, inputs, known);
+    OptionSettings deletionOption;
+    if (inputs.function == DoitFunction::parameterDeletion) {
+        deletionOption = readOptionSettings(startConfigPaths(outputDirectory, programDirectory),
+                                            kCheckRules.parameterDeletionNeeds.option);
+    }
+    return checkBuild(entries, inputs, known, deletionOption);
 }
 
 std::size_t itemCount(const Finding& finding) {

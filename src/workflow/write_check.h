@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cadconfig/config_options.h"
 #include "cadconfig/defined_mapkeys.h"
 #include "core/build_inputs.h"
 #include "core/work_list.h"
@@ -25,14 +26,19 @@ enum class FindingKind {
     valueTooLong,
     mapkeyUndefined,
     mapkeysNotLooked,
+    // The config.pro files read at start do not set the option that the deletion needs
+    // (CheckRules::parameterDeletionNeeds), or none of them could be read.
+    optionNotSet,
+    optionNotLooked,
 };
 
 struct Finding {
     FindingKind kind;
     // The confirmed entries concerned, by position, in order.
     std::vector<std::size_t> entries;
-    // What else is concerned: the parameter name, the undefined mapkeys, or the
-    // config.pro files that could not be read, each with its reason.
+    // What else is concerned: the parameter name, the undefined mapkeys, the config.pro
+    // files read with what they set the option to, or those that could not be read, each
+    // with its reason.
     std::vector<std::string> names;
 };
 
@@ -46,12 +52,14 @@ std::string headingOf(FindingKind kind);
 // the chain's order; none when no file could be read (known.looked is false).
 std::vector<std::string> undefinedMapkeys(std::string_view chain, const KnownMapkeys& known);
 
-// The check of `entries` built with `inputs`; `known` serves the chain only.
+// The check of `entries` built with `inputs`; `known` serves the chain only, `deletionOption`
+// (what the config.pro files set CheckRules::parameterDeletionNeeds's option to) the
+// deletion only.
 Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
-                    const KnownMapkeys& known);
+                    const KnownMapkeys& known, const OptionSettings& deletionOption = {});
 
-// The check of the job's pending text. For a chain it reads the config.pro files that
-// the CAD system reads at start (startConfigPaths).
+// The check of the job's pending text. For a chain and for the deletion it reads the
+// config.pro files that the CAD system reads at start (startConfigPaths).
 Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
                            const std::string& outputDirectory, const std::string& programDirectory);
 

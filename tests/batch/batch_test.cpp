@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -351,6 +356,97 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once);
     EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
 }
+
+// config.pro written on UNIX: its lines end at LF, as the CAD system reads them.
+TEST_F(BatchTest, AConfigProWithLfLineEndsIsReadAndExtendedInKind) {
+    const testing::ScopedHome home(dir.path());
+    file("config.pro", "! UNIX\nmapkey ds @MAPKEY_NAMEspeichern;\nmapkey bb x\n");
+    EXPECT_EQ(run({"--strict", "run-mapkeys", "ds;%bb"}, "welle.prt\n").status, 0);
+    EXPECT_TRUE(written());
+
+    const Outcome installed = run({"install-auto"});
+    EXPECT_EQ(installed.status, 0) << installed.err;
+    const std::string extended = readBytes(dir.file("config.pro"));
+    EXPECT_TRUE(
+        extended.starts_with("! UNIX\nmapkey ds @MAPKEY_NAMEspeichern;\nmapkey bb x\n! Mapkey"))
+        << extended;
+    EXPECT_EQ(extended.find('\r'), std::string::npos) << "the block ends its lines in LF too";
+
+    const Outcome again = run({"install-auto"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, std::string(texts::kMessageSecondAutoRefused) + "\n");
+    EXPECT_EQ(readBytes(dir.file("config.pro")), extended);
+}
+
+// Deleting needs new_parameter_ui no; the check says where it is not set, or that no
+// config.pro could be read.
+TEST_F(BatchTest, TheCheckOfADeletionLooksForTheOptionItNeeds) {
+    const testing::ScopedHome home(dir.path());
+    const std::string notSet = texts::findingOptionNotSet("new_parameter_ui", "no");
+    const std::string notLooked = texts::findingOptionNotLooked("new_parameter_ui", "no");
+    const struct {
+        std::optional<std::string> configPro;
+        Arguments arguments;
+        int status;
+        bool written;
+        std::vector<std::string> saying;
+    } cases[] = {
+        {std::nullopt, {"check", "delete-parameter", "MAT"}, 1, false, {notLooked}},
+        {"display_full_path yes\r\n",
+         {"check", "delete-parameter", "MAT"},
+         1,
+         false,
+         {notSet, "setzt new_parameter_ui nicht"}},
+        {"New_Parameter_UI No\n! needed\n", {"check", "delete-parameter", "MAT"}, 0, false, {}},
+        {"new_parameter_ui no\nnew_parameter_ui yes\n",
+         {"delete-parameter", "MAT"},
+         0,
+         true,
+         {std::string(texts::kWarningFindings), notSet, "new_parameter_ui yes"}},
+        {"new_parameter_ui yes\n", {"--strict", "delete-parameter", "MAT"}, 1, false, {notSet}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.configPro));
+        fs::remove(dir.file("doit.pro"));
+        fs::remove(dir.file("config.pro"));
+        if (c.configPro) file("config.pro", *c.configPro);
+        const Outcome outcome = run(c.arguments, "welle.prt\r\n");
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_EQ(written(), c.written);
+        for (const std::string& says : c.saying) EXPECT_TRUE(outcome.says(says)) << outcome.err;
+        if (c.saying.empty()) {
+            EXPECT_EQ(outcome.err, std::string(texts::kCheckFoundNothing) + "\n");
+        }
+    }
+}
+
+#ifndef _WIN32
+// A FIFO in a file's place, which anyone who may write the directory can put there: every
+// run returns at once and says what it is.
+TEST_F(BatchTest, AFifoInPlaceOfAFileIsNeverWaitedOn) {
+    const testing::ScopedHome home(dir.path());
+    ASSERT_EQ(::mkfifo(dir.file("config.pro").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.file("list.txt").c_str(), 0600), 0);
+    const std::string pipe(texts::kReasonPipe);
+
+    const Outcome chain = run({"run-mapkeys", "ds"}, "welle.prt\n");
+    EXPECT_EQ(chain.status, 0) << chain.err;
+    EXPECT_TRUE(chain.says(texts::kFindingMapkeysNotLooked) && chain.says(pipe)) << chain.err;
+    EXPECT_TRUE(written());
+    fs::remove(dir.file("doit.pro"));
+    EXPECT_EQ(run({"--strict", "run-mapkeys", "ds"}, "welle.prt\n").status, 1);
+    EXPECT_TRUE(run({"delete-parameter", "MAT"}, "welle.prt\n").says(pipe));
+
+    const Outcome install = run({"install-auto"});
+    EXPECT_EQ(install.status, 1);
+    EXPECT_EQ(install.err, texts::messageConfigProNotRead(dir.file("config.pro"), pipe) + "\n");
+
+    const Outcome list = run({"-l", dir.file("list.txt"), "save-as"});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_EQ(list.err, texts::messageFileNotRead(dir.file("list.txt"), pipe) + "\n");
+    EXPECT_TRUE(fs::is_fifo(dir.file("config.pro")));
+}
+#endif
 
 TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory

@@ -52,9 +52,10 @@ protected:
     }
     std::string config() const { return readBytes(dir.file("config.pro")); }
     std::string backup() const { return readBytes(dir.file("config.pro.bak")); }
-    std::set<std::string> filesInDirectory() const {
+    std::set<std::string> filesInDirectory() const { return filesIn(dir.path()); }
+    static std::set<std::string> filesIn(const std::string& directory) {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        for (const auto& entry : std::filesystem::directory_iterator(directory)) {
             names.insert(entry.path().filename().string());
         }
         return names;

@@ -9,6 +9,8 @@
 #include <set>
 
 #include "cadconfig/auto_mapkey_fixture.h"
+#include "cadconfig/defined_mapkeys.h"
+#include "core/texts.h"
 #include "support/template_lines.h"
 
 namespace stapelwerk {
@@ -64,6 +66,35 @@ TEST_F(AutoMapkeyTest, AFullDiskLeavesTheOldFileAndItsOlderBackupIntact) {
     EXPECT_EQ(filesInDirectory(), (Names{"config.pro", "config.pro.bak"}))
         << "the partial new file must not stay behind";
     EXPECT_EQ(backup(), "older") << "nothing changed, not even the backup";
+}
+
+// A FIFO, or a link to a device, that someone put in config.pro's place is said to be one;
+// nothing waits on it, nothing is created or backed up, and the chain's check and list say
+// why they could not look.
+TEST_F(AutoMapkeyTest, AConfigProThatIsNoFileIsSaidToBeOneAndNotWaitedOn) {
+    const struct {
+        const char* folder;
+        std::string_view reason;
+    } cases[] = {{"fifo", texts::kReasonPipe}, {"device", texts::kReasonCharacterDevice}};
+    std::filesystem::create_directory(dir.file("fifo"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo/config.pro").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("device"));
+    std::filesystem::create_symlink("/dev/null", dir.file("device/config.pro"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::string path = dir.file(std::string(c.folder) + "/config.pro");
+        platform.messages.clear();
+        EXPECT_FALSE(install(dir.file(c.folder)));
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0], texts::messageConfigProNotRead(path, c.reason));
+        EXPECT_EQ(filesIn(dir.file(c.folder)), Names{"config.pro"});
+
+        const KnownMapkeys known = readKnownMapkeys({path});
+        EXPECT_FALSE(known.looked);
+        ASSERT_EQ(known.unread.size(), 1u);
+        EXPECT_EQ(known.unread[0].reason, c.reason);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo/config.pro")));
 }
 
 TEST_F(AutoMapkeyTest, AFailedCreationShowsNoCreationMessage) {

@@ -68,10 +68,34 @@ TEST_F(AutoMapkeyTest, OldBytesComeBackUnchanged) {
     writeBytes(dir.file("config.pro"), old);
     install(dir.path());
     EXPECT_EQ(config(), old + "\r\n" + fileWithLines(kBlockLines));
-    // A closing lone CR is completed to CR LF, not followed by another line end.
-    writeBytes(dir.file("config.pro"), "mac\rlines\r");
-    install(dir.path());
-    EXPECT_EQ(config(), "mac\rlines\r\n" + fileWithLines(kBlockLines));
+}
+
+// The CAD system ends a line at LF, CR LF or CR; the block's lines end as most of the
+// file's do, and an unterminated last line gets that line end too.
+TEST_F(AutoMapkeyTest, TheBlockTakesTheLineEndsTheFileUses) {
+    const auto block = [](std::string_view lineEnd) {
+        std::string bytes;
+        for (const std::string& line : kBlockLines) bytes.append(line).append(lineEnd);
+        return bytes;
+    };
+    const struct {
+        std::string old;
+        std::string appended;
+    } cases[] = {
+        {"! UNIX\nmapkey ds x\n", block("\n")},
+        {"! UNIX\nmapkey ds x", "\n" + block("\n")},
+        {"mac\rlines\r", block("\r")},
+        {"a\r\nb\nc\nd", "\n" + block("\n")},
+        {"a\r\nb\r\nc\nd", "\r\n" + block("\r\n")},
+        {"a\r\nb\n", block("\r\n")},
+        {"one line", "\r\n" + block("\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.old));
+        writeBytes(dir.file("config.pro"), c.old);
+        install(dir.path());
+        EXPECT_EQ(config(), c.old + c.appended);
+    }
 }
 
 TEST_F(AutoMapkeyTest, FilesOfAnySize) {
@@ -155,7 +179,7 @@ TEST(AutoMapkeyDetection, FindsADefinitionOfAutoOnly) {
     }
     EXPECT_TRUE(definesAutoMapkey(fileWithLines(kBlockLines)));
     EXPECT_TRUE(definesAutoMapkey("! a\rmapkey auto %x;")) << "a lone CR ends a line";
-    EXPECT_FALSE(definesAutoMapkey("! a\nmapkey auto %x;")) << "a lone LF does not";
+    EXPECT_TRUE(definesAutoMapkey("! a\nmapkey auto %x;")) << "so does a lone LF";
 }
 
 }  // namespace

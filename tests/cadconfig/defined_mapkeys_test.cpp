@@ -35,6 +35,20 @@ TEST(DefinedMapkeys, OfASmallConfigPro) {
     EXPECT_EQ(definedMapkeys(kConfigPro), expected);
 }
 
+// A config.pro written on UNIX, or by an editor that writes LF, is read as the CAD system
+// reads it.
+TEST(DefinedMapkeys, LfCrLfAndALoneCrEachEndALine) {
+    const std::vector<DefinedMapkey> expected = definedMapkeys(kConfigPro);
+    for (const std::string_view lineEnd : {"\n", "\r"}) {
+        std::string bytes(kConfigPro);
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
+             at = bytes.find("\r\n", at + lineEnd.size())) {
+            bytes.replace(at, 2, lineEnd);
+        }
+        EXPECT_EQ(definedMapkeys(bytes), expected) << ::testing::PrintToString(bytes);
+    }
+}
+
 TEST(DefinedMapkeys, ChainNamesAgainstTheConfigPro) {
     struct Case {
         std::string_view chain;

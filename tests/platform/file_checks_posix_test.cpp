@@ -20,11 +20,8 @@ TEST(FileChecks, FollowLinks) {
     std::filesystem::create_symlink(dir.file("gone"), dir.file("dangling"));
 
     EXPECT_TRUE(directoryExists(dir.file("link-to-sub")));
-    EXPECT_FALSE(fileExists(dir.file("link-to-sub")));
-    EXPECT_TRUE(fileExists(dir.file("link.prt")));
     EXPECT_FALSE(directoryExists(dir.file("link.prt")));
     EXPECT_FALSE(directoryExists(dir.file("dangling")));
-    EXPECT_FALSE(fileExists(dir.file("dangling")));
 }
 
 }  // namespace

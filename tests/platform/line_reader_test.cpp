@@ -37,6 +37,21 @@ TEST(SplitLines, ClipboardTextAlsoEndsLinesAtLf) {
     EXPECT_EQ(lineCount("\n\r\n", LoneLineFeed::endsLine), 2U);
 }
 
+TEST(UsualLineEnd, TheKindMostLinesEndWithAndCrLfWhereNoneOrEquallyMany) {
+    const struct {
+        std::string_view text;
+        std::string_view end;
+    } cases[] = {
+        {"", "\r\n"},          {"one line", "\r\n"},      {"a\nb\n", "\n"},
+        {"a\nb", "\n"},        {"a\r\nb\r\n", "\r\n"},    {"a\rb\r", "\r"},
+        {"a\r\nb\nc\n", "\n"}, {"a\r\nb\r\nc\n", "\r\n"}, {"a\r\nb\n", "\r\n"},
+        {"a\nb\r", "\n"},      {"a\r\r\nb\r", "\r"},      {"\n\r\n\r", "\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(usualLineEnd(c.text), c.end) << ::testing::PrintToString(std::string(c.text));
+    }
+}
+
 TEST(SplitLines, KeepsBytesThatAreNoText) {
     const std::string line("\xFF\x00\xFE", 3);
     EXPECT_EQ(splitLines(line + "\r\n", LoneLineFeed::staysInLine), Lines{line});

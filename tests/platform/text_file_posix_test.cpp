@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -347,9 +349,39 @@ TEST(ReplaceFile, KeepsTheAclAndExtendedAttributesInTheFileAndItsBackup) {
     }
 }
 
-// An endless device ends in the refusal, not in an abort when memory runs out.
-TEST(ReadFileBytes, AnEndlessDeviceIsRefusedAtTheLimit) {
-    EXPECT_EQ(texts::reasonOf(readFileBytes("/dev/zero")), texts::reasonInputTooLarge());
+// What is no regular file is refused at once and never opened: a FIFO without a writer would
+// make the read wait for ever, /dev/zero read on until memory runs out.
+TEST(ReadFileBytes, WhatIsNoRegularFileIsRefusedAtOnceAndSaidWhatItIs) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    fs::create_symlink(dir.file("fifo"), dir.file("link-to-fifo"));
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = dir.file("socket");
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    const struct {
+        std::string path;
+        std::string_view reason;
+    } cases[] = {
+        {dir.file("fifo"), texts::kReasonPipe},
+        {dir.file("link-to-fifo"), texts::kReasonPipe},
+        {"/dev/null", texts::kReasonCharacterDevice},
+        {"/dev/zero", texts::kReasonCharacterDevice},
+        {socketPath, texts::kReasonSocket},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const Result<std::string> read = readFileBytes(c.path);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.failure().kind, FailureKind::notAFile);
+        EXPECT_EQ(texts::reasonOf(read), c.reason);
+    }
+    ::close(listener);
 }
 
 // A producer cut short, by a full disk or by an exception, leaves the old file (here behind a

@@ -87,6 +87,54 @@ TEST(WriteCheck, ChainAgainstTheKnownMapkeys) {
     EXPECT_EQ(notLooked[0].names, Names{R"("/home/config.pro": No such file)"});
 }
 
+// The deletion's menu picks need new_parameter_ui no, which doit.pro does not set: the last
+// config.pro read at start that sets it must say no.
+TEST(WriteCheck, TheDeletionNeedsTheOptionFromTheConfigProFilesReadAtStart) {
+    constexpr auto kNotSet = FindingKind::optionNotSet;
+    constexpr auto kNotLooked = FindingKind::optionNotLooked;
+    const OptionInFile homeNo{"/home/config.pro", "no"};
+    const OptionInFile homeUnset{"/home/config.pro", std::nullopt};
+    const OptionInFile startYes{"/start/config.pro", "yes"};
+    const OptionInFile startNo{"/start/config.pro", "NO"};
+    const UnreadConfig homeMissing{"/home/config.pro", "nicht gefunden"};
+    const UnreadConfig startPipe{"/start/config.pro", "Pipe"};
+    const struct {
+        const char* name;
+        OptionSettings settings;
+        Kinds kinds;
+        Names names;
+    } cases[] = {
+        {"set in the start directory", {{homeUnset, startNo}, {}}, {}, {}},
+        {"set at home, untouched later", {{homeNo, {"/start/config.pro", {}}}, {}}, {}, {}},
+        {"set at home only", {{homeNo}, {startPipe}}, {}, {}},
+        {"read nowhere set",
+         {{homeUnset}, {startPipe}},
+         {kNotSet},
+         {R"("/home/config.pro": setzt new_parameter_ui nicht)"}},
+        {"overridden by the start directory",
+         {{homeNo, startYes}, {}},
+         {kNotSet},
+         {R"("/home/config.pro": new_parameter_ui no)",
+          R"("/start/config.pro": new_parameter_ui yes)"}},
+        {"nothing to read",
+         {{}, {homeMissing, startPipe}},
+         {kNotLooked},
+         {R"("/home/config.pro": nicht gefunden)", R"("/start/config.pro": Pipe)"}},
+    };
+    const BuildInputs deletion{DoitFunction::parameterDeletion, {}, "MATERIAL", {}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Findings found = checkBuild({"a.prt"}, deletion, {}, c.settings);
+        EXPECT_EQ(kindsOf(found), c.kinds);
+        EXPECT_EQ(found.empty() ? Names{} : found[0].names, c.names);
+        for (const DoitFunction other : {DoitFunction::parameterAssignment, DoitFunction::saveAs}) {
+            const BuildInputs inputs{other, {}, "MATERIAL", {"STAHL"}};
+            EXPECT_TRUE(checkBuild({"a.prt"}, inputs, {}, c.settings).empty())
+                << "only the deletion needs it";
+        }
+    }
+}
+
 TEST(WriteCheck, EntriesConcernedShownAndUnmarked) {
     const std::vector<std::string> entries = {"gut.prt", "a b.prt", "c d.drw", "ohne"};
     const Findings found = checkBuild(entries, {}, {});

@@ -45,10 +45,12 @@ class BatchMatchesWindowTest : public testing::MainWindowFixture,
 protected:
     BatchMatchesWindowTest() {
         platform.programDir = inputs.path();
-        // The chains' mapkeys defined where both look, so that the check finds nothing.
+        // The chains' mapkeys and the deletion's option set where both look, so that the
+        // check finds nothing.
         for (const TempDir* directory : {&output, &batchOutput}) {
             writeBytes(directory->file("config.pro"),
-                       "mapkey + x\r\nmapkey bb x\r\nmapkey 00 x\r\nmapkey ds x\r\n");
+                       "mapkey + x\r\nmapkey bb x\r\nmapkey 00 x\r\nmapkey ds x\r\n"
+                       "new_parameter_ui no\r\n");
         }
     }
 

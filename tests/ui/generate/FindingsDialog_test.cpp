@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/texts.h"
+#include "support/ScopedHome.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace stapelwerk {
@@ -70,6 +71,27 @@ TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) 
         EXPECT_EQ(marked, c.marked);
         EXPECT_EQ(child<QWidget>(&window, "Frame3")->isVisible(), c.way != nullptr);
     }
+}
+
+// The deletion's option, which doit.pro does not set, is found like the rest.
+TEST_F(FindingsDialogTest, ADeletionWithoutTheOptionItNeedsIsFound) {
+    const testing::ScopedHome home(output.path());
+    testing::writeBytes(output.file("config.pro"), "display_full_path yes\n");
+    confirmEntries("welle.prt\r\n");
+    QDialog* deletion = openFunction("cmd_ploesch", "frm_ploesch");
+    ASSERT_NE(deletion, nullptr);
+    child<QPushButton>(deletion, "cmd_ploesch")->click();
+    child<QPushButton>(&window, "cmd_fcreate")->click();
+    QDialog* shown = dialog("frm_pruefung");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(written());
+    auto* list = child<QListWidget>(shown, "list_befunde");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(),
+              testing::qs(texts::findingOptionNotSet("new_parameter_ui", "no")));
+    EXPECT_EQ(
+        list->item(1)->text().toStdString(),
+        "  \"" + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui") + "\"");
 }
 
 }  // namespace

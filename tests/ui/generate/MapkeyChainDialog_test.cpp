@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,6 +128,25 @@ TEST_F(DefinedMapkeysTest, AnUndefinedNameIsMarkedAndSaidWhileTyping) {
     dialog->close();
     EXPECT_EQ(child<QLabel>(open(), "lbl_undefiniert")->text(),
               testing::qs(std::string(texts::kChainNoConfigPro)));
+}
+
+// A config.pro written on UNIX lists its mapkeys; a FIFO in its place does not freeze the
+// window, nor is anything listed from it.
+TEST_F(DefinedMapkeysTest, AnLfConfigProIsListedAndAFifoIsNotWaitedOn) {
+    testing::writeBytes(output.file("config.pro"), "mapkey ds x\nmapkey bb x\n");
+    QDialog* dialog = open();
+    EXPECT_EQ(child<QListWidget>(dialog, "list_mapkeys")->count(), 2);
+    EXPECT_EQ(child<QLabel>(dialog, "lbl_undefiniert")->text(),
+              testing::qs(std::string(texts::kChainAllDefined)));
+#ifndef _WIN32
+    dialog->close();
+    std::filesystem::remove(output.file("config.pro"));
+    ASSERT_EQ(::mkfifo(output.file("config.pro").c_str(), 0600), 0);
+    dialog = open();
+    EXPECT_EQ(child<QListWidget>(dialog, "list_mapkeys")->count(), 0);
+    EXPECT_EQ(child<QLabel>(dialog, "lbl_undefiniert")->text(),
+              testing::qs(std::string(texts::kChainNoConfigPro)));
+#endif
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-// A full disk, made by RLIMIT_FSIZE, which only POSIX has.
+// A full disk, made by RLIMIT_FSIZE, and a FIFO, which only POSIX has.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "core/texts.h"
 #include "support/FileSizeLimit.h"
 #include "ui/params/ParameterListDialog_fixture.h"
 
@@ -29,6 +31,16 @@ TEST_F(ParameterListDialogTest, AFullDiskKeepsTheOldListFile) {
               1)
         << "the partial new file must not stay behind";
     EXPECT_EQ(values().size(), 1000u);
+}
+
+// The window does not freeze on a FIFO that stands in the list file's place.
+TEST_F(ParameterListDialogTest, AListFileThatIsAFifoIsSaidToBeOneAndTheListStays) {
+    ASSERT_EQ(::mkfifo(listFile().c_str(), 0600), 0);
+    setValues({"Stahl"});
+    press("open");
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{texts::messageFileNotRead(listFile(), texts::kReasonPipe)});
+    EXPECT_EQ(values(), Values{"Stahl"});
 }
 
 }  // namespace
