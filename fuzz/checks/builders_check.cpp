@@ -14,13 +14,13 @@ namespace stapelwerk::fuzz {
 namespace {
 enum class Kind { chain, deletion, saveAs, assignment };
 
-// What doit.pro can hold: a line of Windows-1252 text (no control character but the TAB)
-// without a backtick.
+// What doit.pro can hold: a line of Windows-1252 text without a backtick and without a
+// TAB, which a list brings as the start of another column.
 bool fits(std::string_view text) {
-    return text.find('`') == std::string_view::npos && cp1252::isLineText(text);
+    return text.find_first_of("`\t") == std::string_view::npos && cp1252::isLineText(text);
 }
 
-// A parameter's name or value stands inside one step, which a ';' would end.
+// An entry, a parameter's name or a value stands inside one step, which a ';' would end.
 bool fitsStep(std::string_view text) { return fits(text) && text.find(';') == text.npos; }
 
 // The deletion and the assignment want a parameter name; the chain may hold a ';'.
@@ -131,6 +131,7 @@ private:
 
 std::string checkLineStructure(std::string_view text) {
     if (!cp1252::canEncode(text)) return "an accepted text cannot be written in Windows-1252";
+    if (text.find('\t') != std::string_view::npos) return "a TAB reached doit.pro";
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return "a bare CR";
         if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return "a bare LF";
@@ -197,7 +198,7 @@ std::string checkBuilders(std::string_view input) {
     std::vector<std::string_view> unfitting;
     for (const std::string_view entry : entryViews) {
         const bool tooShort = kind == Kind::saveAs && characterCount(entry) <= 4;
-        if (!fits(entry) || tooShort) unfitting.push_back(entry);
+        if (!fitsStep(entry) || tooShort) unfitting.push_back(entry);
     }
     for (std::size_t i = 0; kind == Kind::assignment && i < values.size() && i < entries.size();
          ++i) {

@@ -36,6 +36,12 @@ std::string checkBuilders(std::string_view input);
 std::string checkKeyedValues(std::string_view input);
 std::string checkInputDecoding(std::string_view input);
 
+// What a list brought into doit.pro that it must not: the assignment of `values` to
+// `entries` is refused, or it holds no TAB and no ';' but those of its templates. Empty
+// when so.
+std::string strayInDoit(const std::vector<std::string>& entries,
+                        const std::vector<std::string>& values);
+
 // The input cut at every `separator`: a way to feed one input to a function of several
 // arguments. An input without the separator is one field.
 std::vector<std::string_view> fields(std::string_view input, char separator);

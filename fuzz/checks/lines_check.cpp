@@ -1,6 +1,10 @@
+#include <algorithm>
+
 #include "fuzz_checks.h"
+#include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "worklist/confirm.h"
+#include "worklist/line_cells.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk::fuzz {
@@ -49,22 +53,30 @@ std::string checkLines(std::string_view input) {
     for (const LoneLineFeed lineFeed : {LoneLineFeed::staysInLine, LoneLineFeed::endsLine}) {
         if (std::string failure = checkSplit(input, lineFeed); !failure.empty()) return failure;
     }
-    // Pasting keeps every clipboard line but the empty ones and the column headers, of one
-    // column ("Name") or of several ("Name" and a TAB).
-    std::vector<std::string> kept;
-    for (std::string& line : splitLines(input, LoneLineFeed::endsLine)) {
-        if (!line.empty() && line != "Name" && !line.starts_with("Name\t")) {
-            kept.push_back(std::move(line));
-        }
+    // Pasting keeps every clipboard row but the empty ones, those of the header "Name" and a
+    // first row that heads columns of typed names, without their byte-order marks.
+    std::vector<std::string> rows;
+    for (const std::string& line : splitLines(input, LoneLineFeed::endsLine)) {
+        const std::string_view row = withoutByteOrderMarks(line);
+        if (!row.empty() && !isNameHeader(row)) rows.emplace_back(row);
     }
     const std::vector<std::string> pasted = pastedLines(input);
-    if (pasted != kept) return "pasted lines: not the clipboard lines less empty lines and headers";
-    // Confirmed, no entry keeps a TAB: a file name is the first column.
-    WorkEntries selected;
-    for (const std::string& line : pasted) selected.push_back({line, true});
-    for (const std::string& entry : confirmedEntries(selected)) {
-        if (entry.find('\t') != std::string::npos) return "a confirmed entry holds a TAB";
+    const bool headed = rows.size() > 1 && isColumnHeader(rows[0], rows[1]);
+    if (!std::equal(pasted.begin(), pasted.end(), rows.begin() + (headed ? 1 : 0), rows.end())) {
+        return "pasted lines: not the clipboard rows less empty lines and headers";
     }
+    // Confirmed, an entry keeps a TAB or a ';' only from a quoted cell, and then the build
+    // refuses it: nothing of another column reaches doit.pro.
+    WorkEntries selected;
+    for (const std::string& line : pasted) {
+        if (line.find('"') == std::string::npos &&
+            reducedEntry(line).find_first_of("\t;") != std::string::npos) {
+            return "a confirmed entry holds a TAB or a ';' of an unquoted line";
+        }
+        selected.push_back({line, true});
+    }
+    const std::vector<std::string> entries = confirmedEntries(selected);
+    if (std::string stray = strayInDoit(entries, {}); !stray.empty()) return stray;
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "fuzz_checks.h"
+#include "params/value_list.h"
 #include "params/value_list_file.h"
 #include "platform/cp1252.h"
 #include "platform/input_decoding.h"
@@ -9,7 +10,14 @@ namespace stapelwerk::fuzz {
 // read give the file again, with only its line ends made whole: a lone CR becomes CR LF and
 // a last line without an end gets one. So no byte is lost, added or changed in a value.
 // A file saved as UTF-16 gives the values of the same text saved as Windows-1252.
+// Paired with parts by position, the values bring no TAB and no stray ';' into doit.pro.
 std::string checkValueList(std::string_view input) {
+    const std::vector<std::string> paired = valuesByPosition(valuesFromBytes(input));
+    if (paired.size() != valuesFromBytes(input).size()) return "not one value a line";
+    if (std::string stray = strayInDoit(std::vector<std::string>(paired.size(), "e.prt"), paired);
+        !stray.empty()) {
+        return stray;
+    }
     if (const std::optional<std::string> text = decodeMarkedUtf16(input)) {
         const std::optional<std::string> asCp1252 = cp1252::encode(*text);
         if (asCp1252 && valuesFromBytes(*asCp1252) != valuesFromBytes(input)) {

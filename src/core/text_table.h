@@ -57,6 +57,10 @@ STAPELWERK_TEXT(kMessageUnreadable,
 STAPELWERK_TEXT(kMessageSemicolon,
                 "%1 %2 enthält ein Semikolon (;). In einem Mapkey beendet es einen Schritt, Pro/E "
                 "würde damit andere Befehle ausführen. Es wurde kein Mapkey erstellt.")
+STAPELWERK_TEXT(kMessageTab,
+                "%1 %2 enthält einen Tabulator (meist der Beginn einer weiteren Tabellenspalte). "
+                "Weder ein Dateiname noch eine Eingabe in Pro/E kann ihn enthalten. Es wurde kein "
+                "Mapkey erstellt.")
 STAPELWERK_TEXT(kMessageParameterNameEmpty,
                 "Der Parametername ist leer. Pro/E würde damit keinen Parameter finden. Es wurde "
                 "kein Mapkey erstellt.")

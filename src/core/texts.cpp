@@ -107,6 +107,10 @@ std::string messageSemicolon(std::string_view subject, std::string_view text) {
     return filled(kMessageSemicolon, {subject, quoted(text)});
 }
 
+std::string messageTab(std::string_view subject, std::string_view text) {
+    return filled(kMessageTab, {subject, quoted(text)});
+}
+
 std::string messageNotEncodable(std::string_view subject, std::string_view text) {
     return filled(kMessageNotEncodable, {subject, quoted(text)});
 }

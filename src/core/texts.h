@@ -44,8 +44,9 @@ std::string messageFileNotWritten(std::string_view path, std::string_view reason
 // Function dialogs: mapkey chain, parameter deletion, parameter list; `subject` is one of
 // the kSubject texts.
 std::string messageUnreadable(std::string_view subject, std::string_view text);
-// A parameter name or value with a ';', which in a mapkey ends a step.
+// An entry, a parameter name or a value with a ";", which in a mapkey ends a step, or a TAB.
 std::string messageSemicolon(std::string_view subject, std::string_view text);
+std::string messageTab(std::string_view subject, std::string_view text);
 std::string messageNotEncodable(std::string_view subject, std::string_view text);
 std::string messageValueNotEncodableInList(std::string_view value, std::string_view path);
 std::string messageFileNotRead(std::string_view path, std::string_view reason);

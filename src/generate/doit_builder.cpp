@@ -1,5 +1,7 @@
 #include "generate/doit_builder.h"
 
+#include <optional>
+
 #include "core/texts.h"
 #include "generate/templates.h"
 #include "platform/cp1252.h"
@@ -22,6 +24,17 @@ Result<> checkEntries(const std::vector<std::string>& entries) {
 // A backtick ends a quoted value and a line break ends the mapkey line.
 bool breaksMapkey(std::string_view text) {
     return text.find_first_of("`\r\n") != std::string_view::npos;
+}
+
+// A TAB is no part of a file name or a value: where a list's line brings one, it began
+// another column. In a file name or a value, which stand inside a step, a ';' would end it.
+std::optional<std::string> separatorIn(std::string_view subject, std::string_view text,
+                                       bool insideStep) {
+    if (text.find('\t') != std::string_view::npos) return texts::messageTab(subject, text);
+    if (insideStep && text.find(';') != std::string_view::npos) {
+        return texts::messageSemicolon(subject, text);
+    }
+    return std::nullopt;
 }
 
 // The text of a doit.pro is assembled in one string of the size it will have: a list
@@ -58,22 +71,26 @@ std::vector<std::string_view> piecesAround(std::string_view text, std::string_vi
 
 Result<> checkEntry(std::string_view entry) {
     if (breaksMapkey(entry)) return refusal(texts::messageEntryUnreadable(entry));
+    if (auto refused = separatorIn(texts::kSubjectEntry, entry, true)) return refusal(*refused);
     if (!cp1252::isLineText(entry)) return refusal(texts::messageEntryNotEncodable(entry));
     return {};
 }
 
-Result<> checkText(std::string_view subject, std::string_view text) {
+namespace {
+Result<> checkMapkeyText(std::string_view subject, std::string_view text, bool insideStep) {
     if (breaksMapkey(text)) return refusal(texts::messageUnreadable(subject, text));
+    if (auto refused = separatorIn(subject, text, insideStep)) return refusal(*refused);
     if (!cp1252::isLineText(text)) return refusal(texts::messageNotEncodable(subject, text));
     return {};
 }
+}  // namespace
+
+Result<> checkText(std::string_view subject, std::string_view text) {
+    return checkMapkeyText(subject, text, false);
+}
 
 Result<> checkStepText(std::string_view subject, std::string_view text) {
-    if (Result<> checked = checkText(subject, text); !checked) return checked;
-    if (text.find(';') != std::string_view::npos) {
-        return refusal(texts::messageSemicolon(subject, text));
-    }
-    return {};
+    return checkMapkeyText(subject, text, true);
 }
 
 BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail) {

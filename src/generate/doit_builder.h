@@ -26,11 +26,11 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
 
 // Refuses an entry that would make a doit.pro the CAD system cannot read or that a line
 // of Windows-1252 text cannot hold (a control character, a NUL pasted from the clipboard
-// among them).
+// among them), and one with a TAB or a ';', which would end its step, by name.
 Result<> checkEntry(std::string_view entry);
 
-// The same for any other text put into doit.pro; `subject` names it in the
-// message (texts::kSubjectParameterValue and the like).
+// The same for any other text put into doit.pro, a ';' allowed; `subject` names it in the
+// message (texts::kSubjectMapkeyChain and the like).
 Result<> checkText(std::string_view subject, std::string_view text);
 
 // checkText for a parameter's name or value, which stands inside a step of the mapkey:

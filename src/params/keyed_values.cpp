@@ -7,74 +7,50 @@
 
 #include "core/texts.h"
 #include "platform/case_fold.h"
-#include "platform/line_reader.h"
+#include "platform/input_decoding.h"
 #include "platform/trim.h"
 #include "worklist/confirm.h"
+#include "worklist/line_cells.h"
 
 namespace stapelwerk {
 
 namespace {
-constexpr char kTab = '\t';
-constexpr char kSemicolon = ';';
 constexpr std::size_t kPairsShown = 5;
 // Names under each heading of the question; with three headings and the pairs, the box
 // still fits a screen of 768 pixels.
 constexpr std::size_t kNamesShown = 8;
 
-// splitKeyedLine as views into the line.
-std::pair<std::string_view, std::string_view> splitView(std::string_view line) {
-    std::size_t separator = line.find(kTab);
-    if (separator == std::string_view::npos) separator = line.find(kSemicolon);
-    if (separator == std::string_view::npos) return {line, {}};
-    return {line.substr(0, separator), line.substr(separator + 1)};
-}
-
-// Lines handed to `line` one by one, from a list of lines or straight from a text.
-template <typename Line>
-void eachLine(const std::vector<std::string>& lines, Line line) {
-    for (const std::string& text : lines) line(text);
-}
-template <typename Line>
-void eachLine(std::string_view text, Line line) {
-    forEachLine(text, LoneLineFeed::endsLine, line);
-}
-
 template <typename Lines>
 bool twoColumns(const Lines& lines) {
     bool anyLine = false;
     bool every = true;
-    eachLine(lines, [&](std::string_view line) {
+    eachLineOf(lines, [&](std::string_view line) {
+        line = withoutByteOrderMarks(line);
         if (line.empty() || !every) return;
-        if (line.find_first_of("\t;") == std::string_view::npos) every = false;
+        if (!hasSeveralCells(line)) every = false;
         anyLine = true;
     });
     return anyLine && every;
 }
 
-// The cells of every line that is not empty, trimmed, the header row left out.
+// The cells of every row of the list (forEachListRow), trimmed.
 template <typename Lines, typename Cells>
 void eachKeyedLine(const Lines& lines, Cells cells) {
-    bool firstRow = true;
-    eachLine(lines, [&](std::string_view line) {
-        if (line.empty()) return;
-        const auto [untrimmedName, untrimmedValue] = splitView(line);
-        const std::string_view name = trimBlanks(untrimmedName);
-        const bool header = firstRow && name == "Name";
-        firstRow = false;
-        if (!header) cells(name, trimBlanks(untrimmedValue));
+    forEachListRow(lines, [&cells](std::string_view row) {
+        const KeyedValue split = splitKeyedLine(row);
+        cells(trimBlanks(split.name), trimBlanks(split.value));
     });
 }
 
-// Lines taken in one by one, of which only the first of each name is kept, as views into
-// where the lines are held: a list that names a million parts many times over costs what
-// its names cost, not what its lines do.
+// Lines taken in one by one, of which only the first of each name is kept: a list that
+// names a million parts many times over costs what its names cost, not what its lines do.
 class NamePairing {
 public:
     void add(std::string_view name, std::string_view value) {
         const auto [found, added] =
-            firstLineOf_.try_emplace(foldedCaseUtf8(reducedEntry(name)), firstLines_.size());
+            firstLineOf_.try_emplace(foldedCaseUtf8(reducedName(name)), firstLines_.size());
         if (added) {
-            firstLines_.push_back({name, value});
+            firstLines_.push_back({std::string(name), std::string(value)});
         } else if (firstLines_[found->second].value != value) {
             firstLines_[found->second].contradicted = true;
         }
@@ -125,8 +101,8 @@ public:
 
 private:
     struct FirstLine {
-        std::string_view name;
-        std::string_view value;
+        std::string name;
+        std::string value;
         // Whether a later line of its name gives another value, whether an entry took its
         // value, and whether several parts have its name.
         bool contradicted = false;
@@ -142,10 +118,7 @@ bool isTwoColumnList(const std::vector<std::string>& lines) { return twoColumns(
 
 bool isTwoColumnText(std::string_view text) { return twoColumns(text); }
 
-KeyedValue splitKeyedLine(std::string_view line) {
-    const auto [name, value] = splitView(line);
-    return {std::string(name), std::string(value)};
-}
+KeyedValue splitKeyedLine(std::string_view line) { return {firstCell(line), secondCell(line)}; }
 
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) {
     std::vector<KeyedValue> keyed;

@@ -16,23 +16,24 @@ struct KeyedValue {
 };
 
 // Whether `lines` form a two-column list: at least one line is not empty, and every
-// line that is not empty holds a TAB or a ';'. Any other list is one value a line,
-// paired with the parts by position as before; so a value that holds a ';' never
+// line that is not empty has several cells (hasSeveralCells). Any other list is one value
+// a line, paired with the parts by position as before; so a value that holds a ';' never
 // turns a one-column list into a two-column one unless every line has one.
 bool isTwoColumnList(const std::vector<std::string>& lines);
 
 // isTwoColumnList of the lines of `text`, cut where CR LF, CR or LF ends a line.
 bool isTwoColumnText(std::string_view text);
 
-// The line cut at its first TAB, or, when it has none, at its first ';'; the value
-// keeps any further separators and every blank. A line with neither is a name whose
-// value is empty (a row whose value cell is empty). Nothing is trimmed, unquoted or
-// decoded.
+// The name of a line, its first cell as a work-list line's (firstCell), and its value,
+// the second cell (secondCell): a row of TABs keeps a ';' in its value, which the build
+// refuses by name rather than write a cut value; a row of ';' has its further columns cut
+// off. A line of one cell is a name whose value is empty (a row whose value cell is
+// empty). Nothing is trimmed or decoded.
 KeyedValue splitKeyedLine(std::string_view line);
 
-// Every line that is not empty, split by splitKeyedLine, with the blanks around its name
-// and its value dropped (a spreadsheet's cells are often padded). Empty lines are skipped,
-// and so is a first line whose name is exactly "Name": the header of the columns.
+// The rows of the list (forEachListRow: empty lines and headers left out), split by
+// splitKeyedLine, with the blanks around its name and its value dropped (a spreadsheet's
+// cells are often padded).
 std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines);
 
 // Values matched to the confirmed entries.
@@ -56,7 +57,7 @@ struct KeyedPairing {
 // Pairs `keyed` with `entries` by name, whatever the order of either list. A name is
 // reduced as the confirm step reduces a work-list line (directory, drive and version
 // dropped: "C:\\work\\Welle.PRT.3" names "Welle.PRT") and compared with the entries
-// without regard to letter case, as Windows compares file names. Entries that differ
+// without regard to letter case (foldedCaseUtf8: ß is ss). Entries that differ
 // only in case share the value of their name. A name without extension ("welle") also
 // names the one part of that name with an extension ("welle.prt"), unless a line names
 // that part with its extension; when several parts have that name, it names none.

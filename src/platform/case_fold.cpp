@@ -13,6 +13,9 @@ namespace {
 constexpr char32_t kLatinOffset = 0x20;
 constexpr char32_t kTimes = 0xD7;
 constexpr char32_t kDivide = 0xF7;
+// ß has no capital of one letter in Windows-1252; upper case writes it SS.
+constexpr char32_t kSharpS = 0xDF;
+constexpr char32_t kCapitalSharpS = 0x1E9E;
 
 // š, œ, ž and ÿ have their capitals among the bytes 0x80 to 0x9F.
 constexpr std::pair<char32_t, char32_t> kSmallAndCapital[] = {
@@ -61,7 +64,13 @@ std::u32string foldedCase(std::string_view utf8) {
 std::string foldedCaseUtf8(std::string_view utf8) {
     std::string folded;
     folded.reserve(utf8.size());
-    eachFolded(utf8, [&folded](char32_t c) { utf8::append(folded, c); });
+    eachFolded(utf8, [&folded](char32_t c) {
+        if (c == kSharpS || c == kCapitalSharpS) {
+            folded += "ss";
+        } else {
+            utf8::append(folded, c);
+        }
+    });
     return folded;
 }
 

@@ -43,6 +43,11 @@ std::optional<std::string> decodeMarkedUtf16(std::string_view bytes) {
     return text;
 }
 
+std::string_view withoutByteOrderMarks(std::string_view line) {
+    while (line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    return line;
+}
+
 std::string decodeUtf8OrCp1252(std::string bytes) {
     if (std::optional<std::string> text = decodeMarkedUtf16(bytes)) return std::move(*text);
     // In place: a list of many megabytes is not copied to drop three bytes or none.

@@ -18,4 +18,9 @@ std::string decodeUtf8OrCp1252(std::string bytes);
 // doit.pro can hold, so the entry that has it is refused by name instead of changed.
 std::optional<std::string> decodeMarkedUtf16(std::string_view bytes);
 
+// A line of decoded text without the UTF-8 byte-order marks it starts with: where two files
+// were joined, the second one's mark stands at a line's start, an invisible character that
+// would become part of a name.
+std::string_view withoutByteOrderMarks(std::string_view line);
+
 }  // namespace stapelwerk

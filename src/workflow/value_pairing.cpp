@@ -1,13 +1,12 @@
 #include "workflow/value_pairing.h"
 
-#include <utility>
-
 #include "params/assignment_check.h"
+#include "params/value_list.h"
 #include "platform/line_reader.h"
 
 namespace stapelwerk::workflow {
 
-Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
+Result<KeyedPairing> pairValues(const Job& job, const std::vector<std::string>& lines,
                                 ValueListForm form) {
     if (form == ValueListForm::detect) {
         form = isTwoColumnList(lines) ? ValueListForm::keyed : ValueListForm::oneValueALine;
@@ -19,7 +18,7 @@ Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines,
         return counts.failure();
     }
     KeyedPairing byPosition;
-    byPosition.values = std::move(lines);
+    byPosition.values = valuesByPosition(lines);
     return byPosition;
 }
 
@@ -35,7 +34,7 @@ Result<KeyedPairing> pairValueText(const Job& job, std::string_view text, ValueL
         checkAssignment(job.confirmedEntries.size(), lineCount(text, kLineFeed));
     if (!counts) return counts.failure();
     KeyedPairing byPosition;
-    byPosition.values = splitLines(text, kLineFeed);
+    byPosition.values = valuesByPosition(text);
     return byPosition;
 }
 

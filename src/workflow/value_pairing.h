@@ -20,9 +20,11 @@ enum class ValueListForm {
 };
 
 // The values for the job's confirmed entries from the value list's `lines`. By position
-// the counts must agree (checkAssignment), or it is refused; by name the pairing comes
-// with its gaps and contradictions for judgeKeyedPairing, and the caller decides.
-Result<KeyedPairing> pairValues(const Job& job, std::vector<std::string> lines, ValueListForm form);
+// (valuesByPosition: each line's first cell) the counts must agree (checkAssignment), or it
+// is refused; by name (pairByName) the pairing comes with its gaps and contradictions for
+// judgeKeyedPairing, and the caller decides.
+Result<KeyedPairing> pairValues(const Job& job, const std::vector<std::string>& lines,
+                                ValueListForm form);
 
 // pairValues on the lines of `text` (a line ends at CR LF, CR or LF, as a script writes
 // them). One value a line, a count that does not agree is refused before the text is cut,

@@ -7,7 +7,7 @@
 #include "core/texts.h"
 #include "platform/trim.h"
 #include "platform/utf8.h"
-#include "worklist/paste_lines.h"
+#include "worklist/line_cells.h"
 
 namespace stapelwerk {
 
@@ -49,16 +49,19 @@ std::string firstExtension(std::string_view path) {
     return std::string(scanFileName(path).extension);
 }
 
-std::string reducedEntry(std::string_view text) {
-    // A file name holds no TAB: what follows one is another column of a spreadsheet.
-    text = firstCell(text);
-    const std::string_view name = scanFileName(trimBlanks(text)).name;
-    const std::string_view extension = scanFileName(text).extension;
+std::string reducedName(std::string_view name) {
+    const std::string_view base = scanFileName(trimBlanks(name)).name;
+    const std::string_view extension = scanFileName(name).extension;
     // Made at its size: appending the extension to a copied name would double a long one.
     std::string reduced;
-    reduced.reserve(name.size() + extension.size());
-    reduced.append(name).append(extension);
+    reduced.reserve(base.size() + extension.size());
+    reduced.append(base).append(extension);
     return reduced;
+}
+
+std::string reducedEntry(std::string_view line) {
+    std::string unquoted;
+    return reducedName(firstCellView(line, unquoted));
 }
 
 void removeDuplicates(std::vector<std::string>& entries) {

@@ -20,9 +20,12 @@ std::string baseName(std::string_view path);
 // as baseName; a dot with nothing after it is never an extension.
 std::string firstExtension(std::string_view path);
 
-// What confirming makes of one line of the work list: of the text before its first TAB
-// (firstCell), baseName of it trimmed plus firstExtension of it untrimmed.
-std::string reducedEntry(std::string_view text);
+// What confirming makes of a file name: baseName of it trimmed plus firstExtension of it
+// untrimmed.
+std::string reducedName(std::string_view name);
+
+// What confirming makes of one line of the work list: reducedName of its first cell.
+std::string reducedEntry(std::string_view line);
 
 // Drops every non-empty entry that equals an earlier one (exact, case-sensitive);
 // empty entries always stay. Keeps the order.

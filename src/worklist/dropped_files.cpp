@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/paths.h"
+#include "worklist/line_cells.h"
 
 namespace stapelwerk {
 
@@ -15,7 +17,7 @@ std::vector<std::string> droppedFileNames(const std::vector<std::string>& paths)
         if (std::filesystem::is_regular_file(file, error))
             names.push_back(fromPath(file.filename()));
     }
-    return names;
+    return fileNameLines(std::move(names));
 }
 
 }  // namespace stapelwerk

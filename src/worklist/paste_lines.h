@@ -6,15 +6,10 @@
 
 namespace stapelwerk {
 
-// The text of a line before its first TAB: of columns copied from a spreadsheet, the first.
-std::string_view firstCell(std::string_view line);
-
-// Whether a line is a column header: its first cell is exactly "Name".
-bool isNameHeader(std::string_view line);
-
-// The lines of pasted clipboard text that become list entries: a line ends at
-// CR LF, CR or LF; empty lines and column headers (isNameHeader) are dropped; every
-// other line stays as it is, blanks and further columns included.
+// The lines of pasted, dropped or read text that become list entries: a line ends at
+// CR LF, CR or LF; the rows of the list as forEachListRow hands them over (byte-order
+// marks, empty lines and headers left out), each as it stands, blanks and further columns
+// included: confirming takes its name (firstCell).
 std::vector<std::string> pastedLines(std::string_view clipboardText);
 
 // Whether a pasted or dropped text is more than the program takes of any input: it is

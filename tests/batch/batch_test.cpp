@@ -282,6 +282,32 @@ TEST_F(BatchTest, SpreadsheetColumnsAndUtf16ListsGiveTheFileNames) {
     }
 }
 
+// A spreadsheet's or a PDM export's rows: the file name is the first cell, a header row goes.
+TEST_F(BatchTest, ExportsOfSeveralColumnsGiveTheFileNamesOnly) {
+    ASSERT_EQ(run({"save-as"}, "200000_mutter.drw\r\nwelle.prt\r\n200001_flansch.drw\r\n").status,
+              0);
+    const std::string names = doit();
+    const std::string exports[] = {
+        "200000_mutter.drw;1;Freigegeben;Müller\r\nwelle.prt;3;In Arbeit;Meier\r\n"
+        "200001_flansch.drw;1;Freigegeben;Müller\r\n",
+        "Teilenummer\tBenennung\r\n200000_mutter.drw\tMutter M8\r\nwelle.prt\tWelle\r\n"
+        "200001_flansch.drw\tFlansch\r\n",
+        // Two lists joined, the second with its byte-order mark, and quoted cells.
+        "\xEF\xBB\xBF\"200000_mutter.drw\";\"M8; verzinkt\"\r\nwelle.prt\r\n"
+        "\xEF\xBB\xBF"
+        "200001_flansch.drw;1\r\n",
+    };
+    for (const std::string& list : exports) {
+        SCOPED_TRACE(list);
+        fs::remove(dir.file("doit.pro"));
+        const Outcome outcome = run({"-l", file("list.txt", list), "save-as"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(doit(), names);
+        const Outcome piped = run({"-l", "-", "--stdout", "save-as"}, list);
+        EXPECT_EQ(piped.out, names) << piped.err;
+    }
+}
+
 TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
     const std::string list = "C:\\pdm\\welle.prt.3\r\nFlansch.prt\r\ndeckel.asm\r\n";
     const auto assign = [&](const char* option, const std::string& values, bool allowMissing) {
@@ -322,9 +348,19 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
          false,
          &complete,
          {}},
-        // The value shows which part took it; a semicolon in a value is refused.
+        // The value shows which part took it; a semicolon in a row of TABs is refused.
         {"deckel;Alu\nwelle;S235\n", true, &gaps, {"\"welle.prt\" erhält \"S235\""}},
-        {"deckel;Alu\nwelle;S;235\nflansch;S355\n", false, nullptr, {"Semikolon"}},
+        {"deckel\tAlu\nwelle\tS;235\nflansch\tS355\n", false, nullptr, {"Semikolon"}},
+        // A value is its own cell: further columns of a spreadsheet or an export stay out.
+        {"Teilenummer\tWerkstoff\tPrüfer\ndeckel.asm\tAlu\tMeier\nwelle.prt\tS235\t\n"
+         "flansch.prt\tS355, verzinkt\tgeprüft Meier\n",
+         false,
+         &complete,
+         {}},
+        {"deckel.asm;Alu;1\nwelle.prt;S235;1\n\"flansch.prt\";\"S355, verzinkt\";\"a;b\"\n",
+         false,
+         &complete,
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keyed);

@@ -109,7 +109,32 @@ TEST(AllKinds, RefuseTextsWithAControlCharacter) {
         EXPECT_NE(checkEntry(text).message().find(text), std::string::npos);
         EXPECT_NE(checkText(texts::kSubjectMapkeyChain, text).message(), "");
     }
-    EXPECT_TRUE(buildSaveAs({"we\tlle.prt"}).ok()) << "a tab is text";
+}
+
+// A TAB is another column of the list a text came from, and a ';' in a file name or a value
+// ends its step: neither reaches doit.pro, and the refusal says which text and why.
+TEST(AllKinds, RefuseATabInAnyTextAndASemicolonInAStep) {
+    const std::string tail(templates::txt_mapkeyneu);
+    for (const std::string entry : {"welle.prt\tWelle 20", "200000_mutter.drw;1"}) {
+        SCOPED_TRACE(entry);
+        const std::string reason =
+            entry.find('\t') != std::string::npos ? "Tabulator" : "Semikolon";
+        for (const BuiltText& built :
+             {buildSaveAs({"ok.prt", entry}), buildOpenAndApply({"ok.prt", entry}, tail),
+              buildParameterAssignment({"ok.prt", entry}, templates::txt_ParamNeu, {"v", "w"})}) {
+            ASSERT_FALSE(built.ok());
+            EXPECT_NE(built.message().find("\"" + entry + "\""), std::string::npos);
+            EXPECT_NE(built.message().find(reason), std::string::npos) << built.message();
+        }
+    }
+    const BuiltText value =
+        buildParameterAssignment({"welle.prt"}, templates::txt_ParamNeu, {"STAHL\tgeprüft"});
+    ASSERT_FALSE(value.ok());
+    EXPECT_EQ(value.message(), texts::messageTab(texts::kSubjectParameterValue, "STAHL\tgeprüft"));
+    EXPECT_EQ(checkText(texts::kSubjectMapkeyChain, "%pdf;\t%cls").message(),
+              texts::messageTab(texts::kSubjectMapkeyChain, "%pdf;\t%cls"));
+    EXPECT_TRUE(checkText(texts::kSubjectMapkeyChain, "%pdf;%cls").ok()) << "a chain has steps";
+    EXPECT_FALSE(checkStepText(texts::kSubjectParameterName, "MAT\t").ok());
 }
 
 TEST(Create3, OneEntryWithMaterialStahlGivesTwentyOneLines) {

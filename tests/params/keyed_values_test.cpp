@@ -15,16 +15,21 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(KeyedValues, SplitsAtTheFirstTabElseAtTheFirstSemicolon) {
+// The name is the first cell, as a work-list line's; the value is the second cell of a
+// row cut at its TABs, or at its ';' when it has no TAB.
+TEST(KeyedValues, TheValueIsTheSecondCellOfItsRow) {
     const struct {
         const char* line;
         KeyedValue split;
     } cases[] = {
         {"welle.prt\tStahl", {"welle.prt", "Stahl"}},
         {"welle.prt;Stahl", {"welle.prt", "Stahl"}},
-        {"welle.prt;S235; verzinkt", {"welle.prt", "S235; verzinkt"}},
-        {"welle.prt;a\tb", {"welle.prt;a", "b"}},  // a TAB wins over an earlier ';'
-        {"welle.prt\t a\tb ", {"welle.prt", " a\tb "}},
+        {"welle.prt;S235; verzinkt", {"welle.prt", "S235"}},
+        {"welle.prt\tSTAHL\tgeprüft Meier", {"welle.prt", "STAHL"}},
+        {"welle.prt\tM8;verzinkt\tx", {"welle.prt", "M8;verzinkt"}},
+        {"welle.prt;a\tb", {"welle.prt", "b"}},
+        {"welle.prt\t a\tb ", {"welle.prt", " a"}},
+        {"\"a;b.prt\";\"S;235\";x", {"a;b.prt", "S;235"}},
         {" welle.prt ;", {" welle.prt ", ""}},
         {"\tStahl", {"", "Stahl"}},
         {"welle.prt", {"welle.prt", ""}},
@@ -35,9 +40,12 @@ TEST(KeyedValues, SplitsAtTheFirstTabElseAtTheFirstSemicolon) {
     }
     EXPECT_EQ(parseKeyedValues({"", "a;1", "", "b\t2"}),
               (std::vector<KeyedValue>{{"a", "1"}, {"b", "2"}}));
-    // Cells are taken without the blanks around them; only a first row "Name" is a header.
-    EXPECT_EQ(parseKeyedValues({"", " Name \tWert", " a \t 1 2 ", "Name;x"}),
-              (std::vector<KeyedValue>{{"a", "1 2"}, {"Name", "x"}}));
+    // Cells are taken without the blanks around them; rows "Name" and a header above rows
+    // of typed names are left out.
+    EXPECT_EQ(parseKeyedValues({"", "Name\tWert", " a \t 1 2 ", "Name;x"}),
+              (std::vector<KeyedValue>{{"a", "1 2"}}));
+    EXPECT_EQ(parseKeyedValues({"Teilenummer;Werkstoff;Prüfer", "welle.prt;S235;Meier"}),
+              (std::vector<KeyedValue>{{"welle.prt", "S235"}}));
 }
 
 TEST(KeyedValues, TwoColumnsWhenEveryLineThatIsNotEmptyHasASeparator) {
@@ -96,6 +104,16 @@ TEST(KeyedValues, PairsByReducedNameInAnyOrderAndCaseAndReportsWhatDoesNotFit) {
     EXPECT_EQ(pairing.entriesWithoutValue, Texts{"c.drw"});
     EXPECT_EQ(pairing.unmatchedNames, (Texts{"x.prt", "y.prt"}));
     EXPECT_EQ(pairing.conflictingNames, (Texts{"x.prt", "welle.PRT"})) << "not a repeat";
+}
+
+// ß has no capital of one letter: upper case writes SS, and names are compared so.
+TEST(KeyedValues, NamesMatchUnderFullCaseFolding) {
+    const KeyedPairing pairing =
+        pairByName({"stößel.prt", "Fuß.prt", "maß.prt"},
+                   {{"STÖSSEL.PRT", "1"}, {"FUẞ.PRT", "2"}, {"MASS.prt", "3"}, {"Maß.prt", "4"}});
+    EXPECT_EQ(pairing.values, (Texts{"1", "2", "3"}));
+    EXPECT_EQ(pairing.conflictingNames, Texts{"MASS.prt"});
+    EXPECT_TRUE(pairing.unmatchedNames.empty());
 }
 
 TEST(KeyedValues, ANameWithoutExtensionNamesTheOnePartOfThatName) {

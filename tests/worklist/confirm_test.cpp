@@ -40,6 +40,11 @@ TEST(Confirm, ReducesEachEntryToNameAndFirstExtension) {
         {"C:\\w\\welle.prt.3\tWelle\t20", "welle.prt"},
         {"teil.prt \tx", "teil.prt "},
         {"\twelle.prt", ""},
+        // A CSV export's row: the file name is its first cell, quoted or not.
+        {"200000_mutter.drw;1;Freigegeben;Müller", "200000_mutter.drw"},
+        {"C:\\w\\welle.prt.3;1", "welle.prt"},
+        {"\"C:\\w\\a;b.prt.2\";1", "a;b.prt"},
+        {"\"welle \"\"20\"\".prt\"\tx", "welle \"20\".prt"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.entry);

@@ -24,6 +24,19 @@ TEST(PastedLines, FollowTheLineRulesOfTheClipboard) {
         // Two columns from a spreadsheet: the header row goes, the rows stay whole.
         {"Name\tBenennung\r\nwelle.prt\tWelle 20\nName\t", {"welle.prt\tWelle 20"}},
         {"name\tx\r\nName \tx\r\n\tName", {"name\tx", "Name \tx", "\tName"}},
+        // A PDM export with semicolons: the header "Name" goes by its first cell.
+        {"Name;Version\r\nmutter.drw;1\r\n\"Name\";x", {"mutter.drw;1"}},
+        // A header row of other words goes when only the rows below name typed files.
+        {"Teilenummer\tBenennung\r\nwelle.prt\tWelle\r\nflansch.prt\tFlansch",
+         {"welle.prt\tWelle", "flansch.prt\tFlansch"}},
+        {"\r\nTeilenummer;Stand\r\n\r\nmutter.drw;1", {"mutter.drw;1"}},
+        {"Teilenummer;Stand", {"Teilenummer;Stand"}},
+        {"welle;1\r\nTeilenummer;Stand\r\nmutter.drw;1",
+         {"welle;1", "Teilenummer;Stand", "mutter.drw;1"}},
+        // Two files joined: the second one's byte-order mark goes, wherever it stands.
+        {"welle.prt\n\xEF\xBB\xBFName\n\xEF\xBB\xBF\xEF\xBB\xBF"
+         "flansch.prt\n\xEF\xBB\xBF",
+         {"welle.prt", "flansch.prt"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

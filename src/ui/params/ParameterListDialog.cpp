@@ -258,13 +258,12 @@ void ParameterListDialog::saveList() {
 // "NAME<TAB>VALUE" or "NAME;VALUE" pair by name, and gaps are shown before the user
 // decides whether to build anyway.
 std::optional<std::vector<std::string>> ParameterListDialog::valuesForParts() {
-    std::vector<std::string> lines = valueModel_->list().values();
-    const std::size_t valueCount = lines.size();
+    const std::vector<std::string>& lines = valueModel_->list().values();
     Result<KeyedPairing> pairing =
-        workflow::pairValues(job_, std::move(lines), workflow::ValueListForm::detect);
+        workflow::pairValues(job_, lines, workflow::ValueListForm::detect);
     if (!pairing) {
         platform_.showMessage(pairing.message());
-        if (lacksEveryValue(job_.confirmedEntries.size(), valueCount)) showMenu();
+        if (lacksEveryValue(job_.confirmedEntries.size(), lines.size())) showMenu();
         return std::nullopt;
     }
     switch (workflow::judgeKeyedPairing(*pairing)) {

@@ -18,6 +18,7 @@
 #include "ui/worklist/DriveChooser.h"
 #include "ui/worklist/WorkListModel.h"
 #include "worklist/directory_listing.h"
+#include "worklist/line_cells.h"
 
 namespace stapelwerk {
 
@@ -99,8 +100,8 @@ void FileBrowser::addPatterns(const QStringList& patterns) {
 
 void FileBrowser::refillWorkList() {
     workList_.setEntries(
-        unselectedEntries(listMatchingFiles(directories_->path().toStdString(),
-                                            pattern_->currentText().toStdString())),
+        unselectedEntries(fileNameLines(listMatchingFiles(directories_->path().toStdString(),
+                                                          pattern_->currentText().toStdString()))),
         ListChange::browse);
 }
 

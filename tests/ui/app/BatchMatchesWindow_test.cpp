@@ -142,7 +142,18 @@ INSTANTIATE_TEST_SUITE_P(
              {"S235", "S355, verzinkt", "Größe ß"},
              "größe.DRW;Größe ß\n/pdm/FLANSCH.prt\tS355, verzinkt\n\nWELLE.prt.1;S235\n"},
         Case{"two columns from a spreadsheet", "run-mapkeys",
-             "Name\tBenennung\r\nwelle.prt\tWelle 20\r\nflansch.prt.2\tFlansch\r\n", "ds"}),
+             "Name\tBenennung\r\nwelle.prt\tWelle 20\r\nflansch.prt.2\tFlansch\r\n", "ds"},
+        Case{"a PDM export with semicolons", "save-as",
+             "Teilenummer;Version;Status\r\n200000_mutter.drw;1;Freigegeben;Müller\r\n"
+             "\"C:\\pdm\\welle.prt.3\";2\r\n"},
+        Case{"assign-parameter by name from three columns",
+             "assign-parameter",
+             kShortList,
+             "MATERIAL",
+             {"Teilenummer\tWerkstoff\tPrüfer", "welle.prt\tS235\tMeier", "flansch.prt\tS355\t",
+              "größe.drw\tGröße ß\tx"},
+             "Teilenummer;Werkstoff;Prüfer\nwelle.prt;S235;Meier\nflansch.prt;S355;\n"
+             "größe.drw;Größe ß;x\n"}),
     [](const auto& instance) { return "Case" + std::to_string(instance.index); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,6 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
                            kShortList,
                            "MAT",
                            {"a", "A;B", "c"},
+                           {},
+                           true},
+                      Case{"a quoted name with a semicolon",
+                           "save-as",
+                           "\"a;b.prt\";1\r\nwelle.prt;2\r\n",
+                           {},
+                           {},
                            {},
                            true},
                       Case{"fewer values than parts",

@@ -65,6 +65,7 @@ void addMessages(ShownTexts& shown) {
     }
     const std::pair<const char*, std::string> messages[] = {
         {"messageSemicolon", texts::messageSemicolon("S", "T")},
+        {"messageTab", texts::messageTab("S", "T")},
         {"valuesOfParts", texts::valuesOfParts({"welle.prt"}, {"Stahl"}, 2)},
         {"messageNotOpenedForEditing", texts::messageNotOpenedForEditing("P")},
         {"messageAddressNotOpened", texts::messageAddressNotOpened("A")},
