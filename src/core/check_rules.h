@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 // What the CAD system stumbles on, one line per rule, so that a rule found wrong is one line
@@ -15,12 +16,28 @@ struct NameRules {
     std::string_view notFirst;  // marks it must not begin with
 };
 
+// The CAD system's model types, as the type extension of a file name names them; letter case
+// does not matter.
+inline constexpr std::string_view kModelTypes[] = {
+    "prt",  // part
+    "asm",  // assembly
+    "drw",  // drawing
+    "frm",  // format
+    "sec",  // section
+    "lay",  // layout
+    "mfg",  // manufacturing
+    "mrk",  // markup
+    "dgm",  // diagram
+};
+
 struct CheckRules {
     // A model's name, the part of the file name before its type extension: its dialogs
     // cannot open, and save-as cannot create, a file whose name breaks these.
     NameRules modelName;
     // A file name without a type extension is no model file.
     bool modelNeedsExtension;
+    // A file of another type is none the CAD system opens as a model.
+    std::span<const std::string_view> modelTypes;
     NameRules parameterName;
     std::size_t maxValueLength;  // of a parameter's value, in characters
 };
@@ -28,6 +45,7 @@ struct CheckRules {
 inline constexpr CheckRules kCheckRules = {
     .modelName = {.maxLength = 31, .marks = "_-", .beginsWithLetter = false, .notFirst = "-"},
     .modelNeedsExtension = true,
+    .modelTypes = kModelTypes,
     .parameterName = {.maxLength = 31, .marks = "_", .beginsWithLetter = true, .notFirst = ""},
     .maxValueLength = 80,
 };

@@ -237,11 +237,11 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
   stapelwerk-batch --help | --version
-  (--strict vor jeder Funktion, die doit.pro schreibt)
+  (-q vor jeder Funktion; --strict vor jeder Funktion, die doit.pro schreibt)
 )")
 // --help: %1 the forms of the call, then every function and option, and an example of each
 // function; %2, %3: the most characters of a model's and a parameter's name, %4: of a
-// parameter's value.
+// parameter's value, %5: the model types.
 STAPELWERK_TEXT(kBatchHelp, R"(%1
 Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für
 Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus
@@ -256,7 +256,8 @@ Funktionen:
                             jedem Namen speichern (jeder braucht mehr als vier
                             Zeichen).
   run-mapkeys KETTE         Mapkeys eingeben: eigene Mapkeys auf jede Datei
-                            anwenden, mehrere mit ";" und "%" getrennt.
+                            anwenden, mehrere mit ";" und "%" getrennt, auch
+                            so, wie Pro/E sie schreibt ("%pdf;%cls;").
   delete-parameter NAME     Parameter löschen (der Name wird großgeschrieben).
   assign-parameter NAME     Parameter erzeugen: jedem Teil den Textparameter NAME
                             mit seinem Wert aus --values oder --keyed zuweisen.
@@ -273,11 +274,19 @@ Funktionen:
 
 Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
 nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
-Typ-Endung; Parameternamen höchstens %3 Zeichen, mit einem Buchstaben am Anfang,
-nur Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder
-Mapkey der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
-Verzeichnisses definiert. Befunde stehen als Warnung auf der Standardfehlerausgabe,
-geschrieben wird trotzdem.
+Typ-Endung, die ein Modelltyp von Pro/E ist
+(%5);
+Parameternamen höchstens %3 Zeichen, mit einem Buchstaben am Anfang, nur
+Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder Mapkey
+der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
+Verzeichnisses definiert. Gemeldet werden auch Umlaute und ß in Modellnamen
+(für Wildfire nicht dokumentiert), zwei Einträge, die dieselbe Datei öffnen oder
+unter demselben Namen speichern (ohne Rücksicht auf Groß- und Kleinschreibung),
+bei save-as Einträge, deren letzte vier Zeichen nicht ein Punkt und ein
+Modelltyp sind (genannt wird, was gespeichert würde), und Schritte der Kette,
+die Pro/E als Tastatureingabe sendet (weder "%mapkey" noch "#menü" noch leer).
+Befunde stehen als Warnung auf der Standardfehlerausgabe, geschrieben wird
+trotzdem.
 
 Optionen:
   -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
@@ -520,6 +529,31 @@ STAPELWERK_TEXT(
 STAPELWERK_TEXT(kFindingMapkeysNotLooked,
                 "Ob die Mapkeys der Kette definiert sind, konnte nicht geprüft werden; keine "
                 "config.pro war zu lesen:")
+// %1: the model types of the rules.
+STAPELWERK_TEXT(kFindingUnknownModelType,
+                "Bei diesen Einträgen ist die Typ-Endung kein Modelltyp von Pro/E (%1):")
+STAPELWERK_TEXT(kFindingModelNameNotAscii,
+                "Bei diesen Einträgen enthält der Modellname Buchstaben außerhalb von ASCII, etwa "
+                "Umlaute oder ß. Spätere Versionen von Pro/E nehmen sie, für Wildfire ist es nicht "
+                "dokumentiert; bitte selbst entscheiden:")
+STAPELWERK_TEXT(
+    kFindingSaveAsNameCut,
+    "Überspeichern schneidet von jedem Eintrag die letzten vier Zeichen ab. Bei diesen "
+    "Einträgen sind es nicht ein Punkt und ein Modelltyp, gespeichert würde unter einem "
+    "anderen Namen:")
+// An entry of the finding above: %1 the entry, %2 the name it would be saved under.
+STAPELWERK_TEXT(kFindingEntrySavedAs, "%1 wird als %2 gespeichert")
+STAPELWERK_TEXT(kFindingSavedTwice,
+                "Doppelt: Diese Einträge würden unter demselben Namen gespeichert wie ein Eintrag "
+                "davor (Groß- und Kleinschreibung zählt nicht); der spätere ersetzt den früheren:")
+STAPELWERK_TEXT(kFindingOpenedTwice,
+                "Doppelt: Diese Einträge nennen dieselbe Datei wie ein Eintrag davor (Groß- und "
+                "Kleinschreibung zählt nicht); sie würde noch einmal geöffnet:")
+// An entry of the two findings above: %1 the entry, %2 the earlier entry it repeats.
+STAPELWERK_TEXT(kFindingEntryLike, "%1 wie %2")
+STAPELWERK_TEXT(kFindingChainStepTyped,
+                "Diese Schritte der Kette sind weder ein Mapkey (mit %) noch eine Menüauswahl (mit "
+                "#); Pro/E sendet sie als Tastatureingabe:")
 // A config.pro that could not be read, as a finding lists it: %1 the path, %2 the reason.
 STAPELWERK_TEXT(kPathWithReason, "%1: %2")
 // The characters a name may hold besides the marks of its rule, as the headings list them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -95,10 +96,16 @@ std::string findingModelNameStart(std::string_view notFirst);
 std::string findingParameterNameTooLong(std::size_t maxLength);
 std::string findingParameterNameCharacters(std::string_view marks);
 std::string findingValueTooLong(std::size_t maxLength);
+std::string findingUnknownModelType(std::span<const std::string_view> types);
+std::string findingEntrySavedAs(std::string_view entry, std::string_view saved);
+std::string findingEntryLike(std::string_view entry, std::string_view earlier);
 std::string pathWithReason(std::string_view path, std::string_view reason);
 // A heading, the first things found, one a line, and how many of `total` are not shown.
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total);
+// The same with lines worded already (findingEntrySavedAs, findingEntryLike).
+std::string findingLines(std::string_view heading, const std::vector<std::string>& lines,
+                         std::size_t total);
 std::string statusEntriesUnmarked(std::size_t count);
 std::string chainUndefinedNote(const std::vector<std::string>& names);
 
