@@ -312,6 +312,11 @@ Optionen:
                             config.pro es schon definiert.
   --strict                  Ein Befund der Prüfung bricht ab: nichts wird
                             geschrieben.
+  -q, --quiet               Nichts melden, wenn alles gelungen ist; sonst sagt
+                            eine Zeile auf der Standardfehlerausgabe, welche
+                            Datei mit welcher Funktion und wie vielen Einträgen
+                            geschrieben wurde. Warnungen und Ablehnungen
+                            bleiben.
   -h, --help                Diese Hilfe.
   --version                 Die Versionsnummer.
 
@@ -332,8 +337,9 @@ Beispiele:
   stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
 
 Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
-Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden;
-2 fehlerhafter Aufruf.
+Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.
+Bei check: 0 nichts gefunden; 1 etwas gefunden; 2 nicht geprüft (fehlerhafter
+Aufruf, eine Liste oder das Verzeichnis nicht lesbar, ein Eintrag abgelehnt).
 )")
 // A usage error: %1 what is wrong, %2 (with a detail) what the call lacks or has too much,
 // then the forms of the call.
@@ -363,15 +369,24 @@ STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
 STAPELWERK_TEXT(kUsageFunction, "Funktion")
 STAPELWERK_TEXT(kUsageChain, "KETTE")
 STAPELWERK_TEXT(kUsageName, "NAME")
+// What a refusal of the command line left undone, the last sentence of its message (%3 and
+// the like below): a call that writes saved nothing, "check" checked nothing.
+STAPELWERK_TEXT(kNothingSaved, "Es wurde nichts gespeichert.")
+STAPELWERK_TEXT(kNothingChecked, "Es wurde nichts geprüft.")
 STAPELWERK_TEXT(kMessageOutputDirectoryMissing,
                 "Das Ausgabeverzeichnis %1 ist nicht verfügbar.\n"
                 "Grund: %2\n"
-                "Es wurde nichts gespeichert.")
-STAPELWERK_TEXT(kMessageStandardInputNotRead,
-                "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.")
+                "%3")
+STAPELWERK_TEXT(kMessageStandardInputNotRead, "Die Standardeingabe konnte nicht gelesen werden. %1")
 STAPELWERK_TEXT(kMessageStandardInputTooLarge,
                 "Die Standardeingabe ist größer als %1; so große Eingaben liest Stapelwerk nicht. "
-                "Es wurde nichts gespeichert.")
+                "%2")
+STAPELWERK_TEXT(kMessageListEmpty, "Die Liste %1 enthält keine Dateinamen. %2")
+STAPELWERK_TEXT(kMessageStandardInputListEmpty, "Die Standardeingabe enthält keine Dateinamen. %1")
+// What a call wrote: %1 the file, %2 the function as called, %3 how many entries.
+STAPELWERK_TEXT(kMessageBatchWritten, "Die Datei %1 wurde geschrieben: %2, %3 Einträge.")
+STAPELWERK_TEXT(kMessageBatchWrittenToStandardOutput,
+                "Die Datei doit.pro wurde auf die Standardausgabe geschrieben: %1, %2 Einträge.")
 // When memory runs out, at the top of either program, which then ends.
 STAPELWERK_TEXT(kMessageOutOfMemory,
                 "Der Arbeitsspeicher reicht nicht aus. Stapelwerk wird beendet; eine Datei, die "

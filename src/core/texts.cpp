@@ -186,12 +186,34 @@ std::string usageDetailNotExpected(const std::vector<std::string>& arguments) {
     return filled(kUsageDetailNotExpected, {call});
 }
 
-std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason) {
-    return filled(kMessageOutputDirectoryMissing, {quoted(path), reason});
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason,
+                                          std::string_view undone) {
+    return filled(kMessageOutputDirectoryMissing, {quoted(path), reason, undone});
 }
 
-std::string messageStandardInputTooLarge() {
-    return filled(kMessageStandardInputTooLarge, {mostInputSize()});
+std::string messageStandardInputNotRead(std::string_view undone) {
+    return filled(kMessageStandardInputNotRead, {undone});
+}
+
+std::string messageStandardInputTooLarge(std::string_view undone) {
+    return filled(kMessageStandardInputTooLarge, {mostInputSize(), undone});
+}
+
+std::string messageListEmpty(std::string_view path, std::string_view undone) {
+    return filled(kMessageListEmpty, {quoted(path), undone});
+}
+
+std::string messageStandardInputListEmpty(std::string_view undone) {
+    return filled(kMessageStandardInputListEmpty, {undone});
+}
+
+std::string messageBatchWritten(std::string_view path, std::string_view command,
+                                std::size_t entries) {
+    return filled(kMessageBatchWritten, {quoted(path), command, groupedNumber(entries)});
+}
+
+std::string messageBatchWrittenToStandardOutput(std::string_view command, std::size_t entries) {
+    return filled(kMessageBatchWrittenToStandardOutput, {command, groupedNumber(entries)});
 }
 
 std::string findingModelNameTooLong(std::size_t maxLength) {

@@ -76,8 +76,16 @@ std::string batchHelp();
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail);
 std::string usageDetailMissing(std::string_view what);
 std::string usageDetailNotExpected(const std::vector<std::string>& arguments);
-std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
-std::string messageStandardInputTooLarge();
+// `undone` is kNothingSaved or kNothingChecked.
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason,
+                                          std::string_view undone);
+std::string messageStandardInputNotRead(std::string_view undone);
+std::string messageStandardInputTooLarge(std::string_view undone);
+std::string messageListEmpty(std::string_view path, std::string_view undone);
+std::string messageStandardInputListEmpty(std::string_view undone);
+std::string messageBatchWritten(std::string_view path, std::string_view command,
+                                std::size_t entries);
+std::string messageBatchWrittenToStandardOutput(std::string_view command, std::size_t entries);
 
 // Values matched by name: the names in question, one a line under a heading; past
 // `shownAtMost` of them, how many more there are (a message box must fit on the screen).
