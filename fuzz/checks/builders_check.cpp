@@ -229,7 +229,13 @@ std::string checkBuilders(std::string_view input) {
     // The assignment fills the value into every placeholder word of the tail, also into those
     // of a name that holds the word, so such a name takes part as it is.
     const bool nameAsItIs = kind == Kind::assignment && contains(name, templates::kParameterName);
-    const std::string nameStandIn = nameAsItIs ? std::string(name) : standIns.add("n", name);
+    // A chain in the CAD system's form, "%pdf;%cls;", goes into its step without the "%" and
+    // the ";" that the step has itself.
+    const std::size_t cadFirst = kind == Kind::chain && name.starts_with('%') ? 1 : 0;
+    const std::size_t cadLast = kind == Kind::chain && name.ends_with(';') ? 1 : 0;
+    const std::string nameStandIn =
+        nameAsItIs ? std::string(name)
+                   : standIns.add("n", name.substr(cadFirst, name.size() - cadFirst - cadLast));
     // A part without a value gets the empty value, which has a stand-in of its own: an empty
     // value put into a name that holds the word can join the name's pieces into the word
     // again, which is then the user's text and no placeholder left.

@@ -13,6 +13,9 @@ namespace stapelwerk {
 inline constexpr int kExitSucceeded = 0;
 inline constexpr int kExitRefused = 1;     // a refusal or failure: its message on stderr
 inline constexpr int kExitUsageError = 2;  // the command line itself is wrong
+// "check", whose 0 says that it found nothing: a script tells "write anyway?" from "not read".
+inline constexpr int kExitFindings = 1;
+inline constexpr int kExitNotChecked = 2;  // a wrong call, or what the check needs was refused
 
 // What one call of the command line asks for.
 struct BatchRequest {
@@ -35,6 +38,8 @@ struct BatchRequest {
     bool strict = false;
     // "check": the function's input is checked, nothing is written.
     bool checkOnly = false;
+    // Nothing on standard error when all went well; warnings and refusals are still said.
+    bool quiet = false;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

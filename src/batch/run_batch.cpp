@@ -49,14 +49,25 @@ public:
     int run() { return request_.function ? writeDoit(*request_.function) : installAuto(); }
 
 private:
+    // What a refusal means for the call: no doit.pro, or no check.
+    int refusedStatus() const { return request_.checkOnly ? kExitNotChecked : kExitRefused; }
+    std::string_view nothingDone() const {
+        return request_.checkOnly ? texts::kNothingChecked : texts::kNothingSaved;
+    }
+
     int refuse(std::string_view message) {
         err_ << message << '\n';
-        return kExitRefused;
+        return refusedStatus();
     }
 
     // A refusal with an empty message has been put on the error stream already.
     int refuseUnlessSaid(const Result<>& refused) {
-        return refused.message().empty() ? kExitRefused : refuse(refused.message());
+        return refused.message().empty() ? refusedStatus() : refuse(refused.message());
+    }
+
+    // What all went well says, unless the call asked for quiet.
+    void tell(std::string_view message) {
+        if (!request_.quiet && !message.empty()) err_ << message << '\n';
     }
 
     // The directory to write to; none when it is not there.
@@ -72,7 +83,8 @@ private:
                                              ? std::errc::no_such_file_or_directory
                                              : std::errc::not_a_directory);
         }
-        refuse(texts::messageOutputDirectoryMissing(directory, texts::systemReason(error)));
+        refuse(texts::messageOutputDirectoryMissing(directory, texts::systemReason(error),
+                                                    nothingDone()));
         return std::nullopt;
     }
 
@@ -86,12 +98,12 @@ private:
             while (in_.read(piece.data(), piece.size()) || in_.gcount() > 0) {
                 if (!appendWithinLimit(bytes,
                                        {piece.data(), static_cast<std::size_t>(in_.gcount())})) {
-                    refuse(texts::messageStandardInputTooLarge());
+                    refuse(texts::messageStandardInputTooLarge(nothingDone()));
                     return std::nullopt;
                 }
             }
             if (in_.bad()) {
-                refuse(texts::kMessageStandardInputNotRead);
+                refuse(texts::messageStandardInputNotRead(nothingDone()));
                 return std::nullopt;
             }
             return decodeUtf8OrCp1252(std::move(bytes));
@@ -116,7 +128,12 @@ private:
         job.workList.setAllSelected(true);
         const Result<std::string> confirmed = confirmSelection(job);
         job.workList.assign({});
-        if (!confirmed) refuse(confirmed.message());
+        // Nothing was confirmed: the window asks to select files, but here none were read.
+        if (!confirmed) {
+            refuse(request_.listPath == kStandardInput
+                       ? texts::messageStandardInputListEmpty(nothingDone())
+                       : texts::messageListEmpty(request_.listPath, nothingDone()));
+        }
         return confirmed.ok();
     }
 
@@ -198,20 +215,24 @@ private:
         Job job;
         if (!request_.toStandardOutput) {
             const std::optional<std::string> directory = outputDirectory();
-            if (!directory) return kExitRefused;
+            if (!directory) return refusedStatus();
             job.outputDirectory = *directory;
         }
-        if (!confirmList(job)) return kExitRefused;
+        if (!confirmList(job)) return refusedStatus();
         if (const Result<> built = build(job, function); !built) return refuseUnlessSaid(built);
         const bool clean = checkBuild(job);
         if (request_.checkOnly) {
-            if (clean) err_ << texts::kCheckFoundNothing << '\n';
-            return clean ? kExitSucceeded : kExitRefused;
+            if (clean) tell(texts::kCheckFoundNothing);
+            return clean ? kExitSucceeded : kExitFindings;
         }
         if (!clean && request_.strict) return refuse(texts::kMessageFindingsRefused);
+        const std::string_view command = rowOf(function).command;
+        const std::size_t count = job.confirmedEntries.size();
         if (!request_.toStandardOutput) {
             const Result<> written = writeDoitPro(job.outputDirectory, job.pendingText());
-            return written ? kExitSucceeded : refuse(written.message());
+            if (!written) return refuse(written.message());
+            tell(texts::messageBatchWritten(doitProPath(job.outputDirectory), command, count));
+            return kExitSucceeded;
         }
         if (const Result<> checked = checkDoitText(job.pendingText()); !checked) {
             return refuse(checked.message());
@@ -219,7 +240,9 @@ private:
         StreamSink sink(out_);
         writeDoitBytes(sink, job.pendingText());
         out_.flush();
-        return out_ ? kExitSucceeded : refuse(texts::kMessageStandardOutputNotWritten);
+        if (!out_) return refuse(texts::kMessageStandardOutputNotWritten);
+        tell(texts::messageBatchWrittenToStandardOutput(command, count));
+        return kExitSucceeded;
     }
 
     int installAuto() {
@@ -228,7 +251,7 @@ private:
         const Result<workflow::AutoInstall> install =
             workflow::prepareAutoInstall(*directory, platform_.programDirectory());
         if (!install) return refuse(install.message());
-        if (!install->notice.empty()) err_ << install->notice << '\n';
+        tell(install->notice);
         if (install->definesAuto) {
             // Where the window asks, a script must have said so.
             if (!request_.allowSecondAuto) return refuse(texts::kMessageSecondAutoRefused);
@@ -236,7 +259,7 @@ private:
         }
         const Result<std::string> installed = workflow::installAutoMapkey(*install);
         if (!installed) return refuse(installed.message());
-        err_ << *installed << '\n';
+        tell(*installed);
         return kExitSucceeded;
     }
 

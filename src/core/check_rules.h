@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 // What the CAD system stumbles on, one line per rule, so that a rule found wrong is one line
@@ -15,6 +16,20 @@ struct NameRules {
     std::string_view notFirst;  // marks it must not begin with
 };
 
+// The CAD system's model types, as the type extension of a file name names them; letter case
+// does not matter.
+inline constexpr std::string_view kModelTypes[] = {
+    "prt",  // part
+    "asm",  // assembly
+    "drw",  // drawing
+    "frm",  // format
+    "sec",  // section
+    "lay",  // layout
+    "mfg",  // manufacturing
+    "mrk",  // markup
+    "dgm",  // diagram
+};
+
 // A line of config.pro: the option and its value, in the small letters of the documentation.
 struct ConfigSetting {
     std::string_view option;
@@ -27,6 +42,8 @@ struct CheckRules {
     NameRules modelName;
     // A file name without a type extension is no model file.
     bool modelNeedsExtension;
+    // A file of another type is none the CAD system opens as a model.
+    std::span<const std::string_view> modelTypes;
     NameRules parameterName;
     std::size_t maxValueLength;  // of a parameter's value, in characters
     // The deletion picks the parameter from a menu that only the older parameter dialog has;
@@ -38,6 +55,7 @@ struct CheckRules {
 inline constexpr CheckRules kCheckRules = {
     .modelName = {.maxLength = 31, .marks = "_-", .beginsWithLetter = false, .notFirst = "-"},
     .modelNeedsExtension = true,
+    .modelTypes = kModelTypes,
     .parameterName = {.maxLength = 31, .marks = "_", .beginsWithLetter = true, .notFirst = ""},
     .maxValueLength = 80,
     .parameterDeletionNeeds = {.option = "new_parameter_ui", .value = "no"},

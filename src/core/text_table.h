@@ -241,11 +241,11 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
   stapelwerk-batch --help | --version
-  (--strict vor jeder Funktion, die doit.pro schreibt)
+  (-q vor jeder Funktion; --strict vor jeder Funktion, die doit.pro schreibt)
 )")
 // --help: %1 the forms of the call, then every function and option, and an example of each
 // function; %2, %3: the most characters of a model's and a parameter's name, %4: of a
-// parameter's value.
+// parameter's value, %5: the model types.
 STAPELWERK_TEXT(kBatchHelp, R"(%1
 Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für
 Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus
@@ -260,7 +260,8 @@ Funktionen:
                             jedem Namen speichern (jeder braucht mehr als vier
                             Zeichen).
   run-mapkeys KETTE         Mapkeys eingeben: eigene Mapkeys auf jede Datei
-                            anwenden, mehrere mit ";" und "%" getrennt.
+                            anwenden, mehrere mit ";" und "%" getrennt, auch
+                            so, wie Pro/E sie schreibt ("%pdf;%cls;").
   delete-parameter NAME     Parameter löschen (der Name wird großgeschrieben).
   assign-parameter NAME     Parameter erzeugen: jedem Teil den Textparameter NAME
                             mit seinem Wert aus --values oder --keyed zuweisen.
@@ -277,11 +278,19 @@ Funktionen:
 
 Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
 nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
-Typ-Endung; Parameternamen höchstens %3 Zeichen, mit einem Buchstaben am Anfang,
-nur Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder
-Mapkey der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
-Verzeichnisses definiert. Befunde stehen als Warnung auf der Standardfehlerausgabe,
-geschrieben wird trotzdem.
+Typ-Endung, die ein Modelltyp von Pro/E ist
+(%5);
+Parameternamen höchstens %3 Zeichen, mit einem Buchstaben am Anfang, nur
+Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder Mapkey
+der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
+Verzeichnisses definiert. Gemeldet werden auch Umlaute und ß in Modellnamen
+(für Wildfire nicht dokumentiert), zwei Einträge, die dieselbe Datei öffnen oder
+unter demselben Namen speichern (ohne Rücksicht auf Groß- und Kleinschreibung),
+bei save-as Einträge, deren letzte vier Zeichen nicht ein Punkt und ein
+Modelltyp sind (genannt wird, was gespeichert würde), und Schritte der Kette,
+die Pro/E als Tastatureingabe sendet (weder "%mapkey" noch "#menü" noch leer).
+Befunde stehen als Warnung auf der Standardfehlerausgabe, geschrieben wird
+trotzdem.
 
 Optionen:
   -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
@@ -307,6 +316,11 @@ Optionen:
                             config.pro es schon definiert.
   --strict                  Ein Befund der Prüfung bricht ab: nichts wird
                             geschrieben.
+  -q, --quiet               Nichts melden, wenn alles gelungen ist; sonst sagt
+                            eine Zeile auf der Standardfehlerausgabe, welche
+                            Datei mit welcher Funktion und wie vielen Einträgen
+                            geschrieben wurde. Warnungen und Ablehnungen
+                            bleiben.
   -h, --help                Diese Hilfe.
   --version                 Die Versionsnummer.
 
@@ -327,8 +341,9 @@ Beispiele:
   stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
 
 Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
-Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden;
-2 fehlerhafter Aufruf.
+Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.
+Bei check: 0 nichts gefunden; 1 etwas gefunden; 2 nicht geprüft (fehlerhafter
+Aufruf, eine Liste oder das Verzeichnis nicht lesbar, ein Eintrag abgelehnt).
 )")
 // A usage error: %1 what is wrong, %2 (with a detail) what the call lacks or has too much,
 // then the forms of the call.
@@ -358,15 +373,26 @@ STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
 STAPELWERK_TEXT(kUsageFunction, "Funktion")
 STAPELWERK_TEXT(kUsageChain, "KETTE")
 STAPELWERK_TEXT(kUsageName, "NAME")
+// What a refusal of the command line left undone, the last sentence of its message (%3 and
+// the like below): a call that writes saved nothing, "check" checked nothing.
+STAPELWERK_TEXT(kNothingSaved, "Es wurde nichts gespeichert.")
+STAPELWERK_TEXT(kNothingChecked, "Es wurde nichts geprüft.")
 STAPELWERK_TEXT(kMessageOutputDirectoryMissing,
                 "Das Ausgabeverzeichnis %1 ist nicht verfügbar.\n"
                 "Grund: %2\n"
-                "Es wurde nichts gespeichert.")
-STAPELWERK_TEXT(kMessageStandardInputNotRead,
-                "Die Standardeingabe konnte nicht gelesen werden. Es wurde nichts gespeichert.")
+                "%3")
+STAPELWERK_TEXT(kMessageStandardInputNotRead, "Die Standardeingabe konnte nicht gelesen werden. %1")
 STAPELWERK_TEXT(kMessageStandardInputTooLarge,
                 "Die Standardeingabe ist größer als %1; so große Eingaben liest Stapelwerk nicht. "
-                "Es wurde nichts gespeichert.")
+                "%2")
+STAPELWERK_TEXT(kMessageListEmpty, "Die Liste %1 enthält keine Dateinamen. %2")
+STAPELWERK_TEXT(kMessageStandardInputListEmpty, "Die Standardeingabe enthält keine Dateinamen. %1")
+// What a call wrote: %1 the file, %2 the function as called, %3 how many entries.
+STAPELWERK_TEXT(kMessageBatchWritten, "Die Datei %1 wurde geschrieben: %2, %3.")
+STAPELWERK_TEXT(kMessageBatchWrittenToStandardOutput,
+                "Die Datei doit.pro wurde auf die Standardausgabe geschrieben: %1, %2.")
+STAPELWERK_TEXT(kOneEntry, "1 Eintrag")
+STAPELWERK_TEXT(kEntries, "%1 Einträge")
 // When memory runs out, at the top of either program, which then ends.
 STAPELWERK_TEXT(kMessageOutOfMemory,
                 "Der Arbeitsspeicher reicht nicht aus. Stapelwerk wird beendet; eine Datei, die "
@@ -524,6 +550,31 @@ STAPELWERK_TEXT(
 STAPELWERK_TEXT(kFindingMapkeysNotLooked,
                 "Ob die Mapkeys der Kette definiert sind, konnte nicht geprüft werden; keine "
                 "config.pro war zu lesen:")
+// %1: the model types of the rules.
+STAPELWERK_TEXT(kFindingUnknownModelType,
+                "Bei diesen Einträgen ist die Typ-Endung kein Modelltyp von Pro/E (%1):")
+STAPELWERK_TEXT(kFindingModelNameNotAscii,
+                "Bei diesen Einträgen enthält der Modellname Buchstaben außerhalb von ASCII, etwa "
+                "Umlaute oder ß. Spätere Versionen von Pro/E nehmen sie, für Wildfire ist es nicht "
+                "dokumentiert; bitte selbst entscheiden:")
+STAPELWERK_TEXT(
+    kFindingSaveAsNameCut,
+    "Überspeichern schneidet von jedem Eintrag die letzten vier Zeichen ab. Bei diesen "
+    "Einträgen sind es nicht ein Punkt und ein Modelltyp, gespeichert würde unter einem "
+    "anderen Namen:")
+// An entry of the finding above: %1 the entry, %2 the name it would be saved under.
+STAPELWERK_TEXT(kFindingEntrySavedAs, "%1 wird als %2 gespeichert")
+STAPELWERK_TEXT(kFindingSavedTwice,
+                "Doppelt: Diese Einträge würden unter demselben Namen gespeichert wie ein Eintrag "
+                "davor (Groß- und Kleinschreibung zählt nicht); der spätere ersetzt den früheren:")
+STAPELWERK_TEXT(kFindingOpenedTwice,
+                "Doppelt: Diese Einträge nennen dieselbe Datei wie ein Eintrag davor (Groß- und "
+                "Kleinschreibung zählt nicht); sie würde noch einmal geöffnet:")
+// An entry of the two findings above: %1 the entry, %2 the earlier entry it repeats.
+STAPELWERK_TEXT(kFindingEntryLike, "%1 wie %2")
+STAPELWERK_TEXT(kFindingChainStepTyped,
+                "Diese Schritte der Kette sind weder ein Mapkey (mit %) noch eine Menüauswahl (mit "
+                "#); Pro/E sendet sie als Tastatureingabe:")
 // A config.pro that could not be read, as a finding lists it: %1 the path, %2 the reason.
 STAPELWERK_TEXT(kPathWithReason, "%1: %2")
 // The option that the deletion needs (%1 the option, %2 its value, from the check's rules),

@@ -62,6 +62,14 @@ std::string charactersAllowed(std::string_view marks) {
     return listed(items, kListNext, kListAnd);
 }
 
+// ".prt, .asm und .drw"
+std::string modelTypesListed(std::span<const std::string_view> types) {
+    std::vector<std::string> items;
+    items.reserve(types.size());
+    for (const std::string_view type : types) items.push_back("." + std::string(type));
+    return listed(items, kListNext, kListAnd);
+}
+
 std::string mostInputSize() {
     static_assert(kMostInputBytes % (std::size_t{1} << 20) == 0, "named in whole megabytes");
     return filled(kMegabytes, {std::to_string(kMostInputBytes >> 20)});
@@ -162,7 +170,8 @@ std::string messageConfigProBackupNotWritten(std::string_view path, std::string_
 std::string batchHelp() {
     return filled(kBatchHelp, {kBatchUsage, std::to_string(kCheckRules.modelName.maxLength),
                                std::to_string(kCheckRules.parameterName.maxLength),
-                               std::to_string(kCheckRules.maxValueLength)});
+                               std::to_string(kCheckRules.maxValueLength),
+                               modelTypesListed(kCheckRules.modelTypes)});
 }
 
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail) {
@@ -181,12 +190,38 @@ std::string usageDetailNotExpected(const std::vector<std::string>& arguments) {
     return filled(kUsageDetailNotExpected, {call});
 }
 
-std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason) {
-    return filled(kMessageOutputDirectoryMissing, {quoted(path), reason});
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason,
+                                          std::string_view undone) {
+    return filled(kMessageOutputDirectoryMissing, {quoted(path), reason, undone});
 }
 
-std::string messageStandardInputTooLarge() {
-    return filled(kMessageStandardInputTooLarge, {mostInputSize()});
+std::string messageStandardInputNotRead(std::string_view undone) {
+    return filled(kMessageStandardInputNotRead, {undone});
+}
+
+std::string messageStandardInputTooLarge(std::string_view undone) {
+    return filled(kMessageStandardInputTooLarge, {mostInputSize(), undone});
+}
+
+std::string messageListEmpty(std::string_view path, std::string_view undone) {
+    return filled(kMessageListEmpty, {quoted(path), undone});
+}
+
+std::string messageStandardInputListEmpty(std::string_view undone) {
+    return filled(kMessageStandardInputListEmpty, {undone});
+}
+
+std::string entryCount(std::size_t entries) {
+    return entries == 1 ? std::string(kOneEntry) : filled(kEntries, {groupedNumber(entries)});
+}
+
+std::string messageBatchWritten(std::string_view path, std::string_view command,
+                                std::size_t entries) {
+    return filled(kMessageBatchWritten, {quoted(path), command, entryCount(entries)});
+}
+
+std::string messageBatchWrittenToStandardOutput(std::string_view command, std::size_t entries) {
+    return filled(kMessageBatchWrittenToStandardOutput, {command, entryCount(entries)});
 }
 
 std::string findingModelNameTooLong(std::size_t maxLength) {
@@ -213,6 +248,18 @@ std::string findingValueTooLong(std::size_t maxLength) {
     return filled(kFindingValueTooLong, {std::to_string(maxLength)});
 }
 
+std::string findingUnknownModelType(std::span<const std::string_view> types) {
+    return filled(kFindingUnknownModelType, {modelTypesListed(types)});
+}
+
+std::string findingEntrySavedAs(std::string_view entry, std::string_view saved) {
+    return filled(kFindingEntrySavedAs, {quoted(entry), quoted(saved)});
+}
+
+std::string findingEntryLike(std::string_view entry, std::string_view earlier) {
+    return filled(kFindingEntryLike, {quoted(entry), quoted(earlier)});
+}
+
 std::string pathWithReason(std::string_view path, std::string_view reason) {
     return filled(kPathWithReason, {quoted(path), reason});
 }
@@ -235,10 +282,18 @@ std::string optionNotInFile(std::string_view path, std::string_view option) {
 
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total) {
+    std::vector<std::string> lines;
+    lines.reserve(shown.size());
+    for (const std::string_view name : shown) lines.push_back(quoted(name));
+    return findingLines(heading, lines, total);
+}
+
+std::string findingLines(std::string_view heading, const std::vector<std::string>& lines,
+                         std::size_t total) {
     std::string text(heading);
-    for (const std::string_view name : shown) text.append("\n  ").append(quoted(name));
-    if (total > shown.size()) {
-        text.append("\n  ").append(filled(kMoreNotShown, {groupedNumber(total - shown.size())}));
+    for (const std::string& line : lines) text.append("\n  ").append(line);
+    if (total > lines.size()) {
+        text.append("\n  ").append(filled(kMoreNotShown, {groupedNumber(total - lines.size())}));
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -76,8 +77,18 @@ std::string batchHelp();
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail);
 std::string usageDetailMissing(std::string_view what);
 std::string usageDetailNotExpected(const std::vector<std::string>& arguments);
-std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason);
-std::string messageStandardInputTooLarge();
+// `undone` is kNothingSaved or kNothingChecked.
+std::string messageOutputDirectoryMissing(std::string_view path, std::string_view reason,
+                                          std::string_view undone);
+std::string messageStandardInputNotRead(std::string_view undone);
+std::string messageStandardInputTooLarge(std::string_view undone);
+std::string messageListEmpty(std::string_view path, std::string_view undone);
+std::string messageStandardInputListEmpty(std::string_view undone);
+// "1 Eintrag", "1.234 Einträge".
+std::string entryCount(std::size_t entries);
+std::string messageBatchWritten(std::string_view path, std::string_view command,
+                                std::size_t entries);
+std::string messageBatchWrittenToStandardOutput(std::string_view command, std::size_t entries);
 
 // Values matched by name: the names in question, one a line under a heading; past
 // `shownAtMost` of them, how many more there are (a message box must fit on the screen).
@@ -96,6 +107,9 @@ std::string findingModelNameStart(std::string_view notFirst);
 std::string findingParameterNameTooLong(std::size_t maxLength);
 std::string findingParameterNameCharacters(std::string_view marks);
 std::string findingValueTooLong(std::size_t maxLength);
+std::string findingUnknownModelType(std::span<const std::string_view> types);
+std::string findingEntrySavedAs(std::string_view entry, std::string_view saved);
+std::string findingEntryLike(std::string_view entry, std::string_view earlier);
 std::string pathWithReason(std::string_view path, std::string_view reason);
 std::string findingOptionNotSet(std::string_view option, std::string_view value);
 std::string findingOptionNotLooked(std::string_view option, std::string_view value);
@@ -104,6 +118,9 @@ std::string optionNotInFile(std::string_view path, std::string_view option);
 // A heading, the first things found, one a line, and how many of `total` are not shown.
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
                         std::size_t total);
+// The same with lines worded already (findingEntrySavedAs, findingEntryLike).
+std::string findingLines(std::string_view heading, const std::vector<std::string>& lines,
+                         std::size_t total);
 std::string statusEntriesUnmarked(std::size_t count);
 std::string chainUndefinedNote(const std::vector<std::string>& names);
 

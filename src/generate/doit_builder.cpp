@@ -111,7 +111,7 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
         if (utf8::length(entry) <= kExtensionLength) {
             return refusal(texts::messageSaveAsEntryTooShort(entry));
         }
-        names.push_back(utf8::dropLast(entry, kExtensionLength));
+        names.push_back(saveAsName(entry));
     }
     const std::vector<std::string_view> pieces =
         piecesAround(templates::txt_SaveAs, templates::kSaveAsName);
@@ -124,6 +124,10 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
             text.append(pieces.front());
             for (std::size_t p = 1; p < pieces.size(); ++p) text.append(names[i]).append(pieces[p]);
         });
+}
+
+std::string_view saveAsName(std::string_view entry) {
+    return utf8::dropLast(entry, kExtensionLength);
 }
 
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,

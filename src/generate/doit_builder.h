@@ -11,9 +11,13 @@ namespace stapelwerk {
 // Open-and-apply: for every entry the open block, the entry and the filled tail `tail`.
 BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail);
 
-// Save-as: the shown model saved under every entry's name (the entry less its
-// last four characters); entries of four characters or fewer are refused.
+// Save-as: the shown model saved under every entry's name (saveAsName); entries of four
+// characters or fewer are refused.
 BuiltText buildSaveAs(const std::vector<std::string>& entries);
+
+// The name save-as saves an entry under: the entry less its last four characters, whatever
+// they are (a dot and the type, for "welle.drw"); a view into `entry`.
+std::string_view saveAsName(std::string_view entry);
 
 // Parameter assignment: headed by "new_parameter_ui no"; in the tail `tail` the first
 // four placeholder words (those of a name that holds the word among them) receive the

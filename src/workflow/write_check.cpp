@@ -6,6 +6,7 @@
 #include "core/check_rules.h"
 #include "core/function_table.h"
 #include "core/texts.h"
+#include "generate/doit_builder.h"
 #include "generate/mapkey_chain.h"
 #include "platform/case_fold.h"
 #include "platform/utf8.h"
@@ -18,6 +19,7 @@ struct NameFaults {
     bool tooLong = false;
     bool characters = false;
     bool start = false;
+    bool notAscii = false;  // letters outside ASCII
 };
 
 // A letter of Windows-1252, the characters a name in doit.pro can hold: one with a capital
@@ -38,6 +40,7 @@ NameFaults faultsOf(std::string_view name, const NameRules& rules) {
         const bool mark =
             *c < 0x80 && rules.marks.find(static_cast<char>(*c)) != std::string_view::npos;
         if (!isLetter(*c) && !isDigit(*c) && !mark) faults.characters = true;
+        if (*c >= 0x80 && isLetter(*c)) faults.notAscii = true;
         if (length == 0) {
             faults.start =
                 (rules.beginsWithLetter && !isLetter(*c)) ||
@@ -52,6 +55,10 @@ NameFaults faultsOf(std::string_view name, const NameRules& rules) {
 class Gathered {
 public:
     void addEntry(FindingKind kind, std::size_t entry) { at(kind).entries.push_back(entry); }
+    void addRepeat(FindingKind kind, std::size_t entry, std::size_t earlier) {
+        addEntry(kind, entry);
+        at(kind).earlierEntries.push_back(earlier);
+    }
     void addName(FindingKind kind, std::string name) { at(kind).names.push_back(std::move(name)); }
 
     void addNameFaults(const NameFaults& faults, std::string_view name,
@@ -85,7 +92,16 @@ private:
     Finding byKind_[kKinds] = {};
 };
 
-void checkModelNames(const std::vector<std::string>& entries, Gathered& gathered) {
+bool isModelType(std::string_view type) {
+    const auto small = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::ranges::any_of(kCheckRules.modelTypes, [&](std::string_view known) {
+        return std::ranges::equal(type, known, {}, small, small);
+    });
+}
+
+// `typeMatters`: the function opens each entry's file, whose type the entry names.
+void checkModelNames(const std::vector<std::string>& entries, bool typeMatters,
+                     Gathered& gathered) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         // A confirmed entry holds at most the dot of its type extension.
         const std::string_view entry = entries[i];
@@ -94,11 +110,57 @@ void checkModelNames(const std::vector<std::string>& entries, Gathered& gathered
         if (faults.tooLong) gathered.addEntry(FindingKind::modelNameTooLong, i);
         if (faults.characters) gathered.addEntry(FindingKind::modelNameCharacters, i);
         if (faults.start) gathered.addEntry(FindingKind::modelNameStart, i);
-        if (kCheckRules.modelNeedsExtension &&
-            (dot == std::string_view::npos || dot + 1 == entry.size())) {
+        if (faults.notAscii) gathered.addEntry(FindingKind::modelNameNotAscii, i);
+        const bool typed = dot != std::string_view::npos && dot + 1 < entry.size();
+        if (kCheckRules.modelNeedsExtension && !typed) {
             gathered.addEntry(FindingKind::noTypeExtension, i);
+        } else if (typeMatters && typed && !isModelType(entry.substr(dot + 1))) {
+            gathered.addEntry(FindingKind::unknownModelType, i);
         }
     }
+}
+
+// Save-as cuts four characters from every entry, which leaves the model's name only where
+// they are a dot and a model type.
+void checkSaveAsNames(const std::vector<std::string>& entries, Gathered& gathered) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string_view cut =
+            std::string_view(entries[i]).substr(saveAsName(entries[i]).size());
+        if (cut.size() != 4 || cut[0] != '.' || !isModelType(cut.substr(1))) {
+            gathered.addEntry(FindingKind::saveAsNameCut, i);
+        }
+    }
+}
+
+// Each entry whose name (`nameOf`) is, regardless of letter case, that of an earlier one,
+// with the first of those. The entries are sorted by a hash of their folded name rather
+// than kept in a set of folded names: a million entries must not hold their names twice.
+template <typename NameOf>
+void checkRepeats(const std::vector<std::string>& entries, FindingKind kind, NameOf nameOf,
+                  Gathered& gathered) {
+    const auto folded = [&](std::size_t entry) { return foldedCaseUtf8(nameOf(entries[entry])); };
+    std::vector<std::pair<std::size_t, std::size_t>> hashed;  // hash, entry
+    hashed.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        hashed.emplace_back(std::hash<std::string>{}(folded(i)), i);
+    }
+    std::ranges::sort(hashed);
+    std::vector<std::pair<std::size_t, std::size_t>> repeats;  // entry, earlier
+    for (std::size_t first = 0, end = 0; first < hashed.size(); first = end) {
+        end = first + 1;
+        while (end < hashed.size() && hashed[end].first == hashed[first].first) ++end;
+        for (std::size_t later = first + 1; later < end; ++later) {
+            const std::string name = folded(hashed[later].second);
+            for (std::size_t earlier = first; earlier < later; ++earlier) {
+                if (folded(hashed[earlier].second) == name) {
+                    repeats.emplace_back(hashed[later].second, hashed[earlier].second);
+                    break;
+                }
+            }
+        }
+    }
+    std::ranges::sort(repeats);
+    for (const auto& [entry, earlier] : repeats) gathered.addRepeat(kind, entry, earlier);
 }
 
 // The name, and the values that come with it.
@@ -115,6 +177,11 @@ void checkParameter(const BuildInputs& inputs, Gathered& gathered) {
 }
 
 void checkChain(std::string_view chain, const KnownMapkeys& known, Gathered& gathered) {
+    std::unordered_set<std::string> said;
+    for (std::string& step : typedStepsOfChain(chain)) {
+        if (said.insert(step).second)
+            gathered.addName(FindingKind::chainStepTyped, std::move(step));
+    }
     if (!known.looked) {
         for (const UnreadConfig& config : known.unread) {
             gathered.addName(FindingKind::mapkeysNotLooked,
@@ -184,6 +251,18 @@ std::string headingOf(FindingKind kind) {
             return std::string(texts::kFindingMapkeyUndefined);
         case FindingKind::mapkeysNotLooked:
             return std::string(texts::kFindingMapkeysNotLooked);
+        case FindingKind::unknownModelType:
+            return texts::findingUnknownModelType(rules.modelTypes);
+        case FindingKind::modelNameNotAscii:
+            return std::string(texts::kFindingModelNameNotAscii);
+        case FindingKind::saveAsNameCut:
+            return std::string(texts::kFindingSaveAsNameCut);
+        case FindingKind::savedTwice:
+            return std::string(texts::kFindingSavedTwice);
+        case FindingKind::openedTwice:
+            return std::string(texts::kFindingOpenedTwice);
+        case FindingKind::chainStepTyped:
+            return std::string(texts::kFindingChainStepTyped);
         case FindingKind::optionNotSet:
             return texts::findingOptionNotSet(rules.parameterDeletionNeeds.option,
                                               rules.parameterDeletionNeeds.value);
@@ -197,8 +276,17 @@ std::string headingOf(FindingKind kind) {
 Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
                     const KnownMapkeys& known, const OptionSettings& deletionOption) {
     Gathered gathered;
-    checkModelNames(entries, gathered);
-    const FunctionNeeds& needs = rowOf(inputs.function).needs;
+    const FunctionRow& row = rowOf(inputs.function);
+    checkModelNames(entries, row.opensFiles, gathered);
+    if (row.opensFiles) {
+        checkRepeats(entries, FindingKind::openedTwice, std::identity{}, gathered);
+    } else {
+        checkSaveAsNames(entries, gathered);
+        checkRepeats(
+            entries, FindingKind::savedTwice,
+            [](const std::string& entry) { return saveAsName(entry); }, gathered);
+    }
+    const FunctionNeeds& needs = row.needs;
     if (needs.chain) checkChain(inputs.chain, known, gathered);
     if (needs.parameterName) checkParameter(inputs, gathered);
     if (inputs.function == DoitFunction::parameterDeletion) {
@@ -240,9 +328,20 @@ std::vector<std::string_view> shownItems(const Finding& finding,
 }
 
 std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries) {
-    return texts::findingText(headingOf(finding.kind),
-                              shownItems(finding, entries, texts::kFindingItemsShown),
-                              itemCount(finding));
+    const bool saysSaved = finding.kind == FindingKind::saveAsNameCut;
+    if (!saysSaved && finding.earlierEntries.empty()) {
+        return texts::findingText(headingOf(finding.kind),
+                                  shownItems(finding, entries, texts::kFindingItemsShown),
+                                  itemCount(finding));
+    }
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < finding.entries.size() && i < texts::kFindingItemsShown; ++i) {
+        const std::string_view entry = entries[finding.entries[i]];
+        lines.push_back(saysSaved
+                            ? texts::findingEntrySavedAs(entry, saveAsName(entry))
+                            : texts::findingEntryLike(entry, entries[finding.earlierEntries[i]]));
+    }
+    return texts::findingLines(headingOf(finding.kind), lines, itemCount(finding));
 }
 
 std::vector<std::size_t> rowsConcerned(const WorkList& list,

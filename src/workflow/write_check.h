@@ -26,6 +26,12 @@ enum class FindingKind {
     valueTooLong,
     mapkeyUndefined,
     mapkeysNotLooked,
+    unknownModelType,
+    modelNameNotAscii,
+    saveAsNameCut,
+    savedTwice,
+    openedTwice,
+    chainStepTyped,
     // The config.pro files read at start do not set the option that the deletion needs
     // (CheckRules::parameterDeletionNeeds), or none of them could be read.
     optionNotSet,
@@ -36,9 +42,11 @@ struct Finding {
     FindingKind kind;
     // The confirmed entries concerned, by position, in order.
     std::vector<std::size_t> entries;
-    // What else is concerned: the parameter name, the undefined mapkeys, the config.pro
-    // files read with what they set the option to, or those that could not be read, each
-    // with its reason.
+    // savedTwice and openedTwice: for each entry, the earlier one whose name it repeats.
+    std::vector<std::size_t> earlierEntries;
+    // What else is concerned: the parameter name, the undefined mapkeys, the chain's typed
+    // steps, the config.pro files read with what they set the option
+    // to, or those that could not be read, each with its reason.
     std::vector<std::string> names;
 };
 
@@ -74,7 +82,8 @@ std::vector<std::string_view> shownItems(const Finding& finding,
 std::size_t itemCount(const Finding& finding);
 
 // The finding as the user reads it: its heading, the first texts::kFindingItemsShown
-// things it concerns, and how many more.
+// things it concerns (an entry with the name save-as saves it under, or with the earlier
+// entry it repeats, where its kind says so), and how many more.
 std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries);
 
 // The selected rows of the work list whose confirmed entry a finding concerns: unmarked,

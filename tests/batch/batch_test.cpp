@@ -229,14 +229,14 @@ TEST_F(BatchTest, AReadErrorOnStandardInputRefusesAndWritesNothing) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runBatch({"-o", dir.path(), "save-as"}, in, out, err), 1);
-    EXPECT_EQ(err.str(), std::string(texts::kMessageStandardInputNotRead) + "\n");
+    EXPECT_EQ(err.str(), texts::messageStandardInputNotRead(texts::kNothingSaved) + "\n");
     EXPECT_FALSE(written());
 }
 
 TEST_F(BatchTest, StandardInputPastTheLimitRefusesAndWritesNothing) {
     const Outcome outcome = run({"save-as"}, "a.prt\r\n" + std::string(kMostInputBytes, 'x'));
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err, texts::messageStandardInputTooLarge() + "\n");
+    EXPECT_EQ(outcome.err, texts::messageStandardInputTooLarge(texts::kNothingSaved) + "\n");
     EXPECT_FALSE(written());
 }
 
@@ -312,7 +312,8 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
     const std::string list = "C:\\pdm\\welle.prt.3\r\nFlansch.prt\r\ndeckel.asm\r\n";
     const auto assign = [&](const char* option, const std::string& values, bool allowMissing) {
         fs::remove(dir.file("doit.pro"));
-        Arguments call = {"assign-parameter", "MAT", option, file("values", values)};
+        // Quiet: what is said below is what the pairing said.
+        Arguments call = {"-q", "assign-parameter", "MAT", option, file("values", values)};
         if (allowMissing) call.push_back("--allow-missing");
         return run(call, list);
     };
@@ -486,9 +487,11 @@ TEST_F(BatchTest, AFifoInPlaceOfAFileIsNeverWaitedOn) {
 
 TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
-    file("config.pro", "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\n");
+    file("config.pro",
+         "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\nmapkey cls x;\r\nmapkey pdf x;\r\n");
     const std::string clean = "welle.prt\r\n";
     const std::string blank = "welle.prt\r\nmeine welle.prt\r\n";
+    const std::string wrote = "wurde geschrieben: run-mapkeys, 1 Eintrag.";
     const struct {
         Arguments arguments;
         std::string list;
@@ -496,14 +499,48 @@ TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
         bool written;
         std::vector<std::string_view> saying;  // none: nothing on standard error
     } cases[] = {
-        {{"run-mapkeys", "ds"}, clean, 0, true, {}},
+        {{"run-mapkeys", "ds"}, clean, 0, true, {wrote}},
+        {{"-q", "run-mapkeys", "ds"}, clean, 0, true, {}},
         {{"save-as"}, blank, 0, true, {texts::kWarningFindings, R"("meine welle.prt")"}},
         {{"run-mapkeys", "ds;%bb"}, clean, 0, true, {texts::kFindingMapkeyUndefined, R"("bb")"}},
         {{"--strict", "run-mapkeys", "ds;%bb"}, clean, 1, false, {texts::kMessageFindingsRefused}},
-        {{"--strict", "run-mapkeys", "ds"}, clean, 0, true, {}},
+        {{"--strict", "-q", "run-mapkeys", "ds"}, clean, 0, true, {}},
         {{"check", "run-mapkeys", "ds"}, clean, 0, false, {texts::kCheckFoundNothing}},
         {{"check", "delete-parameter", "2b"}, clean, 1, false, {texts::kFindingParameterNameStart}},
         {{"check", "save-as"}, blank, 1, false, {R"("meine welle.prt")"}},
+        // The chain as Pro/E writes it names defined mapkeys; a step without "%" is typed.
+        {{"check", "run-mapkeys", "%pdf;%cls;"}, clean, 0, false, {texts::kCheckFoundNothing}},
+        {{"check", "-q", "run-mapkeys", "%pdf;%cls;"}, clean, 0, false, {}},
+        {{"check", "run-mapkeys", "pdf;cls"},
+         clean,
+         1,
+         false,
+         {texts::kFindingChainStepTyped, R"(  "cls")"}},
+        {{"check", "run-mapkeys", "ds"},
+         "zeichnung.pdf\r\nwelle.PRT\r\n",
+         1,
+         false,
+         {"kein Modelltyp", R"("zeichnung.pdf")"}},
+        {{"--strict", "delete-parameter", "X"},
+         "Größe.prt\r\n",
+         1,
+         false,
+         {texts::kFindingModelNameNotAscii, R"("Größe.prt")", texts::kMessageFindingsRefused}},
+        {{"check", "save-as"},
+         "gehaeuse.step\r\n",
+         1,
+         false,
+         {texts::kFindingSaveAsNameCut, R"("gehaeuse.step" wird als "gehaeuse." gespeichert)"}},
+        {{"check", "save-as"},
+         "welle.PRT\r\nwelle.prt.12\r\n",
+         1,
+         false,
+         {texts::kFindingSavedTwice, R"("welle.prt" wie "welle.PRT")"}},
+        {{"check", "delete-parameter", "X"},
+         "welle.prt\r\nC:\\alt\\WELLE.PRT.3\r\n",
+         1,
+         false,
+         {texts::kFindingOpenedTwice, R"("WELLE.PRT" wie "welle.prt")"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -513,6 +550,72 @@ TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
         EXPECT_EQ(written(), c.written);
         for (const std::string_view says : c.saying) EXPECT_TRUE(outcome.says(says)) << outcome.err;
         EXPECT_EQ(outcome.err.empty(), c.saying.empty()) << outcome.err;
+    }
+}
+
+// A script tells "the check found something" (1) from "the check could not look" (2).
+TEST_F(BatchTest, CheckExitsTwoWhenItCouldNotCheckAndSaysSoInItsOwnWords) {
+    const std::string list = file("list.txt", "welle.prt\r\n");
+    const std::string empty = file("empty.txt", "Name\r\n\r\n");
+    const struct {
+        Arguments arguments;
+        std::string input;
+        std::string saying;
+    } cases[] = {
+        {{"-o", dir.file("missing"), "-l", list, "check", "save-as"},
+         "",
+         std::string(texts::kNothingChecked)},
+        {{"-l", dir.file("nolist"), "check", "save-as"}, "", "\"" + dir.file("nolist") + "\""},
+        {{"check", "save-as"}, "a`b.prt\r\n", "Backtick"},
+        {{"check", "run-mapkeys", "ds`"}, "welle.prt\r\n", "Die Mapkey-Kette"},
+        {{"-l", empty, "check", "save-as"},
+         "",
+         texts::messageListEmpty(empty, texts::kNothingChecked)},
+        {{"check", "delete-parameter"}, "welle.prt\r\n", "(NAME fehlt)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        const Outcome outcome = run(c.arguments, c.input);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.says(c.saying)) << outcome.err;
+        EXPECT_FALSE(outcome.says(texts::kNothingSaved)) << outcome.err;
+        EXPECT_FALSE(written());
+    }
+    const Outcome writing = run({"-o", dir.file("missing"), "-l", list, "save-as"});
+    EXPECT_EQ(writing.status, 1);
+    EXPECT_TRUE(writing.says(texts::kNothingSaved)) << writing.err;
+}
+
+TEST_F(BatchTest, SaysWhatItWroteUnlessQuietAndRefusesAnEmptyListInItsOwnWords) {
+    const Outcome saved = run({"save-as"}, "welle.drw\nflansch.drw\nwelle.drw\n");
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.err, "Die Datei \"" + dir.file("doit.pro") +
+                             "\" wurde geschrieben: save-as, 2 Einträge.\n");
+    const Outcome piped = run({"--stdout", "save-as"}, "welle.drw\n");
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(
+        piped.err,
+        "Die Datei doit.pro wurde auf die Standardausgabe geschrieben: save-as, 1 Einträge.\n");
+    for (const Arguments& quiet : {Arguments{"-q", "save-as"}, Arguments{"save-as", "--quiet"},
+                                   Arguments{"--quiet", "install-auto"}}) {
+        SCOPED_TRACE(::testing::PrintToString(quiet));
+        const Outcome outcome = run(quiet, "welle.drw\n");
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.err, "");
+    }
+    EXPECT_TRUE(fs::exists(dir.file("config.pro")));
+
+    fs::remove(dir.file("doit.pro"));
+    const std::string empty = file("empty.txt", "Name\r\n");
+    const std::pair<Arguments, std::string> refusals[] = {
+        {{"save-as"}, texts::messageStandardInputListEmpty(texts::kNothingSaved)},
+        {{"-q", "-l", empty, "save-as"}, texts::messageListEmpty(empty, texts::kNothingSaved)},
+    };
+    for (const auto& [arguments, message] : refusals) {
+        const Outcome outcome = run(arguments, "\r\n");
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, message + "\n");
+        EXPECT_FALSE(written());
     }
 }
 

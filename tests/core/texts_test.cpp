@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/check_rules.h"
 #include "core/texts.h"
 
 namespace stapelwerk {
@@ -57,7 +58,12 @@ TEST(Texts, EveryComposedTextIsFilledWhole) {
         texts::messageBatchUsageError("S", ""),
         texts::messageBatchUsageError("S", "D"),
         texts::messagePasteTooLarge(),
-        texts::messageStandardInputTooLarge(),
+        texts::messageStandardInputTooLarge(texts::kNothingSaved),
+        texts::messageOutputDirectoryMissing("P", "R", texts::kNothingChecked),
+        texts::messageListEmpty("P", texts::kNothingChecked),
+        texts::messageBatchWritten("P", "save-as", 3),
+        texts::findingUnknownModelType(kCheckRules.modelTypes),
+        texts::findingEntryLike("E", "F"),
         texts::reasonInputTooLarge(),
         texts::reasonLinkNotFollowed("L"),
         texts::messageConfigProBackupNotWritten("P", "R"),

@@ -54,6 +54,50 @@ TEST(MapkeyChain, IsInsertedAsItStands) {
     }
 }
 
+// "%pdf;%cls;" is how the CAD system writes the steps of a mapkey; the step the chain goes
+// into has its "%" and its ";" already.
+TEST(MapkeyChain, TheCadSystemsFormIsNotDoubled) {
+    const struct {
+        const char* chain;
+        const char* steps;
+    } cases[] = {
+        {"%pdf;%cls;", "%pdf;%cls;"},
+        {"pdf;%cls", "%pdf;%cls;"},
+        {"%pdf;%cls", "%pdf;%cls;"},
+        {"pdf;%cls;", "%pdf;%cls;"},
+        {"+;%bb;%00;", "%+;%bb;%00;"},
+        {"pdf;;%cls", "%pdf;;%cls;"},  // an empty step is Enter
+        {"pdf;;", "%pdf;;"},
+        {"%%pdf", "%%pdf;"},
+        {"%", "%;"},
+        {";", "%;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chain);
+        EXPECT_EQ(chainLine(c.chain),
+                  std::string("mapkey(continued) ~ Activate `file_open` `Open`;") + c.steps + "\\");
+    }
+}
+
+TEST(MapkeyChain, NamesTheMapkeysItCallsAndTheStepsItTypes) {
+    using Names = std::vector<std::string>;
+    const struct {
+        const char* chain;
+        Names called;
+        Names typed;
+    } cases[] = {
+        {"%pdf;%cls;", {"pdf", "cls"}, {}},
+        {"pdf;cls", {"pdf"}, {"cls"}},
+        {"pdf;;%cls;#Datei;@SYSTEMdir", {"pdf", "cls"}, {}},
+        {"ds;~ Command x;%xx;ds", {"ds", "xx"}, {"~ Command x", "ds"}},
+        {"", {""}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(mapkeyNamesOfChain(c.chain), c.called) << c.chain;
+        EXPECT_EQ(typedStepsOfChain(c.chain), c.typed) << c.chain;
+    }
+}
+
 TEST(MapkeyChain, RefusesAChainThatWouldBreakTheFile) {
     for (const std::string chain : {"ds`", "ds\r%00", "ds\n", "Ωmega"}) {
         SCOPED_TRACE(chain);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/job.h"
 #include "workflow/write_check.h"
 
@@ -19,6 +21,13 @@ constexpr auto kTooLong = FindingKind::modelNameTooLong;
 constexpr auto kCharacters = FindingKind::modelNameCharacters;
 constexpr auto kStart = FindingKind::modelNameStart;
 constexpr auto kNoExtension = FindingKind::noTypeExtension;
+constexpr auto kUnknownType = FindingKind::unknownModelType;
+constexpr auto kNotAscii = FindingKind::modelNameNotAscii;
+constexpr auto kCut = FindingKind::saveAsNameCut;
+
+// A function that opens every entry's file, with a chain that finds nothing itself.
+const BuildInputs kOpening{DoitFunction::mapkeyChain, "ds", {}, {}};
+const KnownMapkeys kDefinesDs{{{"ds", ""}}, {}, true};
 
 TEST(WriteCheck, ModelNames) {
     struct Case {
@@ -32,17 +41,96 @@ TEST(WriteCheck, ModelNames) {
         {std::string(32, 'a') + ".prt", {kTooLong}},
         {"meine welle.prt", {kCharacters}},
         {"welle(2).prt", {kCharacters}},
-        {"Größe.drw", {}},
+        {"Größe.drw", {kNotAscii}},
         {"a+b.prt", {kCharacters}},
         {"a\xff.prt", {kCharacters}},
+        {"a°.prt", {kCharacters}},
         {"-welle.prt", {kStart}},
         {"welle", {kNoExtension}},
         {"welle.", {kNoExtension}},
         {"-" + std::string(31, 'a'), {kTooLong, kStart, kNoExtension}},
+        {"deckel.ASM", {}},
+        {"rahmen.Frm", {}},
+        {"s.sec", {}},
+        {"l.lay", {}},
+        {"m.mfg", {}},
+        {"m.mrk", {}},
+        {"d.dgm", {}},
+        {"gehaeuse.step", {kUnknownType}},
+        {"welle.pr", {kUnknownType}},
+        {"welle.prt.12", {kUnknownType}},  // confirming leaves the version out
+        {"200000_mutter.drw;1;Freigegeben;Müller", {kUnknownType}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(kindsOf(checkBuild({c.entry}, {}, {})), c.kinds) << c.entry;
+        EXPECT_EQ(kindsOf(checkBuild({c.entry}, kOpening, kDefinesDs)), c.kinds) << c.entry;
     }
+}
+
+// Save-as opens nothing: the entry's type is cut off with its last four characters.
+TEST(WriteCheck, SaveAsNamesWhatItWouldSave) {
+    struct Case {
+        std::string entry;
+        Kinds kinds;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"welle.drw", {}, ""},
+        {"welle.PRT", {}, ""},
+        {"welle.step", {kCut}, R"("welle.step" wird als "welle." gespeichert)"},
+        {"welle.xyz", {kCut}, R"("welle.xyz" wird als "welle" gespeichert)"},
+        {"flansch", {kNoExtension, kCut}, R"("flansch" wird als "fla" gespeichert)"},
+        {"Größe.prt", {kNotAscii}, ""},
+        {"Größe.ßtep", {kNotAscii, kCut}, R"("Größe.ßtep" wird als "Größe." gespeichert)"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> entries = {c.entry};
+        const Findings found = checkBuild(entries, {}, {});
+        EXPECT_EQ(kindsOf(found), c.kinds) << c.entry;
+        if (!c.says.empty()) {
+            EXPECT_NE(describedFinding(found.back(), entries).find("\n  " + c.says),
+                      std::string::npos)
+                << describedFinding(found.back(), entries);
+        }
+    }
+}
+
+TEST(WriteCheck, TwoEntriesUnderOneNameRegardlessOfCase) {
+    using Positions = std::vector<std::size_t>;
+    struct Case {
+        BuildInputs inputs;
+        std::vector<std::string> entries;
+        Positions repeats;
+        Positions earlier;
+    };
+    const Case cases[] = {
+        {{}, {"welle.PRT", "welle.prt"}, {1}, {0}},
+        {{}, {"welle.drw", "lager.prt", "Welle.prt", "WELLE.asm"}, {2, 3}, {0, 0}},
+        {{}, {"welle.drw", "wellen.drw"}, {}, {}},
+        {kOpening,
+         {"welle.prt", "welle.drw", "WELLE.PRT", "Ärger.prt", "ärger.PRT"},
+         {2, 4},
+         {0, 3}},
+        {kOpening, {"welle.prt", "welle.drw"}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entries.back());
+        const FindingKind twice = c.inputs.function == DoitFunction::saveAs
+                                      ? FindingKind::savedTwice
+                                      : FindingKind::openedTwice;
+        const Findings found = checkBuild(c.entries, c.inputs, kDefinesDs);
+        const auto finding = std::ranges::find(found, twice, &Finding::kind);
+        if (c.repeats.empty()) {
+            EXPECT_EQ(finding, found.end());
+            continue;
+        }
+        ASSERT_NE(finding, found.end());
+        EXPECT_EQ(finding->entries, c.repeats);
+        EXPECT_EQ(finding->earlierEntries, c.earlier);
+    }
+    const std::vector<std::string> entries = {"welle.PRT", "welle.prt"};
+    EXPECT_NE(describedFinding(checkBuild(entries, {}, {}).front(), entries)
+                  .find(R"(  "welle.prt" wie "welle.PRT")"),
+              std::string::npos);
 }
 
 TEST(WriteCheck, ParameterNamesAndValues) {
@@ -72,6 +160,32 @@ TEST(WriteCheck, ParameterNamesAndValues) {
     }
     const BuildInputs saveAs{DoitFunction::saveAs, {}, "2-X", {}};
     EXPECT_TRUE(checkBuild({"a.prt"}, saveAs, {}).empty()) << "save-as takes no parameter";
+}
+
+TEST(WriteCheck, ChainStepsThatAreTypedAsKeyboardInput) {
+    const KnownMapkeys known{{{"pdf", ""}, {"cls", ""}}, {}, true};
+    const struct {
+        std::string chain;
+        Kinds kinds;
+        Names names;
+    } cases[] = {
+        {"%pdf;%cls;", {}, {}},
+        {"pdf;%cls", {}, {}},
+        {"pdf;;%cls;#Datei;@SYSTEMdir", {}, {}},
+        {"pdf;cls;%cls;cls", {FindingKind::chainStepTyped}, {"cls"}},
+        {"%pdf;cls;", {FindingKind::chainStepTyped}, {"cls"}},
+    };
+    for (const auto& c : cases) {
+        const Findings found = checkBuild({"a.prt"}, {DoitFunction::mapkeyChain, c.chain}, known);
+        EXPECT_EQ(kindsOf(found), c.kinds) << c.chain;
+        if (!found.empty()) {
+            EXPECT_EQ(found.back().names, c.names) << c.chain;
+        }
+    }
+    const KnownMapkeys notLooked{{}, {{"/home/config.pro", "No such file"}}, false};
+    EXPECT_EQ(kindsOf(checkBuild({"a.prt"}, {DoitFunction::mapkeyChain, "pdf;cls"}, notLooked)),
+              (Kinds{FindingKind::mapkeysNotLooked, FindingKind::chainStepTyped}))
+        << "typed whether or not a config.pro was read";
 }
 
 TEST(WriteCheck, ChainAgainstTheKnownMapkeys) {
@@ -137,7 +251,7 @@ TEST(WriteCheck, TheDeletionNeedsTheOptionFromTheConfigProFilesReadAtStart) {
 
 TEST(WriteCheck, EntriesConcernedShownAndUnmarked) {
     const std::vector<std::string> entries = {"gut.prt", "a b.prt", "c d.drw", "ohne"};
-    const Findings found = checkBuild(entries, {}, {});
+    const Findings found = checkBuild(entries, kOpening, kDefinesDs);
     ASSERT_EQ(kindsOf(found), (Kinds{kCharacters, kNoExtension}));
     EXPECT_EQ(found[0].entries, (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(shownItems(found[0], entries, 1), std::vector<std::string_view>{"a b.prt"});
@@ -147,6 +261,13 @@ TEST(WriteCheck, EntriesConcernedShownAndUnmarked) {
     list.setSelected(0, 4, true);
     EXPECT_EQ(rowsConcerned(list, entries, found), (std::vector<std::size_t>{0, 2, 3}))
         << "selected rows only, by the entry they confirm to";
+
+    const std::vector<std::string> twice = {"welle.prt", "zeichnung.pdf", "WELLE.prt"};
+    WorkList opened(unselectedEntries({"welle.prt", "zeichnung.pdf", "WELLE.prt"}));
+    opened.setSelected(0, 3, true);
+    EXPECT_EQ(rowsConcerned(opened, twice, checkBuild(twice, kOpening, kDefinesDs)),
+              (std::vector<std::size_t>{1, 2}))
+        << "the unknown type and the later of two entries that open one file";
 }
 
 }  // namespace

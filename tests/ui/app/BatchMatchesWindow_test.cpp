@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "batch/run_batch.h"
+#include "core/texts.h"
 #include "params/value_list_file.h"
 #include "ui/support/MainWindowFixture.h"
 
@@ -31,6 +33,8 @@ struct Case {
     std::vector<std::string> values = {};
     std::string keyed = {};  // --keyed instead of --values
     bool refused = false;
+    // The command line words the refusal itself: it read a list, and no one selected.
+    bool listEmpty = false;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
@@ -54,10 +58,12 @@ protected:
         }
     }
 
-    // Paste, ok, the function and its dialog, then "doit.pro jetzt anlegen" if built.
-    void applyInWindow(const Case& c) {
+    // Paste, ok, the function and its dialog, then "doit.pro jetzt anlegen" if built, and
+    // "Trotzdem schreiben" where the check found something. Gives the findings' lines, each
+    // ended, as the command line puts them after its warning.
+    std::string applyInWindow(const Case& c) {
         confirmEntries(c.list);
-        if (job.confirmedEntries.empty()) return;
+        if (job.confirmedEntries.empty()) return {};
         struct Way {
             const char* button;
             const char* dialog;
@@ -79,12 +85,19 @@ protected:
         }
         auto* write = child<QPushButton>(&window, "cmd_fcreate");
         if (write->isVisible()) write->click();
+        QDialog* findings = this->dialog("frm_pruefung");
+        if (findings == nullptr) return {};
+        std::string lines;
+        auto* list = child<QListWidget>(findings, "list_befunde");
+        for (int i = 0; i < list->count(); ++i) lines += list->item(i)->text().toStdString() + "\n";
+        child<QPushButton>(findings, "cmd_trotzdem")->click();
+        return std::string(texts::kWarningFindings) + "\n" + lines;
     }
 
     std::pair<int, std::string> runInBatch(const Case& c) {
         writeBytes(inputs.file("list.txt"), c.list);
-        std::vector<std::string> arguments = {"-o", batchOutput.path(), "-l",
-                                              inputs.file("list.txt"), c.function};
+        std::vector<std::string> arguments = {
+            "-q", "-o", batchOutput.path(), "-l", inputs.file("list.txt"), c.function};
         if (!c.argument.empty()) arguments.push_back(c.argument);
         if (!c.keyed.empty()) {
             writeBytes(inputs.file("keyed.csv"), c.keyed);
@@ -107,20 +120,23 @@ protected:
 TEST_P(BatchMatchesWindowTest, WritesTheWindowsBytesOrRefusesWithItsMessage) {
     const Case& c = GetParam();
     ASSERT_TRUE(writeValueList(valueListPath(inputs.path()), c.values).ok());
-    applyInWindow(c);
+    const std::string findings = applyInWindow(c);
     const auto [status, err] = runInBatch(c);
     const std::string windowFile = output.file("doit.pro");
     const std::string batchFile = batchOutput.file("doit.pro");
     if (c.refused) {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(status, 1);
-        EXPECT_EQ(err, platform.messages[0] + "\n");
+        EXPECT_EQ(
+            err, c.listEmpty
+                     ? texts::messageListEmpty(inputs.file("list.txt"), texts::kNothingSaved) + "\n"
+                     : platform.messages[0] + "\n");
         EXPECT_FALSE(fs::exists(windowFile) || fs::exists(batchFile));
     } else {
         EXPECT_EQ(platform.messages, std::vector<std::string>{});
         ASSERT_TRUE(fs::exists(windowFile));
         EXPECT_EQ(status, 0) << err;
-        EXPECT_EQ(err, "");
+        EXPECT_EQ(err, findings);
         EXPECT_EQ(readBytes(batchFile), readBytes(windowFile));
     }
 }
@@ -158,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRefusal, BatchMatchesWindowTest,
-    ::testing::Values(Case{"nothing confirmed", "save-as", "Name\r\n\r\n", {}, {}, {}, true},
+    ::testing::Values(Case{"nothing confirmed", "save-as", "Name\r\n\r\n", {}, {}, {}, true, true},
                       Case{"a backtick", "save-as", "a`b.prt\r\nwelle.prt\r\n", {}, {}, {}, true},
                       Case{"outside Windows-1252",
                            "run-mapkeys",

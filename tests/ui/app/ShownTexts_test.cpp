@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "app/explanations.h"
+#include "core/check_rules.h"
 #include "core/texts.h"
 #include "ui/support/MainWindowFixture.h"
 #include "ui/widgets/PictureButton.h"
@@ -88,7 +89,15 @@ void addMessages(ShownTexts& shown) {
         {"messageConfigProBackupNotWritten", texts::messageConfigProBackupNotWritten("P", "R")},
         {"batchHelp", texts::batchHelp()},
         {"messageBatchUsageError", texts::messageBatchUsageError("S", "D")},
-        {"messageOutputDirectoryMissing", texts::messageOutputDirectoryMissing("P", "R")},
+        {"messageOutputDirectoryMissing",
+         texts::messageOutputDirectoryMissing("P", "R", texts::kNothingSaved)},
+        {"messageStandardInputNotRead", texts::messageStandardInputNotRead(texts::kNothingSaved)},
+        {"messageListEmpty", texts::messageListEmpty("P", texts::kNothingChecked)},
+        {"messageStandardInputListEmpty",
+         texts::messageStandardInputListEmpty(texts::kNothingSaved)},
+        {"messageBatchWritten", texts::messageBatchWritten("P", "save-as", 1234)},
+        {"messageBatchWrittenToStandardOutput",
+         texts::messageBatchWrittenToStandardOutput("save-as", 3)},
         {"namesUnderHeading", texts::namesUnderHeading("H", {"a", "b"})},
         {"reasonLinkNotFollowed", texts::reasonLinkNotFollowed("L")},
         {"reasonBackupAtLink", texts::reasonBackupAtLink("L")},
@@ -98,11 +107,14 @@ void addMessages(ShownTexts& shown) {
         {"findingParameterNameTooLong", texts::findingParameterNameTooLong(31)},
         {"findingParameterNameCharacters", texts::findingParameterNameCharacters("_")},
         {"findingValueTooLong", texts::findingValueTooLong(80)},
+        {"findingUnknownModelType", texts::findingUnknownModelType(kCheckRules.modelTypes)},
+        {"findingEntrySavedAs", texts::findingEntrySavedAs("E", "S")},
+        {"findingEntryLike", texts::findingEntryLike("E", "F")},
         {"findingText", texts::findingText("H", {"a"}, 1234)},
         {"statusEntriesUnmarked", texts::statusEntriesUnmarked(3)},
         {"chainUndefinedNote", texts::chainUndefinedNote({"xx", "00"})},
         {"messagePasteTooLarge", texts::messagePasteTooLarge()},
-        {"messageStandardInputTooLarge", texts::messageStandardInputTooLarge()},
+        {"messageStandardInputTooLarge", texts::messageStandardInputTooLarge(texts::kNothingSaved)},
         {"reasonInputTooLarge", texts::reasonInputTooLarge()},
         {"messageBatchUsageError without detail", texts::messageBatchUsageError("S", "")},
     };

@@ -94,5 +94,27 @@ TEST_F(FindingsDialogTest, ADeletionWithoutTheOptionItNeedsIsFound) {
         "  \"" + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui") + "\"");
 }
 
+// Two entries under one name and a cut that saves another: the later entry and the cut one
+// are unmarked, the first of the two stays.
+TEST_F(FindingsDialogTest, UnmarkTakesOutTheLaterOfTwoNamesAndWhatSaveAsWouldCut) {
+    confirmEntries("welle.drw\r\nC:\\pdm\\WELLE.prt.2\r\ngehaeuse.step\r\nlager.asm\r\n");
+    child<QPushButton>(&window, "cmd_SaveAs")->click();
+    child<QPushButton>(&window, "cmd_fcreate")->click();
+    QDialog* shown = dialog("frm_pruefung");
+    ASSERT_NE(shown, nullptr);
+    auto* list = child<QListWidget>(shown, "list_befunde");
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    EXPECT_TRUE(lines.contains(R"(  "gehaeuse.step" wird als "gehaeuse." gespeichert)"))
+        << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains(R"(  "WELLE.prt" wie "welle.drw")"))
+        << lines.join('|').toStdString();
+    child<QPushButton>(shown, "cmd_abwaehlen")->click();
+    std::vector<bool> marked;
+    for (const WorkEntry& entry : job.workList.entries()) marked.push_back(entry.selected);
+    EXPECT_EQ(marked, (std::vector<bool>{true, false, false, true}));
+    EXPECT_FALSE(written());
+}
+
 }  // namespace
 }  // namespace stapelwerk

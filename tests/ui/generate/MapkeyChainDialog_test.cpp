@@ -117,6 +117,9 @@ TEST_F(DefinedMapkeysTest, AnUndefinedNameIsMarkedAndSaidWhileTyping) {
     } cases[] = {
         {"ds;%bb", testing::qs(std::string(texts::kChainAllDefined))},
         {"ds;%xx;%bb;%xx;%00", testing::qs(texts::chainUndefinedNote({"xx", "00"}))},
+        // As Pro/E writes a mapkey's steps: the list's names, not "%ds" or an empty name.
+        {"%ds;%bb;", testing::qs(std::string(texts::kChainAllDefined))},
+        {"%%ds;%xx;", testing::qs(texts::chainUndefinedNote({"%ds", "xx"}))},
         {"", testing::qs(texts::chainUndefinedNote({""}))},
     };
     for (const auto& c : cases) {
