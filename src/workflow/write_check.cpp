@@ -327,7 +327,22 @@ std::vector<std::string_view> shownItems(const Finding& finding,
     return items;
 }
 
+namespace {
+// Kinds whose names are sentences already (a file with its reason or its setting), which
+// quoting again would garble.
+bool namesAreWorded(FindingKind kind) {
+    return kind == FindingKind::mapkeysNotLooked || kind == FindingKind::optionNotSet ||
+           kind == FindingKind::optionNotLooked;
+}
+}  // namespace
+
 std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries) {
+    if (namesAreWorded(finding.kind)) {
+        const std::size_t shown = std::min(finding.names.size(), texts::kFindingItemsShown);
+        const std::vector<std::string> lines(
+            finding.names.begin(), finding.names.begin() + static_cast<std::ptrdiff_t>(shown));
+        return texts::findingLines(headingOf(finding.kind), lines, itemCount(finding));
+    }
     const bool saysSaved = finding.kind == FindingKind::saveAsNameCut;
     if (!saysSaved && finding.earlierEntries.empty()) {
         return texts::findingText(headingOf(finding.kind),

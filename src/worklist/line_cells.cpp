@@ -1,5 +1,7 @@
 #include "worklist/line_cells.h"
 
+#include <algorithm>
+
 #include "platform/trim.h"
 #include "worklist/confirm.h"
 
@@ -73,6 +75,14 @@ std::size_t secondCellStart(std::string_view line, std::string_view separators) 
     return cellAt(line, 0, separators, unquoted).next;
 }
 }  // namespace
+
+std::size_t firstCellEnd(std::string_view line) {
+    std::string unquoted;
+    if (quotedCellAt(line, 0, kNameSeparators, unquoted)) {
+        return closingQuote(line, afterBlanks(line, 0));
+    }
+    return std::min(line.find_first_of(kNameSeparators), line.size());
+}
 
 std::string_view firstCellView(std::string_view line, std::string& unquoted) {
     return cellAt(line, 0, kNameSeparators, unquoted).text;

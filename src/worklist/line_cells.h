@@ -22,6 +22,10 @@ std::string firstCell(std::string_view line);
 // a line of many megabytes is not copied for its name.
 std::string_view firstCellView(std::string_view line, std::string& unquoted);
 
+// Where the text of the first cell ends in `line`: at its first TAB or ';', or at the quote
+// that closes a quoted cell. What changes a name changes it there.
+std::size_t firstCellEnd(std::string_view line);
+
 // The second cell of a row whose first cell names a part: a row that holds a TAB is cut at
 // TABs (columns of a spreadsheet, where a ';' is part of a cell), any other row at ';' (a
 // CSV export). Empty when the row has one cell.

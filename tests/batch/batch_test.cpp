@@ -595,7 +595,7 @@ TEST_F(BatchTest, SaysWhatItWroteUnlessQuietAndRefusesAnEmptyListInItsOwnWords) 
     EXPECT_EQ(piped.status, 0);
     EXPECT_EQ(
         piped.err,
-        "Die Datei doit.pro wurde auf die Standardausgabe geschrieben: save-as, 1 Einträge.\n");
+        "Die Datei doit.pro wurde auf die Standardausgabe geschrieben: save-as, 1 Eintrag.\n");
     for (const Arguments& quiet : {Arguments{"-q", "save-as"}, Arguments{"save-as", "--quiet"},
                                    Arguments{"--quiet", "install-auto"}}) {
         SCOPED_TRACE(::testing::PrintToString(quiet));

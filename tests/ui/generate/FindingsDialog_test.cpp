@@ -91,7 +91,7 @@ TEST_F(FindingsDialogTest, ADeletionWithoutTheOptionItNeedsIsFound) {
               testing::qs(texts::findingOptionNotSet("new_parameter_ui", "no")));
     EXPECT_EQ(
         list->item(1)->text().toStdString(),
-        "  \"" + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui") + "\"");
+        "  " + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui"));
 }
 
 // Two entries under one name and a cut that saves another: the later entry and the cut one
