@@ -73,6 +73,8 @@ std::string reasonOf(const Failure& failure) {
             return std::string(kReasonWriteProtected);
         case FailureKind::severalNames:
             return std::string(kReasonSeveralNames);
+        case FailureKind::changedMeanwhile:
+            return std::string(kReasonChangedMeanwhile);
     }
     return {};
 }

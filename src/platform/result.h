@@ -21,7 +21,8 @@ enum class FailureKind {
     backupAtLink,     // subject: the link at the place of a backup, never written through
     backupIsTheFile,  // the backup's path names the file it copies
     writeProtected,
-    severalNames,  // hard links: the other names would keep the old bytes
+    severalNames,      // hard links: the other names would keep the old bytes
+    changedMeanwhile,  // another program changed the file again and again while it was updated
 };
 
 struct Failure {
