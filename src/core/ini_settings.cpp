@@ -356,19 +356,19 @@ struct Places {
     bool endsEscaping = false;
 };
 
+// Only a key of the section's own counts: QSettings lists "Optionen\k" of [General] as
+// "Optionen/k" but does not find it so.
 Places placesOf(std::string_view text, std::string_view section, std::string_view key) {
-    const std::string wanted = std::string(section) + "/" + std::string(key);
+    const std::string wanted = std::string(section) + "/";
     Places places;
-    std::string prefix;
+    bool inSection = false;
     LineReader reader(text);
     for (Line line; reader.next(line);) {
         if (line.text.starts_with('[')) {
-            prefix = sectionPrefix(line.text);
-            if (prefix == std::string(section) + "/") {
-                places.sectionStart = line.start + line.text.size();
-            }
-        } else if (line.equals != std::string_view::npos &&
-                   prefix + unescapedKey(trimmed(line.text.substr(0, line.equals))) == wanted) {
+            inSection = sectionPrefix(line.text) == wanted;
+            if (inSection) places.sectionStart = line.start + line.text.size();
+        } else if (inSection && line.equals != std::string_view::npos &&
+                   unescapedKey(trimmed(line.text.substr(0, line.equals))) == key) {
             places.entry = line;
         }
     }
