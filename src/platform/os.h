@@ -161,6 +161,14 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
 // Writes all of the bytes, straight to the system.
 bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error);
 
+// What writes past the page cache need: buffers, sizes and offsets multiples of this.
+inline constexpr std::size_t kUncachedAlignment = 4096;
+
+// Lets the writes to `file` go past the page cache, straight to the disk (Linux's O_DIRECT),
+// or through it again: half a gigabyte then needs no half a gigabyte of fresh page-cache
+// memory first. False where the file system or the system cannot; nothing changes then.
+bool writeUncached(FileHandle file, bool uncached);
+
 // Puts the file's data on the disk.
 bool flushFile(FileHandle file, std::error_code& error);
 

@@ -531,6 +531,12 @@ bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_c
     return true;
 }
 
+bool writeUncached(FileHandle file, bool uncached) {
+    const int flags = ::fcntl(descriptor(file), F_GETFL);
+    return flags >= 0 &&
+           ::fcntl(descriptor(file), F_SETFL, uncached ? flags | O_DIRECT : flags & ~O_DIRECT) == 0;
+}
+
 bool flushFile(FileHandle file, std::error_code& error) {
     while (::fsync(descriptor(file)) != 0) {
         if (errno == EINTR) continue;

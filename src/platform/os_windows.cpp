@@ -443,6 +443,9 @@ bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_c
     return true;
 }
 
+// FILE_FLAG_NO_BUFFERING is chosen when a file is opened, not later.
+bool writeUncached(FileHandle, bool) { return false; }
+
 bool flushFile(FileHandle file, std::error_code& error) {
     if (!FlushFileBuffers(handleOf(file))) {
         error = lastError();

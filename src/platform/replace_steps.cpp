@@ -1,6 +1,10 @@
 #include "platform/replace_steps.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <random>
 #include <string_view>
 
@@ -24,45 +28,65 @@ std::filesystem::path temporaryPathBeside(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
-// Large pieces go straight to the file; small ones are gathered first, so that a producer
-// that writes line by line does not cost a system call a line.
+// The bytes are gathered in blocks and written a block at a time, so that a producer that
+// writes line by line does not cost a system call a line. A file of more than a block
+// goes past the page cache (writeUncached): the blocks are aligned as that needs, and only
+// the last one, shorter, goes through the cache.
 class FileSink final : public ByteSink {
 public:
     explicit FileSink(os::FileHandle file) : file_(file) {}
 
     void write(std::string_view bytes) override {
-        if (error_ || bytes.empty()) return;
-        if (buffer_.size() + bytes.size() <= kGathered) {
-            if (buffer_.capacity() < kGathered) buffer_.reserve(kGathered);
-            buffer_.append(bytes);
-            return;
-        }
-        if (!writeGathered()) return;
-        if (bytes.size() >= kGathered) {
-            os::writeAll(file_, bytes.data(), bytes.size(), error_);
-        } else {
-            buffer_.append(bytes);
+        while (!error_ && !bytes.empty()) {
+            if (!block_) block_.reset(new (kAlignment) char[kBlock]);
+            const std::size_t piece = std::min(bytes.size(), kBlock - filled_);
+            std::memcpy(block_.get() + filled_, bytes.data(), piece);
+            filled_ += piece;
+            bytes.remove_prefix(piece);
+            if (filled_ == kBlock) writeBlock();
         }
     }
 
     // Writes what is still gathered; false when any write failed.
-    bool finish() { return writeGathered(); }
+    bool finish() {
+        if (uncached_) os::writeUncached(file_, false);
+        uncached_ = false;
+        writeBlock();
+        return !error_;
+    }
 
     const std::error_code& error() const { return error_; }
 
 private:
-    static constexpr std::size_t kGathered = std::size_t{64} * 1024;
+    static constexpr std::size_t kBlock = std::size_t{4} << 20;
+    static constexpr std::align_val_t kAlignment{os::kUncachedAlignment};
+    static_assert(kBlock % os::kUncachedAlignment == 0);
 
-    bool writeGathered() {
-        if (!error_ && !buffer_.empty()) {
-            os::writeAll(file_, buffer_.data(), buffer_.size(), error_);
+    struct AlignedDelete {
+        void operator()(char* block) const { operator delete[](block, kAlignment); }
+    };
+
+    void writeBlock() {
+        if (error_ || filled_ == 0) return;
+        const bool first = !started_;
+        started_ = true;
+        if (first && filled_ == kBlock) uncached_ = os::writeUncached(file_, true);
+        const bool written = os::writeAll(file_, block_.get(), filled_, error_);
+        // A file system that takes the flag but not such a write gets the file through the
+        // page cache after all; of the first block nothing has been written then.
+        if (!written && first && uncached_ && error_ == std::errc::invalid_argument) {
+            uncached_ = false;
+            os::writeUncached(file_, false);
+            os::writeAll(file_, block_.get(), filled_, error_);
         }
-        buffer_.clear();
-        return !error_;
+        filled_ = 0;
     }
 
     os::FileHandle file_;
-    std::string buffer_;
+    std::unique_ptr<char[], AlignedDelete> block_;
+    std::size_t filled_ = 0;
+    bool started_ = false;
+    bool uncached_ = false;
     std::error_code error_;
 };
 
