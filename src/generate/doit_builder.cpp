@@ -108,8 +108,7 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
     const std::size_t fixedSize =
         templates::txt_SaveAs.size() - (pieces.size() - 1) * templates::kSaveAsName.size();
     return framed(
-        {}, entries,
-        [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * nameSizes[i]; },
+        {}, entries, [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * nameSizes[i]; },
         [&](std::string& text, std::size_t i) {
             text.append(pieces.front());
             for (std::size_t p = 1; p < pieces.size(); ++p) text.append(name(i)).append(pieces[p]);
