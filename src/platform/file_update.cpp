@@ -71,11 +71,10 @@ Result<bool> commitUnchanged(Prepared& prepared, std::string_view current) {
     const std::filesystem::path& temporary = prepared.temporary.path();
     const std::filesystem::path& target = prepared.target.path;
     std::error_code error;
+    bool placed = false;
     if (prepared.target.kind != os::FileKind::regular) {
-        if (!os::renameWhereNothingIs(temporary, target, error)) {
-            if (error == std::errc::file_exists) return false;
-            return failure(error);
-        }
+        placed = os::renameWhereNothingIs(temporary, target, error);
+        if (!placed && error == std::errc::file_exists) return false;
     } else if (os::exchange(temporary, target, error)) {
         if (bytesAt(temporary) != current) {
             // Swapped back, the temporary name holds the new file again and goes with it.
@@ -85,13 +84,12 @@ Result<bool> commitUnchanged(Prepared& prepared, std::string_view current) {
             if (!os::renameOver(temporary, target, ignored)) prepared.temporary.release();
             return failure(error);
         }
-    } else if (error != std::errc::not_supported) {
-        return failure(error);
-    } else if (bytesAt(target) != current) {
-        return false;
-    } else if (!os::renameOver(temporary, target, error)) {
-        return failure(error);
+        placed = true;
+    } else if (error == std::errc::not_supported) {
+        if (bytesAt(target) != current) return false;
+        placed = os::renameOver(temporary, target, error);
     }
+    if (!placed) return failure(error);
     // What remains under the temporary name is the file that was replaced.
     std::filesystem::remove(temporary, error);
     prepared.temporary.release();
