@@ -1,6 +1,7 @@
 #include "cadconfig/auto_mapkey.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "cadconfig/defined_mapkeys.h"
 #include "core/texts.h"
@@ -80,40 +81,37 @@ Result<std::string> configProBackupPath(const std::string& configPro) {
 
 Result<> appendAutoMapkey(const ConfigContent& content) {
     // The file as it is now, not as it was read before: a line that another program added
-    // while the user was asked is kept, in the file and in the backup.
-    const Result<std::string> old = readFileBytes(content.path);
-    if (!old) {
-        return worded(old.failure(),
-                      texts::messageConfigProNotRead(content.path, texts::reasonOf(old)));
-    }
-    const std::string appendix = autoMapkeyAppendix(*old);
-    const auto produce = [&](ByteSink& sink) {
-        sink.write(*old);
-        sink.write(appendix);
+    // while the user was asked, or while the new file was written, is kept, in the file and
+    // in the backup.
+    const Update append = [](ByteSink& sink, std::string_view old) {
+        sink.write(old);
+        sink.write(autoMapkeyAppendix(old));
     };
-    const auto notWritten = [&](const Result<>& written) {
-        return worded(written.failure(),
-                      texts::messageConfigProNotWritten(content.path, texts::reasonOf(written)));
-    };
-    if (content.created && old->empty()) {
-        const Result<> written = replaceFile(content.path, produce);
-        if (!written) return notWritten(written);
-        return {};
-    }
-    const Result<std::string> backup = configProBackupPath(content.path);
-    if (!backup) {
-        return worded(backup.failure(), texts::messageConfigProBackupNotWritten(
-                                            content.path + ".bak", texts::reasonOf(backup)));
+    // A file that the program has just created empty has nothing to back up.
+    std::string backup;
+    if (!content.created) {
+        Result<std::string> backupPath = configProBackupPath(content.path);
+        if (!backupPath) {
+            return worded(backupPath.failure(),
+                          texts::messageConfigProBackupNotWritten(content.path + ".bak",
+                                                                  texts::reasonOf(backupPath)));
+        }
+        backup = std::move(*backupPath);
     }
     ReplaceStep failed = ReplaceStep::file;
-    const Result<> written = replaceFileWithBackup(
-        content.path, produce, *backup, [&](ByteSink& sink) { sink.write(*old); }, failed);
+    const Result<> written = updateFile(content.path, append, backup, failed);
     if (written) return {};
-    if (failed == ReplaceStep::backup) {
-        return worded(written.failure(),
-                      texts::messageConfigProBackupNotWritten(*backup, texts::reasonOf(written)));
+    const std::string reason = texts::reasonOf(written);
+    switch (failed) {
+        case ReplaceStep::read:
+            return worded(written.failure(), texts::messageConfigProNotRead(content.path, reason));
+        case ReplaceStep::backup:
+            return worded(written.failure(),
+                          texts::messageConfigProBackupNotWritten(backup, reason));
+        case ReplaceStep::file:
+            break;
     }
-    return notWritten(written);
+    return worded(written.failure(), texts::messageConfigProNotWritten(content.path, reason));
 }
 
 }  // namespace stapelwerk

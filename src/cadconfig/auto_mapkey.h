@@ -57,11 +57,11 @@ std::string configWithAutoMapkey(std::string_view old);
 Result<std::string> configProBackupPath(const std::string& configPro);
 
 // Replaces config.pro with what it holds now and the auto block (configWithAutoMapkey),
-// through a new file renamed over the old one; what it held when `content` was read does
-// not matter, so that a change made meanwhile is kept. A config.pro that was there before
-// is copied byte for byte to configProBackupPath (replacing an older copy, with the
-// access of config.pro). A failure of either leaves both files as they were and names
-// path and reason.
+// through a new file renamed over the old one (updateFile); what it held when `content` was
+// read does not matter, and a change that another program makes while the new file is
+// written is kept too. A config.pro that was there before is copied byte for byte to
+// configProBackupPath (replacing an older copy, with the access of config.pro). A failure of
+// either leaves both files as they were and names path and reason.
 Result<> appendAutoMapkey(const ConfigContent& content);
 
 }  // namespace stapelwerk

@@ -94,6 +94,8 @@ std::string reasonOf(const Failure& failure) {
             return std::string(kReasonSeveralNames);
         case FailureKind::notAFile:
             return notAFileReason(failure.fileType);
+        case FailureKind::changedMeanwhile:
+            return std::string(kReasonChangedMeanwhile);
     }
     return {};
 }

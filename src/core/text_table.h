@@ -38,6 +38,11 @@ STAPELWERK_TEXT(kMessageTextNotEncodable,
 STAPELWERK_TEXT(kMessageFileNotWritten,
                 "Die Datei %1 konnte nicht gespeichert werden.\n"
                 "Grund: %2")
+// A setting of the window that its INI file could not keep (%1: the file).
+STAPELWERK_TEXT(kMessageSettingNotSaved,
+                "Die Einstellung konnte nicht in der Datei %1 gespeichert werden.\n"
+                "Grund: %2\n"
+                "Stapelwerk merkt sich diesen Wert deshalb nicht.")
 
 // Function dialogs: mapkey chain, parameter deletion, parameter list
 STAPELWERK_TEXT(kMessageNoParameterValues, "Den Teilen wurden keine Paramterwerte zugewiesen !")
@@ -647,6 +652,9 @@ STAPELWERK_TEXT(kReasonWriteProtected, "Die Datei ist schreibgeschützt.")
 STAPELWERK_TEXT(kReasonSeveralNames,
                 "Die Datei hat mehrere Namen (harte Links); unter den anderen Namen bliebe der "
                 "alte Inhalt stehen.")
+STAPELWERK_TEXT(kReasonChangedMeanwhile,
+                "Ein anderes Programm hat die Datei immer wieder geändert, während sie geschrieben "
+                "wurde. Versuchen Sie es bitte noch einmal, wenn es damit fertig ist.")
 STAPELWERK_TEXT(kReasonInputTooLarge,
                 "Sie ist größer als %1; so große Eingaben liest Stapelwerk nicht.")
 // A path to read that names no regular file: what it names instead.

@@ -107,6 +107,10 @@ std::string messageFileNotWritten(std::string_view path, std::string_view reason
     return filled(kMessageFileNotWritten, {quoted(path), reason});
 }
 
+std::string messageSettingNotSaved(std::string_view path, std::string_view reason) {
+    return filled(kMessageSettingNotSaved, {quoted(path), reason});
+}
+
 std::string messageUnreadable(std::string_view subject, std::string_view text) {
     return filled(kMessageUnreadable, {subject, quoted(text)});
 }

@@ -41,6 +41,7 @@ std::string messageEntryNotEncodable(std::string_view entry);
 std::string messageSaveAsEntryTooShort(std::string_view entry);
 std::string messageTextNotEncodable(std::string_view line);
 std::string messageFileNotWritten(std::string_view path, std::string_view reason);
+std::string messageSettingNotSaved(std::string_view path, std::string_view reason);
 
 // Function dialogs: mapkey chain, parameter deletion, parameter list; `subject` is one of
 // the kSubject texts.

@@ -24,9 +24,11 @@ std::string firstLineNotEncodable(const std::string& text) {
 
 bool continuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
-// The text goes out in blocks of about a megabyte, encoded one at a time, so that a
-// doit.pro of half a gigabyte never exists twice in memory. Blocks end between characters.
-void writeEncoded(ByteSink& sink, std::string_view text) {
+// The text goes out in blocks of about a megabyte, encoded one at a time as it is written,
+// so that a doit.pro of half a gigabyte is read once and never exists twice in memory.
+// Blocks end between characters. False, with a part written, where a character has no
+// Windows-1252 byte.
+bool writeEncoded(ByteSink& sink, std::string_view text) {
     std::string block;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = std::min(text.size(), start + kBlockSize);
@@ -36,12 +38,16 @@ void writeEncoded(ByteSink& sink, std::string_view text) {
             sink.write(piece);
         } else {
             block.clear();
-            cp1252::encodeInto(piece, block);
+            if (!cp1252::encodeInto(piece, block)) return false;
             sink.write(block);
         }
         start = end;
     }
+    return true;
 }
+
+// A character without a Windows-1252 byte, found while writing: the write is given up.
+struct NotEncodable {};
 }  // namespace
 
 Result<> checkDoitText(const std::string& doittext) {
@@ -59,10 +65,16 @@ std::string doitProPath(const std::string& outputDirectory) {
 }
 
 Result<> writeDoitPro(const std::string& outputDirectory, const std::string& doittext) {
-    if (Result<> checked = checkDoitText(doittext); !checked) return checked;
     const std::string path = doitProPath(outputDirectory);
-    const Result<> written =
-        replaceFile(path, [&doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); });
+    Result<> written;
+    try {
+        written = replaceFile(path, [&doittext](ByteSink& sink) {
+            if (!writeEncoded(sink, doittext)) throw NotEncodable();
+            sink.write("\r\n");
+        });
+    } catch (const NotEncodable&) {
+        return refusal(texts::messageTextNotEncodable(firstLineNotEncodable(doittext)));
+    }
     if (!written)
         return worded(written.failure(),
                       texts::messageFileNotWritten(path, texts::reasonOf(written)));

@@ -20,8 +20,10 @@ Result<> checkDoitText(const std::string& doittext);
 // The text must have passed checkDoitText.
 void writeDoitBytes(ByteSink& sink, std::string_view doittext);
 
-// Writes `doittext` and one CR LF as Windows-1252 to doit.pro in `outputDirectory`. The
-// old file is replaced only by a complete new one; a failure's message names the path.
+// Writes `doittext` and one CR LF as Windows-1252 to doit.pro in `outputDirectory`, encoding
+// it as it goes. The old file is replaced only by a complete new one; a failure's message
+// names the path, and a character that Windows-1252 cannot hold is refused as
+// checkDoitText refuses it.
 Result<> writeDoitPro(const std::string& outputDirectory, const std::string& doittext);
 
 }  // namespace stapelwerk

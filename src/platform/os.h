@@ -119,8 +119,10 @@ inline ResolvedPath resolvedAt(std::filesystem::path path, FileKind kind, bool t
 }
 
 // The file that `path` names once its symbolic links are followed, as far as the kernel
-// would follow them for this user: a chain of links,
-// and relative targets, counted from the directory of the link that holds them. When
+// would follow them for this user, whatever the system's setting: a chain of links, and
+// relative targets, counted from the directory of the link that holds them. The rule holds
+// for links among the directories on the way as well (refusedLink); those are followed by the
+// system, and `path` keeps them. When
 // nothing is at the end (a dangling link, or no file yet), `path` is where the file would
 // be made and `kind` is missing; whether its directory exists shows when it is created.
 ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error);
@@ -147,8 +149,17 @@ FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
 void releaseTemporary(FileHandle hold);
 
 // Removes the new files that writes killed earlier left in `directory` (isLeftTemporary);
-// what cannot be looked at or removed stays.
+// what cannot be looked at or removed stays, and so does a file that another process holds
+// with any lock (flock, fcntl or lockf). The directory is opened once and cleared through
+// that, so that renaming it or a directory above meanwhile cannot turn the clearing to
+// another one.
 void clearLeftTemporaries(const std::filesystem::path& directory);
+
+// While a write puts its files in place (a backup, then the file), an end signal (on Windows
+// a console end event) waits until allowEnd: it then ends the program as it would have, with
+// both files replaced or neither. Calls nest.
+void deferEnd();
+void allowEnd();
 
 // Gives `file` the permission bits of the existing file `model`, its extended attributes
 // and ACL (POSIX), and its owner and group as far as the process may set them. On Windows it gives
@@ -159,6 +170,14 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
 
 // Writes all of the bytes, straight to the system.
 bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error);
+
+// What writes past the page cache need: buffers, sizes and offsets multiples of this.
+inline constexpr std::size_t kUncachedAlignment = 4096;
+
+// Lets the writes to `file` go past the page cache, straight to the disk (Linux's O_DIRECT),
+// or through it again: half a gigabyte then needs no half a gigabyte of fresh page-cache
+// memory first. False where the file system or the system cannot; nothing changes then.
+bool writeUncached(FileHandle file, bool uncached);
 
 // Puts the file's data on the disk.
 bool flushFile(FileHandle file, std::error_code& error);
@@ -171,6 +190,37 @@ bool closeFile(FileHandle file, std::error_code& error);
 // directory.
 bool renameOver(const std::filesystem::path& from, const std::filesystem::path& to,
                 std::error_code& error);
+
+// Puts the closed file `from` in place of the existing file `to` and that file under the
+// name `from`, in one step: the two swap names, so that what was at `to` can be looked at
+// and put back. Fails with std::errc::not_supported, changing nothing, where the system or
+// the file system cannot (Windows, NFS).
+bool exchange(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::error_code& error);
+
+// Puts the closed file `from` at `to`, where nothing may be: fails with
+// std::errc::file_exists when something is there by then.
+bool renameWhereNothingIs(const std::filesystem::path& from, const std::filesystem::path& to,
+                          std::error_code& error);
+
+// An existing file whose name is about to go to another file, kept so that it can come back:
+// its bytes and its access outlive the rename over it, and no second name holds them, which
+// a crash could leave behind. POSIX keeps it open; Windows, which does not rename over an
+// open file, reads its bytes and attributes ahead.
+struct EarlierFile {
+    FileHandle file = kNoFile;
+    std::string bytes;
+    std::uint32_t attributes = 0;
+};
+
+// Keeps the regular file at `path` (never a link).
+bool keepEarlier(const std::filesystem::path& path, EarlierFile& earlier, std::error_code& error);
+
+// Writes the kept file's bytes to the new file `file` and gives it the kept file's access, as
+// copyAccess does.
+bool writeEarlier(const EarlierFile& earlier, FileHandle file, std::error_code& error);
+
+void releaseEarlier(EarlierFile& earlier);
 
 // Puts the directory's entries on the disk, so that a rename in it outlives a crash.
 // An empty path is the current directory.

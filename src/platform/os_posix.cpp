@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -184,10 +185,38 @@ bool followedByKernel(const std::filesystem::path& path, const struct stat& link
 }
 }  // namespace
 
+namespace {
+// The first link among the directories of `path` that the kernel would not follow for this
+// user; empty when there is none. A directory that cannot be looked at ends the search: a
+// write there fails with the system's own reason.
+std::filesystem::path refusedDirectoryLink(const std::filesystem::path& path,
+                                           std::error_code& error) {
+    std::filesystem::path prefix;
+    for (const std::filesystem::path& part : path.parent_path()) {
+        prefix /= part;
+        struct stat status {};
+        if (::lstat(prefix.c_str(), &status) != 0) return {};
+        if (S_ISLNK(status.st_mode) && !followedByKernel(prefix, status, error)) {
+            return error ? std::filesystem::path() : prefix;
+        }
+    }
+    return {};
+}
+
+ResolvedPath refusedAt(const std::filesystem::path& link) {
+    ResolvedPath refused = resolvedAt(link, FileKind::other, true);
+    refused.refusedLink = link;
+    return refused;
+}
+}  // namespace
+
 ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& error) {
     error.clear();
     std::filesystem::path current = path;
     for (int links = 0; links <= kMostLinks; ++links) {
+        const std::filesystem::path refusedDirectory = refusedDirectoryLink(current, error);
+        if (error) return {};
+        if (!refusedDirectory.empty()) return refusedAt(refusedDirectory);
         struct stat status {};
         if (::lstat(current.c_str(), &status) != 0) {
             if (errno != ENOENT) {
@@ -203,9 +232,7 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
         }
         if (!followedByKernel(current, status, error)) {
             if (error) return {};
-            ResolvedPath refused = resolvedAt(current, FileKind::other, true);
-            refused.refusedLink = current;
-            return refused;
+            return refusedAt(current);
         }
         const std::filesystem::path target = std::filesystem::read_symlink(current, error);
         if (error) return {};
@@ -245,14 +272,32 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads i
 
 constexpr std::array<int, 3> kEndSignals = {SIGTERM, SIGINT, SIGHUP};
 
-// Removes every held file, then lets the signal end the program as it would have: its
-// action was set back to the default on entry (SA_RESETHAND), and raised again it ends the
-// program with the signal's status once this returns.
-extern "C" void removeHeldAndEnd(int signal) {
+// How many writes are putting their files in place (deferEnd), and the end signal that came
+// meanwhile. Atomics, not a blocked signal mask: the signal may reach any of the program's
+// threads.
+std::atomic<int> deferring{0};
+std::atomic<int> deferredSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads them");
+
+// Removes every held file, then lets the signal end the program as it would have: with its
+// default action back, the signal raised again ends the program with the signal's status
+// (in a handler, once the handler returns).
+void removeHeldAndEnd(int signal) {
     for (const HeldPath& held : heldPaths) {
         if (held.hold.load() >= 0) ::unlink(held.path);
     }
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    ::sigaction(signal, &fallback, nullptr);
     ::raise(signal);
+}
+
+extern "C" void onEndSignal(int signal) {
+    if (deferring.load() > 0) {
+        deferredSignal.store(signal);
+        return;
+    }
+    removeHeldAndEnd(signal);
 }
 
 // Once, before the first file is held. A signal that the program was started to ignore
@@ -260,8 +305,7 @@ extern "C" void removeHeldAndEnd(int signal) {
 // fails its write with EFBIG and is refused, instead of the program being killed.
 bool catchEndSignals() {
     struct sigaction action {};
-    action.sa_handler = removeHeldAndEnd;
-    action.sa_flags = SA_RESETHAND;
+    action.sa_handler = onEndSignal;
     ::sigemptyset(&action.sa_mask);
     for (const int signal : kEndSignals) ::sigaddset(&action.sa_mask, signal);
     for (const int signal : kEndSignals) {
@@ -278,13 +322,17 @@ bool catchEndSignals() {
     return true;
 }
 
+bool sameFile(const struct stat& one, const struct stat& other) {
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 // Whether the descriptor still is the file at `path`: another run's clearing may have
 // removed the name before the hold was taken.
 bool stillAt(int file, const std::filesystem::path& path) {
     struct stat opened {};
     struct stat named {};
     return ::fstat(file, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+           sameFile(opened, named);
 }
 }  // namespace
 
@@ -328,6 +376,13 @@ FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
     return hold;
 }
 
+void deferEnd() { ++deferring; }
+
+void allowEnd() {
+    if (--deferring > 0) return;
+    if (const int signal = deferredSignal.exchange(0); signal != 0) removeHeldAndEnd(signal);
+}
+
 void releaseTemporary(FileHandle hold) {
     for (HeldPath& held : heldPaths) {
         if (held.hold.load() == descriptor(hold)) held.hold.store(-1);
@@ -335,23 +390,37 @@ void releaseTemporary(FileHandle hold) {
     ::close(descriptor(hold));
 }
 
+namespace {
+// Whether another process holds the open file with a lock: flock, or a record lock of fcntl
+// or lockf, which flock does not see. A file system without locks counts as holding it.
+bool heldByAnother(int file) {
+    if (::flock(file, LOCK_EX | LOCK_NB) != 0) return true;
+    struct flock record {};
+    record.l_type = F_WRLCK;
+    record.l_whence = SEEK_SET;  // from the start to the end, however far it grows
+    return ::fcntl(file, F_GETLK, &record) != 0 || record.l_type != F_UNLCK;
+}
+}  // namespace
+
 void clearLeftTemporaries(const std::filesystem::path& directory) {
     DIR* entries = ::opendir(directory.empty() ? "." : directory.c_str());
     if (entries == nullptr) return;
+    const int folder = ::dirfd(entries);
     while (const dirent* entry = ::readdir(entries)) {
         const std::string_view name = entry->d_name;
         if (!name.starts_with(kTemporaryPrefix)) continue;
-        const std::filesystem::path path = directory / std::string(name);
         // Opened, not followed: a link planted under such a name is not a file of ours.
-        const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int file =
+            ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (file < 0) continue;
-        struct stat status {};
-        if (::fstat(file, &status) == 0) {
-            const bool held = ::flock(file, LOCK_EX | LOCK_NB) != 0;
-            if (isLeftTemporary(name, S_ISREG(status.st_mode), status.st_uid, ::geteuid(), held) &&
-                stillAt(file, path)) {
-                ::unlink(path.c_str());
-            }
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(file, &opened) == 0 &&
+            isLeftTemporary(name, S_ISREG(opened.st_mode), opened.st_uid, ::geteuid(),
+                            heldByAnother(file)) &&
+            ::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sameFile(opened, named)) {
+            ::unlinkat(folder, entry->d_name, 0);
         }
         ::close(file);
     }
@@ -362,13 +431,31 @@ namespace {
 // The ACL beside the permission bits; its mask is what `ls` shows as the group's bits.
 constexpr std::string_view kAccessAcl = "system.posix_acl_access";
 
-// The list of the extended attributes of `path`, each name ended by a NUL.
-bool attributeNames(const char* path, std::vector<char>& names, std::error_code& error) {
+// The file whose access a new file takes: named by its path, or an open descriptor (a file
+// whose last name has gone).
+struct AccessModel {
+    const char* path = nullptr;
+    int file = -1;
+
+    int status(struct stat& wanted) const {
+        return path != nullptr ? ::stat(path, &wanted) : ::fstat(file, &wanted);
+    }
+    ssize_t list(char* names, std::size_t size) const {
+        return path != nullptr ? ::listxattr(path, names, size) : ::flistxattr(file, names, size);
+    }
+    ssize_t get(const char* name, void* value, std::size_t size) const {
+        return path != nullptr ? ::getxattr(path, name, value, size)
+                               : ::fgetxattr(file, name, value, size);
+    }
+};
+
+// The list of the extended attributes of `model`, each name ended by a NUL.
+bool attributeNames(const AccessModel& model, std::vector<char>& names, std::error_code& error) {
     for (;;) {
-        const ssize_t size = ::listxattr(path, nullptr, 0);
+        const ssize_t size = model.list(nullptr, 0);
         if (size >= 0) {
             names.resize(static_cast<std::size_t>(size));
-            const ssize_t listed = ::listxattr(path, names.data(), names.size());
+            const ssize_t listed = model.list(names.data(), names.size());
             if (listed >= 0) {
                 names.resize(static_cast<std::size_t>(listed));
                 return true;
@@ -385,7 +472,7 @@ bool attributeNames(const char* path, std::vector<char>& names, std::error_code&
 // Copies the extended attributes of `model`, its ACL among them, onto `file`; `hasAcl` tells
 // whether the model has an ACL. An attribute that this process may not set (trusted.*, some
 // security.*) is left out: the new file has less, never more, than the old one.
-bool copyAttributes(int file, const char* model, bool& hasAcl, std::error_code& error) {
+bool copyAttributes(int file, const AccessModel& model, bool& hasAcl, std::error_code& error) {
     hasAcl = false;
     std::vector<char> names;
     if (!attributeNames(model, names, error)) return false;
@@ -393,10 +480,10 @@ bool copyAttributes(int file, const char* model, bool& hasAcl, std::error_code& 
     for (std::size_t at = 0; at < names.size(); at += std::strlen(names.data() + at) + 1) {
         const char* name = names.data() + at;
         hasAcl = hasAcl || name == kAccessAcl;
-        ssize_t size = ::getxattr(model, name, nullptr, 0);
+        ssize_t size = model.get(name, nullptr, 0);
         if (size >= 0) {
             value.resize(static_cast<std::size_t>(size));
-            size = ::getxattr(model, name, value.data(), value.size());
+            size = model.get(name, value.data(), value.size());
         }
         if (size < 0 && errno == ENODATA) continue;  // removed meanwhile
         if (size < 0 ||
@@ -408,11 +495,10 @@ bool copyAttributes(int file, const char* model, bool& hasAcl, std::error_code& 
     }
     return true;
 }
-}  // namespace
 
-bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
+bool copyAccessOf(FileHandle file, const AccessModel& model, std::error_code& error) {
     struct stat wanted {};
-    if (::stat(model.c_str(), &wanted) != 0) {
+    if (model.status(wanted) != 0) {
         error = lastError();
         return false;
     }
@@ -431,7 +517,7 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
         }
     }
     bool hasAcl = false;
-    if (!copyAttributes(descriptor(file), model.c_str(), hasAcl, error)) return false;
+    if (!copyAttributes(descriptor(file), model, hasAcl, error)) return false;
     struct stat current {};
     if (::fstat(descriptor(file), &current) != 0) {
         error = lastError();
@@ -450,6 +536,43 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
     error.clear();
     return true;
 }
+}  // namespace
+
+bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
+    return copyAccessOf(file, AccessModel{model.c_str()}, error);
+}
+
+bool keepEarlier(const std::filesystem::path& path, EarlierFile& earlier, std::error_code& error) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
+        error = lastError();
+        return false;
+    }
+    earlier.file = file;
+    error.clear();
+    return true;
+}
+
+bool writeEarlier(const EarlierFile& earlier, FileHandle file, std::error_code& error) {
+    std::vector<char> block(std::size_t{1} << 20);
+    for (off_t at = 0;;) {
+        const ssize_t count = ::pread(descriptor(earlier.file), block.data(), block.size(), at);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            error = lastError();
+            return false;
+        }
+        if (count == 0) break;
+        if (!writeAll(file, block.data(), static_cast<std::size_t>(count), error)) return false;
+        at += count;
+    }
+    return copyAccessOf(file, AccessModel{nullptr, descriptor(earlier.file)}, error);
+}
+
+void releaseEarlier(EarlierFile& earlier) {
+    if (earlier.file != kNoFile) ::close(descriptor(earlier.file));
+    earlier.file = kNoFile;
+}
 
 bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error) {
     while (size > 0) {
@@ -464,6 +587,12 @@ bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_c
     }
     error.clear();
     return true;
+}
+
+bool writeUncached(FileHandle file, bool uncached) {
+    const int flags = ::fcntl(descriptor(file), F_GETFL);
+    return flags >= 0 &&
+           ::fcntl(descriptor(file), F_SETFL, uncached ? flags | O_DIRECT : flags & ~O_DIRECT) == 0;
 }
 
 bool flushFile(FileHandle file, std::error_code& error) {
@@ -487,14 +616,45 @@ bool closeFile(FileHandle file, std::error_code& error) {
     return true;
 }
 
+namespace {
+// Every step that puts a file in place is one renameat2 call, with or without a flag, so that
+// a trace of a write (strace -e renameat2) shows its steps in order. Fails with
+// std::errc::not_supported where the kernel or the file system lacks the flag.
+bool renameWith(const std::filesystem::path& from, const std::filesystem::path& to,
+                unsigned int flags, std::error_code& error) {
+    long result = ::syscall(SYS_renameat2, AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
+    if (result != 0 && errno == ENOSYS && flags == 0) result = ::rename(from.c_str(), to.c_str());
+    if (result == 0) {
+        error.clear();
+        return true;
+    }
+    // ENOSYS: a kernel before 3.15; EINVAL: a file system without the flag.
+    const bool unsupported = flags != 0 && (errno == ENOSYS || errno == EINVAL);
+    error = unsupported ? std::make_error_code(std::errc::not_supported) : lastError();
+    return false;
+}
+}  // namespace
+
 bool renameOver(const std::filesystem::path& from, const std::filesystem::path& to,
                 std::error_code& error) {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
-        error = lastError();
+    return renameWith(from, to, 0, error);
+}
+
+bool exchange(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::error_code& error) {
+    return renameWith(from, to, RENAME_EXCHANGE, error);
+}
+
+bool renameWhereNothingIs(const std::filesystem::path& from, const std::filesystem::path& to,
+                          std::error_code& error) {
+    if (renameWith(from, to, RENAME_NOREPLACE, error)) return true;
+    if (error != std::errc::not_supported) return false;
+    struct stat status {};
+    if (::lstat(to.c_str(), &status) == 0) {
+        error = std::make_error_code(std::errc::file_exists);
         return false;
     }
-    error.clear();
-    return true;
+    return renameOver(from, to, error);
 }
 
 bool flushDirectory(const std::filesystem::path& directory, std::error_code& error) {

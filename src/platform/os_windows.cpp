@@ -313,6 +313,8 @@ struct HeldTemporary {
 
 // The console's end events come on a thread of their own, so a lock guards the files.
 std::mutex heldLock;
+// Held while a write puts its files in place (deferEnd): an end event waits for it.
+std::recursive_mutex placingLock;
 std::map<FileHandle, HeldTemporary> held;
 FileHandle lastHold = 0;
 
@@ -322,6 +324,7 @@ FileHandle lastHold = 0;
 // them, so that a script sees the write did not complete (under Wine it ended with 0);
 // the other events are left to the system's handler, which runs after this one.
 BOOL WINAPI removeHeldOnEnd(DWORD event) {
+    const std::lock_guard placed(placingLock);
     {
         const std::lock_guard lock(heldLock);
         for (const auto& [hold, temporary] : held) {
@@ -373,6 +376,10 @@ FileHandle holdTemporary(FileHandle file, const std::filesystem::path& path,
     return lastHold;
 }
 
+void deferEnd() { placingLock.lock(); }
+
+void allowEnd() { placingLock.unlock(); }
+
 void releaseTemporary(FileHandle hold) {
     const std::lock_guard lock(heldLock);
     held.erase(hold);
@@ -400,20 +407,11 @@ void clearLeftTemporaries(const std::filesystem::path& directory) {
     FindClose(search);
 }
 
-bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
-    const DWORD attributes = GetFileAttributesW(model.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        error = lastError();
-        return false;
-    }
-    // Windows marks a file read-only so that it is not changed, and its own programs do
-    // not save over it: neither does this one.
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        error = windowsError(ERROR_ACCESS_DENIED);
-        return false;
-    }
-    // ReplaceFileW carries the attributes over as well, but not every implementation of it
-    // does (Wine's does not).
+namespace {
+// Gives `file` those of `attributes` that Windows programs keep when they save a file.
+// ReplaceFileW carries them over as well, but not every implementation of it does (Wine's
+// does not).
+bool keepAttributes(FileHandle file, DWORD attributes, std::error_code& error) {
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     FILE_BASIC_INFO information{};
@@ -427,6 +425,52 @@ bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_
     error.clear();
     return true;
 }
+}  // namespace
+
+bool copyAccess(FileHandle file, const std::filesystem::path& model, std::error_code& error) {
+    const DWORD attributes = GetFileAttributesW(model.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        error = lastError();
+        return false;
+    }
+    // Windows marks a file read-only so that it is not changed, and its own programs do
+    // not save over it: neither does this one.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        error = windowsError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    return keepAttributes(file, attributes, error);
+}
+
+bool keepEarlier(const std::filesystem::path& path, EarlierFile& earlier, std::error_code& error) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return false;
+    }
+    error.clear();
+    earlier.bytes.clear();
+    char block[65536];
+    DWORD count = 0;
+    bool read = false;
+    while ((read = ReadFile(file, block, sizeof block, &count, nullptr) != 0) && count > 0) {
+        earlier.bytes.append(block, count);
+    }
+    if (!read) error = lastError();
+    CloseHandle(file);
+    earlier.attributes = GetFileAttributesW(path.c_str());
+    if (read && earlier.attributes == INVALID_FILE_ATTRIBUTES) error = lastError();
+    return !error;
+}
+
+bool writeEarlier(const EarlierFile& earlier, FileHandle file, std::error_code& error) {
+    return writeAll(file, earlier.bytes.data(), earlier.bytes.size(), error) &&
+           keepAttributes(file, earlier.attributes, error);
+}
+
+void releaseEarlier(EarlierFile& earlier) { std::string().swap(earlier.bytes); }
 
 bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_code& error) {
     while (size > 0) {
@@ -446,6 +490,9 @@ bool writeAll(FileHandle file, const char* bytes, std::size_t size, std::error_c
     error.clear();
     return true;
 }
+
+// FILE_FLAG_NO_BUFFERING is chosen when a file is opened, not later.
+bool writeUncached(FileHandle, bool) { return false; }
 
 bool flushFile(FileHandle file, std::error_code& error) {
     if (!FlushFileBuffers(handleOf(file))) {
@@ -502,6 +549,23 @@ bool renameOver(const std::filesystem::path& from, const std::filesystem::path& 
         MoveFileExW(backup.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
     }
     error = windowsError(code);
+    return false;
+}
+
+// ReplaceFileW moves the replaced file aside only under a name of its own, not in one step
+// with the new one.
+bool exchange(const std::filesystem::path&, const std::filesystem::path&, std::error_code& error) {
+    error = std::make_error_code(std::errc::not_supported);
+    return false;
+}
+
+bool renameWhereNothingIs(const std::filesystem::path& from, const std::filesystem::path& to,
+                          std::error_code& error) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        error.clear();
+        return true;
+    }
+    error = lastError();
     return false;
 }
 

@@ -23,8 +23,9 @@ enum class FailureKind {
     backupAtLink,     // subject: the link at the place of a backup, never written through
     backupIsTheFile,  // the backup's path names the file it copies
     writeProtected,
-    severalNames,  // hard links: the other names would keep the old bytes
-    notAFile,      // a path to read names no regular file; fileType says what it names
+    severalNames,      // hard links: the other names would keep the old bytes
+    notAFile,          // a path to read names no regular file; fileType says what it names
+    changedMeanwhile,  // another program changed the file again and again while it was updated
 };
 
 struct Failure {

@@ -52,19 +52,26 @@ Result<> replaceFile(const std::string& path, const std::function<void(ByteSink&
 // replaceFile with one piece.
 Result<> replaceFileBytes(const std::string& path, std::string_view bytes);
 
-enum class ReplaceStep { backup, file };
+enum class ReplaceStep { read, backup, file };
 
-// Replaces the file at `path` with what `produce` writes, as replaceFile does, and its
-// backup at `backupPath` with what `produceBackup` writes. The backup gets the access of
-// the file (never readable by more users than the file it copies). It is never written
-// through a link and never onto the file itself. It takes its place first, so that the
-// old bytes outlive a crash; when the file then cannot be replaced, the earlier backup
-// comes back. A failure leaves both as they were and tells in `failedStep` which one it
-// concerned.
-Result<> replaceFileWithBackup(const std::string& path,
-                               const std::function<void(ByteSink&)>& produce,
-                               const std::string& backupPath,
-                               const std::function<void(ByteSink&)>& produceBackup,
-                               ReplaceStep& failedStep);
+// What an update writes, given the file's bytes as they are when it reads them.
+using Update = std::function<void(ByteSink& sink, std::string_view current)>;
+
+inline constexpr int kUpdateAttempts = 3;
+
+// Replaces the file at `path`, as replaceFile does, with what `update` writes from the bytes
+// it holds; a missing file counts as empty and is created. Where `backupPath` is not empty,
+// the bytes of an existing file go there first, as its backup, with the file's access
+// (never readable by more users than the file). The backup is never written through a link
+// and never onto the file itself; it takes its place first, so that the old bytes outlive a
+// crash, and when the file then cannot be replaced, the earlier backup comes back. The
+// earlier backup never has a second name, which a crash could leave for the next write to
+// clear. An end signal waits while the two take their places.
+// When another program changes the file between the reading and the replacing (an editor
+// saves it), its change is kept: the update starts again from what the file holds then, up
+// to kUpdateAttempts times in all, and then fails with FailureKind::changedMeanwhile.
+// A failure leaves both files as they were and tells in `failedStep` what it concerned.
+Result<> updateFile(const std::string& path, const Update& update, const std::string& backupPath,
+                    ReplaceStep& failedStep);
 
 }  // namespace stapelwerk

@@ -1,5 +1,7 @@
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 #include "platform/case_fold.h"
 
 namespace stapelwerk::utf8 {
@@ -61,6 +63,12 @@ void append(std::string& text, char32_t codePoint) {
 }
 
 namespace {
+// Nearly every name is plain ASCII: a byte a character, which needs no decoding.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // The byte offset just past the first `count` characters.
 std::size_t skipCharacters(std::string_view text, std::size_t count) {
     std::size_t offset = 0;
@@ -83,6 +91,7 @@ bool isValid(std::string_view text) {
 }
 
 std::size_t length(std::string_view text) {
+    if (isAscii(text)) return text.size();
     std::size_t count = 0;
     for (std::size_t offset = 0; offset < text.size(); ++count) {
         if (!next(text, offset)) ++offset;
@@ -91,6 +100,7 @@ std::size_t length(std::string_view text) {
 }
 
 std::string_view dropLast(std::string_view text, std::size_t count) {
+    if (isAscii(text)) return text.substr(0, text.size() - std::min(count, text.size()));
     const std::size_t total = length(text);
     if (count >= total) return {};
     return text.substr(0, skipCharacters(text, total - count));

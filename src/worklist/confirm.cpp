@@ -1,7 +1,9 @@
 #include "worklist/confirm.h"
 
+#include <functional>
+#include <limits>
 #include <string_view>
-#include <unordered_set>
+#include <utility>
 
 #include "core/job.h"
 #include "core/texts.h"
@@ -64,18 +66,28 @@ std::string reducedEntry(std::string_view line) {
     return reducedName(firstCellView(line, unquoted));
 }
 
+// Kept in place, with an open-addressing table of the kept entries' positions: a node a
+// entry, as a hash set has, costs more time than the hashing on a million entries, and
+// leaves the heap in pieces that stay with the program.
 void removeDuplicates(std::vector<std::string>& entries) {
-    std::unordered_set<std::string_view> kept;
-    kept.reserve(entries.size());
-    std::vector<std::string> result;
-    result.reserve(entries.size());
+    constexpr std::size_t kFree = std::numeric_limits<std::size_t>::max();
+    std::size_t slots = 2;
+    while (slots < 2 * entries.size()) slots *= 2;
+    std::vector<std::size_t> table(slots, kFree);
+    std::size_t kept = 0;
     for (std::string& entry : entries) {
-        if (!entry.empty() && kept.contains(entry)) continue;
-        result.push_back(std::move(entry));
-        // The view stays valid: `result` was reserved up front and never reallocates.
-        if (!result.back().empty()) kept.insert(result.back());
+        if (!entry.empty()) {
+            std::size_t slot = std::hash<std::string_view>{}(entry) & (slots - 1);
+            while (table[slot] != kFree && entries[table[slot]] != entry) {
+                slot = (slot + 1) & (slots - 1);
+            }
+            if (table[slot] != kFree) continue;  // a repeat
+            table[slot] = kept;
+        }
+        if (&entries[kept] != &entry) entries[kept] = std::move(entry);
+        ++kept;
     }
-    entries = std::move(result);
+    entries.resize(kept);
 }
 
 std::vector<std::string> confirmedEntries(const WorkEntries& workList) {

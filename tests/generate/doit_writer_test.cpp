@@ -81,12 +81,16 @@ TEST(DoitWriter, ReportsADirectoryNamedDoitPro) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("doit.pro")));
 }
 
+// Also where the character comes only after megabytes have been written.
 TEST(DoitWriter, RefusesTextWindows1252CannotHold) {
     TempDir dir;
-    const Result<> result = writeDoitPro(dir.path(), "first\r\nsecond Ω line\r\n");
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.message().find("second Ω line"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("doit.pro")));
+    for (const std::size_t before : {std::size_t{0}, std::size_t{9} << 20}) {
+        const Result<> result =
+            writeDoitPro(dir.path(), std::string(before, 'x') + "first\r\nsecond Ω line\r\n");
+        EXPECT_FALSE(result.ok());
+        EXPECT_NE(result.message().find("second Ω line"), std::string::npos);
+        EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nothing written, nothing left";
+    }
 }
 
 }  // namespace

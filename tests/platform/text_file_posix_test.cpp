@@ -21,6 +21,7 @@
 #include "platform/text_file.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/system.h"
 
 namespace stapelwerk {
 namespace {
@@ -291,9 +292,15 @@ TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLin
         fs::create_symlink(dir.file("notes.txt"), dir.file("shared/doit.pro"));
         ASSERT_EQ(::lchown(dir.file("shared/doit.pro").c_str(), 4242, 4242), 0);
         fs::create_symlink(dir.file("shared/doit.pro"), dir.file("chain.pro"));
+        // Higher up the path: the user's own directory in its place.
+        fs::create_directory(dir.file("home"));
+        fs::create_symlink(dir.file("home"), dir.file("shared/out"));
+        ASSERT_EQ(::lchown(dir.file("shared/out").c_str(), 4242, 4242), 0);
         cases.push_back(
             {"shared/doit.pro", "Der symbolische Link \"" + dir.file("shared/doit.pro")});
         cases.push_back({"chain.pro", "Der symbolische Link \"" + dir.file("shared/doit.pro")});
+        cases.push_back(
+            {"shared/out/doit.pro", "Der symbolische Link \"" + dir.file("shared/out")});
     }
     const auto before = snapshot(dir.path());
     for (const auto& [name, reason] : cases) {
@@ -311,41 +318,21 @@ TEST(ReplaceFile, RefusesForeignLinksInSharedDirectoriesProtectedFilesAndHardLin
     }
 }
 
-// What a command prints, as the system's own tools show ACLs and attributes.
-std::string printed(const std::string& command) {
-    std::string text;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return text;
-    char buffer[4096];
-    for (std::size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        text.append(buffer, n);
-    }
-    ::pclose(pipe);
-    return text;
-}
-
 // The ACL and the attributes of config.pro reach the new file and the backup; the group
 // keeps "---" although the ACL's mask allows a named user to read.
 TEST(ReplaceFile, KeepsTheAclAndExtendedAttributesInTheFileAndItsBackup) {
     TempDir dir;
     const std::string file = dir.file("config.pro");
     writeBytes(file, "old");
-    fs::permissions(file, static_cast<fs::perms>(0600));
-    const std::string set = "setfacl -m u:nobody:r '" + file +
-                            "' && setfattr -n user.note -v kept '" + file + "' 2>/dev/null";
-    if (std::system(set.c_str()) != 0) GTEST_SKIP() << "no setfacl/setfattr, or no ACLs here";
-    const auto access = [](const std::string& path) {
-        return printed("getfacl --absolute-names --omit-header '" + path +
-                       "'; getfattr --absolute-names --only-values -n user.note '" + path + "'");
-    };
-    const std::string before = access(file);
+    if (!testing::giveAclAndNote(file)) GTEST_SKIP() << "no setfacl/setfattr, or no ACLs here";
+    const std::string before = testing::aclAndNote(file);
     ReplaceStep failed = ReplaceStep::file;
-    ASSERT_TRUE(replaceFileWithBackup(
-                    file, [](ByteSink& sink) { sink.write("new"); }, file + ".bak",
-                    [](ByteSink& sink) { sink.write("old"); }, failed)
+    ASSERT_TRUE(updateFile(
+                    file, [](ByteSink& sink, std::string_view) { sink.write("new"); },
+                    file + ".bak", failed)
                     .ok());
     for (const std::string& path : {file, file + ".bak"}) {
-        EXPECT_EQ(access(path), before) << path;
+        EXPECT_EQ(testing::aclAndNote(path), before) << path;
     }
 }
 

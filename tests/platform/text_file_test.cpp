@@ -118,10 +118,10 @@ TEST(ReplaceFile, AProducerThatThrowsLeavesTheOldFile) {
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"doit.pro"});
 }
 
-// Small pieces are gathered and large ones written straight; either way every byte arrives,
-// in order, around the size where one turns into the other.
+// Pieces of any size are gathered into blocks; every byte arrives, in order, also where the
+// blocks of a large file go past the page cache and the last, shorter one does not.
 TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
-    std::vector<std::size_t> sizes = {1, 65535, 1, 65536, 0, 65537, 3 << 20, 7, 65535, 2};
+    std::vector<std::size_t> sizes = {1, 65535, 1, 65536, 0, 65537, 3 << 20, 7, 9 << 20, 2};
     for (int i = 0; i < 200; ++i) sizes.push_back(997);
     std::vector<std::string> pieces;
     std::string expected;
@@ -138,18 +138,50 @@ TEST(ReplaceFile, PiecesOfAnySizeArriveInOrder) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST(ReplaceFileWithBackup, ABackupAtTheFileItselfIsRefusedAndChangesNothing) {
+TEST(UpdateFile, ABackupAtTheFileItselfIsRefusedAndChangesNothing) {
     TempDir dir;
     writeBytes(dir.file("config.pro"), "old\r\n");
     ReplaceStep failed = ReplaceStep::file;
-    const Result<> result = replaceFileWithBackup(
-        dir.file("config.pro"), [](ByteSink& sink) { sink.write("new\r\n"); },
-        dir.file("config.pro"), [](ByteSink& sink) { sink.write("old\r\n"); }, failed);
+    const Result<> result = updateFile(
+        dir.file("config.pro"), [](ByteSink& sink, std::string_view) { sink.write("new\r\n"); },
+        dir.file("config.pro"), failed);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(failed, ReplaceStep::backup);
     EXPECT_EQ(texts::reasonOf(result), texts::kReasonBackupIsTheFile);
     EXPECT_EQ(readBytes(dir.file("config.pro")), "old\r\n");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"config.pro"});
+}
+
+// Another program saves the file while the update writes its new one: what it saved is kept,
+// in the file and in the backup. One that saves again and again makes the update give up and
+// leave its file, and the earlier backup, as they are.
+TEST(UpdateFile, AFileSavedMeanwhileIsUpdatedAsSavedOrLeftAlone) {
+    for (const int saves : {1, kUpdateAttempts}) {
+        SCOPED_TRACE(saves);
+        TempDir dir;
+        const std::string file = dir.file("config.pro");
+        writeBytes(file, "old\r\n");
+        writeBytes(file + ".bak", "older\r\n");
+        int saved = 0;
+        const Update append = [&](ByteSink& sink, std::string_view current) {
+            if (saved < saves) writeBytes(file, "saved " + std::to_string(++saved) + "\r\n");
+            sink.write(current);
+            sink.write("appended\r\n");
+        };
+        ReplaceStep failed = ReplaceStep::read;
+        const Result<> result = updateFile(file, append, file + ".bak", failed);
+        if (saves < kUpdateAttempts) {
+            ASSERT_TRUE(result.ok()) << texts::reasonOf(result);
+            EXPECT_EQ(readBytes(file), "saved 1\r\nappended\r\n");
+            EXPECT_EQ(readBytes(file + ".bak"), "saved 1\r\n");
+        } else {
+            EXPECT_EQ(texts::reasonOf(result), texts::kReasonChangedMeanwhile);
+            EXPECT_EQ(failed, ReplaceStep::file);
+            EXPECT_EQ(readBytes(file), "saved 3\r\n");
+            EXPECT_EQ(readBytes(file + ".bak"), "older\r\n");
+        }
+        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"config.pro", "config.pro.bak"}));
+    }
 }
 
 }  // namespace

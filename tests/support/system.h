@@ -26,4 +26,11 @@ std::string systemReason(const Reason& reason);
 // its name starts with a dot already, on Windows it gets the hidden attribute.
 void markHidden(const std::string& path);
 
+// POSIX only: makes the file readable by no one but its owner and, through its ACL, the user
+// nobody (so the ACL's mask allows reading where the group's bits do not), and gives it the
+// extended attribute user.note; false where the tools or the file system lack them.
+bool giveAclAndNote(const std::string& path);
+// POSIX only: the ACL and the user.note of the file, as getfacl and getfattr print them.
+std::string aclAndNote(const std::string& path);
+
 }  // namespace stapelwerk::testing

@@ -4,18 +4,21 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QUrl>
 
+#include "core/ini_settings.h"
+#include "core/texts.h"
 #include "platform/os.h"
 #include "platform/sound_file.h"
+#include "platform/text_file.h"
 #include "ui/platform/SoundModule.h"
 
 namespace stapelwerk {
@@ -45,9 +48,6 @@ PlaySoundFunction soundPlayer() {
     return player;
 }
 
-QString sectionKey(const std::string& section, const std::string& key) {
-    return qt(section) + "/" + qt(key);
-}
 }  // namespace
 
 QtPlatform::QtPlatform(QString messageTitle, QString settingsDirectory)
@@ -76,12 +76,13 @@ std::string QtPlatform::readSetting(const std::string& application, const std::s
     if (usesSystemStore()) {
         return os::readStoredSetting(application, section, key).value_or(fallback);
     }
-    const QSettings settings(settingsFile(application), QSettings::IniFormat);
-    const QVariant value = settings.value(sectionKey(section, key));
-    return value.isValid() ? value.toString().toStdString() : fallback;
+    const Result<std::string> file = readFileBytes(settingsFile(application).toStdString());
+    if (!file) return fallback;
+    return ini::valueOf(*file, section, key).value_or(fallback);
 }
 
-// A setting that cannot be kept costs the user only a default at the next start.
+// A setting that cannot be kept costs the user only a default at the next start; the
+// message says so.
 void QtPlatform::writeSetting(const std::string& application, const std::string& section,
                               const std::string& key, const std::string& value) {
     if (usesSystemStore()) {
@@ -89,10 +90,24 @@ void QtPlatform::writeSetting(const std::string& application, const std::string&
         os::writeStoredSetting(application, section, key, value, ignored);
         return;
     }
-    QSettings settings(settingsFile(application), QSettings::IniFormat);
+    const QString file = settingsFile(application);
     // Each change rewrites and syncs the whole file: at every close, for nothing, otherwise.
-    if (settings.value(sectionKey(section, key)) == qt(value)) return;
-    settings.setValue(sectionKey(section, key), qt(value));
+    if (const Result<std::string> old = readFileBytes(file.toStdString());
+        old && ini::valueOf(*old, section, key) == value) {
+        return;
+    }
+    QDir().mkpath(QFileInfo(file).path());
+    ReplaceStep failed = ReplaceStep::file;
+    const Result<> written = updateFile(
+        file.toStdString(),
+        [&](ByteSink& sink, std::string_view current) {
+            sink.write(ini::withValue(current, section, key, value));
+        },
+        {}, failed);
+    if (!written) {
+        showMessage(texts::messageSettingNotSaved(QDir::toNativeSeparators(file).toStdString(),
+                                                  texts::reasonOf(written)));
+    }
 }
 
 std::string QtPlatform::loginName() { return os::loginName(); }

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
 
+#include "core/ini_settings.h"
 #include "core/job.h"
 #include "support/ScopedHome.h"
 #include "support/TempDir.h"
@@ -79,6 +81,71 @@ TEST(QtPlatformSettings, AnUnchangedValueLeavesTheFileAsItWas) {
     EXPECT_EQ(std::filesystem::last_write_time(file), old);
     platform.writeSetting("Stapelwerk", "Optionen", "txt_pro", "/anders");
     EXPECT_NE(std::filesystem::last_write_time(file), old);
+}
+
+// The files users have were written by QSettings, and QSettings may read ours: each file here
+// reads alike by both, and a value written by either reads back by the other.
+TEST(IniSettings, ReadAndWriteAsQSettingsDoes) {
+    QTemporaryDir folder;
+    int files = 0;
+    const auto byQSettings = [&](const std::string& text, const std::string& key) {
+        const QString path = folder.filePath(QString::number(++files) + ".ini");
+        testing::writeBytes(path.toStdString(), text);
+        const QVariant value =
+            QSettings(path, QSettings::IniFormat).value(testing::qs("Optionen/" + key));
+        return value.isValid() ? std::optional(value.toString().toStdString()) : std::nullopt;
+    };
+    const std::string texts[] = {
+        "[Optionen]\nk=plain\n",
+        "\xEF\xBB\xBF[Optionen]\r\nk = \"quoted ; = ,\" ; comment\r\n",
+        "; comment\n[ Optionen ]\nk=first\nk=  last  \n[Andere]\nk=other\n",
+        "[General]\nOptionen\\k=from the general section\n",
+        "[Optionen]\n%6B=escaped key\nk.x=dotted\n",
+        "[Optionen]\nk=a\\\n  continued\n",
+        "[Optionen]\nk=\"over\ntwo lines\"\n",
+        "[Optionen]\nk=\\x41\\x3042\\101\\t\\q\\\"\n",
+        "[Optionen]\nk=list,of,three\n",
+        "[Optionen]\nk=@Invalid()\n",
+        "[Optionen]\nk=@String(marked)\n",
+        "[Optionen]\nk=@@at\n",
+        "[Optionen]\nk=\"never closed\n",
+        "[Optionen]\nk\n",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(ini::valueOf(text, "Optionen", "k"), byQSettings(text, "k"));
+    }
+
+    const std::string values[] = {
+        "ds",
+        "C:\\Daten, alt\\",
+        "",
+        " blanks ",
+        "Größe €",
+        "@Variant(x)",
+        "a=b;c",
+        "[Optionen]",
+        "two\nlines\r",
+        "\"q\" \\",
+        "\t\x01"
+        "0a",
+        std::string("nul\0"
+                    "1",
+                    5),
+        "😀",
+    };
+    std::string ours;
+    const QString theirs = folder.filePath("theirs.ini");
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        SCOPED_TRACE(values[i]);
+        const std::string key = "frm_x.k" + std::to_string(i) + ".Text";
+        QSettings(theirs, QSettings::IniFormat)
+            .setValue(testing::qs("Optionen/" + key), QString::fromStdString(values[i]));
+        EXPECT_EQ(ini::valueOf(testing::readBytes(theirs.toStdString()), "Optionen", key),
+                  values[i]);
+        ours = ini::withValue(ours, "Optionen", key, values[i]);
+        EXPECT_EQ(byQSettings(ours, key), values[i]);
+    }
 }
 
 TEST(QtPlatformProgramDirectory, IsTheExecutablesFolderWhereAFileCanBeMadeThereElseTheUsersData) {
