@@ -84,7 +84,7 @@ Result<std::string> configProBackupPath(const std::string& configPro) {
     return fromPath(backup);
 }
 
-Result<> appendAutoMapkey(const ConfigContent& content) {
+Result<AutoBackup> appendAutoMapkey(const ConfigContent& content) {
     // The file as it is now, not as it was read before: a line that another program added
     // while the user was asked is kept, in the file and in the backup.
     const Result<std::string> old = readFileBytes(content.path);
@@ -101,20 +101,26 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
         return worded(written.failure(),
                       texts::messageConfigProNotWritten(content.path, texts::reasonOf(written)));
     };
-    if (content.created && old->empty()) {
+    const auto withoutBackup = [&](AutoBackup backup) -> Result<AutoBackup> {
         const Result<> written = replaceFile(content.path, produce);
         if (!written) return notWritten(written);
-        return {};
-    }
+        return backup;
+    };
+    if (content.created && old->empty()) return withoutBackup(AutoBackup::none);
     const Result<std::string> backup = configProBackupPath(content.path);
     if (!backup) {
         return worded(backup.failure(), texts::messageConfigProBackupNotWritten(
                                             content.path + ".bak", texts::reasonOf(backup)));
     }
+    std::error_code ignored;
+    if (definesAutoMapkey(*old) &&
+        std::filesystem::exists(std::filesystem::symlink_status(toPath(*backup), ignored))) {
+        return withoutBackup(AutoBackup::keptFirst);
+    }
     ReplaceStep failed = ReplaceStep::file;
     const Result<> written = replaceFileWithBackup(
         content.path, produce, *backup, [&](ByteSink& sink) { sink.write(*old); }, failed);
-    if (written) return {};
+    if (written) return AutoBackup::made;
     if (failed == ReplaceStep::backup) {
         return worded(written.failure(),
                       texts::messageConfigProBackupNotWritten(*backup, texts::reasonOf(written)));

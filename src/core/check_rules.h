@@ -23,6 +23,8 @@ struct CheckRules {
     bool modelNeedsExtension;
     NameRules parameterName;
     std::size_t maxValueLength;  // of a parameter's value, in characters
+    // A mapkey name holds none of these: in a chain they are a shell's quoting, come through.
+    std::string_view chainQuotes;
 };
 
 inline constexpr CheckRules kCheckRules = {
@@ -30,6 +32,7 @@ inline constexpr CheckRules kCheckRules = {
     .modelNeedsExtension = true,
     .parameterName = {.maxLength = 31, .marks = "_", .beginsWithLetter = true, .notFirst = ""},
     .maxValueLength = 80,
+    .chainQuotes = "\"'",
 };
 
 }  // namespace stapelwerk

@@ -23,6 +23,7 @@ enum class FindingKind {
     parameterNameCharacters,
     parameterNameStart,
     valueTooLong,
+    chainQuotes,
     mapkeyUndefined,
     mapkeysNotLooked,
 };
@@ -31,7 +32,7 @@ struct Finding {
     FindingKind kind;
     // The confirmed entries concerned, by position, in order.
     std::vector<std::size_t> entries;
-    // What else is concerned: the parameter name, the undefined mapkeys, or the
+    // What else is concerned: the parameter name, the chain, the undefined mapkeys, or the
     // config.pro files that could not be read, each with its reason.
     std::vector<std::string> names;
 };

@@ -1,12 +1,58 @@
 #include "ui/widgets/WrappedButton.h"
 
+#include <QEvent>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace stapelwerk {
 
+namespace {
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+}  // namespace
+
 WrappedButton::WrappedButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {}
+
+bool WrappedButton::captionFits(const QString& caption, const QRect& area) const {
+    const QRect needed = fontMetrics().boundingRect(area, kCaptionFlags, caption);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+QRect WrappedButton::captionArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+    if (captionFits(text(), contents)) return contents;
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    return {contents.left(), frame, contents.width(), height() - 2 * frame};
+}
+
+QString WrappedButton::shownCaption() const {
+    const QRect area = captionArea();
+    if (captionFits(text(), area)) return text();
+    const QStringList words = text().split(' ');
+    for (qsizetype count = words.size() - 1; count > 0; --count) {
+        const QString shown = words.first(count).join(' ') + QChar(0x2026);
+        if (captionFits(shown, area)) return shown;
+    }
+    return fontMetrics().elidedText(text(), Qt::ElideRight, area.width(), Qt::TextShowMnemonic);
+}
+
+void WrappedButton::describe() {
+    if (shownCaption() != text()) setToolTip(QString(text()).remove(QRegularExpression("&(?!&)")));
+}
+
+void WrappedButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    describe();
+}
+
+void WrappedButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) describe();
+}
 
 void WrappedButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -14,13 +60,11 @@ void WrappedButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textArea =
-        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
     const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
                              ? Qt::TextShowMnemonic
                              : Qt::TextHideMnemonic;
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | mnemonic, palette(),
-                         isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap | mnemonic, palette(),
+                         isEnabled(), shownCaption(), QPalette::ButtonText);
 }
 
 }  // namespace stapelwerk
