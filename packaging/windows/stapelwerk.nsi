@@ -11,6 +11,7 @@ SetCompressor /SOLID lzma
 
 !define PUBLISHER "Zinkhorn"
 Name "Stapelwerk ${VERSION}"
+BrandingText "${PUBLISHER} Stapelwerk ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Stapelwerk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Stapelwerk"

@@ -54,9 +54,17 @@ shot() {
   import -window root "$shots/$1.png"
   echo "$shots/$1.png"
 }
-# Enter on the window whose title holds $1: its default button.
+# Enter on the window whose title holds $1: its default button. Wine may have put up a
+# second window of that title for a moment, gone again when asked.
 enter() {
-  xdotool search --onlyvisible --name "$1" windowactivate --sync key --clearmodifiers Return
+  for _ in 1 2 3 4 5; do
+    window=$(xdotool search --onlyvisible --name "$1" | tail -n 1)
+    [ -n "$window" ] && xdotool windowactivate --sync "$window" key --clearmodifiers Return \
+      2>/dev/null && return
+    sleep 1
+  done
+  echo "no window $1 took Enter" >&2
+  return 1
 }
 
 installed_for() {
@@ -75,8 +83,8 @@ for language in de_DE en_US; do
   shot "$language-3-finish" Stapelwerk
   enter Stapelwerk
   shot "$language-4-first-start" Zinkhorn
-  xdotool search --onlyvisible --name Zinkhorn windowactivate --sync key --clearmodifiers alt+F4
-  sleep 2
+  /usr/lib/wine/wineserver -k
+  /usr/lib/wine/wineserver -w
   $wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Stapelwerk' |
     tr -d '\r' | grep -E 'Display|Publisher|EstimatedSize' || true
   installed=$(installed_for)
@@ -110,10 +118,16 @@ mkdir -p "$WINEPREFIX/drive_c/proe"
     done
 } >examples.bat
 cat examples.bat
-$wine cmd /c examples.bat 2>&1 | tr -d '\r'
+# Its exit status is the last example's: the check finds the chain's mapkeys undefined.
+$wine cmd /c examples.bat 2>&1 | tr -d '\r' || true
 echo "== doit.pro of the .bat's run-mapkeys (example 2) against the Linux build's"
 "$linux_batch" -l teile.txt --stdout run-mapkeys '+;%bb;%00;' >linux.pro
-od -c doit-2.pro | sed -n '1,40p' | grep -n 'b   b' || true
-grep -a 'bb' doit-2.pro
+grep -a '%bb' doit-2.pro
+od -c doit-2.pro | sed -n '1,4p'
 cmp linux.pro doit-2.pro
+echo "== The POSIX form of the chain in a .bat file: what cmd.exe leaves of it is a finding"
+printf "@\"%s\" -l teile.txt --stdout run-mapkeys '+;%%bb;%%00;' >posix.pro\r\n" \
+  "$($wine winepath -w "$installed/stapelwerk-batch.exe" 2>/dev/null)" >posix.bat
+$wine cmd /c posix.bat 2>&1 | tr -d '\r' || true
+grep -a 'file_open. .Open.;%' posix.pro | head -n 1
 echo "== Pictures in $shots"

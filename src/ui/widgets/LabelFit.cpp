@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -10,7 +9,7 @@ namespace stapelwerk {
 
 namespace {
 // Kept free between a grown label and the control beside it.
-constexpr int kGap = 2;
+constexpr int kGap = 1;
 // A label cut by fitToText keeps its whole text and how it was cut, for the next fit.
 constexpr const char* kWholeText = "stapelwerkWholeText";
 constexpr const char* kElideMode = "stapelwerkElideMode";
@@ -42,20 +41,35 @@ Room freeRoom(const QLabel* label) {
     return room;
 }
 
-QSize neededSize(const QLabel* label) {
-    return label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
-                             : label->sizeHint();
+// Where the label draws its text, and how: as QLabel draws plain text.
+QRect textArea(const QLabel* label) {
+    const int margin = label->margin();
+    return label->contentsRect().marginsRemoved({margin, margin, margin, margin});
 }
 
-bool fits(const QLabel* label) {
-    const QSize needed = neededSize(label);
-    return needed.width() <= label->width() && needed.height() <= label->height();
+int textFlags(const QLabel* label) {
+    return static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+           (label->buddy() != nullptr ? Qt::TextShowMnemonic : 0);
+}
+
+// The size `text` takes in the label, wrapped (where the label wraps) at its width.
+QSize textSize(const QLabel* label, const QString& text) {
+    const int width = label->wordWrap() ? textArea(label).width() : 1 << 20;
+    return label->fontMetrics()
+        .boundingRect(QRect(0, 0, width, 1 << 20), textFlags(label), text)
+        .size();
+}
+
+bool fits(const QLabel* label, const QString& text) {
+    const QSize needed = textSize(label, text);
+    const QRect area = textArea(label);
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 // Grows the label towards what its text needs, as far as the room lets it.
 void grow(QLabel* label) {
     const Room room = freeRoom(label);
-    const QSize needed = neededSize(label);
+    const QSize needed = textSize(label, label->text()) + label->size() - textArea(label).size();
     QRect place = label->geometry();
     if (needed.width() > place.width()) {
         place.setRight(std::min(room.right, place.left() + needed.width()) - 1);
@@ -69,18 +83,15 @@ void grow(QLabel* label) {
 
 // The longest beginning of `text` that fits the label, ended by "…".
 QString cut(const QLabel* label, const QString& text, Qt::TextElideMode elide) {
-    const QRect area = label->contentsRect().marginsRemoved(
-        QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
-    const QFontMetrics metrics = label->fontMetrics();
-    if (!label->wordWrap()) return metrics.elidedText(text, elide, area.width());
-    const QStringList words = text.split(' ');
-    for (qsizetype count = words.size() - 1; count > 0; --count) {
-        const QString shown = words.first(count).join(' ') + QChar(0x2026);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20),
-                                                  Qt::TextWordWrap | label->alignment(), shown);
-        if (needed.height() <= area.height() && needed.width() <= area.width()) return shown;
+    const int width = textArea(label).width();
+    if (label->wordWrap()) {
+        const QStringList words = text.split(' ');
+        for (qsizetype count = words.size() - 1; count > 0; --count) {
+            const QString shown = words.first(count).join(' ') + QChar(0x2026);
+            if (fits(label, shown)) return shown;
+        }
     }
-    return metrics.elidedText(text, elide, area.width());
+    return label->fontMetrics().elidedText(text, elide, width);
 }
 }  // namespace
 
@@ -89,9 +100,9 @@ void fitToText(QLabel* label, const QString& text, Qt::TextElideMode elide) {
     label->setText(text);
     label->setProperty(kWholeText, {});
     if (wasCut) label->setToolTip({});
-    if (fits(label)) return;
+    if (fits(label, text)) return;
     grow(label);
-    if (fits(label)) return;
+    if (fits(label, text)) return;
     label->setText(cut(label, text, elide));
     label->setToolTip(text);
     label->setAccessibleDescription(text);

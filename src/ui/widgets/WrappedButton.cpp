@@ -25,8 +25,9 @@ QRect WrappedButton::captionArea() const {
     const QRect contents =
         style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
     if (captionFits(text(), contents)) return contents;
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    return {contents.left(), frame, contents.width(), height() - 2 * frame};
+    // Lines that need more than the style's padding leaves take the button's whole height:
+    // its frame then runs through the space above and below the letters.
+    return {contents.left(), 0, contents.width(), height()};
 }
 
 QString WrappedButton::shownCaption() const {
