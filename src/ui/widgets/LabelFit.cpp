@@ -81,19 +81,26 @@ void grow(QLabel* label) {
     label->setGeometry(place);
 }
 
-// The longest beginning of `text` that fits the label, ended by "…".
+// What of `text` the label shows, cut with "…": after the last word that fits where it
+// wraps, else at `elide`.
 QString cut(const QLabel* label, const QString& text, Qt::TextElideMode elide) {
-    const int width = textArea(label).width();
     if (label->wordWrap()) {
-        const QStringList words = text.split(' ');
-        for (qsizetype count = words.size() - 1; count > 0; --count) {
-            const QString shown = words.first(count).join(' ') + QChar(0x2026);
-            if (fits(label, shown)) return shown;
-        }
+        const QString shown =
+            wordsThatFit(text, [label](const QString& words) { return fits(label, words); });
+        if (!shown.isEmpty()) return shown;
     }
-    return label->fontMetrics().elidedText(text, elide, width);
+    return label->fontMetrics().elidedText(text, elide, textArea(label).width());
 }
 }  // namespace
+
+QString wordsThatFit(const QString& text, const std::function<bool(const QString&)>& fits) {
+    const QStringList words = text.split(' ');
+    for (qsizetype count = words.size() - 1; count > 0; --count) {
+        const QString shown = words.first(count).join(' ') + QChar(0x2026);
+        if (fits(shown)) return shown;
+    }
+    return {};
+}
 
 void fitToText(QLabel* label, const QString& text, Qt::TextElideMode elide) {
     const bool wasCut = label->property(kWholeText).isValid();

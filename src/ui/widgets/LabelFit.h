@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <Qt>
+#include <functional>
 
 class QLabel;
 class QWidget;
@@ -15,6 +16,10 @@ namespace stapelwerk {
 // over another control or out of its window; what still does not fit is cut with "…" (at
 // `elide`), the whole text then its tool tip and accessible description. It never shrinks.
 void fitToText(QLabel* label, const QString& text, Qt::TextElideMode elide = Qt::ElideRight);
+
+// The longest beginning of `text` of whole words, ended by "…", for which `fits` holds;
+// empty where not even the first word fits.
+QString wordsThatFit(const QString& text, const std::function<bool(const QString&)>& fits);
 
 // fitToText for every label of the window that no layout places, with its whole text.
 void fitLabels(QWidget* window);

@@ -5,6 +5,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/widgets/LabelFit.h"
+
 namespace stapelwerk {
 
 namespace {
@@ -33,11 +35,9 @@ QRect WrappedButton::captionArea() const {
 QString WrappedButton::shownCaption() const {
     const QRect area = captionArea();
     if (captionFits(text(), area)) return text();
-    const QStringList words = text().split(' ');
-    for (qsizetype count = words.size() - 1; count > 0; --count) {
-        const QString shown = words.first(count).join(' ') + QChar(0x2026);
-        if (captionFits(shown, area)) return shown;
-    }
+    const QString words =
+        wordsThatFit(text(), [&](const QString& shown) { return captionFits(shown, area); });
+    if (!words.isEmpty()) return words;
     return fontMetrics().elidedText(text(), Qt::ElideRight, area.width(), Qt::TextShowMnemonic);
 }
 
