@@ -33,3 +33,16 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_seh-1.dl
                 OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
 install(FILES "${libstdcxx}" "${libgcc}" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll
         DESTINATION .)
+# The runtime DLLs come with their debugging information (libstdc++ alone is 24 MB): an
+# install with --strip takes it off them as it does off the programs.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(dll IN LISTS dlls)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
+# A short read-me for those who unpack the zip, with Windows' line ends.
+configure_file("${CMAKE_CURRENT_LIST_DIR}/windows/LIESMICH.txt.in"
+               "${PROJECT_BINARY_DIR}/LIESMICH.txt" @ONLY NEWLINE_STYLE CRLF)
+install(FILES "${PROJECT_BINARY_DIR}/LIESMICH.txt" DESTINATION .)

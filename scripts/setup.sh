@@ -15,7 +15,8 @@ preset="${1:-default}"
 targets=("${@:2}")
 
 scripts/install-missing.sh g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev \
-  libbenchmark-dev libcli11-dev libgl-dev fonts-dejavu-core desktop-file-utils appstream \
+  libbenchmark-dev libcli11-dev libgl-dev fonts-dejavu-core fonts-urw-base35 desktop-file-utils \
+  appstream \
   qt6-translations-l10n
 
 cmake --preset "$preset" >/dev/null

@@ -12,6 +12,11 @@ build=build/windows-cross
 folder=$build/Stapelwerk
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
+# The icon of the folder, the installer and the "Apps" entry, drawn by the Linux build's
+# icon maker: the Windows one would need Wine and Qt's DLLs to run during the build.
+scripts/setup.sh default stapelwerk_make_icons >/dev/null
+QT_QPA_PLATFORM=offscreen build/default/tools/stapelwerk_make_icons --ico "$folder/stapelwerk.ico"
+
 # The installer's list of files, and the uninstaller's of the same files and folders.
 (
   cd "$folder"
@@ -32,7 +37,9 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 setup=Stapelwerk-$version-setup.exe
 zip=Stapelwerk-$version-win64.zip
 rm -f "$setup" "$zip"
-makensis -V2 -DVERSION="$version" -DSOURCE="$PWD/$folder" -DOUTFILE="$PWD/$setup" \
-  packaging/windows/stapelwerk.nsi
+# Windows numbers a file's version in four parts.
+file_version=$(printf '%s.0.0.0' "$version" | cut -d. -f1-4)
+makensis -V2 -DVERSION="$version" -DFILE_VERSION="$file_version" -DSOURCE="$PWD/$folder" \
+  -DOUTFILE="$PWD/$setup" packaging/windows/stapelwerk.nsi
 (cd "$build" && zip -qr -X "../../$zip" Stapelwerk)
 echo "== $setup ($(du -h "$setup" | cut -f1)) and $zip ($(du -h "$zip" | cut -f1)) made in $(($(date +%s) - start)) s"

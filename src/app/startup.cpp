@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/program_place.h"
 #include "core/settings_access.h"
 #include "core/texts.h"
 #include "platform/file_checks.h"
@@ -14,22 +15,22 @@ std::string userName(std::string_view loginName) {
 }
 
 std::string defaultOutputDirectory(const os::CadStartDirectories& candidates,
-                                   const std::string& programDirectory) {
-    return directoryExists(candidates.first) ? candidates.second : programDirectory;
+                                   const std::string& fallback) {
+    return directoryExists(candidates.first) ? candidates.second : fallback;
 }
 
 StartupState decideStartup(Platform& platform) {
     StartupState state;
     state.userName = userName(platform.loginName());
     const std::string fallback = defaultOutputDirectory(os::cadStartDirectories(state.userName),
-                                                        platform.programDirectory());
+                                                        fallbackDirectory(platform));
     state.outputDirectory = settings::read(platform, settings::kOutputDirectory, fallback);
     state.outputDirectoryExists = directoryExists(state.outputDirectory);
     if (state.outputDirectoryExists) {
         state.status = texts::kStatusChooseFiles;
     } else {
         state.status = texts::kStatusChooseOutputDirectory;
-        state.outputDirectory = platform.programDirectory();
+        state.outputDirectory = fallbackDirectory(platform);
     }
     return state;
 }

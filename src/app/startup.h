@@ -15,9 +15,9 @@ class Platform;
 std::string userName(std::string_view loginName);
 
 // The output directory used when none is stored: the second candidate when the
-// first exists (the second is not tested), otherwise the program directory.
+// first exists (the second is not tested), otherwise `fallback` (fallbackDirectory).
 std::string defaultOutputDirectory(const os::CadStartDirectories& candidates,
-                                   const std::string& programDirectory);
+                                   const std::string& fallback);
 
 // The drop-down list of the file browser's filter field, in this order.
 inline constexpr std::array<std::string_view, 3> kFilePatterns = {"*.drw*", "*.prt*", "*.asm*"};
@@ -27,8 +27,8 @@ struct StartupState {
     std::string userName;
     std::string outputDirectory;  // the text of `txt_pro`
     // False: the stored directory does not exist, so the output-directory
-    // chooser opens instead of the work list and `txt_pro` holds the program
-    // directory.
+    // chooser opens instead of the work list and `txt_pro` holds the fallback
+    // directory (the program's, or an installed program's documents folder).
     bool outputDirectoryExists = false;
     std::string_view status;
 };

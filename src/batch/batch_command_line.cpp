@@ -1,6 +1,7 @@
 #include "batch/batch_command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,11 @@ UsageError describe(const CLI::ParseError& error, const CLI::App& app) {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                    std::ostream& err) {
+    // Windows programs answer "/?" with their help; the parser knows only options with "-".
+    if (std::find(arguments.begin(), arguments.end(), "/?") != arguments.end()) {
+        out << texts::batchHelp();
+        return {};
+    }
     BatchRequest request;
     std::string outputDirectory;
     std::string valuesPath;

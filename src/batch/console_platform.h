@@ -24,10 +24,15 @@ public:
     // The command line keeps nothing beside its executable; where the window falls back on
     // its program directory, the command line uses the current directory.
     std::string programDirectory() override;
+    // Never installed: it has no folder of its own to keep anything in.
+    bool programInstalled() override { return false; }
+    std::string documentsDirectory() override { return currentDirectory(); }
+    std::string dataDirectory() override { return currentDirectory(); }
     std::string currentDirectory() override;
     std::string clipboardText() override { return {}; }
     std::vector<std::string> drives() override { return {}; }
     bool shellOpen(const std::string&) override { return false; }
+    bool openInTextEditor(const std::string&) override { return false; }
     void playSound(const std::string&) override {}
     void pause(int) override {}
     void showMessage(const std::string& text) override;

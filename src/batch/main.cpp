@@ -21,6 +21,8 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -41,6 +43,15 @@ std::vector<std::string> argumentsOf(int argc, char* argv[]) {
     return arguments;
 #else
     return {argv + 1, argv + argc};
+#endif
+}
+
+// Whether a person types standard input at a console (not a pipe, not a file).
+bool inputIsConsole() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdin)) != 0;
+#else
+    return isatty(STDIN_FILENO) != 0;
 #endif
 }
 
@@ -65,7 +76,8 @@ int main(int argc, char* argv[]) {
     std::istream in(&input);
     int status = stapelwerk::kExitRefused;
     try {
-        status = stapelwerk::runBatch(argumentsOf(argc, argv), in, std::cout, std::cerr);
+        status = stapelwerk::runBatch(argumentsOf(argc, argv), in, std::cout, std::cerr,
+                                      inputIsConsole());
     } catch (const std::bad_alloc&) {
         // Every file being written has been put back on the way here.
         std::cerr << stapelwerk::texts::kMessageOutOfMemory << '\n';

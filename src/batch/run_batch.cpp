@@ -43,8 +43,14 @@ private:
 // its message on the error stream before it returns.
 class BatchRun {
 public:
-    BatchRun(const BatchRequest& request, std::istream& in, std::ostream& out, std::ostream& err)
-        : request_(request), in_(in), out_(out), err_(err), platform_(err) {}
+    BatchRun(const BatchRequest& request, std::istream& in, std::ostream& out, std::ostream& err,
+             bool inputIsConsole)
+        : request_(request),
+          in_(in),
+          out_(out),
+          err_(err),
+          inputIsConsole_(inputIsConsole),
+          platform_(err) {}
 
     int run() { return request_.function ? writeDoit(*request_.function) : installAuto(); }
 
@@ -88,9 +94,11 @@ private:
         return std::nullopt;
     }
 
-    // The text of a file, or of standard input for "-".
-    std::optional<std::string> readInput(const std::string& path) {
+    // The text of a file, or of standard input for "-"; typed at a console, after `hint`,
+    // which says how to end it: without it the program looks hung.
+    std::optional<std::string> readInput(const std::string& path, std::string_view hint) {
         if (path == kStandardInput) {
+            if (inputIsConsole_) err_ << hint << std::endl;
             // Read piece by piece: the stream's state tells a read error from the end, which
             // inserting its buffer into another stream would not.
             std::string bytes;
@@ -121,7 +129,8 @@ private:
     // needs: each holds the whole list once more, and no later step reads them here.
     bool confirmList(Job& job) {
         {
-            const std::optional<std::string> list = readInput(request_.listPath);
+            const std::optional<std::string> list =
+                readInput(request_.listPath, texts::consoleListHint());
             if (!list) return false;
             job.workList.assign(unselectedEntries(pastedLines(*list)));
         }
@@ -146,7 +155,8 @@ private:
     std::optional<std::vector<std::string>> valuesForEntries(const Job& job) {
         // One value a line (--values) or keyed (--keyed).
         std::optional<std::string> text =
-            readInput(request_.keyedPath ? *request_.keyedPath : *request_.valuesPath);
+            readInput(request_.keyedPath ? *request_.keyedPath : *request_.valuesPath,
+                      texts::consoleValuesHint());
         if (!text) return std::nullopt;
         Result<KeyedPairing> pairing =
             workflow::pairValueText(job, *text,
@@ -267,15 +277,16 @@ private:
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
+    bool inputIsConsole_;
     ConsolePlatform platform_;
 };
 }  // namespace
 
 int runBatch(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, bool inputIsConsole) {
     const ParsedCommandLine parsed = parseCommandLine(arguments, out, err);
     if (!parsed.request) return parsed.exitStatus;
-    return BatchRun(*parsed.request, in, out, err).run();
+    return BatchRun(*parsed.request, in, out, err, inputIsConsole).run();
 }
 
 }  // namespace stapelwerk

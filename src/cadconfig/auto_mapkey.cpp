@@ -79,7 +79,15 @@ Result<std::string> configProBackupPath(const std::string& configPro) {
     return fromPath(backup);
 }
 
-Result<> appendAutoMapkey(const ConfigContent& content) {
+namespace {
+// What the file holds now; one that cannot be read fails the update, which says why.
+bool definesAutoMapkeyNow(const std::string& path) {
+    const Result<std::string> bytes = readFileBytes(path);
+    return bytes && definesAutoMapkey(*bytes);
+}
+}  // namespace
+
+Result<AutoBackup> appendAutoMapkey(const ConfigContent& content) {
     // The file as it is now, not as it was read before: a line that another program added
     // while the user was asked, or while the new file was written, is kept, in the file and
     // in the backup.
@@ -87,8 +95,11 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
         sink.write(old);
         sink.write(autoMapkeyAppendix(old));
     };
-    // A file that the program has just created empty has nothing to back up.
+    // A file that the program has just created empty has nothing to back up. One that
+    // defines auto already keeps a backup that is there: it holds the file from before the
+    // first auto, which a copy of this one would lose.
     std::string backup;
+    AutoBackup made = AutoBackup::none;
     if (!content.created) {
         Result<std::string> backupPath = configProBackupPath(content.path);
         if (!backupPath) {
@@ -96,11 +107,19 @@ Result<> appendAutoMapkey(const ConfigContent& content) {
                           texts::messageConfigProBackupNotWritten(content.path + ".bak",
                                                                   texts::reasonOf(backupPath)));
         }
-        backup = std::move(*backupPath);
+        std::error_code ignored;
+        if (std::filesystem::exists(
+                std::filesystem::symlink_status(toPath(*backupPath), ignored)) &&
+            definesAutoMapkeyNow(content.path)) {
+            made = AutoBackup::keptFirst;
+        } else {
+            backup = std::move(*backupPath);
+            made = AutoBackup::made;
+        }
     }
     ReplaceStep failed = ReplaceStep::file;
     const Result<> written = updateFile(content.path, append, backup, failed);
-    if (written) return {};
+    if (written) return made;
     const std::string reason = texts::reasonOf(written);
     switch (failed) {
         case ReplaceStep::read:

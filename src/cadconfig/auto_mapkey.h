@@ -56,12 +56,21 @@ std::string configWithAutoMapkey(std::string_view old);
 // followed.
 Result<std::string> configProBackupPath(const std::string& configPro);
 
+// What became of config.pro's backup when the auto block was appended.
+enum class AutoBackup {
+    none,       // config.pro had just been made: there was nothing to back up
+    made,       // the old config.pro was copied to its backup
+    keptFirst,  // config.pro defined auto already and its backup stays as it was
+};
+
 // Replaces config.pro with what it holds now and the auto block (configWithAutoMapkey),
 // through a new file renamed over the old one (updateFile); what it held when `content` was
 // read does not matter, and a change that another program makes while the new file is
 // written is kept too. A config.pro that was there before is copied byte for byte to
-// configProBackupPath (replacing an older copy, with the access of config.pro). A failure of
+// configProBackupPath (replacing an older copy, with the access of config.pro) - unless it
+// defines auto already and something lies at the backup's path: that is kept, as it holds
+// the file from before the first auto, which a copy of this one would lose. A failure of
 // either leaves both files as they were and names path and reason.
-Result<> appendAutoMapkey(const ConfigContent& content);
+Result<AutoBackup> appendAutoMapkey(const ConfigContent& content);
 
 }  // namespace stapelwerk

@@ -50,6 +50,8 @@ struct CheckRules {
     // without this setting the CAD system shows the newer one, and the run stops at the
     // first part. doit.pro does not set it (unlike the assignment).
     ConfigSetting parameterDeletionNeeds;
+    // A mapkey name holds none of these: in a chain they are a shell's quoting, come through.
+    std::string_view chainQuotes;
 };
 
 inline constexpr CheckRules kCheckRules = {
@@ -59,6 +61,7 @@ inline constexpr CheckRules kCheckRules = {
     .parameterName = {.maxLength = 31, .marks = "_", .beginsWithLetter = true, .notFirst = ""},
     .maxValueLength = 80,
     .parameterDeletionNeeds = {.option = "new_parameter_ui", .value = "no"},
+    .chainQuotes = "\"'",
 };
 
 }  // namespace stapelwerk

@@ -196,6 +196,11 @@ STAPELWERK_TEXT(kUnknownUser, "USER")
 // config.pro and the mapkey auto
 STAPELWERK_TEXT(kMessageConfigProCreated, "Es wurde eine Datei config.pro angelegt")
 STAPELWERK_TEXT(kMessageAutoMapkeyAdded, "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !")
+// A second auto leaves the backup as it was.
+STAPELWERK_TEXT(kMessageAutoMapkeyAddedBackupKept,
+                "Der Mapkey auto wurde Ihrer config.pro hinzugefügt !\n"
+                "Die Sicherungskopie Ihrer config.pro bleibt, wie sie war: Die config.pro "
+                "enthielt schon einen Mapkey auto, und so geht die ältere Kopie nicht verloren.")
 STAPELWERK_TEXT(kMessageConfigProNotRead,
                 "Die Datei %1 konnte nicht gelesen werden.\n"
                 "Grund: %2\n"
@@ -249,9 +254,9 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
   stapelwerk-batch --help | --version
   (-q vor jeder Funktion; --strict vor jeder Funktion, die doit.pro schreibt)
 )")
-// --help: %1 the forms of the call, then every function and option, and an example of each
-// function; %2, %3: the most characters of a model's and a parameter's name, %4: of a
-// parameter's value, %5: the model types.
+// --help: %1 the forms of the call, then every function and option; %2, %3: the most
+// characters of a model's and a parameter's name, %4: of a parameter's value, %5: the model
+// types; %6 an example of each function and %7 the notes, both for the system's shell.
 STAPELWERK_TEXT(kBatchHelp, R"(%1
 Schreibt die Datei doit.pro mit dem Mapkey doit für Pro/ENGINEER Wildfire, Byte für
 Byte so wie das Fenster von Stapelwerk. Die Dateinamen werden gelesen wie Text aus
@@ -336,7 +341,14 @@ oder -wert mit ";" wird abgelehnt (in einem Mapkey beendet es einen Schritt),
 ebenso ein leerer Parametername. Die Einstellungen des Fensters (die letzte Mapkey-
 Kette, die letzten Parameternamen) werden weder gelesen noch gespeichert.
 
-Beispiele:
+%6
+Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
+Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.
+Bei check: 0 nichts gefunden; 1 etwas gefunden; 2 nicht geprüft (fehlerhafter
+Aufruf, eine Liste oder das Verzeichnis nicht lesbar, ein Eintrag abgelehnt).
+%7)")
+// The examples of --help for a POSIX shell.
+STAPELWERK_TEXT(kBatchExamples, R"(Beispiele:
   grep '\.drw$' export.txt | stapelwerk-batch -o ~/pro save-as
   stapelwerk-batch -l teile.txt run-mapkeys '+;%bb;%00;'
   stapelwerk-batch -l teile.txt delete-parameter gewicht
@@ -345,11 +357,30 @@ Beispiele:
   stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
   stapelwerk-batch -o ~/pro install-auto
   stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
-
-Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
-Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.
-Bei check: 0 nichts gefunden; 1 etwas gefunden; 2 nicht geprüft (fehlerhafter
-Aufruf, eine Liste oder das Verzeichnis nicht lesbar, ein Eintrag abgelehnt).
+)")
+// The examples of --help for cmd.exe, as a .bat file holds them, and the notes for Windows
+// that the manual page has elsewhere.
+STAPELWERK_TEXT(kBatchExamplesWindows, R"(Beispiele, so wie sie in einer .bat-Datei stehen; an der
+Eingabeaufforderung steht statt %% ein einfaches %:
+  findstr /i /r "\.drw$" export.txt | stapelwerk-batch -o C:\proe save-as
+  stapelwerk-batch -l teile.txt run-mapkeys "+;%%bb;%%00;"
+  stapelwerk-batch -l teile.txt delete-parameter gewicht
+  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --values werte.txt
+  stapelwerk-batch -l teile.txt assign-parameter MATERIAL --keyed material.csv
+  stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
+  stapelwerk-batch -o C:\proe install-auto
+  stapelwerk-batch -l teile.txt -o C:\proe check run-mapkeys "+;%%bb;%%00;"
+)")
+STAPELWERK_TEXT(kBatchNotesWindows, R"(
+Unter Windows: Ein Argument mit Leerzeichen, ";" oder "%" steht in doppelten
+Anführungszeichen; einfache kennt cmd.exe nicht, sie kämen in die Kette (die
+Prüfung meldet eine Kette mit Anführungszeichen). In einer .bat-Datei wird jedes %
+verdoppelt, sonst liest cmd.exe %bb;% als leere Variable und der Mapkey bb fehlt.
+Pfade mit Laufwerk und \, etwa C:\proe. Nach der Installation liegt
+stapelwerk-batch.exe in "%LOCALAPPDATA%\Programs\Stapelwerk". Strg+C, Strg+Pause oder
+das Schließen des Konsolenfensters während des Schreibens lassen die alte Datei, wie
+sie war; der Rückgabewert ist dann der von Windows für Strg+C (0xC000013A). Eine
+schreibgeschützte Datei wird abgelehnt, nicht ersetzt. /? zeigt diese Hilfe.
 )")
 // A usage error: %1 what is wrong, %2 (with a detail) what the call lacks or has too much,
 // then the forms of the call.
@@ -359,6 +390,13 @@ STAPELWERK_TEXT(kMessageBatchUsageError,
 STAPELWERK_TEXT(kMessageBatchUsageErrorWithDetail,
                 "stapelwerk-batch: %1 (%2)\n"
                 "%3Mehr dazu: stapelwerk-batch --help\n")
+// Standard input read from a console: how to end it (%1, by the system).
+STAPELWERK_TEXT(kConsoleListHint,
+                "Bitte die Dateinamen eingeben, einen je Zeile; die Eingabe endet mit %1.")
+STAPELWERK_TEXT(kConsoleValuesHint,
+                "Bitte die Werte eingeben, einen je Zeile; die Eingabe endet mit %1.")
+STAPELWERK_TEXT(kConsoleEndKeys, "Strg+D")
+STAPELWERK_TEXT(kConsoleEndKeysWindows, "Strg+Z und der Eingabetaste")
 STAPELWERK_TEXT(kUsageMissing, "Es fehlt eine Funktion oder ein Argument.")
 STAPELWERK_TEXT(kUsageNotExpected,
                 "Eine unbekannte Funktion oder Option, oder ein Argument zu viel.")
@@ -550,6 +588,10 @@ STAPELWERK_TEXT(kFindingParameterNameCharacters, "Der Parametername enthält and
 STAPELWERK_TEXT(kFindingParameterNameStart, "Der Parametername beginnt nicht mit einem Buchstaben:")
 STAPELWERK_TEXT(kFindingValueTooLong,
                 "Bei diesen Teilen hat der Parameterwert mehr als %1 Zeichen:")
+// %1: the quote characters, as a list.
+STAPELWERK_TEXT(kFindingChainQuotes,
+                "Die Mapkey-Kette enthält Anführungszeichen (%1), die kein Mapkey-Name hat; meist "
+                "kamen sie vom Aufruf in der Befehlszeile, etwa einfache unter cmd.exe:")
 STAPELWERK_TEXT(
     kFindingMapkeyUndefined,
     "Diese Mapkeys der Kette sind in keiner config.pro definiert, die Pro/E beim Start liest:")

@@ -171,11 +171,28 @@ std::string messageConfigProBackupNotWritten(std::string_view path, std::string_
     return filled(kMessageConfigProBackupNotWritten, {quoted(path), reason});
 }
 
-std::string batchHelp() {
-    return filled(kBatchHelp, {kBatchUsage, std::to_string(kCheckRules.modelName.maxLength),
-                               std::to_string(kCheckRules.parameterName.maxLength),
-                               std::to_string(kCheckRules.maxValueLength),
-                               modelTypesListed(kCheckRules.modelTypes)});
+std::string batchHelp(os::System system) {
+    const bool windows = system == os::System::windows;
+    return filled(
+        kBatchHelp,
+        {kBatchUsage, std::to_string(kCheckRules.modelName.maxLength),
+         std::to_string(kCheckRules.parameterName.maxLength),
+         std::to_string(kCheckRules.maxValueLength), modelTypesListed(kCheckRules.modelTypes),
+         windows ? kBatchExamplesWindows : kBatchExamples, windows ? kBatchNotesWindows : ""});
+}
+
+namespace {
+std::string_view consoleEndKeys(os::System system) {
+    return system == os::System::windows ? kConsoleEndKeysWindows : kConsoleEndKeys;
+}
+}  // namespace
+
+std::string consoleListHint(os::System system) {
+    return filled(kConsoleListHint, {consoleEndKeys(system)});
+}
+
+std::string consoleValuesHint(os::System system) {
+    return filled(kConsoleValuesHint, {consoleEndKeys(system)});
 }
 
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail) {
@@ -246,6 +263,12 @@ std::string findingParameterNameTooLong(std::size_t maxLength) {
 
 std::string findingParameterNameCharacters(std::string_view marks) {
     return filled(kFindingParameterNameCharacters, {charactersAllowed(marks)});
+}
+
+std::string findingChainQuotes(std::string_view quotes) {
+    std::vector<std::string> items;
+    for (const char quote : quotes) items.emplace_back(1, quote);
+    return filled(kFindingChainQuotes, {listed(items, kListOr, kListOr)});
 }
 
 std::string findingValueTooLong(std::size_t maxLength) {

@@ -9,6 +9,7 @@
 
 #include "core/placeholders.h"
 #include "platform/result.h"
+#include "platform/system.h"
 
 // Every text the program shows, in one place: the texts and templates in core/text_table.h,
 // and here the functions that fill a template with what the message names.
@@ -71,8 +72,12 @@ std::string messageConfigProNotWritten(std::string_view path, std::string_view r
 std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason);
 
 // The command line `stapelwerk-batch`
-// --help: the forms of the call, every function and option, and an example of each function.
-std::string batchHelp();
+// --help: the forms of the call, every function and option, and an example of each function,
+// written for the shell of `system` (cmd.exe on Windows).
+std::string batchHelp(os::System system = os::kSystem);
+// What a console shows before the list (or the values) is typed: how to end the input there.
+std::string consoleListHint(os::System system = os::kSystem);
+std::string consoleValuesHint(os::System system = os::kSystem);
 // What a usage error says before the forms of the call; `detail`, where not empty, names what
 // the call lacks or has too much.
 std::string messageBatchUsageError(std::string_view summary, std::string_view detail);
@@ -111,6 +116,7 @@ std::string findingValueTooLong(std::size_t maxLength);
 std::string findingUnknownModelType(std::span<const std::string_view> types);
 std::string findingEntrySavedAs(std::string_view entry, std::string_view saved);
 std::string findingEntryLike(std::string_view entry, std::string_view earlier);
+std::string findingChainQuotes(std::string_view quotes);
 std::string pathWithReason(std::string_view path, std::string_view reason);
 std::string findingOptionNotSet(std::string_view option, std::string_view value);
 std::string findingOptionNotLooked(std::string_view option, std::string_view value);

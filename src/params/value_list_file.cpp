@@ -4,15 +4,23 @@
 
 #include "core/texts.h"
 #include "platform/cp1252.h"
+#include "platform/file_checks.h"
 #include "platform/input_decoding.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "platform/platform.h"
 #include "platform/text_file.h"
 
 namespace stapelwerk {
 
-std::string valueListPath(const std::string& programDirectory) {
-    return joinFileName(programDirectory, "Lindwurm_param.txt");
+std::string valueListPath(const std::string& directory) {
+    return joinFileName(directory, "Lindwurm_param.txt");
+}
+
+std::string valueListPath(Platform& platform) {
+    std::string beside = valueListPath(platform.programDirectory());
+    if (!platform.programInstalled() || fileExists(beside)) return beside;
+    return valueListPath(platform.dataDirectory());
 }
 
 std::vector<std::string> valueListLines(std::string_view text) {

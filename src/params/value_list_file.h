@@ -11,7 +11,14 @@
 // save it), CR LF.
 namespace stapelwerk {
 
-std::string valueListPath(const std::string& programDirectory);
+class Platform;
+
+// The value list file in `directory`.
+std::string valueListPath(const std::string& directory);
+
+// Where the program keeps its value list: beside itself; an installed program in the user's
+// data folder, unless a list lies beside it already (kept there by its user, it stays there).
+std::string valueListPath(Platform& platform);
 
 // The values of a value list's text: every line is a value, empty lines included;
 // lines end at CR LF or a lone CR, and a lone LF stays in its line.

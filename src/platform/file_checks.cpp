@@ -12,4 +12,10 @@ bool directoryExists(const std::string& path) {
     return std::filesystem::is_directory(toPath(path), error);
 }
 
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(toPath(path), error);
+    return !error && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
 }  // namespace stapelwerk

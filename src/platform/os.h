@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
+
+#include "platform/system.h"
 
 #include "platform/file_type.h"
 
@@ -26,6 +30,11 @@ std::string loginName();
 // The user's home directory, where the CAD system also looks for config.pro: %USERPROFILE%
 // on Windows, $HOME (else the password entry) elsewhere.
 std::string homeDirectory();
+
+// The system's folder of programs installed for one user, where an installer puts them
+// without administrator rights: %LOCALAPPDATA%\Programs on Windows, ~/.local elsewhere
+// (cmake --install --prefix ~/.local). Empty when it cannot be found.
+std::string userProgramsDirectory();
 
 // The directory that the path fields show before the program sets them: the
 // designed "C:\temp" on Windows, the temporary directory elsewhere.
@@ -60,6 +69,10 @@ bool writeStoredSetting(const std::string& application, const std::string& secti
 // ShellExecuteW. Elsewhere there are none (kHasSystemShell is false, both calls fail) and
 // the Qt side plays and opens.
 extern const bool kHasSystemShell;
+
+// The system's plain text editors, by the names of their programs, the first found taken:
+// Notepad, which every Windows has; elsewhere the text editors of the common desktops.
+extern const std::vector<std::string_view> kTextEditors;
 
 // Starts playing the wave file `path`; false when it cannot.
 bool playSoundFile(const std::string& path);

@@ -23,6 +23,7 @@
 
 namespace stapelwerk::os {
 
+const System kSystem = System::posix;
 const char kPathSeparator = '/';
 const char* const kPathSeparators = "/";
 
@@ -41,6 +42,8 @@ std::string homeDirectory() {
     const passwd* entry = getpwuid(geteuid());
     return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
 }
+
+std::string userProgramsDirectory() { return joinFileName(homeDirectory(), ".local"); }
 
 // There are no drive letters: both places are in the user's home directory.
 CadStartDirectories cadStartDirectories(const std::string&) {
@@ -62,6 +65,10 @@ bool writeStoredSetting(const std::string&, const std::string&, const std::strin
 }
 
 const bool kHasSystemShell = false;
+
+const std::vector<std::string_view> kTextEditors = {
+    "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma", "featherpad",
+};
 
 bool playSoundFile(const std::string&) { return false; }
 

@@ -19,6 +19,7 @@
 
 namespace stapelwerk::os {
 
+const System kSystem = System::windows;
 const char kPathSeparator = '\\';
 const char* const kPathSeparators = "\\/";
 
@@ -34,6 +35,11 @@ std::string homeDirectory() {
     return profile != nullptr ? fromPath(std::filesystem::path(profile)) : std::string();
 }
 
+std::string userProgramsDirectory() {
+    const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
+    return local != nullptr ? fromPath(std::filesystem::path(local) / L"Programs") : std::string();
+}
+
 const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {
@@ -41,6 +47,8 @@ CadStartDirectories cadStartDirectories(const std::string& user) {
 }
 
 const bool kHasSystemShell = true;
+
+const std::vector<std::string_view> kTextEditors = {"notepad.exe"};
 
 bool playSoundFile(const std::string& path) {
     // SND_NODEFAULT: a file that cannot be played stays silent, without the system's beep.

@@ -20,10 +20,15 @@ public:
 
     // Login name of the current user; empty when it cannot be determined.
     virtual std::string loginName() = 0;
-    // Directory of the executable, without a trailing separator except for a root; where
-    // the executable's directory cannot be written (an installed program), the user's
-    // data directory for the program.
+    // Directory of the executable, without a trailing separator except for a root.
     virtual std::string programDirectory() = 0;
+    // Whether that directory is an installation rather than a folder of the user's own
+    // (isInstallation in app/program_place.h).
+    virtual bool programInstalled() = 0;
+    // The user's documents folder (the home directory where there is none).
+    virtual std::string documentsDirectory() = 0;
+    // The user's data folder for the program, made when it is not there.
+    virtual std::string dataDirectory() = 0;
     virtual std::string currentDirectory() = 0;
 
     // Plain text of the clipboard; empty when it holds no text or cannot be read.
@@ -34,6 +39,10 @@ public:
 
     // Opens a document or address with the system's default action; false on failure.
     virtual bool shellOpen(const std::string& pathOrAddress) = 0;
+    // Opens a text file in the system's plain text editor (Notepad on Windows, the
+    // desktop's editor elsewhere), for a file type no program is set up for; false when
+    // none started.
+    virtual bool openInTextEditor(const std::string& path) = 0;
     // Starts playing a wave file and returns at once; a missing file is silently ignored.
     // A bare name is looked for in the current directory, then among the program's files.
     virtual void playSound(const std::string& fileName) = 0;
@@ -41,8 +50,9 @@ public:
 
     // Modal message with the program's title and a single OK button.
     virtual void showMessage(const std::string& text) = 0;
-    // Modal question with the program's title and the buttons Yes and No, Yes the
-    // default; true when the user answers Yes.
+    // Modal question with the program's title and the buttons Yes and No; No is the
+    // default, and Escape answers No: every question's Yes changes a file of the user's or
+    // builds what may not be meant. True when the user answers Yes.
     virtual bool ask(const std::string& question) = 0;
 };
 

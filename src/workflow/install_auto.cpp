@@ -21,8 +21,10 @@ Result<AutoInstall> prepareAutoInstall(const std::string& outputDirectory,
 }
 
 Result<std::string> installAutoMapkey(const AutoInstall& install) {
-    if (Result<> appended = appendAutoMapkey(install.config); !appended) return appended.failure();
-    return std::string(texts::kMessageAutoMapkeyAdded);
+    const Result<AutoBackup> appended = appendAutoMapkey(install.config);
+    if (!appended) return appended.failure();
+    return std::string(*appended == AutoBackup::keptFirst ? texts::kMessageAutoMapkeyAddedBackupKept
+                                                          : texts::kMessageAutoMapkeyAdded);
 }
 
 }  // namespace stapelwerk::workflow

@@ -20,7 +20,8 @@ struct AutoInstall {
 Result<AutoInstall> prepareAutoInstall(const std::string& outputDirectory,
                                        const std::string& programDirectory);
 
-// Backs up and extends config.pro; on success, the message that says so.
+// Backs up and extends config.pro; on success, the message that says so (and that the
+// first backup was kept, where it was).
 Result<std::string> installAutoMapkey(const AutoInstall& install);
 
 }  // namespace stapelwerk::workflow

@@ -177,6 +177,9 @@ void checkParameter(const BuildInputs& inputs, Gathered& gathered) {
 }
 
 void checkChain(std::string_view chain, const KnownMapkeys& known, Gathered& gathered) {
+    if (chain.find_first_of(kCheckRules.chainQuotes) != std::string_view::npos) {
+        gathered.addName(FindingKind::chainQuotes, std::string(chain));
+    }
     std::unordered_set<std::string> said;
     for (std::string& step : typedStepsOfChain(chain)) {
         if (said.insert(step).second)
@@ -247,6 +250,8 @@ std::string headingOf(FindingKind kind) {
             return std::string(texts::kFindingParameterNameStart);
         case FindingKind::valueTooLong:
             return texts::findingValueTooLong(rules.maxValueLength);
+        case FindingKind::chainQuotes:
+            return texts::findingChainQuotes(rules.chainQuotes);
         case FindingKind::mapkeyUndefined:
             return std::string(texts::kFindingMapkeyUndefined);
         case FindingKind::mapkeysNotLooked:

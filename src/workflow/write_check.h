@@ -24,6 +24,7 @@ enum class FindingKind {
     parameterNameCharacters,
     parameterNameStart,
     valueTooLong,
+    chainQuotes,
     mapkeyUndefined,
     mapkeysNotLooked,
     unknownModelType,
@@ -44,9 +45,9 @@ struct Finding {
     std::vector<std::size_t> entries;
     // savedTwice and openedTwice: for each entry, the earlier one whose name it repeats.
     std::vector<std::size_t> earlierEntries;
-    // What else is concerned: the parameter name, the undefined mapkeys, the chain's typed
-    // steps, the config.pro files read with what they set the option
-    // to, or those that could not be read, each with its reason.
+    // What else is concerned: the parameter name, the chain, the undefined mapkeys, the
+    // chain's typed steps, the config.pro files read with what they set the option to, or
+    // those that could not be read, each with its reason.
     std::vector<std::string> names;
 };
 

@@ -18,6 +18,7 @@
 #include "core/function_table.h"
 #include "core/texts.h"
 #include "platform/input_limit.h"
+#include "platform/os.h"
 #include "support/ScopedHome.h"
 #include "support/TempDir.h"
 
@@ -39,16 +40,16 @@ struct Outcome {
 
 class BatchTest : public ::testing::Test {
 protected:
-    // A run with standard input `input`; it writes into the temporary directory unless
-    // the arguments name another.
-    Outcome run(Arguments arguments, const std::string& input = {}) {
+    // A run with standard input `input`, typed at a `console` or not; it writes into the
+    // temporary directory unless the arguments name another.
+    Outcome run(Arguments arguments, const std::string& input = {}, bool console = false) {
         if (std::find(arguments.begin(), arguments.end(), "-o") == arguments.end()) {
             arguments.insert(arguments.begin(), {"-o", dir.path()});
         }
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        const int status = runBatch(arguments, in, out, err);
+        const int status = runBatch(arguments, in, out, err, console);
         return {status, out.str(), err.str()};
     }
     std::string doit() const { return readBytes(dir.file("doit.pro")); }
@@ -127,18 +128,89 @@ TEST(BatchCommandLine, EveryRowOfTheFunctionTableIsACommandOfTheUsageAlsoUnderCh
 }
 
 TEST_F(BatchTest, HelpShowsAnExampleOfEveryFunctionAndVersionTheVersion) {
-    for (const Arguments& call : {Arguments{"--help"}, Arguments{"save-as", "-h"}}) {
+    for (const Arguments& call :
+         {Arguments{"--help"}, Arguments{"save-as", "-h"}, Arguments{"/?"}}) {
         const Outcome help = run(call);
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out, texts::batchHelp());
     }
     const std::string help = texts::batchHelp();
-    const std::string examples = help.substr(help.find("Beispiele:"));
+    const std::string examples = help.substr(help.find("Beispiele"));
     for (const char* function :
          {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter", "install-auto"}) {
         EXPECT_NE(examples.find(function), std::string::npos) << function;
     }
     EXPECT_EQ(run({"--version"}).out, std::string("stapelwerk-batch ") + STAPELWERK_VERSION + "\n");
+}
+
+// The arguments that a line of the help's examples gives the program, as the shell of
+// `system` reads it: POSIX keeps what stands in single quotes; a .bat file makes %% a % and
+// %name% an (undefined, empty) variable, and keeps only double quotes together. The line's
+// program is the part after its last pipe, up to a redirection.
+Arguments argumentsOfExample(std::string_view line, os::System system) {
+    const bool windows = system == os::System::windows;
+    Arguments arguments(1);
+    char quote = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (windows && c == '%') {
+            const std::size_t end = line.find('%', i + 1);
+            if (end == i + 1) arguments.back() += '%';
+            i = end == std::string_view::npos ? line.size() : end;
+        } else if (c == (windows ? '"' : '\'')) {
+            quote = quote == 0 ? c : 0;
+        } else if (quote == 0 && c == '|') {
+            arguments.assign(1, {});
+        } else if (quote == 0 && c == '>') {
+            break;
+        } else if (quote == 0 && c == ' ') {
+            if (!arguments.back().empty()) arguments.emplace_back();
+        } else {
+            arguments.back() += c;
+        }
+    }
+    if (arguments.back().empty()) arguments.pop_back();
+    return arguments;
+}
+
+TEST(BatchHelp, EveryExampleIsACallAsTheSystemsShellPassesItAndRunsTheChainAsWritten) {
+    for (const os::System system : {os::System::posix, os::System::windows}) {
+        const std::string help = texts::batchHelp(system);
+        std::istringstream examples(help.substr(help.find("Beispiele")));
+        std::size_t calls = 0;
+        for (std::string line; std::getline(examples, line) && !line.empty();) {
+            if (!line.starts_with("  ")) continue;
+            SCOPED_TRACE(line);
+            const Arguments call = argumentsOfExample(line, system);
+            ASSERT_FALSE(call.empty());
+            EXPECT_EQ(call[0], "stapelwerk-batch");
+            std::ostringstream out;
+            std::ostringstream err;
+            const ParsedCommandLine parsed =
+                parseCommandLine({call.begin() + 1, call.end()}, out, err);
+            EXPECT_TRUE(parsed.request.has_value()) << err.str();
+            const auto chain = std::find(call.begin(), call.end(), "run-mapkeys");
+            if (chain != call.end()) {
+                EXPECT_EQ(*(chain + 1), texts::kChainExample);
+            }
+            ++calls;
+        }
+        EXPECT_EQ(calls, 8U);
+        // Paths as the system writes them, and cmd.exe has no single quotes.
+        const bool windows = system == os::System::windows;
+        EXPECT_EQ(help.find("C:\\proe") != std::string::npos, windows);
+        EXPECT_EQ(help.find("'") == std::string::npos, windows);
+        EXPECT_EQ(help.find("cmd.exe") != std::string::npos, windows);
+    }
+}
+
+TEST_F(BatchTest, InputTypedAtAConsoleIsToldHowToEnd) {
+    const std::string list = file("list.txt", "welle.prt\r\n");
+    EXPECT_EQ(run({"-q", "save-as"}, "welle.prt\r\n", true).err, texts::consoleListHint() + "\n");
+    EXPECT_EQ(run({"-q", "save-as"}, "welle.prt\r\n").err, "") << "a pipe";
+    EXPECT_EQ(run({"-q", "-l", list, "assign-parameter", "M", "--values", "-"}, "S\r\n", true).err,
+              texts::consoleValuesHint() + "\n");
+    EXPECT_NE(texts::consoleListHint(os::System::windows).find("Strg+Z"), std::string::npos);
 }
 
 TEST_F(BatchTest, ReadsUtf8OrWindows1252FromAFileOrStandardInputAndWritesToEither) {
@@ -392,6 +464,10 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
     EXPECT_TRUE(second.says(texts::kWarningAutoMapkeyDefined)) << second.err;
     EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once);
     EXPECT_EQ(readBytes(dir.file("config.pro")).size(), 2 * once.size());
+
+    const Outcome third = run({"install-auto", "--allow-second"});
+    EXPECT_TRUE(third.says(texts::kMessageAutoMapkeyAddedBackupKept)) << third.err;
+    EXPECT_EQ(readBytes(dir.file("config.pro.bak")), once) << "the first backup is kept";
 }
 
 // config.pro written on UNIX: its lines end at LF, as the CAD system reads them.

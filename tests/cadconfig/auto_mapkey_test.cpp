@@ -4,6 +4,7 @@
 #include <set>
 
 #include "cadconfig/auto_mapkey_fixture.h"
+#include "core/texts.h"
 #include "support/system.h"
 #include "support/template_lines.h"
 
@@ -42,6 +43,22 @@ TEST_F(AutoMapkeyTest, TwiceGivesTheBlockTwiceAfterTheOldLines) {
     install(dir.path() + "/");
     EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines))
         << ::testing::PrintToString(platform.messages);
+}
+
+TEST_F(AutoMapkeyTest, ASecondAutoKeepsTheFirstBackupWhichHoldsTheFileFromBeforeAnyAuto) {
+    const std::string users = "a\r\nb\r\n";
+    writeBytes(dir.file("config.pro"), users);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(install(dir.path()));
+    EXPECT_EQ(config(), fileWithLines(Lines{"a", "b"} + kBlockLines + kBlockLines + kBlockLines));
+    EXPECT_EQ(backup(), users);
+    const std::string kept(texts::kMessageAutoMapkeyAddedBackupKept);
+    EXPECT_EQ(platform.messages, (Lines{kAdded, kept, kept}));
+
+    // A config.pro that defines auto without a backup beside it gets one.
+    std::filesystem::remove(dir.file("config.pro.bak"));
+    const std::string before = config();
+    ASSERT_TRUE(install(dir.path()));
+    EXPECT_EQ(backup(), before);
 }
 
 TEST_F(AutoMapkeyTest, AMissingFileIsCreatedWithTheBlockOnlyAndNoBackup) {

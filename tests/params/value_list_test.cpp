@@ -4,6 +4,7 @@
 
 #include "params/value_list.h"
 #include "params/value_list_file.h"
+#include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
 namespace stapelwerk {
@@ -70,6 +71,20 @@ TEST(ValueListFile, AMissingFileReadsAsNoValuesWithoutAMessage) {
         EXPECT_TRUE(read.ok()) << read.message();
         EXPECT_TRUE(read.value().empty());
     }
+}
+
+TEST(ValueListFile, AnInstalledProgramKeepsItInTheUsersDataUnlessOneLiesBesideIt) {
+    TempDir program;
+    TempDir data;
+    testing::FakePlatform platform;
+    platform.programDir = program.path();
+    platform.dataDir = data.path();
+    const std::string beside = program.file("Lindwurm_param.txt");
+    EXPECT_EQ(valueListPath(platform), beside) << "a folder of the user's own";
+    platform.installed = true;
+    EXPECT_EQ(valueListPath(platform), data.file("Lindwurm_param.txt"));
+    testing::writeBytes(beside, "S235\r\n");
+    EXPECT_EQ(valueListPath(platform), beside) << "kept beside the program by its user";
 }
 
 TEST(ValueListFile, RefusesAValueWindows1252CannotHold) {

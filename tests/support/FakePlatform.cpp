@@ -14,7 +14,7 @@ void FakePlatform::writeSetting(const std::string& application, const std::strin
 }
 
 bool FakePlatform::ask(const std::string& question) {
-    const bool answer = questions.size() < answers.size() ? answers[questions.size()] : true;
+    const bool answer = questions.size() < answers.size() ? answers[questions.size()] : false;
     questions.push_back(question);
     return answer;
 }

@@ -17,15 +17,20 @@ public:
     std::map<SettingKey, std::string> settings;
     std::string login = "u123";
     std::string programDir = "/opt/stapelwerk";
+    bool installed = false;
+    std::string documentsDir = "/home/u123/Dokumente";
+    std::string dataDir = "/home/u123/.local/share/stapelwerk";
     std::string currentDir = "/home/u123";
     std::string clipboard;
     std::vector<std::string> driveRoots = {"/"};
     bool shellOpenSucceeds = true;
+    bool textEditorOpens = true;
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;
     std::vector<std::string> shellOpened;
+    std::vector<std::string> openedInEditor;
     std::vector<std::string> soundsPlayed;
     std::vector<int> pauses;
 
@@ -35,14 +40,22 @@ public:
                       const std::string& key, const std::string& value) override;
     std::string loginName() override { return login; }
     std::string programDirectory() override { return programDir; }
+    bool programInstalled() override { return installed; }
+    std::string documentsDirectory() override { return documentsDir; }
+    std::string dataDirectory() override { return dataDir; }
     std::string currentDirectory() override { return currentDir; }
     std::string clipboardText() override { return clipboard; }
     std::vector<std::string> drives() override { return driveRoots; }
     bool shellOpen(const std::string& pathOrAddress) override;
+    bool openInTextEditor(const std::string& path) override {
+        openedInEditor.push_back(path);
+        return textEditorOpens;
+    }
     void playSound(const std::string& fileName) override { soundsPlayed.push_back(fileName); }
     void pause(int milliseconds) override { pauses.push_back(milliseconds); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    // Answers from `answers`, first to last; Yes once they are used up.
+    // Answers from `answers`, first to last; once they are used up, No, as the default
+    // button does.
     bool ask(const std::string& question) override;
 };
 

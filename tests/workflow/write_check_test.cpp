@@ -249,6 +249,26 @@ TEST(WriteCheck, TheDeletionNeedsTheOptionFromTheConfigProFilesReadAtStart) {
     }
 }
 
+TEST(WriteCheck, AChainWithAShellsQuotesIsAFinding) {
+    // What cmd.exe leaves of '+;%bb;%00;' in a .bat file, and other quoting come through.
+    const KnownMapkeys known{{{"+", ""}, {"00", ""}, {"bb", ""}}, {}, true};
+    const std::pair<std::string, Kinds> cases[] = {
+        {"+;%bb;%00;", {}},
+        {"'+;00;'",
+         {FindingKind::chainQuotes, FindingKind::mapkeyUndefined, FindingKind::chainStepTyped}},
+        {"\"+;%bb\"", {FindingKind::chainQuotes, FindingKind::mapkeyUndefined}},
+        {"+;%bb';", {FindingKind::chainQuotes, FindingKind::mapkeyUndefined}},
+    };
+    for (const auto& [chain, kinds] : cases) {
+        const Findings found =
+            checkBuild({"a.prt"}, {DoitFunction::mapkeyChain, chain, {}, {}}, known);
+        EXPECT_EQ(kindsOf(found), kinds) << chain;
+        if (!kinds.empty()) {
+            EXPECT_EQ(found[0].names, Names{chain});
+        }
+    }
+}
+
 TEST(WriteCheck, EntriesConcernedShownAndUnmarked) {
     const std::vector<std::string> entries = {"gut.prt", "a b.prt", "c d.drw", "ohne"};
     const Findings found = checkBuild(entries, kOpening, kDefinesDs);

@@ -10,6 +10,7 @@
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ElidingLineEdit.h"
+#include "ui/widgets/LabelFit.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/QtText.h"
@@ -68,7 +69,7 @@ void BottomBar::setOutputDirectory(const QString& directory) {
     outputDirectory_->setText(directory);
 }
 
-void BottomBar::setUserName(const QString& name) { user_->setText(name); }
+void BottomBar::setUserName(const QString& name) { fitToText(user_, name); }
 
 void BottomBar::setStatus(const QString& text) {
     status_->setText(text);

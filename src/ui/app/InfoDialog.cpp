@@ -14,7 +14,6 @@
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/FocusFrame.h"
-#include "ui/widgets/LabelFit.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/twips.h"
@@ -81,7 +80,6 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     auto* moreAt = new QLabel(qt(texts::kInfoMoreAt), this);
     moreAt->setObjectName("Label2");
     placeTwips(moreAt, 1575, 4050, 855, 285);
-    widenToText(moreAt, KeepEdge::right);  // it leads into the address
 
     auto* address = new ClickableLabel(qt(texts::kDownloadAddress), this);
     address->setObjectName("Label1");
@@ -91,7 +89,6 @@ InfoDialog::InfoDialog(Platform& platform, QWidget* parent)
     address->setStyleSheet("color: rgb(0, 0, 255);");
     moreAt->setBuddy(address);
     placeTwips(address, 2520, 4050, 3585, 195);
-    widenToText(address);
     connect(address, &ClickableLabel::clicked, this, [this] {
         if (!platform_.shellOpen(std::string(texts::kDownloadAddress))) {
             platform_.showMessage(texts::messageAddressNotOpened(texts::kDownloadAddress));

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/program_place.h"
 #include "app/startup.h"
 #include "core/job.h"
 #include "core/texts.h"
@@ -174,7 +175,7 @@ void MainWindow::placeChooser() {
 void MainWindow::installAutoMapkey() {
     setStatus(texts::kStatusReadingFile);
     const Result<workflow::AutoInstall> install =
-        workflow::prepareAutoInstall(job_.outputDirectory, platform_.programDirectory());
+        workflow::prepareAutoInstall(job_.outputDirectory, fallbackDirectory(platform_));
     if (!install) {
         platform_.showMessage(install.message());
         return;
@@ -252,7 +253,7 @@ void MainWindow::offerWrite() {
 void MainWindow::writeDoitFile() {
     const workflow::Findings findings =
         workflow::checkPendingBuild(job_.confirmedEntries, job_.pendingInputs(),
-                                    job_.outputDirectory, platform_.programDirectory());
+                                    job_.outputDirectory, fallbackDirectory(platform_));
     if (findings.empty()) {
         writeCheckedFile();
         return;

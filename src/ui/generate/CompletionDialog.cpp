@@ -13,7 +13,6 @@
 #include "platform/sound_file.h"
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/DrawnLines.h"
-#include "ui/widgets/LabelFit.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/QtText.h"
@@ -34,7 +33,6 @@ void addLabel(QWidget* dialog, const char* name, std::string_view text, int left
     auto* label = new QLabel(qt(text), dialog);
     label->setObjectName(name);
     placeTwips(label, left, top, width, height);
-    widenToText(label);
 }
 }  // namespace
 
@@ -89,7 +87,8 @@ CompletionDialog::CompletionDialog(Platform& platform, const Job& job, QWidget* 
 
 void CompletionDialog::editFile() {
     const std::string path = doitProPath(job_.outputDirectory);
-    const bool opened = platform_.shellOpen(path);
+    // Windows has no program for .pro files until the user sets one up.
+    const bool opened = platform_.shellOpen(path) || platform_.openInTextEditor(path);
     close();
     if (!opened) platform_.showMessage(texts::messageNotOpenedForEditing(path));
 }

@@ -7,12 +7,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/program_place.h"
 #include "core/job.h"
 #include "core/settings_access.h"
 #include "core/texts.h"
 #include "generate/mapkey_chain.h"
 #include "platform/platform.h"
 #include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/LabelFit.h"
 #include "ui/widgets/ListTextDelegate.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/QtText.h"
@@ -86,7 +88,7 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     FocusFrame::attach(mapkeys);
     listCaption->setBuddy(mapkeys);
     placeTwips(mapkeys, 4125, 435, 3585, 3210);
-    known_ = readKnownMapkeys(startConfigPaths(job_.outputDirectory, platform_.programDirectory()));
+    known_ = readKnownMapkeys(startConfigPaths(job_.outputDirectory, fallbackDirectory(platform_)));
     for (const DefinedMapkey& mapkey : known_.mapkeys) {
         const QString name = qt(mapkey.name);
         auto* item = new QListWidgetItem(
@@ -137,11 +139,11 @@ void MapkeyChainDialog::markUndefined() {
     chain_->setAccessibleDescription(
         qt(undefined.empty() ? std::string() : texts::chainUndefinedNote(undefined)));
     if (!known_.looked) {
-        undefined_->setText(qt(texts::kChainNoConfigPro));
+        fitToText(undefined_, qt(texts::kChainNoConfigPro));
     } else if (undefined.empty()) {
-        undefined_->setText(qt(texts::kChainAllDefined));
+        fitToText(undefined_, qt(texts::kChainAllDefined));
     } else {
-        undefined_->setText(qt(texts::chainUndefinedNote(undefined)));
+        fitToText(undefined_, qt(texts::chainUndefinedNote(undefined)));
     }
 }
 

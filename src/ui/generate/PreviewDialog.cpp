@@ -82,7 +82,12 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     FocusFrame::attach(view_);
     view_->setItemDelegate(new ListTextDelegate(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // doit.pro's lines line up only in a fixed-width font. Where the one the system names is
+    // missing (Wine has no Courier New), the hints make the fallback fixed-width too.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    view_->setFont(fixed);
 
     auto* close = new QPushButton(qt(texts::kClose), this);
     close->setObjectName("cmd_close");

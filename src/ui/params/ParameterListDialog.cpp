@@ -22,6 +22,7 @@
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/DrawnLines.h"
 #include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/LabelFit.h"
 #include "ui/widgets/ListMenu.h"
 #include "ui/widgets/ListTextDelegate.h"
 #include "ui/widgets/PictureButton.h"
@@ -232,8 +233,9 @@ void ParameterListDialog::clearValues() {
 }
 
 std::string ParameterListDialog::showListPath() {
-    std::string path = valueListPath(platform_.programDirectory());
-    listPath_->setText(qt(path));
+    std::string path = valueListPath(platform_);
+    // The folder may be long; its file's name stays in sight.
+    fitToText(listPath_, qt(path), Qt::ElideMiddle);
     return path;
 }
 

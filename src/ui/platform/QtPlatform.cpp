@@ -8,12 +8,15 @@
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QUrl>
 
+#include "app/program_place.h"
 #include "core/ini_settings.h"
 #include "core/texts.h"
 #include "platform/os.h"
@@ -112,21 +115,32 @@ void QtPlatform::writeSetting(const std::string& application, const std::string&
 
 std::string QtPlatform::loginName() { return os::loginName(); }
 
-// The program keeps its own files (the value list) beside itself, as it always has; an
-// installed program cannot write there (/usr/bin, C:\Program Files), so it keeps them
-// in the user's data directory for it instead. Only a file really made tells: on Windows
-// a folder's attributes say nothing of the access list that protects C:\Program Files.
-std::string QtPlatform::programDirectoryFor(const QString& executableDirectory) {
-    QString directory = executableDirectory;
-    if (!QTemporaryFile(directory + "/.stapelwerk-probe-XXXXXX").open()) {
-        directory = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-        QDir().mkpath(directory);
-    }
+std::string QtPlatform::programDirectory() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+bool QtPlatform::installedAt(const QString& executableDirectory) {
+    const bool writable = QTemporaryFile(executableDirectory + "/.stapelwerk-probe-XXXXXX").open();
+    return isInstallation(QDir::toNativeSeparators(executableDirectory).toStdString(), writable,
+                          os::userProgramsDirectory());
+}
+
+bool QtPlatform::programInstalled() {
+    if (!installed_) installed_ = installedAt(QCoreApplication::applicationDirPath());
+    return *installed_;
+}
+
+std::string QtPlatform::documentsDirectory() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString directory = QDir(documents).exists() ? documents : QDir::homePath();
     return QDir::toNativeSeparators(directory).toStdString();
 }
 
-std::string QtPlatform::programDirectory() {
-    return programDirectoryFor(QCoreApplication::applicationDirPath());
+std::string QtPlatform::dataDirectory() {
+    const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(directory);
+    return QDir::toNativeSeparators(directory).toStdString();
 }
 
 std::string QtPlatform::currentDirectory() {
@@ -157,6 +171,14 @@ bool QtPlatform::shellOpen(const std::string& pathOrAddress) {
     return QDesktopServices::openUrl(url);
 }
 
+bool QtPlatform::openInTextEditor(const std::string& path) {
+    for (const std::string_view editor : os::kTextEditors) {
+        const QString program = QStandardPaths::findExecutable(QString::fromUtf8(editor));
+        if (!program.isEmpty() && QProcess::startDetached(program, {qt(path)})) return true;
+    }
+    return false;
+}
+
 void QtPlatform::playSound(const std::string& fileName) {
     const std::string path = findSoundFile(
         fileName, currentDirectory(),
@@ -177,7 +199,8 @@ void QtPlatform::pause(int milliseconds) {
 std::unique_ptr<QMessageBox> QtPlatform::questionBox(const std::string& question) const {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, messageTitle_, qt(question),
                                              QMessageBox::Yes | QMessageBox::No, messageParent_);
-    box->setDefaultButton(QMessageBox::Yes);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -27,21 +28,26 @@ public:
                       const std::string& key, const std::string& value) override;
     std::string loginName() override;
     std::string programDirectory() override;
+    bool programInstalled() override;
+    std::string documentsDirectory() override;
+    std::string dataDirectory() override;
     std::string currentDirectory() override;
     std::string clipboardText() override;
     std::vector<std::string> drives() override;
     bool shellOpen(const std::string& pathOrAddress) override;
+    bool openInTextEditor(const std::string& path) override;
     void playSound(const std::string& fileName) override;
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
 
-    // The program directory for an executable in `executableDirectory`: that folder where
-    // this user can create a file in it, else the user's data directory for the program.
-    static std::string programDirectoryFor(const QString& executableDirectory);
+    // Whether an executable in `executableDirectory` is installed (isInstallation): only a
+    // file really made there tells whether this user may write there; on Windows a folder's
+    // attributes say nothing of the access list that protects C:\Program Files.
+    static bool installedAt(const QString& executableDirectory);
 
 protected:
-    // The box that ask() shows, Yes its default button.
+    // The box that ask() shows, No its default and Escape button.
     std::unique_ptr<QMessageBox> questionBox(const std::string& question) const;
 
 private:
@@ -51,6 +57,7 @@ private:
     QString messageTitle_;
     QString settingsDirectory_;
     QWidget* messageParent_ = nullptr;
+    std::optional<bool> installed_;
 };
 
 }  // namespace stapelwerk

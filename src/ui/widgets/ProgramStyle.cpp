@@ -4,6 +4,7 @@
 #include <QFont>
 
 #include "ui/widgets/EnterPressesButtons.h"
+#include "ui/widgets/LabelFit.h"
 
 namespace stapelwerk {
 
@@ -12,6 +13,7 @@ void applyProgramStyle(QApplication& application) {
     font.setPointSizeF(7.5);
     application.setFont(font);
     application.installEventFilter(new EnterPressesButtons(&application));
+    application.installEventFilter(new LabelFitter(&application));
 }
 
 }  // namespace stapelwerk

@@ -110,13 +110,22 @@ TEST_F(CompletionDialogTest, EditOpensDoitProOfTheCurrentDirectoryAndCloses) {
         child<QPushButton>(dialog, "cmd_edit")->click();
         EXPECT_EQ(platform.shellOpened, std::vector<std::string>{output.file("doit.pro")})
             << c.outputDirectory;
-        // Without a program for it the user hears why nothing opened, and where the file is.
-        ASSERT_EQ(platform.messages.size(), c.shellSucceeds ? 0u : 1u);
-        if (!c.shellSucceeds) {
-            EXPECT_NE(platform.messages[0].find(output.file("doit.pro")), std::string::npos);
-        }
+        // Without a program for it, the plain text editor opens it.
+        EXPECT_EQ(platform.openedInEditor, c.shellSucceeds
+                                               ? std::vector<std::string>{}
+                                               : std::vector<std::string>{output.file("doit.pro")});
+        EXPECT_TRUE(platform.messages.empty());
+        platform.openedInEditor.clear();
         QTRY_VERIFY(dialog.isNull());
     }
+}
+
+TEST_F(CompletionDialogTest, WithoutAnyEditorTheUserHearsWhyAndWhereTheFileIs) {
+    platform.shellOpenSucceeds = false;
+    platform.textEditorOpens = false;
+    child<QPushButton>(dialog, "cmd_edit")->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(output.file("doit.pro")), std::string::npos);
 }
 
 TEST_F(CompletionDialogTest, WaitsWhileThePointerIsOverItAndClosesFourSecondsAfterItLeft) {

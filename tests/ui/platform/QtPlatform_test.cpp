@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <filesystem>
 
@@ -148,21 +151,35 @@ TEST(IniSettings, ReadAndWriteAsQSettingsDoes) {
     }
 }
 
-TEST(QtPlatformProgramDirectory, IsTheExecutablesFolderWhereAFileCanBeMadeThereElseTheUsersData) {
+TEST(QtPlatformProgramDirectory, AFolderOfTheUsersOwnIsNoInstallationOneNotWritableIs) {
     TempDir folder;
-    EXPECT_EQ(QtPlatform::programDirectoryFor(testing::qs(folder.path())),
-              QDir::toNativeSeparators(testing::qs(folder.path())).toStdString());
+    EXPECT_FALSE(QtPlatform::installedAt(testing::qs(folder.path())));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "the trial file is gone";
-
-    QStandardPaths::setTestModeEnabled(true);
     // Nothing can be made "in" a file, whoever runs the test, root too.
     testing::writeBytes(folder.file("datei"), "");
-    const std::string fallback = QtPlatform::programDirectoryFor(testing::qs(folder.file("datei")));
-    EXPECT_EQ(fallback, QDir::toNativeSeparators(
-                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
-                            .toStdString());
-    EXPECT_TRUE(std::filesystem::is_directory(fallback));
-    QStandardPaths::setTestModeEnabled(false);
+    EXPECT_TRUE(QtPlatform::installedAt(testing::qs(folder.file("datei"))));
+}
+
+// The platform's box with the program's buttons, answered by a key.
+class AnsweredQuestion : public QtPlatform {
+public:
+    AnsweredQuestion() : QtPlatform("Zinkhorn") {}
+    // Whether `key`, pressed on the box or on its button `on`, answers Yes.
+    bool answer(Qt::Key key, QMessageBox::StandardButton on = QMessageBox::NoButton) {
+        const std::unique_ptr<QMessageBox> box = questionBox("Soll die Datei ersetzt werden ?");
+        box->open();
+        QWidget* target = box.get();
+        if (on != QMessageBox::NoButton) target = box->button(on);
+        QTest::keyClick(target, key);
+        return box->clickedButton() == box->button(QMessageBox::Yes);
+    }
+};
+
+TEST(QtPlatformQuestion, EnterAndEscapeAnswerNo) {
+    AnsweredQuestion platform;
+    EXPECT_FALSE(platform.answer(Qt::Key_Return));
+    EXPECT_FALSE(platform.answer(Qt::Key_Escape));
+    EXPECT_TRUE(platform.answer(Qt::Key_Space, QMessageBox::Yes)) << "Yes stays one key away";
 }
 
 }  // namespace
