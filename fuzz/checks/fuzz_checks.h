@@ -35,6 +35,7 @@ std::string checkWildcard(std::string_view input);
 std::string checkBuilders(std::string_view input);
 std::string checkKeyedValues(std::string_view input);
 std::string checkInputDecoding(std::string_view input);
+std::string checkSearchPath(std::string_view input);
 
 // The input cut at every `separator`: a way to feed one input to a function of several
 // arguments. An input without the separator is one field.

@@ -14,6 +14,7 @@ const std::vector<Target>& targets() {
         {"builders", checkBuilders},
         {"keyed_values", checkKeyedValues},
         {"input_decoding", checkInputDecoding},
+        {"search_path", checkSearchPath},
     };
     return all;
 }

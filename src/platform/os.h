@@ -27,6 +27,12 @@ std::string loginName();
 // on Windows, $HOME (else the password entry) elsewhere.
 std::string homeDirectory();
 
+// The value of the environment variable `name`; nothing where it is not set.
+std::optional<std::string> environmentVariable(const std::string& name);
+
+// Whether this system writes an environment variable %NAME% (Windows) rather than $NAME.
+extern const bool kPercentVariables;
+
 // The directory that the path fields show before the program sets them: the
 // designed "C:\temp" on Windows, the temporary directory elsewhere.
 extern const char* const kExampleDirectory;

@@ -41,6 +41,13 @@ std::string homeDirectory() {
     return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
 }
 
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+const bool kPercentVariables = false;
+
 // There are no drive letters: both places are in the user's home directory.
 CadStartDirectories cadStartDirectories(const std::string&) {
     const std::string directory = joinFileName(homeDirectory(), "ProEWildfire3/");

@@ -34,6 +34,14 @@ std::string homeDirectory() {
     return profile != nullptr ? fromPath(std::filesystem::path(profile)) : std::string();
 }
 
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const wchar_t* value = _wgetenv(toPath(name).c_str());
+    return value != nullptr ? std::optional<std::string>(fromPath(std::filesystem::path(value)))
+                            : std::nullopt;
+}
+
+const bool kPercentVariables = true;
+
 const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {

@@ -190,6 +190,22 @@ std::string headingOf(FindingKind kind) {
         case FindingKind::optionNotLooked:
             return texts::findingOptionNotLooked(rules.parameterDeletionNeeds.option,
                                                  rules.parameterDeletionNeeds.value);
+        case FindingKind::noEntryFound:
+            return std::string(texts::kFindingNoEntryFound);
+        case FindingKind::entryNotFound:
+            return std::string(texts::kFindingEntryNotFound);
+        case FindingKind::foundInSeveralPlaces:
+            return std::string(texts::kFindingFoundInSeveralPlaces);
+        case FindingKind::otherVersionOpened:
+            return std::string(texts::kFindingOtherVersionOpened);
+        case FindingKind::otherDirectoryOpened:
+            return std::string(texts::kFindingOtherDirectoryOpened);
+        case FindingKind::writeProtected:
+            return std::string(texts::kFindingWriteProtected);
+        case FindingKind::placesNotRead:
+            return std::string(texts::kFindingPlacesNotRead);
+        case FindingKind::locateStopped:
+            return std::string(texts::kFindingLocateStopped);
     }
     return {};
 }
@@ -240,9 +256,21 @@ std::vector<std::string_view> shownItems(const Finding& finding,
 }
 
 std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries) {
+    const std::vector<std::string_view> notes(
+        finding.notes.begin(),
+        finding.notes.begin() +
+            static_cast<std::ptrdiff_t>(std::min(finding.notes.size(), texts::kFindingItemsShown)));
     return texts::findingText(headingOf(finding.kind),
                               shownItems(finding, entries, texts::kFindingItemsShown),
-                              itemCount(finding));
+                              itemCount(finding), notes);
+}
+
+Findings joined(Findings first, Findings second) {
+    first.insert(first.end(), std::make_move_iterator(second.begin()),
+                 std::make_move_iterator(second.end()));
+    std::stable_sort(first.begin(), first.end(),
+                     [](const Finding& a, const Finding& b) { return a.kind < b.kind; });
+    return first;
 }
 
 std::vector<std::size_t> rowsConcerned(const WorkList& list,

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "batch/run_batch.h"
+#include "core/settings_access.h"
 #include "params/value_list_file.h"
 #include "ui/support/MainWindowFixture.h"
 
@@ -45,8 +46,10 @@ class BatchMatchesWindowTest : public testing::MainWindowFixture,
 protected:
     BatchMatchesWindowTest() {
         platform.programDir = inputs.path();
-        // The chains' mapkeys and the deletion's option set where both look, so that the
-        // check finds nothing.
+        // The chains' mapkeys and the deletion's option set where both look, and the look-up
+        // of the files, which are not there, switched off in both, so that the check finds
+        // nothing.
+        settings::write(platform, settings::kSkipLocate, "1");
         for (const TempDir* directory : {&output, &batchOutput}) {
             writeBytes(directory->file("config.pro"),
                        "mapkey + x\r\nmapkey bb x\r\nmapkey 00 x\r\nmapkey ds x\r\n"
@@ -83,8 +86,8 @@ protected:
 
     std::pair<int, std::string> runInBatch(const Case& c) {
         writeBytes(inputs.file("list.txt"), c.list);
-        std::vector<std::string> arguments = {"-o", batchOutput.path(), "-l",
-                                              inputs.file("list.txt"), c.function};
+        std::vector<std::string> arguments = {"-o", batchOutput.path(),      "--no-locate",
+                                              "-l", inputs.file("list.txt"), c.function};
         if (!c.argument.empty()) arguments.push_back(c.argument);
         if (!c.keyed.empty()) {
             writeBytes(inputs.file("keyed.csv"), c.keyed);
