@@ -30,12 +30,11 @@ std::vector<GivenLocation> givenLocations(const WorkEntries& rows,
     positions.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) positions.emplace(entries[i], i);
     std::vector<GivenLocation> given(entries.size());
-    std::vector<bool> taken(entries.size(), false);
     for (const WorkEntry& row : rows) {
         if (!row.selected) continue;
         const auto position = positions.find(reducedEntry(row.text));
-        if (position == positions.end() || taken[position->second]) continue;
-        taken[position->second] = true;
+        // A repeat of a plain name must not hide what a later row of it names.
+        if (position == positions.end() || given[position->second] != GivenLocation{}) continue;
         given[position->second] = givenLocationOf(row.text);
     }
     return given;

@@ -23,7 +23,8 @@ struct GivenLocation {
 GivenLocation givenLocationOf(std::string_view line);
 
 // Of each confirmed entry, what the first selected row of the work list that confirms to it
-// gives; nothing where no row of the list as it stands now does.
+// and names a directory or version gives; nothing where no row of the list as it stands now
+// does.
 std::vector<GivenLocation> givenLocations(const WorkEntries& rows,
                                           const std::vector<std::string>& entries);
 
