@@ -33,7 +33,7 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     setWindowTitle(qt(texts::kChainDialogTitle));
     // Wider and taller than designed: the defined mapkeys stand on the right, what the chain
     // names undefined below, and below that where the check looks for the files.
-    resize(twips(7830), twips(4920));
+    resize(twips(7830), twips(5130));
 
     auto* warning = new QLabel(qt(texts::kChainWarning), this);
     warning->setObjectName("Label3");
@@ -109,7 +109,7 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     whereLooked->setObjectName("lbl_fundorte");
     whereLooked->setWordWrap(true);
     whereLooked->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(whereLooked, 120, 4275, 7590, 495);
+    placeTwips(whereLooked, 120, 4275, 7590, 705);
 
     setTabOrder(chain_, ok);
     setTabOrder(ok, mapkeys);
