@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <optional>
 
 #include "core/model_version.h"
 #include "platform/case_fold.h"
@@ -73,14 +74,6 @@ void ModelDirectory::keepNewest() {
                  files_.end());
     files_.shrink_to_fit();
     names_.shrink_to_fit();
-}
-
-std::optional<std::size_t> ModelDirectory::find(std::string_view foldedName) const {
-    const auto found = std::lower_bound(
-        files_.begin(), files_.end(), foldedName,
-        [this](const File& file, std::string_view name) { return foldedNameOf(file) < name; });
-    if (found == files_.end() || foldedNameOf(*found) != foldedName) return std::nullopt;
-    return static_cast<std::size_t>(found - files_.begin());
 }
 
 std::string ModelDirectory::fileNameOf(std::size_t file) const {

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +38,9 @@ public:
     // with the system's error; a stop keeps what was read.
     static Result<ModelDirectory> read(const std::string& directory, const KeepGoing& keepGoing);
 
-    // The newest file of `foldedName` (foldedCaseUtf8 of a name without version), for
-    // versionOf and fileNameOf; nothing when the directory has none.
-    std::optional<std::size_t> find(std::string_view foldedName) const;
+    // The files, one a name (its newest version), in the order of their names in small
+    // letters without version (foldedCaseUtf8), from 0 to size().
+    std::string_view foldedNameOf(std::size_t file) const { return foldedNameOf(files_[file]); }
     std::uint32_t versionOf(std::size_t file) const { return files_[file].version; }
     // As it stands in the directory, letter case and version included.
     std::string fileNameOf(std::size_t file) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "core/texts.h"
 #include "platform/case_fold.h"
@@ -82,19 +83,36 @@ ModelLocations locateModels(const std::vector<std::string>& names,
     }
     if (located.stopped) return located;
 
-    located.entries.resize(names.size());
+    // The names in order, walked beside each directory's files in order: one pass a
+    // directory, however many names and files.
+    std::vector<std::pair<std::string, std::size_t>> sorted;
+    sorted.reserve(names.size());
     for (std::size_t entry = 0; entry < names.size(); ++entry) {
-        const std::string folded = foldedCaseUtf8(names[entry]);
-        for (std::uint32_t place = 0; place < places; ++place) {
-            const std::optional<std::size_t> file = located.directories[place].find(folded);
-            if (!file) continue;
-            if (located.found(entry)) {
-                located.foundAgain.emplace_back(entry, place);
+        sorted.emplace_back(foldedCaseUtf8(names[entry]), entry);
+    }
+    std::sort(sorted.begin(), sorted.end());
+    located.entries.resize(names.size());
+    for (std::uint32_t place = 0; place < places; ++place) {
+        const ModelDirectory& directory = located.directories[place];
+        auto name = sorted.begin();
+        for (std::uint32_t file = 0; file < directory.size() && name != sorted.end();) {
+            const int order = directory.foldedNameOf(file).compare(name->first);
+            if (order < 0) {
+                ++file;
+            } else if (order > 0) {
+                ++name;
             } else {
-                located.entries[entry] = {place, static_cast<std::uint32_t>(*file)};
+                // The file stays: two entries may be one name in different letter case.
+                const std::size_t entry = (name++)->second;
+                if (located.found(entry)) {
+                    located.foundAgain.emplace_back(entry, place);
+                } else {
+                    located.entries[entry] = {place, file};
+                }
             }
         }
     }
+    std::sort(located.foundAgain.begin(), located.foundAgain.end());
     progress(places, places);
     return located;
 }

@@ -57,6 +57,7 @@ TEST_F(ModelLocatorTest, EachNameIsTheNewestFileOfTheFirstPlaceThatHasIt) {
         {"achse.prt", "lib_c/achse.prt.5", 5, {}},
         {"fehlt.prt", "", 0, {}},
         {"doit", "", 0, {}},
+        {"WELLE.PRT", "work/Welle.PRT.2", 2, {"lib_a", "lib_c"}},  // one name, written twice
     };
     std::vector<std::string> names;
     for (const auto& c : cases) names.push_back(c.name);
