@@ -42,6 +42,7 @@ std::string checkIniSettings(std::string_view input);
 // when so.
 std::string strayInDoit(const std::vector<std::string>& entries,
                         const std::vector<std::string>& values);
+std::string checkSearchPath(std::string_view input);
 
 // The input cut at every `separator`: a way to feed one input to a function of several
 // arguments. An input without the separator is one field.

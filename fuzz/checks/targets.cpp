@@ -15,6 +15,7 @@ const std::vector<Target>& targets() {
         {"keyed_values", checkKeyedValues},
         {"input_decoding", checkInputDecoding},
         {"ini_settings", checkIniSettings},
+        {"search_path", checkSearchPath},
     };
     return all;
 }

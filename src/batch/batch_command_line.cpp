@@ -84,6 +84,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     app.add_flag("--stdout", request.toStandardOutput);
     app.add_flag("--strict", request.strict);
     app.add_flag("-q,--quiet", request.quiet);
+    app.add_flag("--no-locate", request.noLocate);
 
     // The functions that write doit.pro, also under "check", which only checks them.
     struct FunctionCommand {

@@ -36,6 +36,8 @@ struct BatchRequest {
     bool allowSecondAuto = false;
     // A finding of the check before writing refuses the write.
     bool strict = false;
+    // The check does not look where the CAD system finds the files (they lie in a workspace).
+    bool noLocate = false;
     // "check": the function's input is checked, nothing is written.
     bool checkOnly = false;
     // Nothing on standard error when all went well; warnings and refusals are still said.

@@ -18,9 +18,11 @@
 #include "platform/text_file.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
+#include "workflow/locate_check.h"
 #include "workflow/value_pairing.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
+#include "worklist/given_location.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -136,6 +138,9 @@ private:
         }
         job.workList.setAllSelected(true);
         const Result<std::string> confirmed = confirmSelection(job);
+        if (confirmed && !request_.noLocate) {
+            given_ = givenLocations(job.workList.entries(), job.confirmedEntries);
+        }
         job.workList.assign({});
         // Nothing was confirmed: the window asks to select files, but here none were read.
         if (!confirmed) {
@@ -209,10 +214,19 @@ private:
     // nothing. The CAD system starts in the output directory, also when doit.pro goes to
     // standard output.
     bool checkBuild(const Job& job) {
-        const workflow::Findings findings = workflow::checkPendingBuild(
-            job.confirmedEntries, job.pendingInputs(),
-            request_.outputDirectory.value_or(platform_.currentDirectory()),
-            platform_.programDirectory());
+        const std::string startDirectory =
+            request_.outputDirectory.value_or(platform_.currentDirectory());
+        workflow::Findings findings =
+            workflow::checkPendingBuild(job.confirmedEntries, job.pendingInputs(), startDirectory,
+                                        platform_.programDirectory());
+        if (!request_.noLocate) {
+            const workflow::LocateJob locate{std::move(given_), job.pendingInputs().function,
+                                             startDirectory, platform_.programDirectory()};
+            const auto always = [](std::size_t, std::size_t) { return true; };
+            findings = workflow::joined(
+                std::move(findings),
+                workflow::locateAndCheck(job.confirmedEntries, locate, always).findings);
+        }
         if (findings.empty()) return true;
         err_ << texts::kWarningFindings << '\n';
         for (const workflow::Finding& finding : findings) {
@@ -279,6 +293,8 @@ private:
     std::ostream& err_;
     bool inputIsConsole_;
     ConsolePlatform platform_;
+    // Where the list puts each confirmed entry, kept from the list for the look-up.
+    std::vector<GivenLocation> given_;
 };
 }  // namespace
 

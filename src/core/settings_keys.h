@@ -21,6 +21,9 @@ inline constexpr Key kOutputDirectory{kStapelwerk, "txt_pro"};
 inline constexpr Key kMapkeyChain{kStapelwerk, "frm_mapkeyneu.txt_mapkeyname.Text"};
 inline constexpr std::string_view kMapkeyChainDefault = "ds";
 
+// "1" where the check before writing does not look where Pro/E finds the files.
+inline constexpr Key kSkipLocate{kStapelwerk, "frm_pruefung.chk_fundorte.Value"};
+
 inline constexpr Key kAssignedParameter{kLindwurm, "frm_param.txt_param.Text"};
 inline constexpr Key kDeletedParameter{kLindwurm, "frm_ploesch.txt_parameter.Text"};
 inline constexpr std::string_view kParameterNameDefault = "ParameterName";

@@ -128,6 +128,18 @@ STAPELWERK_TEXT(kExplainPreview,
                 "Zeigt vor dem Anlegen den Text, den die Datei doit.pro erhalten wird, mit "
                 "Zeilennummern. Darin kann gesucht werden; der Mapkey bleibt dabei unverändert.")
 STAPELWERK_TEXT(kPreviewSummary, "%1 Einträge, %2 Bytes")
+// Where Pro/E finds each entry, below the text: the state of the look-up (%1 entries found of
+// %2, %3 directories looked in), and each entry (%1) with the file opened or saved over (%2).
+STAPELWERK_TEXT(kPreviewLocating, "Wo Pro/E die Dateien findet, wird gesucht …")
+STAPELWERK_TEXT(kPreviewLocateOff, "Wo Pro/E die Dateien findet, wird nicht geprüft.")
+STAPELWERK_TEXT(kPreviewLocated,
+                "%1 von %2 Einträgen gefunden, gesucht in %3 Verzeichnissen (dem "
+                "Arbeitsverzeichnis, dann dem Suchpfad):")
+STAPELWERK_TEXT(kPreviewLocationsName, "Wo Pro/E die Dateien findet")
+STAPELWERK_TEXT(kLocationOpens, "%1 – Pro/E öffnet %2")
+STAPELWERK_TEXT(kLocationMissing, "%1 – nicht gefunden")
+STAPELWERK_TEXT(kLocationSavedOver, "%1 – überspeichert %2")
+STAPELWERK_TEXT(kLocationCreated, "%1 – wird neu angelegt")
 
 // Completion dialog (`frm_ok`)
 STAPELWERK_TEXT(kCompletionDone, "Der Vorgang wurde erfolgreich abgeschlossen !")
@@ -172,8 +184,8 @@ mapkey(continued) ~ Activate `preferences` `Close`;%doit;
 
 ***** Weitere Funktionen *****
 Listen: Der Dateiname einer Zeile ist ihre erste Zelle, der Text vor dem ersten Tabulator oder Semikolon; so können Zeilen aus einer Tabelle, einem CSV- oder PDM-Export eingefügt werden, wie sie sind. Eine Zelle in Anführungszeichen zählt ohne sie. Leere Zeilen, die Überschrift "Name" und eine erste Zeile ohne Typ-Endung über Zeilen mit Typ-Endung (etwa "Teilenummer<Tab>Benennung") entfallen.
-Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E scheitern würde: Modellnamen (vor der Endung) mit mehr als %1 Zeichen, mit anderen Zeichen als Buchstaben, Ziffern, "_" und "-" oder mit "-" am Anfang, Modellnamen mit Buchstaben außerhalb von ASCII (Umlaute, ß), Einträge ohne Typ-Endung oder mit einer Endung, die kein Modelltyp von Pro/E ist (.prt, .asm, .drw, .frm, .sec, .lay, .mfg, .mrk, .dgm), beim Überspeichern Namen, deren letzte vier Zeichen kein Punkt mit Modelltyp sind, zwei Einträge, die denselben Namen öffnen oder speichern würden, Parameternamen mit mehr als %2 Zeichen, ohne Buchstaben am Anfang oder mit anderen Zeichen als Buchstaben, Ziffern und "_", Parameterwerte mit mehr als %3 Zeichen, Mapkeys der Kette, die weder die config.pro im Speicherort noch die im Home-Verzeichnis definiert, Schritte der Kette, die Pro/E als Tastatureingabe tippen würde, und beim Löschen eines Parameters eine config.pro ohne die Option new_parameter_ui no. Das Fenster zeigt die Befunde; Sie können trotzdem schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog "Mapkey ausführen" listet die definierten Mapkeys; ein Doppelklick fügt einen an. Die Kette darf so geschrieben werden, wie Pro/E sie schreibt (%pdf;%cls;).
-Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf "Vorschau" neben "doit.pro jetzt anlegen" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin kann gesucht werden.
+Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E scheitern würde: Modellnamen (vor der Endung) mit mehr als %1 Zeichen, mit anderen Zeichen als Buchstaben, Ziffern, "_" und "-" oder mit "-" am Anfang, Modellnamen mit Buchstaben außerhalb von ASCII (Umlaute, ß), Einträge ohne Typ-Endung oder mit einer Endung, die kein Modelltyp von Pro/E ist (.prt, .asm, .drw, .frm, .sec, .lay, .mfg, .mrk, .dgm), beim Überspeichern Namen, deren letzte vier Zeichen kein Punkt mit Modelltyp sind, zwei Einträge, die denselben Namen öffnen oder speichern würden, Parameternamen mit mehr als %2 Zeichen, ohne Buchstaben am Anfang oder mit anderen Zeichen als Buchstaben, Ziffern und "_", Parameterwerte mit mehr als %3 Zeichen, Mapkeys der Kette, die weder die config.pro im Speicherort noch die im Home-Verzeichnis definiert, Schritte der Kette, die Pro/E als Tastatureingabe tippen würde, und beim Löschen eines Parameters eine config.pro ohne die Option new_parameter_ui no. Außer beim Überspeichern sucht sie jede Datei, wo Pro/E sie sucht: im Speicherort (dem Arbeitsverzeichnis), dann im Suchpfad (search_path und die Datei von search_path_file in diesen config.pro), und meldet Einträge, die dort nirgends liegen, die in mehreren Verzeichnissen liegen (Pro/E öffnet den ersten Fund), bei denen Pro/E eine andere Version oder eine Datei an einem anderen Ort öffnet, als die Liste nennt, und beim Zuweisen und Löschen von Parametern schreibgeschützte Dateien. Liegen die Dateien in einem Workspace, schaltet "Fundorte nicht prüfen" diese Suche ab. Das Fenster zeigt die Befunde; Sie können trotzdem schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog "Mapkey ausführen" listet die definierten Mapkeys; ein Doppelklick fügt einen an. Die Kette darf so geschrieben werden, wie Pro/E sie schreibt (%pdf;%cls;).
+Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf "Vorschau" neben "doit.pro jetzt anlegen" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin kann gesucht werden. Darunter steht zu jedem Eintrag die Datei, die Pro/E öffnen wird, mit Verzeichnis und Version, oder dass keine gefunden wurde; beim Überspeichern, ob der Name überspeichert oder neu angelegt wird.
 Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien gezogen werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, wird wie die Zwischenablage eingefügt.
 Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "Parameter erzeugen" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung; der Wert ist die zweite Zelle. Teile ohne Wert und Namen ohne Teil werden vor dem Erstellen gemeldet.
 Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.
@@ -252,7 +264,8 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
   stapelwerk-batch --help | --version
-  (-q vor jeder Funktion; --strict vor jeder Funktion, die doit.pro schreibt)
+  (-q vor jeder Funktion; --strict und --no-locate vor jeder Funktion, die doit.pro
+  schreibt)
 )")
 // --help: %1 the forms of the call, then every function and option; %2, %3: the most
 // characters of a model's and a parameter's name, %4: of a parameter's value, %5: the model
@@ -300,8 +313,13 @@ unter demselben Namen speichern (ohne Rücksicht auf Groß- und Kleinschreibung)
 bei save-as Einträge, deren letzte vier Zeichen nicht ein Punkt und ein
 Modelltyp sind (genannt wird, was gespeichert würde), und Schritte der Kette,
 die Pro/E als Tastatureingabe sendet (weder "%mapkey" noch "#menü" noch leer).
-Befunde stehen als Warnung auf der Standardfehlerausgabe, geschrieben wird
-trotzdem.
+Außer bei save-as wird jede Datei gesucht, wo Pro/E sie sucht: im
+Ausgabeverzeichnis (dem Arbeitsverzeichnis), dann im Suchpfad (search_path und
+die Datei von search_path_file in diesen config.pro); gemeldet wird, was dort
+nirgends liegt, in mehreren Verzeichnissen liegt, in einer anderen Version oder
+an einem anderen Ort geöffnet würde, als die Liste nennt, und bei den
+Parameterfunktionen, was schreibgeschützt ist. Befunde stehen als Warnung auf der
+Standardfehlerausgabe, geschrieben wird trotzdem.
 
 Optionen:
   -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
@@ -332,6 +350,8 @@ Optionen:
                             Datei mit welcher Funktion und wie vielen Einträgen
                             geschrieben wurde. Warnungen und Ablehnungen
                             bleiben.
+  --no-locate               Die Dateien nicht suchen (sie liegen in einem
+                            Workspace, den die Prüfung nicht sieht).
   -h, --help                Diese Hilfe.
   --version                 Die Versionsnummer.
 
@@ -637,6 +657,47 @@ STAPELWERK_TEXT(kFindingOptionNotLooked,
                 "konnte nicht geprüft werden; keine config.pro war zu lesen:")
 STAPELWERK_TEXT(kOptionInFile, "%1: %2 %3")
 STAPELWERK_TEXT(kOptionNotInFile, "%1: setzt %2 nicht")
+// Where the CAD system finds the entries: the headings, an entry with its note (%1 the entry,
+// %2 the note), and the notes (%1 the file Pro/E opens, %2 the other places; %1 the version or
+// directory the list names, %2 the file opened).
+STAPELWERK_TEXT(kFindingNoEntryFound,
+                "Keinen der Einträge findet Pro/E im Arbeitsverzeichnis (dem Speicherort) oder im "
+                "Suchpfad. Liegen die Dateien in einem Workspace, ist das kein Fehler; dann lässt "
+                "sich die Suche abschalten (\"Fundorte nicht prüfen\", --no-locate). Gesucht "
+                "wurde in:")
+STAPELWERK_TEXT(
+    kFindingEntryNotFound,
+    "Diese Einträge findet Pro/E weder im Arbeitsverzeichnis (dem Speicherort) noch im "
+    "Suchpfad; dort bliebe der Lauf stehen oder arbeitete am angezeigten Modell weiter:")
+STAPELWERK_TEXT(kFindingFoundInSeveralPlaces,
+                "Diese Einträge liegen in mehreren Verzeichnissen; Pro/E öffnet den ersten Fund, "
+                "auch wenn ein anderer neuer ist:")
+STAPELWERK_TEXT(kFindingOtherVersionOpened,
+                "Bei diesen Einträgen nennt die Liste eine Version; Pro/E öffnet aber die neueste:")
+STAPELWERK_TEXT(
+    kFindingOtherDirectoryOpened,
+    "Diese Einträge nennt die Liste mit einem Verzeichnis; Pro/E öffnet aber zuerst eine "
+    "Datei dieses Namens an einem anderen Ort:")
+STAPELWERK_TEXT(kFindingWriteProtected,
+                "Diese Dateien sind schreibgeschützt; Pro/E könnte sie nach der Änderung nicht "
+                "speichern:")
+STAPELWERK_TEXT(
+    kFindingPlacesNotRead,
+    "Diese Orte des Suchpfads konnten nicht gelesen werden; was dort liegt, wurde nicht "
+    "gefunden:")
+STAPELWERK_TEXT(kFindingLocateStopped,
+                "Wo Pro/E die Dateien findet, wurde nicht geprüft: Die Suche wurde abgebrochen.")
+STAPELWERK_TEXT(kItemWithNote, "%1: %2")
+STAPELWERK_TEXT(kNoteOpens, "Pro/E öffnet %1")
+STAPELWERK_TEXT(kNoteFoundAgain, "Pro/E öffnet %1, liegt auch in %2")
+STAPELWERK_TEXT(kNoteOtherVersion, "die Liste nennt Version %1, Pro/E öffnet %2")
+STAPELWERK_TEXT(kNoteOtherDirectory, "die Liste nennt %1, Pro/E öffnet %2")
+// The switch of the look-up, in the findings and the preview, and the wait for it.
+STAPELWERK_TEXT(kSkipLocate, "&Fundorte nicht prüfen (die Dateien liegen in einem Workspace)")
+STAPELWERK_TEXT(kLocateProgress,
+                "Die Prüfung sucht die Dateien, wo Pro/E sie sucht: Verzeichnis %1 von %2 …")
+STAPELWERK_TEXT(kLocateStarting, "Die Prüfung sucht die Dateien, wo Pro/E sie sucht …")
+STAPELWERK_TEXT(kLocateCancel, "Abbrechen")
 // The characters a name may hold besides the marks of its rule, as the headings list them.
 STAPELWERK_TEXT(kLetters, "Buchstaben")
 STAPELWERK_TEXT(kDigits, "Ziffern")
@@ -662,6 +723,10 @@ STAPELWERK_TEXT(kChainDefinedName, "Definierte Mapkeys, Doppelklick oder Eingabe
 STAPELWERK_TEXT(kChainNoConfigPro,
                 "Keine config.pro zu lesen: Welche Mapkeys definiert sind, ist unbekannt.")
 STAPELWERK_TEXT(kChainAllDefined, "Alle Mapkeys der Kette sind definiert.")
+STAPELWERK_TEXT(kChainWhereLooked,
+                "Beim Schreiben sucht die Prüfung jede Datei, wo Pro/E sie sucht: im Speicherort "
+                "(dem Arbeitsverzeichnis), dann im Suchpfad, den search_path und search_path_file "
+                "der config.pro im Home-Verzeichnis und im Speicherort angeben.")
 // %1: the mapkeys of the chain that no config.pro defines.
 STAPELWERK_TEXT(kChainUndefinedNote, "Nicht definiert: %1")
 
@@ -707,6 +772,8 @@ STAPELWERK_TEXT(kReasonBlockDevice,
                 "Sie ist keine gewöhnliche Datei, sondern ein Datenträger (ein Blockgerät).")
 STAPELWERK_TEXT(kReasonSocket, "Sie ist keine gewöhnliche Datei, sondern ein Socket.")
 STAPELWERK_TEXT(kReasonNotAFile, "Sie ist keine gewöhnliche Datei.")
+// A directory of the search path whose environment variable (%1) is not set.
+STAPELWERK_TEXT(kReasonVariableNotSet, "Die Umgebungsvariable %1 ist nicht gesetzt.")
 // The causes a user meets with files, worded as the German system messages are, so that a
 // user whose system is English still reads German.
 STAPELWERK_TEXT(kSystemNoSuchFileOrDirectory, "Datei oder Verzeichnis nicht gefunden")

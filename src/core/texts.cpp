@@ -308,10 +308,14 @@ std::string optionNotInFile(std::string_view path, std::string_view option) {
 }
 
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
-                        std::size_t total) {
+                        std::size_t total, const std::vector<std::string_view>& notes) {
     std::vector<std::string> lines;
     lines.reserve(shown.size());
-    for (const std::string_view name : shown) lines.push_back(quoted(name));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        lines.push_back(i < notes.size() && !notes[i].empty()
+                            ? filled(kItemWithNote, {quoted(shown[i]), notes[i]})
+                            : quoted(shown[i]));
+    }
     return findingLines(heading, lines, total);
 }
 
@@ -331,6 +335,42 @@ std::string namesUnderHeading(std::string_view heading, const std::vector<std::s
         names.begin(),
         names.begin() + static_cast<std::ptrdiff_t>(std::min(shownAtMost, names.size())));
     return findingText(heading, shown, names.size());
+}
+
+std::string noteOpens(std::string_view opened) { return filled(kNoteOpens, {quoted(opened)}); }
+
+std::string noteFoundAgain(std::string_view opened, const std::vector<std::string>& alsoIn) {
+    std::vector<std::string> places;
+    places.reserve(alsoIn.size());
+    for (const std::string& place : alsoIn) places.push_back(quoted(place));
+    return filled(kNoteFoundAgain, {quoted(opened), listed(places, kListNext, kListAnd)});
+}
+
+std::string noteOtherVersion(std::uint32_t named, std::string_view opened) {
+    return filled(kNoteOtherVersion, {std::to_string(named), quoted(opened)});
+}
+
+std::string noteOtherDirectory(std::string_view named, std::string_view opened) {
+    return filled(kNoteOtherDirectory, {quoted(named), quoted(opened)});
+}
+
+std::string previewLocated(std::size_t found, std::size_t entries, std::size_t places) {
+    return filled(kPreviewLocated,
+                  {groupedNumber(found), groupedNumber(entries), groupedNumber(places)});
+}
+
+std::string entryLocation(std::string_view entry, const std::optional<std::string>& file,
+                          bool saveAs) {
+    if (!file) return filled(saveAs ? kLocationCreated : kLocationMissing, {entry});
+    return filled(saveAs ? kLocationSavedOver : kLocationOpens, {entry, quoted(*file)});
+}
+
+std::string locateProgress(std::size_t place, std::size_t places) {
+    return filled(kLocateProgress, {groupedNumber(place), groupedNumber(places)});
+}
+
+std::string reasonVariableNotSet(std::string_view name) {
+    return filled(kReasonVariableNotSet, {name});
 }
 
 std::string statusEntriesUnmarked(std::size_t count) {

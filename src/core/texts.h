@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,6 +64,13 @@ std::string explainAuto(std::string_view outputDirectory);
 // "3.000 Einträge, 1.404.002 Bytes"
 std::string previewSummary(std::size_t entries, std::size_t bytes);
 
+// Where Pro/E finds the entries, as the preview shows it: how many it found of how many in
+// how many directories, and an entry with the file it opens, or none.
+std::string previewLocated(std::size_t found, std::size_t entries, std::size_t places);
+// Of save-as (`saveAs`): the file saved over, or that it is made.
+std::string entryLocation(std::string_view entry, const std::optional<std::string>& file,
+                          bool saveAs);
+
 // Info dialog (`frm_help`): the lines of `Text1`.
 std::vector<std::string> infoTextLines();
 
@@ -122,12 +131,22 @@ std::string findingOptionNotSet(std::string_view option, std::string_view value)
 std::string findingOptionNotLooked(std::string_view option, std::string_view value);
 std::string optionInFile(std::string_view path, std::string_view option, std::string_view value);
 std::string optionNotInFile(std::string_view path, std::string_view option);
-// A heading, the first things found, one a line, and how many of `total` are not shown.
+// A heading, the first things found, one a line, and how many of `total` are not shown; a
+// thing with a note (`notes`, by position; may be shorter) is followed by it.
 std::string findingText(std::string_view heading, const std::vector<std::string_view>& shown,
-                        std::size_t total);
+                        std::size_t total, const std::vector<std::string_view>& notes = {});
 // The same with lines worded already (findingEntrySavedAs, findingEntryLike).
 std::string findingLines(std::string_view heading, const std::vector<std::string>& lines,
                          std::size_t total);
+// The notes of the check's look-up: where the CAD system opens an entry and where else it
+// lies; the version and the directory that the list names beside the file opened.
+std::string noteOpens(std::string_view opened);
+std::string noteFoundAgain(std::string_view opened, const std::vector<std::string>& alsoIn);
+std::string noteOtherVersion(std::uint32_t named, std::string_view opened);
+std::string noteOtherDirectory(std::string_view named, std::string_view opened);
+std::string reasonVariableNotSet(std::string_view name);
+// The wait for the look-up: the directory being read of all.
+std::string locateProgress(std::size_t place, std::size_t places);
 std::string statusEntriesUnmarked(std::size_t count);
 std::string chainUndefinedNote(const std::vector<std::string>& names);
 

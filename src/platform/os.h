@@ -35,6 +35,11 @@ std::string homeDirectory();
 // without administrator rights: %LOCALAPPDATA%\Programs on Windows, ~/.local elsewhere
 // (cmake --install --prefix ~/.local). Empty when it cannot be found.
 std::string userProgramsDirectory();
+// The value of the environment variable `name`; nothing where it is not set.
+std::optional<std::string> environmentVariable(const std::string& name);
+
+// Whether this system writes an environment variable %NAME% (Windows) rather than $NAME.
+extern const bool kPercentVariables;
 
 // The directory that the path fields show before the program sets them: the
 // designed "C:\temp" on Windows, the temporary directory elsewhere.

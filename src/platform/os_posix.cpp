@@ -45,6 +45,13 @@ std::string homeDirectory() {
 
 std::string userProgramsDirectory() { return joinFileName(homeDirectory(), ".local"); }
 
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+const bool kPercentVariables = false;
+
 // There are no drive letters: both places are in the user's home directory.
 CadStartDirectories cadStartDirectories(const std::string&) {
     const std::string directory = joinFileName(homeDirectory(), "ProEWildfire3/");

@@ -40,6 +40,14 @@ std::string userProgramsDirectory() {
     return local != nullptr ? fromPath(std::filesystem::path(local) / L"Programs") : std::string();
 }
 
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const wchar_t* value = _wgetenv(toPath(name).c_str());
+    return value != nullptr ? std::optional<std::string>(fromPath(std::filesystem::path(value)))
+                            : std::nullopt;
+}
+
+const bool kPercentVariables = true;
+
 const char* const kExampleDirectory = "C:\\temp";
 
 CadStartDirectories cadStartDirectories(const std::string& user) {

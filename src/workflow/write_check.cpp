@@ -80,8 +80,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kKinds =
-        static_cast<std::size_t>(FindingKind::optionNotLooked) + 1;
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(FindingKind::locateStopped) + 1;
 
     Finding& at(FindingKind kind) {
         Finding& finding = byKind_[static_cast<std::size_t>(kind)];
@@ -274,6 +273,22 @@ std::string headingOf(FindingKind kind) {
         case FindingKind::optionNotLooked:
             return texts::findingOptionNotLooked(rules.parameterDeletionNeeds.option,
                                                  rules.parameterDeletionNeeds.value);
+        case FindingKind::noEntryFound:
+            return std::string(texts::kFindingNoEntryFound);
+        case FindingKind::entryNotFound:
+            return std::string(texts::kFindingEntryNotFound);
+        case FindingKind::foundInSeveralPlaces:
+            return std::string(texts::kFindingFoundInSeveralPlaces);
+        case FindingKind::otherVersionOpened:
+            return std::string(texts::kFindingOtherVersionOpened);
+        case FindingKind::otherDirectoryOpened:
+            return std::string(texts::kFindingOtherDirectoryOpened);
+        case FindingKind::writeProtected:
+            return std::string(texts::kFindingWriteProtected);
+        case FindingKind::placesNotRead:
+            return std::string(texts::kFindingPlacesNotRead);
+        case FindingKind::locateStopped:
+            return std::string(texts::kFindingLocateStopped);
     }
     return {};
 }
@@ -337,7 +352,7 @@ namespace {
 // quoting again would garble.
 bool namesAreWorded(FindingKind kind) {
     return kind == FindingKind::mapkeysNotLooked || kind == FindingKind::optionNotSet ||
-           kind == FindingKind::optionNotLooked;
+           kind == FindingKind::optionNotLooked || kind == FindingKind::placesNotRead;
 }
 }  // namespace
 
@@ -350,9 +365,13 @@ std::string describedFinding(const Finding& finding, const std::vector<std::stri
     }
     const bool saysSaved = finding.kind == FindingKind::saveAsNameCut;
     if (!saysSaved && finding.earlierEntries.empty()) {
+        const std::vector<std::string_view> notes(
+            finding.notes.begin(),
+            finding.notes.begin() + static_cast<std::ptrdiff_t>(
+                                        std::min(finding.notes.size(), texts::kFindingItemsShown)));
         return texts::findingText(headingOf(finding.kind),
                                   shownItems(finding, entries, texts::kFindingItemsShown),
-                                  itemCount(finding));
+                                  itemCount(finding), notes);
     }
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < finding.entries.size() && i < texts::kFindingItemsShown; ++i) {
@@ -362,6 +381,14 @@ std::string describedFinding(const Finding& finding, const std::vector<std::stri
                             : texts::findingEntryLike(entry, entries[finding.earlierEntries[i]]));
     }
     return texts::findingLines(headingOf(finding.kind), lines, itemCount(finding));
+}
+
+Findings joined(Findings first, Findings second) {
+    first.insert(first.end(), std::make_move_iterator(second.begin()),
+                 std::make_move_iterator(second.end()));
+    std::stable_sort(first.begin(), first.end(),
+                     [](const Finding& a, const Finding& b) { return a.kind < b.kind; });
+    return first;
 }
 
 std::vector<std::size_t> rowsConcerned(const WorkList& list,

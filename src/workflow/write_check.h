@@ -37,6 +37,18 @@ enum class FindingKind {
     // (CheckRules::parameterDeletionNeeds), or none of them could be read.
     optionNotSet,
     optionNotLooked,
+    // Where the CAD system finds the entries (locate_check.h): none at all, with the places
+    // looked in; an entry nowhere; in several places; in another version or directory than
+    // the list names; write-protected where the function saves; places that could not be
+    // read; a look-up stopped before its end.
+    noEntryFound,
+    entryNotFound,
+    foundInSeveralPlaces,
+    otherVersionOpened,
+    otherDirectoryOpened,
+    writeProtected,
+    placesNotRead,
+    locateStopped,
 };
 
 struct Finding {
@@ -49,10 +61,15 @@ struct Finding {
     // chain's typed steps, the config.pro files read with what they set the option to, or
     // those that could not be read, each with its reason.
     std::vector<std::string> names;
+    // Where the kind has them, one for each of `entries`: what the user reads after the entry.
+    std::vector<std::string> notes = {};
 };
 
 // One finding for each kind found, in the order of the kinds; empty when nothing is found.
 using Findings = std::vector<Finding>;
+
+// Both sets of findings, in the order of the kinds.
+Findings joined(Findings first, Findings second);
 
 // The German heading of a kind, as the dialog and the command line show it.
 std::string headingOf(FindingKind kind);

@@ -208,7 +208,9 @@ TEST_F(BatchTest, InputTypedAtAConsoleIsToldHowToEnd) {
     const std::string list = file("list.txt", "welle.prt\r\n");
     EXPECT_EQ(run({"-q", "save-as"}, "welle.prt\r\n", true).err, texts::consoleListHint() + "\n");
     EXPECT_EQ(run({"-q", "save-as"}, "welle.prt\r\n").err, "") << "a pipe";
-    EXPECT_EQ(run({"-q", "-l", list, "assign-parameter", "M", "--values", "-"}, "S\r\n", true).err,
+    EXPECT_EQ(run({"-q", "--no-locate", "-l", list, "assign-parameter", "M", "--values", "-"},
+                  "S\r\n", true)
+                  .err,
               texts::consoleValuesHint() + "\n");
     EXPECT_NE(texts::consoleListHint(os::System::windows).find("Strg+Z"), std::string::npos);
 }
@@ -384,8 +386,10 @@ TEST_F(BatchTest, KeyedValuesPairByNameOrRefuseWithEveryNameInQuestion) {
     const std::string list = "C:\\pdm\\welle.prt.3\r\nFlansch.prt\r\ndeckel.asm\r\n";
     const auto assign = [&](const char* option, const std::string& values, bool allowMissing) {
         fs::remove(dir.file("doit.pro"));
-        // Quiet: what is said below is what the pairing said.
-        Arguments call = {"-q", "assign-parameter", "MAT", option, file("values", values)};
+        // Quiet, and the parts are not there to be found: what is said below is what the
+        // pairing said.
+        Arguments call = {"-q",  "--no-locate", "assign-parameter",
+                          "MAT", option,        file("values", values)};
         if (allowMissing) call.push_back("--allow-missing");
         return run(call, list);
     };
@@ -474,6 +478,7 @@ TEST_F(BatchTest, InstallAutoBacksUpAndAppendsASecondAutoOnlyWhenAllowed) {
 TEST_F(BatchTest, AConfigProWithLfLineEndsIsReadAndExtendedInKind) {
     const testing::ScopedHome home(dir.path());
     file("config.pro", "! UNIX\nmapkey ds @MAPKEY_NAMEspeichern;\nmapkey bb x\n");
+    file("welle.prt.1", "");
     EXPECT_EQ(run({"--strict", "run-mapkeys", "ds;%bb"}, "welle.prt\n").status, 0);
     EXPECT_TRUE(written());
 
@@ -518,6 +523,7 @@ TEST_F(BatchTest, TheCheckOfADeletionLooksForTheOptionItNeeds) {
          {std::string(texts::kWarningFindings), notSet, "new_parameter_ui yes"}},
         {"new_parameter_ui yes\n", {"--strict", "delete-parameter", "MAT"}, 1, false, {notSet}},
     };
+    file("welle.prt.1", "");
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.configPro));
         fs::remove(dir.file("doit.pro"));
@@ -565,6 +571,7 @@ TEST_F(BatchTest, TheCheckWarnsRefusesWithStrictOrOnlyChecks) {
     const testing::ScopedHome home(dir.path());  // one config.pro, as home and start directory
     file("config.pro",
          "mapkey ds @MAPKEY_NAMEspeichern;\r\n! mapkey bb x\r\nmapkey cls x;\r\nmapkey pdf x;\r\n");
+    file("welle.prt.1", "");
     const std::string clean = "welle.prt\r\n";
     const std::string blank = "welle.prt\r\nmeine welle.prt\r\n";
     const std::string wrote = "wurde geschrieben: run-mapkeys, 1 Eintrag.";
@@ -692,6 +699,77 @@ TEST_F(BatchTest, SaysWhatItWroteUnlessQuietAndRefusesAnEmptyListInItsOwnWords) 
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.err, message + "\n");
         EXPECT_FALSE(written());
+    }
+}
+
+// Each finding of where Pro/E finds the files: in the output directory, then along the search
+// path of config.pro; none for save-as, which makes what is missing, and none with --no-locate.
+TEST_F(BatchTest, TheCheckSaysWhereProEFindsTheFiles) {
+    const testing::ScopedHome home(dir.path());
+    fs::create_directory(dir.file("lib"));
+    for (const char* model :
+         {"welle.prt.3", "lib/welle.prt.5", "lib/flansch.prt.2", "lib/ro.prt.1", "lib/ro.prt.2"}) {
+        file(model, "");
+    }
+    fs::permissions(dir.file("lib/ro.prt.2"),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const std::string flansch = dir.file("lib/flansch.prt.2");
+    const struct {
+        std::string searchPath;
+        Arguments arguments;
+        std::string list;
+        std::string_view heading;  // empty: nothing found
+        std::string item;
+    } cases[] = {
+        {"lib",
+         {"run-mapkeys", "ds"},
+         "flansch.prt\nfehlt.prt\n",
+         texts::kFindingEntryNotFound,
+         R"("fehlt.prt")"},
+        {"lib",
+         {"run-mapkeys", "ds"},
+         "fehlt.prt\n",
+         texts::kFindingNoEntryFound,
+         "\"" + dir.file("lib") + "\""},
+        {"lib",
+         {"run-mapkeys", "ds"},
+         "WELLE.prt\n",
+         texts::kFindingFoundInSeveralPlaces,
+         texts::noteFoundAgain(dir.file("welle.prt.3"), {dir.file("lib")})},
+        {"lib",
+         {"run-mapkeys", "ds"},
+         "flansch.prt.1\n",
+         texts::kFindingOtherVersionOpened,
+         texts::noteOtherVersion(1, flansch)},
+        {"lib",
+         {"run-mapkeys", "ds"},
+         dir.file("alt/flansch.prt") + "\n",
+         texts::kFindingOtherDirectoryOpened,
+         texts::noteOtherDirectory(dir.file("alt/"), flansch)},
+        {"lib",
+         {"delete-parameter", "MAT"},
+         "ro.prt\n",
+         texts::kFindingWriteProtected,
+         texts::noteOpens(dir.file("lib/ro.prt.2"))},
+        {"lib $NICHT_GESETZT",
+         {"run-mapkeys", "ds"},
+         "flansch.prt\n",
+         texts::kFindingPlacesNotRead,
+         texts::reasonVariableNotSet("NICHT_GESETZT")},
+        {"lib", {"run-mapkeys", "ds"}, "ro.prt\n" + flansch + "\n", "", ""},
+        {"lib", {"--no-locate", "run-mapkeys", "ds"}, "fehlt.prt\nwelle.prt.1\n", "", ""},
+        {"lib", {"save-as"}, "fehlt.prt\nwelle.prt.1\n", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        file("config.pro", "mapkey ds x\nnew_parameter_ui no\nsearch_path " + c.searchPath + "\n");
+        Arguments call = c.arguments;
+        call.insert(call.begin(), "check");
+        const Outcome outcome = run(call, c.list);
+        EXPECT_EQ(outcome.status, c.heading.empty() ? 0 : 1) << outcome.err;
+        EXPECT_TRUE(outcome.says(std::string(c.heading) + "\n")) << outcome.err;
+        EXPECT_TRUE(outcome.says(c.item)) << outcome.err;
     }
 }
 

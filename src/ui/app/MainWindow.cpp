@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/program_place.h"
 #include "app/startup.h"
@@ -18,6 +20,7 @@
 #include "ui/generate/CompletionDialog.h"
 #include "ui/generate/FindingsDialog.h"
 #include "ui/generate/FunctionPanel.h"
+#include "ui/generate/LocateRunner.h"
 #include "ui/generate/MapkeyChainDialog.h"
 #include "ui/generate/PreviewDialog.h"
 #include "ui/params/ParameterDeletionDialog.h"
@@ -44,12 +47,17 @@ namespace {
 constexpr int kOuterWidth = 8000;
 constexpr int kOuterHeight = 6000;
 constexpr int kBottomBarMargin = 500;
+// A look-up of local directories ends before its wait would show.
+constexpr int kLookupWaitShownAfterMs = 400;
+constexpr int kLookupProgressEveryMs = 100;
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     : QWidget(parent), platform_(platform), job_(job) {
     setObjectName("Form1");
     setWindowTitle(qt(texts::kMainWindowTitle));
+    locator_ = new LocateRunner(platform_, this);
+    connect(locator_, &LocateRunner::finished, this, &MainWindow::lookupFinished);
 
     auto* files = new PictureButton("img_files", artwork::filesPicture({twips(870), twips(975)}),
                                     qt(texts::kShowWorkList), qt(texts::kShowWorkList), this);
@@ -82,8 +90,9 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     previewButton_->setAccessibleName(qt(texts::kPreviewButtonName));
     placeTwips(previewButton_, 5835, 2520, 1140, 375);
     previewButton_->hide();
-    connect(previewButton_, &QPushButton::clicked, this,
-            [this] { openOrRaise(preview_, [this] { return new PreviewDialog(job_, this); }); });
+    connect(previewButton_, &QPushButton::clicked, this, [this] {
+        openOrRaise(preview_, [this] { return new PreviewDialog(job_, *locator_, this); });
+    });
 
     functions_ = new FunctionPanel(this);
     functions_->hide();
@@ -251,19 +260,68 @@ void MainWindow::offerWrite() {
 }
 
 void MainWindow::writeDoitFile() {
-    const workflow::Findings findings =
+    // Save-as makes what it does not find: of it the look-up has nothing to say.
+    if (locator_->switchedOff() || !rowOf(job_.pendingInputs().function).opensFiles) {
+        showFindingsOrWrite({});
+        return;
+    }
+    // Afresh: files may have been put in place since the last look.
+    locator_->start(job_);
+    waitForLookup();
+}
+
+void MainWindow::waitForLookup() {
+    auto* wait = new QProgressDialog(this);
+    wait->setObjectName("frm_fundorte");
+    wait->setWindowTitle(qt(texts::kFindingsDialogTitle));
+    wait->setLabelText(qt(texts::kLocateStarting));
+    wait->setCancelButtonText(qt(texts::kLocateCancel));
+    // Nothing may build anew while the look-up of this build runs.
+    wait->setWindowModality(Qt::ApplicationModal);
+    wait->setRange(0, 0);
+    wait->setMinimumDuration(kLookupWaitShownAfterMs);
+    auto* poll = new QTimer(wait);
+    connect(poll, &QTimer::timeout, wait, [this, wait] {
+        const auto [read, places] = locator_->progress();
+        if (places == 0) return;
+        wait->setRange(0, static_cast<int>(places));
+        wait->setValue(static_cast<int>(read));
+        wait->setLabelText(qt(texts::locateProgress(std::min(read + 1, places), places)));
+    });
+    poll->start(kLookupProgressEveryMs);
+    connect(wait, &QProgressDialog::canceled, this, [this, wait] {
+        lookupWait_ = nullptr;
+        wait->deleteLater();
+        locator_->stop();
+        showFindingsOrWrite({{workflow::FindingKind::locateStopped, {}, {}, {}}});
+    });
+    lookupWait_ = wait;
+}
+
+void MainWindow::lookupFinished() {
+    if (!lookupWait_) return;  // a look-up for the preview
+    QProgressDialog* wait = lookupWait_;
+    lookupWait_ = nullptr;
+    wait->disconnect(this);
+    wait->hide();
+    wait->deleteLater();
+    showFindingsOrWrite(locator_->result()->outcome.findings);
+}
+
+void MainWindow::showFindingsOrWrite(workflow::Findings located) {
+    const workflow::Findings findings = workflow::joined(
         workflow::checkPendingBuild(job_.confirmedEntries, job_.pendingInputs(),
-                                    job_.outputDirectory, fallbackDirectory(platform_));
+                                    job_.outputDirectory, fallbackDirectory(platform_)),
+        std::move(located));
     if (findings.empty()) {
         writeCheckedFile();
         return;
     }
     if (findings_) findings_->close();
     openOrRaise(findings_, [&] {
-        auto* dialog = new FindingsDialog(job_.confirmedEntries, findings, this);
+        auto* dialog = new FindingsDialog(job_.confirmedEntries, findings, *locator_, this);
         connect(dialog, &FindingsDialog::writeAnywayRequested, this, &MainWindow::writeCheckedFile);
-        connect(dialog, &FindingsDialog::unmarkRequested, this,
-                [this, findings] { unmarkConcerned(findings); });
+        connect(dialog, &FindingsDialog::unmarkRequested, this, &MainWindow::unmarkConcerned);
         return dialog;
     });
 }

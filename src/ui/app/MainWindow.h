@@ -8,6 +8,7 @@
 #include "workflow/write_check.h"
 
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 
 namespace stapelwerk {
@@ -19,6 +20,7 @@ class FindingsDialog;
 class FunctionPanel;
 class InfoDialog;
 class Job;
+class LocateRunner;
 class MapkeyChainDialog;
 class OutputDirectoryChooser;
 class ParameterDeletionDialog;
@@ -55,8 +57,16 @@ private:
     // The write button and the preview beside it, while a built mapkey waits.
     void setWriteOffered(bool offered);
     // Checks the pending text first: what the check finds is shown and the user decides;
-    // with nothing found it is written at once.
+    // with nothing found it is written at once. Where the look-up of the files runs, the
+    // write waits for it.
     void writeDoitFile();
+    // A visible, cancellable wait for the look-up; a cancel writes nothing and shows what the
+    // check found besides, with the look-up's end as a finding.
+    void waitForLookup();
+    void lookupFinished();
+    // The check's other findings with the look-up's `located`: shown, or with none the file
+    // is written.
+    void showFindingsOrWrite(workflow::Findings located);
     // Writes the pending text to doit.pro and opens the completion dialog; a failure is
     // reported, and then no dialog opens and the write button stays.
     void writeCheckedFile();
@@ -87,6 +97,8 @@ private:
     QPointer<ParameterDeletionDialog> parameterDeletion_;
     QPointer<CompletionDialog> completion_;
     QPointer<FindingsDialog> findings_;
+    LocateRunner* locator_ = nullptr;
+    QPointer<QProgressDialog> lookupWait_;
     QPointer<PreviewDialog> preview_;
     QPointer<InfoDialog> info_;
 };

@@ -34,8 +34,8 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     setObjectName("frm_mapkeyneu");
     setWindowTitle(qt(texts::kChainDialogTitle));
     // Wider and taller than designed: the defined mapkeys stand on the right, what the chain
-    // names undefined below.
-    resize(twips(7830), twips(4380));
+    // names undefined below, and below that where the check looks for the files.
+    resize(twips(7830), twips(5130));
 
     auto* warning = new QLabel(qt(texts::kChainWarning), this);
     warning->setObjectName("Label3");
@@ -106,6 +106,12 @@ MapkeyChainDialog::MapkeyChainDialog(Platform& platform, Job& job, QWidget* pare
     placeTwips(undefined_, 120, 3735, 7590, 495);
     connect(chain_, &QLineEdit::textChanged, this, &MapkeyChainDialog::markUndefined);
     markUndefined();
+
+    auto* whereLooked = new QLabel(qt(texts::kChainWhereLooked), this);
+    whereLooked->setObjectName("lbl_fundorte");
+    whereLooked->setWordWrap(true);
+    whereLooked->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(whereLooked, 120, 4275, 7590, 705);
 
     setTabOrder(chain_, ok);
     setTabOrder(ok, mapkeys);

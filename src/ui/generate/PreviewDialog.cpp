@@ -1,6 +1,7 @@
 #include "ui/generate/PreviewDialog.h"
 
 #include <QAbstractListModel>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -14,9 +15,11 @@
 #include "core/job.h"
 #include "core/texts.h"
 #include "generate/doit_preview.h"
+#include "ui/generate/LocateRunner.h"
 #include "ui/widgets/FocusFrame.h"
 #include "ui/widgets/ListTextDelegate.h"
 #include "ui/widgets/QtText.h"
+#include "workflow/locate_check.h"
 
 namespace stapelwerk {
 
@@ -50,7 +53,36 @@ private:
     int numberWidth_ = 1;
 };
 
-PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent), job_(job) {
+// Each entry of a finished look-up with the file Pro/E opens, made only for the rows in sight.
+class EntryLocationsModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void show(std::shared_ptr<const Lookup> lookup) {
+        beginResetModel();
+        lookup_ = std::move(lookup);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || !lookup_
+                   ? 0
+                   : static_cast<int>(lookup_->outcome.locations.entries.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+        return qt(workflow::shownLocation(lookup_->entries, lookup_->job,
+                                          lookup_->outcome.locations,
+                                          static_cast<std::size_t>(index.row())));
+    }
+
+private:
+    std::shared_ptr<const Lookup> lookup_;
+};
+
+PreviewDialog::PreviewDialog(const Job& job, LocateRunner& locator, QWidget* parent)
+    : QDialog(parent), job_(job), locator_(locator) {
     setObjectName("frm_preview");
     setWindowTitle(qt(texts::kPreviewTitle));
     resize(760, 520);
@@ -89,6 +121,27 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     fixed.setFixedPitch(true);
     view_->setFont(fixed);
 
+    locationState_ = new QLabel(this);
+    locationState_->setObjectName("lbl_fundorte");
+    skipLookup_ = new QCheckBox(qt(texts::kSkipLocate), this);
+    skipLookup_->setObjectName("chk_fundorte");
+    skipLookup_->setChecked(locator_.switchedOff());
+    connect(skipLookup_, &QCheckBox::toggled, &locator_, &LocateRunner::setSwitchedOff);
+    connect(&locator_, &LocateRunner::switchChanged, this, [this](bool off) {
+        skipLookup_->setChecked(off);
+        lookUp();
+    });
+    connect(&locator_, &LocateRunner::finished, this, &PreviewDialog::showLocations);
+    locations_ = new EntryLocationsModel(this);
+    auto* locationsView = new QListView(this);
+    locationsView->setObjectName("list_fundorte");
+    locationsView->setAccessibleName(qt(texts::kPreviewLocationsName));
+    locationsView->setModel(locations_);
+    locationsView->setUniformItemSizes(true);
+    locationsView->setItemDelegate(new ListTextDelegate(locationsView));
+    locationsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FocusFrame::attach(locationsView);
+
     auto* close = new QPushButton(qt(texts::kClose), this);
     close->setObjectName("cmd_close");
     close->setAutoDefault(false);
@@ -100,12 +153,17 @@ PreviewDialog::PreviewDialog(const Job& job, QWidget* parent) : QDialog(parent),
     searchRow->addWidget(search_);
     searchRow->addWidget(next);
     searchRow->addWidget(searchResult_);
+    auto* locationRow = new QHBoxLayout;
+    locationRow->addWidget(locationState_, 1);
+    locationRow->addWidget(skipLookup_);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(searchRow);
-    layout->addWidget(view_, 1);
+    layout->addWidget(view_, 2);
+    layout->addLayout(locationRow);
+    layout->addWidget(locationsView, 1);
     layout->addLayout(closeRow);
 
     showPendingText();
@@ -121,6 +179,25 @@ void PreviewDialog::showPendingText() {
     lines_ = std::move(lines);
     summary_->setText(qt(texts::previewSummary(job_.pendingEntryCount(), lines_->fileSize())));
     searchResult_->clear();
+    lookUp();
+}
+
+void PreviewDialog::lookUp() {
+    locations_->show(nullptr);
+    if (locator_.switchedOff()) {
+        locationState_->setText(qt(texts::kPreviewLocateOff));
+        return;
+    }
+    locationState_->setText(qt(texts::kPreviewLocating));
+    locator_.start(job_);
+}
+
+void PreviewDialog::showLocations() {
+    const std::shared_ptr<const Lookup> lookup = locator_.result();
+    const ModelLocations& located = lookup->outcome.locations;
+    locations_->show(lookup);
+    locationState_->setText(qt(texts::previewLocated(located.foundCount(), lookup->entries.size(),
+                                                     located.places.size())));
 }
 
 void PreviewDialog::findNext() {

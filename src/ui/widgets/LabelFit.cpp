@@ -85,7 +85,7 @@ void grow(QLabel* label) {
 // wraps, else at `elide`.
 QString cut(const QLabel* label, const QString& text, Qt::TextElideMode elide) {
     if (label->wordWrap()) {
-        const QString shown =
+        QString shown =
             wordsThatFit(text, [label](const QString& words) { return fits(label, words); });
         if (!shown.isEmpty()) return shown;
     }
@@ -96,7 +96,7 @@ QString cut(const QLabel* label, const QString& text, Qt::TextElideMode elide) {
 QString wordsThatFit(const QString& text, const std::function<bool(const QString&)>& fits) {
     const QStringList words = text.split(' ');
     for (qsizetype count = words.size() - 1; count > 0; --count) {
-        const QString shown = words.first(count).join(' ') + QChar(0x2026);
+        QString shown = words.first(count).join(' ') + QChar(0x2026);
         if (fits(shown)) return shown;
     }
     return {};

@@ -35,7 +35,7 @@ QRect WrappedButton::captionArea() const {
 QString WrappedButton::shownCaption() const {
     const QRect area = captionArea();
     if (captionFits(text(), area)) return text();
-    const QString words =
+    QString words =
         wordsThatFit(text(), [&](const QString& shown) { return captionFits(shown, area); });
     if (!words.isEmpty()) return words;
     return fontMetrics().elidedText(text(), Qt::ElideRight, area.width(), Qt::TextShowMnemonic);

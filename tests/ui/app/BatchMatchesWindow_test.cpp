@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "batch/run_batch.h"
+#include "core/settings_access.h"
 #include "core/texts.h"
 #include "params/value_list_file.h"
 #include "ui/support/MainWindowFixture.h"
@@ -49,8 +50,10 @@ class BatchMatchesWindowTest : public testing::MainWindowFixture,
 protected:
     BatchMatchesWindowTest() {
         platform.programDir = inputs.path();
-        // The chains' mapkeys and the deletion's option set where both look, so that the
-        // check finds nothing.
+        // The chains' mapkeys and the deletion's option set where both look, and the look-up
+        // of the files, which are not there, switched off in both, so that the check finds
+        // nothing.
+        settings::write(platform, settings::kSkipLocate, "1");
         for (const TempDir* directory : {&output, &batchOutput}) {
             writeBytes(directory->file("config.pro"),
                        "mapkey + x\r\nmapkey bb x\r\nmapkey 00 x\r\nmapkey ds x\r\n"
@@ -96,8 +99,9 @@ protected:
 
     std::pair<int, std::string> runInBatch(const Case& c) {
         writeBytes(inputs.file("list.txt"), c.list);
-        std::vector<std::string> arguments = {
-            "-q", "-o", batchOutput.path(), "-l", inputs.file("list.txt"), c.function};
+        std::vector<std::string> arguments = {"-q",          "-o", batchOutput.path(),
+                                              "--no-locate", "-l", inputs.file("list.txt"),
+                                              c.function};
         if (!c.argument.empty()) arguments.push_back(c.argument);
         if (!c.keyed.empty()) {
             writeBytes(inputs.file("keyed.csv"), c.keyed);

@@ -117,6 +117,18 @@ void addMessages(ShownTexts& shown) {
         {"messageStandardInputTooLarge", texts::messageStandardInputTooLarge(texts::kNothingSaved)},
         {"reasonInputTooLarge", texts::reasonInputTooLarge()},
         {"messageBatchUsageError without detail", texts::messageBatchUsageError("S", "")},
+        {"findingText with notes", texts::findingText("H", {"a", "b"}, 2, {"N"})},
+        {"noteOpens", texts::noteOpens("F")},
+        {"noteFoundAgain", texts::noteFoundAgain("F", {"P", "Q", "R"})},
+        {"noteOtherVersion", texts::noteOtherVersion(3, "F")},
+        {"noteOtherDirectory", texts::noteOtherDirectory("D", "F")},
+        {"reasonVariableNotSet", texts::reasonVariableNotSet("V")},
+        {"locateProgress", texts::locateProgress(3, 1234)},
+        {"previewLocated", texts::previewLocated(2999, 3000, 21)},
+        {"entryLocation opened", texts::entryLocation("E", "F", false)},
+        {"entryLocation missing", texts::entryLocation("E", std::nullopt, false)},
+        {"entryLocation saved over", texts::entryLocation("E", "F", true)},
+        {"entryLocation made", texts::entryLocation("E", std::nullopt, true)},
     };
     for (const auto& [name, text] : messages)
         add(shown, std::string("message ") + name, QString::fromStdString(text));

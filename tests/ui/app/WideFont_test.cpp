@@ -18,21 +18,23 @@ struct Caption {
     QRect area;
     int flags = 0;
     QString shown;
+    QString given;  // what the program gave the control: a "…" of its own is no cut
 };
 
 // The caption of a label or push button; none for other controls and pictures.
 std::optional<Caption> captionOf(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         const int margin = label->margin();
+        const QVariant whole = label->property("stapelwerkWholeText");
         return Caption{label->contentsRect().marginsRemoved({margin, margin, margin, margin}),
                        static_cast<int>(label->alignment()) |
                            (label->wordWrap() ? Qt::TextWordWrap : 0) |
                            (label->buddy() != nullptr ? Qt::TextShowMnemonic : 0),
-                       label->text()};
+                       label->text(), whole.isValid() ? whole.toString() : label->text()};
     }
     if (const auto* wrapped = qobject_cast<const WrappedButton*>(control)) {
         return Caption{wrapped->captionArea(), Qt::TextWordWrap | Qt::TextShowMnemonic,
-                       wrapped->shownCaption()};
+                       wrapped->shownCaption(), wrapped->text()};
     }
     // A button's text may reach into its padding above and below, not out of the button.
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
@@ -42,6 +44,7 @@ std::optional<Caption> captionOf(const QWidget* control) {
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         return Caption{{contents.left(), 0, contents.width(), button->height()},
                        Qt::TextShowMnemonic,
+                       button->text(),
                        button->text()};
     }
     return std::nullopt;
@@ -66,8 +69,9 @@ std::vector<std::string> cutCaptions() {
                                needed.height() <= caption->area.height();
             const QStringList parts = caption->shown.split(QChar(0x2026));
             const bool told = std::all_of(parts.begin(), parts.end(), [&](const QString& part) {
-                return parts.size() == 1 || control->toolTip().contains(
-                                                QString(part).remove(QRegularExpression("&(?!&)")));
+                return parts.size() == 1 || caption->shown == caption->given ||
+                       control->toolTip().contains(
+                           QString(part).remove(QRegularExpression("&(?!&)")));
             });
             if (whole && told) continue;
             cut.push_back(

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -25,6 +28,16 @@ protected:
         return dialog("frm_pruefung");
     }
     bool written() const { return std::filesystem::exists(output.file("doit.pro")); }
+    // A chain over a part that lies nowhere, and the write that looks for it.
+    void writeChain() {
+        testing::writeBytes(output.file("config.pro"), "mapkey ds x\n");
+        confirmEntries("welle.prt\r\n");
+        QDialog* chain = openFunction("cmd_mapkey", "frm_mapkeyneu");
+        child<QLineEdit>(chain, "txt_mapkeyname")->setText("ds");
+        child<QPushButton>(chain, "cmd_mapkeyok")->click();
+        child<QPushButton>(&window, "cmd_fcreate")->click();
+    }
+    const testing::ScopedHome home{output.path()};
 };
 
 TEST_F(FindingsDialogTest, ShowsWhatWasFoundBeforeAnythingIsWritten) {
@@ -75,15 +88,15 @@ TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) 
 
 // The deletion's option, which doit.pro does not set, is found like the rest.
 TEST_F(FindingsDialogTest, ADeletionWithoutTheOptionItNeedsIsFound) {
-    const testing::ScopedHome home(output.path());
     testing::writeBytes(output.file("config.pro"), "display_full_path yes\n");
+    testing::writeBytes(output.file("welle.prt.1"), "");
     confirmEntries("welle.prt\r\n");
     QDialog* deletion = openFunction("cmd_ploesch", "frm_ploesch");
     ASSERT_NE(deletion, nullptr);
     child<QPushButton>(deletion, "cmd_ploesch")->click();
     child<QPushButton>(&window, "cmd_fcreate")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog("frm_pruefung") != nullptr; }));
     QDialog* shown = dialog("frm_pruefung");
-    ASSERT_NE(shown, nullptr);
     EXPECT_FALSE(written());
     auto* list = child<QListWidget>(shown, "list_befunde");
     ASSERT_EQ(list->count(), 2);
@@ -112,6 +125,41 @@ TEST_F(FindingsDialogTest, UnmarkTakesOutTheLaterOfTwoNamesAndWhatSaveAsWouldCut
     std::vector<bool> marked;
     for (const WorkEntry& entry : job.workList.entries()) marked.push_back(entry.selected);
     EXPECT_EQ(marked, (std::vector<bool>{true, false, false, true}));
+    EXPECT_FALSE(written());
+}
+
+// Files in a workspace are nowhere the look-up sees: its switch takes its findings away, and
+// the next write, remembering it, writes at once.
+TEST_F(FindingsDialogTest, TheLookupIsSwitchedOffForFilesInAWorkspace) {
+    writeChain();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog("frm_pruefung") != nullptr; }));
+    QDialog* shown = dialog("frm_pruefung");
+    auto* list = child<QListWidget>(shown, "list_befunde");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), testing::qs(std::string(texts::kFindingNoEntryFound)));
+    EXPECT_EQ(list->item(1)->text(), testing::qs("  \"" + output.path() + "\""));
+
+    child<QCheckBox>(shown, "chk_fundorte")->click();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_FALSE(child<QPushButton>(shown, "cmd_abwaehlen")->isEnabled());
+    EXPECT_EQ(setting("Stapelwerk", "frm_pruefung.chk_fundorte.Value"), "1");
+    child<QPushButton>(shown, "cmd_abbrechen")->click();
+    EXPECT_FALSE(written());
+    child<QPushButton>(&window, "cmd_fcreate")->click();
+    EXPECT_TRUE(written());
+}
+
+// A cancelled wait writes nothing: it shows what the check found, the look-up's end among it.
+TEST_F(FindingsDialogTest, ACancelledLookupWritesNothingAndSaysSo) {
+    writeChain();
+    auto* wait = window.findChild<QProgressDialog*>("frm_fundorte");
+    ASSERT_NE(wait, nullptr);
+    child<QPushButton>(wait, "")->click();
+    QDialog* shown = dialog("frm_pruefung");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(child<QListWidget>(shown, "list_befunde")->item(0)->text(),
+              testing::qs(std::string(texts::kFindingLocateStopped)));
+    EXPECT_EQ(window.findChild<QProgressDialog*>("frm_fundorte"), nullptr);
     EXPECT_FALSE(written());
 }
 

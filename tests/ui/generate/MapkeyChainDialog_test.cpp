@@ -40,6 +40,17 @@ TEST_F(MapkeyChainDialogTest, FirstUseShowsDs) {
     EXPECT_EQ(testing::nextTabStop(chain(dialog)), child<QPushButton>(dialog, "cmd_mapkeyok"));
 }
 
+// Where the check looks for the files, said in full: no line of it cut off at the label's or
+// the dialog's bottom.
+TEST_F(MapkeyChainDialogTest, SaysWhereTheCheckLooksInFull) {
+    QDialog* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    auto* whereLooked = child<QLabel>(dialog, "lbl_fundorte");
+    EXPECT_EQ(whereLooked->text().toStdString(), texts::kChainWhereLooked);
+    EXPECT_LE(whereLooked->heightForWidth(whereLooked->width()), whereLooked->height());
+    EXPECT_LE(whereLooked->geometry().bottom(), dialog->height());
+}
+
 TEST_F(MapkeyChainDialogTest, OkStoresTheChainBuildsAndCloses) {
     QDialog* dialog = open();
     chain(dialog)->setText("+;%rt;%00");

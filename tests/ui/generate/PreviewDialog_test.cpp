@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
 
+#include "core/texts.h"
 #include "generate/doit_preview.h"
+#include "support/ScopedHome.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace stapelwerk {
@@ -25,8 +28,8 @@ protected:
         clickWindow("cmd_preview");
         return dialog("frm_preview");
     }
-    static QStringList rows(QDialog* preview) {
-        const QAbstractItemModel* model = child<QListView>(preview, "list_lines")->model();
+    static QStringList rows(QDialog* preview, const char* list = "list_lines") {
+        const QAbstractItemModel* model = child<QListView>(preview, list)->model();
         QStringList result;
         for (int row = 0; row < model->rowCount(); ++row)
             result << model->index(row, 0).data().toString();
@@ -91,6 +94,25 @@ TEST_F(PreviewDialogTest, AnOpenPreviewFollowsTheNextBuild) {
     EXPECT_TRUE(rows(preview).join('\n').contains("achse"));
     EXPECT_FALSE(rows(preview).join('\n').contains("flansch"));
     EXPECT_TRUE(child<QLabel>(preview, "lbl_summary")->text().startsWith("1 Einträge"));
+}
+
+// Save-as saves over a name that is there and makes the others; the preview says which.
+TEST_F(PreviewDialogTest, ShowsWhereProEFindsEachEntryUntilTheLookupIsSwitchedOff) {
+    const testing::ScopedHome home(output.path());
+    testing::writeBytes(output.file("welle.drw.2"), "");
+    QDialog* preview = open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(preview, "list_fundorte").size() == 2; }));
+    EXPECT_EQ(rows(preview, "list_fundorte"),
+              (QStringList{
+                  testing::qs(texts::entryLocation("welle.drw", output.file("welle.drw.2"), true)),
+                  testing::qs(texts::entryLocation("flansch.drw", std::nullopt, true))}));
+    EXPECT_EQ(child<QLabel>(preview, "lbl_fundorte")->text(),
+              testing::qs(texts::previewLocated(1, 2, 1)));
+
+    child<QCheckBox>(preview, "chk_fundorte")->click();
+    EXPECT_EQ(rows(preview, "list_fundorte").size(), 0);
+    EXPECT_EQ(child<QLabel>(preview, "lbl_fundorte")->text(),
+              testing::qs(std::string(texts::kPreviewLocateOff)));
 }
 
 }  // namespace
