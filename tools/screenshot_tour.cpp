@@ -40,10 +40,11 @@ void save(QWidget* window, const QDir& directory, const QString& name) {
 // fixed user, and neither sounds nor opens anything: the pictures come out the same each time.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
-    // Settings and the parameter value list go to `directory`.
+    // Settings, the parameter value list and the kept work list go to `directory`.
     explicit TourPlatform(const QString& directory)
         : QtPlatform("Zinkhorn", directory), directory_(directory.toStdString()) {}
     std::string programDirectory() override { return directory_; }
+    std::string dataDirectory() override { return directory_; }
     std::string loginName() override { return "mueller"; }
     std::string clipboardText() override { return clipboard; }
     void showMessage(const std::string&) override {}

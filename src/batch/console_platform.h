@@ -24,6 +24,7 @@ public:
     // The command line keeps nothing beside its executable; where the window falls back on
     // its program directory, the command line uses the current directory.
     std::string programDirectory() override;
+    std::string dataDirectory() override { return currentDirectory(); }
     std::string currentDirectory() override;
     std::string clipboardText() override { return {}; }
     std::vector<std::string> drives() override { return {}; }
@@ -33,6 +34,8 @@ public:
     void showMessage(const std::string& text) override;
     // Shows the question and answers Yes, as a user who started the run means it to go on.
     bool ask(const std::string& question) override;
+    // A terminal has no file dialog: it names its files on the command line.
+    std::string chooseFileToOpen(const std::string&) override { return {}; }
 
 private:
     std::ostream& messages_;

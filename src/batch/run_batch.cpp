@@ -21,6 +21,7 @@
 #include "workflow/value_pairing.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
+#include "worklist/list_file.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -108,12 +109,12 @@ private:
             }
             return decodeUtf8OrCp1252(std::move(bytes));
         }
-        Result<std::string> bytes = readFileBytes(path);
-        if (!bytes) {
-            refuse(texts::messageFileNotRead(path, texts::reasonOf(bytes)));
+        Result<std::string> text = readListText(path);
+        if (!text) {
+            refuse(text.message());
             return std::nullopt;
         }
-        return decodeUtf8OrCp1252(std::move(*bytes));
+        return std::move(*text);
     }
 
     // The list pasted, every entry selected and confirmed, as in the window.

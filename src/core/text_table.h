@@ -218,6 +218,24 @@ STAPELWERK_TEXT(kWarningAutoMapkeyDefined,
                 "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
                 "Definition angehängt.")
 
+// Leaving the window, and the work list kept for the next start (%1: the file, %2: the
+// line, the format or the reason).
+STAPELWERK_TEXT(kQuestionLeaveUnwritten,
+                "Der Mapkey ist erstellt, die Datei doit.pro aber noch nicht geschrieben. Soll "
+                "Stapelwerk trotzdem beendet werden ? Der Mapkey geht dann verloren.")
+STAPELWERK_TEXT(kMessageKeptListNotWritten,
+                "Die Liste der Dateien konnte nicht für den nächsten Start in %1 gespeichert "
+                "werden.\n"
+                "Grund: %2")
+STAPELWERK_TEXT(kStatusKeptListNotRead,
+                "Die Liste vom letzten Mal (%1) konnte nicht gelesen werden. Grund: %2")
+STAPELWERK_TEXT(kStatusKeptListDamaged,
+                "Die Liste vom letzten Mal (%1) ist in Zeile %2 beschädigt und wurde nicht "
+                "geladen.")
+STAPELWERK_TEXT(kStatusKeptListNewer,
+                "Die Liste vom letzten Mal (%1) hat das Format %2 einer neueren Version von "
+                "Stapelwerk und wurde nicht geladen.")
+
 // The command line `stapelwerk-batch`
 STAPELWERK_TEXT(kBatchProgram, "stapelwerk-batch")
 // The window program on the terminal
@@ -227,10 +245,11 @@ STAPELWERK_TEXT(kWindowHelp, R"(Aufruf: stapelwerk [--help | --version]
   -v, --version  Die Versionsnummer.
 Ohne Fenster schreibt stapelwerk-batch dieselben Dateien; mehr dazu: stapelwerk-batch --help
 )")
+// %1: the display variables that the window system chosen lacks.
 STAPELWERK_TEXT(
     kMessageNoDisplay,
     "stapelwerk: Das Fenster braucht eine grafische Anzeige, und hier ist keine "
-    "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).\n"
+    "(nicht gesetzt: %1).\n"
     "Ohne Anzeige schreibt stapelwerk-batch dieselben Dateien: stapelwerk-batch --help\n")
 // The forms of the call, as a usage error shows them.
 STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
@@ -484,6 +503,16 @@ STAPELWERK_TEXT(kValuesAdd, "hinzufügen")
 STAPELWERK_TEXT(kValuesClear, "alles löschen")
 STAPELWERK_TEXT(kValuesSave, "Liste speichern")
 STAPELWERK_TEXT(kValuesOpen, "Liste öffnen")
+// "Liste aus Datei…" in the menus of the work list and of the parameter values.
+STAPELWERK_TEXT(kListFromFile, "Liste aus Datei…")
+STAPELWERK_TEXT(kListFromFileName, "Liste aus einer beliebigen Datei lesen")
+STAPELWERK_TEXT(kWorkListFileTitle, "Liste der Dateien aus Datei lesen")
+STAPELWERK_TEXT(kValuesFileTitle, "Parameterwerte aus Datei lesen")
+STAPELWERK_TEXT(kStatusListFileRead, "Liste aus %1 gelesen")
+STAPELWERK_TEXT(kMessageValueListMissing,
+                "Die Werteliste %1 gibt es noch nicht; sie entsteht mit \"Liste speichern\". "
+                "Eine Liste aus einer anderen Datei öffnet \"Liste aus Datei…\". Die "
+                "Parameterwerte bleiben, wie sie waren.")
 STAPELWERK_TEXT(kFileBrowserName, "Dateiliste")
 STAPELWERK_TEXT(kFileBrowserHeading, "Erzeugung der Dateiliste")
 STAPELWERK_TEXT(kFileBrowserCloseName, "Dateiliste schließen")

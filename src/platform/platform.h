@@ -24,6 +24,8 @@ public:
     // the executable's directory cannot be written (an installed program), the user's
     // data directory for the program.
     virtual std::string programDirectory() = 0;
+    // The user's data folder for the program, made when it is not there.
+    virtual std::string dataDirectory() = 0;
     virtual std::string currentDirectory() = 0;
 
     // Plain text of the clipboard; empty when it holds no text or cannot be read.
@@ -41,9 +43,13 @@ public:
 
     // Modal message with the program's title and a single OK button.
     virtual void showMessage(const std::string& text) = 0;
-    // Modal question with the program's title and the buttons Yes and No, Yes the
-    // default; true when the user answers Yes.
+    // Modal question with the program's title and the buttons Yes and No; No is the
+    // default, and Escape answers No: every question's Yes changes a file of the user's or
+    // builds what may not be meant. True when the user answers Yes.
     virtual bool ask(const std::string& question) = 0;
+    // Modal choice of a file to open, titled `title`, starting where the last choice
+    // ended; empty when the user chose none.
+    virtual std::string chooseFileToOpen(const std::string& title) = 0;
 };
 
 }  // namespace stapelwerk

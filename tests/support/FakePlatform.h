@@ -17,6 +17,8 @@ public:
     std::map<SettingKey, std::string> settings;
     std::string login = "u123";
     std::string programDir = "/opt/stapelwerk";
+    // None: nothing is kept between runs unless a test names a directory.
+    std::string dataDir;
     std::string currentDir = "/home/u123";
     std::string clipboard;
     std::vector<std::string> driveRoots = {"/"};
@@ -25,6 +27,10 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;
+    // The files "chosen" in turn, first to last; none once they are used up.
+    std::vector<std::string> filesChosen;
+    // The title of every file choice asked for.
+    std::vector<std::string> fileChoices;
     std::vector<std::string> shellOpened;
     std::vector<std::string> soundsPlayed;
     std::vector<int> pauses;
@@ -35,6 +41,7 @@ public:
                       const std::string& key, const std::string& value) override;
     std::string loginName() override { return login; }
     std::string programDirectory() override { return programDir; }
+    std::string dataDirectory() override { return dataDir; }
     std::string currentDirectory() override { return currentDir; }
     std::string clipboardText() override { return clipboard; }
     std::vector<std::string> drives() override { return driveRoots; }
@@ -44,6 +51,7 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     // Answers from `answers`, first to last; Yes once they are used up.
     bool ask(const std::string& question) override;
+    std::string chooseFileToOpen(const std::string& title) override;
 };
 
 }  // namespace stapelwerk::testing

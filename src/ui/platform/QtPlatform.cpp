@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -114,6 +115,13 @@ std::string QtPlatform::programDirectory() {
     return programDirectoryFor(QCoreApplication::applicationDirPath());
 }
 
+std::string QtPlatform::dataDirectory() {
+    const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(directory);
+    return QDir::toNativeSeparators(directory).toStdString();
+}
+
 std::string QtPlatform::currentDirectory() {
     return QDir::toNativeSeparators(QDir::currentPath()).toStdString();
 }
@@ -162,12 +170,20 @@ void QtPlatform::pause(int milliseconds) {
 std::unique_ptr<QMessageBox> QtPlatform::questionBox(const std::string& question) const {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, messageTitle_, qt(question),
                                              QMessageBox::Yes | QMessageBox::No, messageParent_);
-    box->setDefaultButton(QMessageBox::Yes);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
     return box;
 }
 
 bool QtPlatform::ask(const std::string& question) {
     return questionBox(question)->exec() == QMessageBox::Yes;
+}
+
+// Every file is offered: a list comes as .txt, .csv, .tsv or with no extension at all. Without
+// a directory Qt starts where its last file dialog ended.
+std::string QtPlatform::chooseFileToOpen(const std::string& title) {
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(messageParent_, qt(title)))
+        .toStdString();
 }
 
 void QtPlatform::showMessage(const std::string& text) {

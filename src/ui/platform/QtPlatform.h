@@ -27,6 +27,7 @@ public:
                       const std::string& key, const std::string& value) override;
     std::string loginName() override;
     std::string programDirectory() override;
+    std::string dataDirectory() override;
     std::string currentDirectory() override;
     std::string clipboardText() override;
     std::vector<std::string> drives() override;
@@ -35,13 +36,14 @@ public:
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
+    std::string chooseFileToOpen(const std::string& title) override;
 
     // The program directory for an executable in `executableDirectory`: that folder where
     // this user can create a file in it, else the user's data directory for the program.
     static std::string programDirectoryFor(const QString& executableDirectory);
 
 protected:
-    // The box that ask() shows, Yes its default button.
+    // The box that ask() shows, No its default and Escape button.
     std::unique_ptr<QMessageBox> questionBox(const std::string& question) const;
 
 private:

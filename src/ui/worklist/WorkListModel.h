@@ -31,6 +31,8 @@ public:
 
     // A whole new content; the views' selection follows the entries' flags.
     void setEntries(WorkEntries entries, ListChange change);
+    // The content the last run left, with its flags: where the list starts, no change to undo.
+    void restore(WorkEntries entries);
     // A typed entry, unselected, at the end.
     void append(std::string text);
     // Adds entries at the end, selected or not, as one range.

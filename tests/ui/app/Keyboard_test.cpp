@@ -94,12 +94,12 @@ TEST_F(Keyboard, TheMenuOpensByKeyAndClosesBackToTheList) {
         WorkEntries after;
     } actions[] = {
         {"cmd_paste", 0, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_nono", 2, {{"welle.drw", false}, {"plan", false}}},
-        {"cmd_all", 1, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_P", 6, {{"welle.drw.prt", true}, {"plan.prt", true}}},
-        {"cmd_PP", 8, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_clearlist", 3, {}},
-        {"cmd_quit", 10, {}},
+        {"cmd_nono", 3, {{"welle.drw", false}, {"plan", false}}},
+        {"cmd_all", 2, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_P", 7, {{"welle.drw.prt", true}, {"plan.prt", true}}},
+        {"cmd_PP", 9, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_clearlist", 4, {}},
+        {"cmd_quit", 11, {}},
     };
     for (const auto& action : actions) {
         press(Qt::Key_Menu);

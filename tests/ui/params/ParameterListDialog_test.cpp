@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "params/value_list_file.h"
@@ -134,8 +135,8 @@ TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
 
     std::filesystem::remove(listFile());
     press("open");
-    EXPECT_TRUE(values().empty()) << "a missing file opens as an empty list";
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(values(), (Values{"Stahl", "", "Größe"})) << "a missing file empties nothing";
+    EXPECT_EQ(platform.messages, (std::vector{texts::messageValueListMissing(listFile())}));
 }
 
 TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndTheValuesStay) {
