@@ -87,7 +87,9 @@ std::string statusFilesAdded(std::size_t count) {
     return filled(kStatusFilesAdded, {std::to_string(count)});
 }
 
-std::string statusListFileRead(std::string_view path) { return filled(kStatusListFileRead, {path}); }
+std::string statusListFileRead(std::string_view path) {
+    return filled(kStatusListFileRead, {path});
+}
 
 std::string messageEntryUnreadable(std::string_view entry) {
     return messageUnreadable(kSubjectEntry, entry);

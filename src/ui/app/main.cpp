@@ -28,8 +28,8 @@ std::vector<std::string_view> missingDisplay(const std::vector<std::string_view>
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    if (const auto answer =
-            stapelwerk::answerOnTerminal(arguments, missingDisplay(arguments), STAPELWERK_VERSION)) {
+    if (const auto answer = stapelwerk::answerOnTerminal(arguments, missingDisplay(arguments),
+                                                         STAPELWERK_VERSION)) {
         (answer->toStandardError ? std::cerr : std::cout) << answer->text << std::flush;
         return answer->exitStatus;
     }

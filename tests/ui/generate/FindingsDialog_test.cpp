@@ -89,9 +89,8 @@ TEST_F(FindingsDialogTest, ADeletionWithoutTheOptionItNeedsIsFound) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(),
               testing::qs(texts::findingOptionNotSet("new_parameter_ui", "no")));
-    EXPECT_EQ(
-        list->item(1)->text().toStdString(),
-        "  " + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui"));
+    EXPECT_EQ(list->item(1)->text().toStdString(),
+              "  " + texts::optionNotInFile(output.file("config.pro"), "new_parameter_ui"));
 }
 
 // Two entries under one name and a cut that saves another: the later entry and the cut one
