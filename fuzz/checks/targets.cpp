@@ -14,6 +14,7 @@ const std::vector<Target>& targets() {
         {"builders", checkBuilders},
         {"keyed_values", checkKeyedValues},
         {"input_decoding", checkInputDecoding},
+        {"kept_list", checkKeptList},
     };
     return all;
 }

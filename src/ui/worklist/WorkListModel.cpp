@@ -41,6 +41,7 @@ void WorkListModel::setEntries(WorkEntries entries, ListChange change) {
 
 void WorkListModel::restore(WorkEntries entries) {
     showContent([&] { list_.assign(std::move(entries)); });
+    if (rowCount() > 0) emit selectionEdited();  // an empty list counts nothing, as cleared
 }
 
 void WorkListModel::append(std::string text) {

@@ -49,8 +49,8 @@ public:
     bool undo();
 
 signals:
-    // The selection was changed by the user or by setAllSelected; a new content that
-    // brings its own flags does not count.
+    // The selection was changed by the user or by setAllSelected, or came back with the
+    // list the last run left; any other new content that brings its own flags does not count.
     void selectionEdited();
 
 private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,34 @@ TEST_F(MainWindowStartupTest, ClosingStoresTheOutputDirectoryAndClosesEveryOther
     QTest::mouseClick(child<PictureButton>(window.get(), "img_exit"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(storedOutputDirectory(), "") << "also when empty";
+}
+
+TEST_F(MainWindowStartupTest, TheWorkListComesBackAtTheNextStartWithItsMarks) {
+    TempDir data;
+    platform.dataDir = data.path();
+    storeOutputDirectory(program.path());
+    start();
+    platform.clipboard = "welle.prt\r\nplan.drw\r\n";
+    child<QPushButton>(window.get(), "cmd_paste")->click();
+    for (const bool marked : {true, false}) {
+        const WorkEntries left = {{"welle.prt", marked}, {"plan.drw", marked}};
+        EXPECT_EQ(job.workList.entries(), left);
+        window->close();
+        job.workList.assign({});
+        start();
+        EXPECT_EQ(job.workList.entries(), left) << marked;
+        EXPECT_EQ(child<QLabel>(window.get(), "lbl_howmany")->text(), marked ? "2" : "0");
+        child<QPushButton>(window.get(), "cmd_nono")->click();
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The window opens on the list: Ctrl+V and Enter work without a click first.
+TEST_F(MainWindowStartupTest, TheListHasTheKeyboardAtStart) {
+    storeOutputDirectory(program.path());
+    start().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), widget("List_File1"));
 }
 
 TEST_F(MainWindowStartupTest, TheCaptionOfTheOutputDirectoryOpensTheChooser) {

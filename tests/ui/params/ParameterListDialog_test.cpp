@@ -139,6 +139,25 @@ TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
     EXPECT_EQ(platform.messages, (std::vector{texts::messageValueListMissing(listFile())}));
 }
 
+TEST_F(ParameterListDialogTest, AListFromAnyFileIsReadAndOneNotReadChangesNothing) {
+    testing::TempDir dir;
+    const std::string path = dir.file("werte.txt");
+    testing::writeBytes(path,
+                        "Stahl\r\nGr\xF6\xDF"
+                        "e\nMessing");
+    platform.filesChosen = {path, dir.file("missing.txt")};
+    setValues({"replaced"});
+    press("cmd_listfile");
+    EXPECT_EQ(values(), (Values{"Stahl", "Größe", "Messing"}));
+    EXPECT_EQ(control<QLabel>("Label4")->text().toStdString(), path);
+    EXPECT_TRUE(menu()->isHidden());
+
+    press("cmd_listfile");
+    EXPECT_EQ(values(), (Values{"Stahl", "Größe", "Messing"}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("missing.txt"), std::string::npos);
+}
+
 TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndTheValuesStay) {
     const struct {
         const char* name;
