@@ -58,7 +58,7 @@ public:
     void setShotsDirectory(const QDir& shots) { shots_ = shots; }
 
     std::string clipboard =
-        "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
+        "Name\r\nwelle.drw.3\r\nTRÄGER.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     QString nextQuestion = "question";
     void playSound(const std::string&) override {}
     bool shellOpen(const std::string&) override { return true; }

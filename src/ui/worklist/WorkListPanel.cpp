@@ -116,9 +116,10 @@ void WorkListPanel::buildMenu() {
     menu_ = new QGroupBox(qt(texts::kWorkListMenuTitle), this);
     menu_->setObjectName("kontextmenue");
     menu_->setAutoFillBackground(true);
-    // Below the instruction, which its caption would cover, and as high as the panel allows:
-    // the opposites "ALLE" stand side by side, as "drw" and "prt" do.
-    placeTwips(menu_, 2880, 540, 1215, 3795);
+    // Below the instruction, which its caption would cover, and above the bottom bar where
+    // the list stands at start: the opposites "ALLE" stand side by side, as "drw" and "prt"
+    // do, and "quit" beside the picture of the browser.
+    placeTwips(menu_, 2880, 540, 1215, 3450);
     menu_->hide();
 
     QPushButton* paste =
@@ -171,10 +172,11 @@ void WorkListPanel::buildMenu() {
     auto* browser =
         new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
                           qt(texts::kFileBrowserToolTip), qt(texts::kOpenFileBrowser), menu_);
-    placeTwips(browser, 367, 2895, 480, 480);
+    placeTwips(browser, 90, 2895, 480, 480);
     connect(browser, &PictureButton::clicked, this, &WorkListPanel::fileBrowserRequested);
 
-    connect(addMenuButton("cmd_quit", qt(texts::kWorkListQuit), qt(texts::kCloseMenu), 3420, false),
+    connect(addMenuButton("cmd_quit", qt(texts::kWorkListQuit), qt(texts::kCloseMenu), 2985, false,
+                          622, 533),
             &QPushButton::clicked, this, &WorkListPanel::hideMenu);
 
     menuControl_ = new ListMenu(menu_, list_);

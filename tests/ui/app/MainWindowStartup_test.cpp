@@ -151,6 +151,19 @@ TEST_F(MainWindowStartupTest, TheListHasTheKeyboardAtStart) {
     EXPECT_EQ(QApplication::focusWidget(), widget("List_File1"));
 }
 
+// Where the list stands at start, its menu neither covers the instruction with its caption
+// nor reaches under the bottom bar.
+TEST_F(MainWindowStartupTest, TheListMenuStandsBetweenTheInstructionAndTheBar) {
+    storeOutputDirectory(program.path());
+    start();
+    QWidget* menu = widget("kontextmenue");
+    menu->show();
+    const QWidget* instruction = widget("Label6");
+    EXPECT_GE(menu->mapTo(window.get(), QPoint()).y(),
+              instruction->mapTo(window.get(), QPoint(0, instruction->height())).y());
+    EXPECT_LE(menu->mapTo(window.get(), QPoint(0, menu->height())).y(), widget("Frame4")->y());
+}
+
 TEST_F(MainWindowStartupTest, TheCaptionOfTheOutputDirectoryOpensTheChooser) {
     start();
     QWidget* chooser = widget("Frame6");

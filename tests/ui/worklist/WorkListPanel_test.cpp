@@ -106,6 +106,14 @@ TEST_F(WorkListPanelTest, AListFromAFileReplacesTheListAndAFileNotReadChangesNot
     EXPECT_EQ(platform.fileChoices.size(), 3u);
 }
 
+// Regression: at scale 1 the marked row above painted over the dots of "Ä".
+TEST_F(WorkListPanelTest, ARowHoldsTheDotsOfACapitalUmlaut) {
+    model.setEntries({{"TRÄGER", true}, {"TRÄGER", true}}, ListChange::paste);
+    const QFontMetrics metrics(list->font());
+    const int dotsToDescent = metrics.descent() - metrics.tightBoundingRect("Ä").top();
+    EXPECT_GT(list->visualRect(model.index(0)).height(), dotsToDescent);
+}
+
 TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {
     model.setEntries({{"a", false}, {"b", false}, {"c", false}}, ListChange::paste);
     click("cmd_all");
