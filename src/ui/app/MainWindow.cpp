@@ -134,7 +134,7 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
 }
 
 void MainWindow::startUp() {
-    const StartupState state = decideStartup(platform_);
+    StartupState state = decideStartup(platform_);
     bottomBar_->setUserName(qt(state.userName));
     bottomBar_->setOutputDirectory(qt(state.outputDirectory));
     resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
