@@ -40,10 +40,11 @@ void save(QWidget* window, const QDir& directory, const QString& name) {
 // fixed user, and neither sounds nor opens anything: the pictures come out the same each time.
 class TourPlatform : public stapelwerk::QtPlatform {
 public:
-    // Settings and the parameter value list go to `directory`.
+    // Settings, the parameter value list and the kept work list go to `directory`.
     explicit TourPlatform(const QString& directory)
         : QtPlatform("Zinkhorn", directory), directory_(directory.toStdString()) {}
     std::string programDirectory() override { return directory_; }
+    std::string dataDirectory() override { return directory_; }
     std::string loginName() override { return "mueller"; }
     std::string clipboardText() override { return clipboard; }
     void showMessage(const std::string&) override {}
@@ -57,7 +58,7 @@ public:
     void setShotsDirectory(const QDir& shots) { shots_ = shots; }
 
     std::string clipboard =
-        "Name\r\nwelle.drw.3\r\nflansch.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
+        "Name\r\nwelle.drw.3\r\nTRÄGER.drw\r\ngehaeuse.prt.12\r\ndeckel.prt\r\n";
     QString nextQuestion = "question";
     void playSound(const std::string&) override {}
     bool shellOpen(const std::string&) override { return true; }

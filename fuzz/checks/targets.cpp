@@ -16,6 +16,7 @@ const std::vector<Target>& targets() {
         {"input_decoding", checkInputDecoding},
         {"ini_settings", checkIniSettings},
         {"search_path", checkSearchPath},
+        {"kept_list", checkKeptList},
     };
     return all;
 }

@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
+#include "app/kept_work_list.h"
 #include "app/program_place.h"
+#include "core/job.h"
 #include "core/settings_access.h"
 #include "core/texts.h"
 #include "platform/file_checks.h"
@@ -32,11 +34,22 @@ StartupState decideStartup(Platform& platform) {
         state.status = texts::kStatusChooseOutputDirectory;
         state.outputDirectory = fallbackDirectory(platform);
     }
+    // The user learns why the list is gone, or would not know that it was ever kept.
+    if (Result<WorkEntries> kept = readKeptWorkList(platform.dataDirectory()); kept) {
+        state.keptList = std::move(*kept);
+    } else {
+        state.status = kept.message();
+    }
     return state;
 }
 
 void storeOutputDirectory(Platform& platform, const std::string& directory) {
     settings::write(platform, settings::kOutputDirectory, directory);
+}
+
+Result<> keepForNextStart(Platform& platform, const Job& job) {
+    storeOutputDirectory(platform, job.outputDirectory);
+    return keepWorkList(platform.dataDirectory(), job.workList);
 }
 
 }  // namespace stapelwerk

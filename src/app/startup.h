@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/work_list.h"
 #include "platform/os.h"
+#include "platform/result.h"
 
 namespace stapelwerk {
 
+class Job;
 class Platform;
 
 // The caption of `lbl_user`: the login name without leading and trailing
@@ -30,14 +33,22 @@ struct StartupState {
     // chooser opens instead of the work list and `txt_pro` holds the fallback
     // directory (the program's, or an installed program's documents folder).
     bool outputDirectoryExists = false;
-    std::string_view status;
+    // The work list as the last run left it, with its marks.
+    WorkEntries keptList;
+    // Why the kept list was not taken, where it was not, comes before any other status.
+    std::string status;
 };
 
-// User name, default and stored output directory, and what follows from them.
+// User name, default and stored output directory, the kept work list, and what follows
+// from them.
 StartupState decideStartup(Platform& platform);
 
 // Keeps the output directory for the next start; shutdown does it, also when
 // the text is empty or unchanged.
 void storeOutputDirectory(Platform& platform, const std::string& directory);
+
+// Keeps the output directory and the work list for the next start; a failure to keep the
+// list comes with its message.
+Result<> keepForNextStart(Platform& platform, const Job& job);
 
 }  // namespace stapelwerk

@@ -38,6 +38,8 @@ public:
     void showMessage(const std::string& text) override;
     // Shows the question and answers Yes, as a user who started the run means it to go on.
     bool ask(const std::string& question) override;
+    // A terminal has no file dialog: it names its files on the command line.
+    std::string chooseFileToOpen(const std::string&) override { return {}; }
 
 private:
     std::ostream& messages_;

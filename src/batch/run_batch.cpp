@@ -23,6 +23,7 @@
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
 #include "worklist/given_location.h"
+#include "worklist/list_file.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -118,12 +119,12 @@ private:
             }
             return decodeUtf8OrCp1252(std::move(bytes));
         }
-        Result<std::string> bytes = readFileBytes(path);
-        if (!bytes) {
-            refuse(texts::messageFileNotRead(path, texts::reasonOf(bytes)));
+        Result<std::string> text = readListText(path);
+        if (!text) {
+            refuse(text.message());
             return std::nullopt;
         }
-        return decodeUtf8OrCp1252(std::move(*bytes));
+        return std::move(*text);
     }
 
     // The list pasted, every entry selected and confirmed, as in the window.

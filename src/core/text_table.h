@@ -183,13 +183,14 @@ mapkey(continued) ~ Activate `preferences` `ApplySave`;~ FocusOut
 mapkey(continued) ~ Activate `preferences` `Close`;%doit;
 
 ***** Weitere Funktionen *****
-Listen: Der Dateiname einer Zeile ist ihre erste Zelle, der Text vor dem ersten Tabulator oder Semikolon; so können Zeilen aus einer Tabelle, einem CSV- oder PDM-Export eingefügt werden, wie sie sind. Eine Zelle in Anführungszeichen zählt ohne sie. Leere Zeilen, die Überschrift "Name" und eine erste Zeile ohne Typ-Endung über Zeilen mit Typ-Endung (etwa "Teilenummer<Tab>Benennung") entfallen.
+Listen: Der Dateiname einer Zeile ist ihre erste Zelle, der Text vor dem ersten Tabulator oder Semikolon; so können Zeilen aus einer Tabelle, einem CSV- oder PDM-Export eingefügt werden, wie sie sind. Eine Zelle in Anführungszeichen zählt ohne sie. Leere Zeilen, die Überschrift "Name" und eine erste Zeile ohne Typ-Endung über Zeilen mit Typ-Endung (etwa "Teilenummer<Tab>Benennung") entfallen. "Liste aus Datei…" im Menü der Liste und im Menü der Werteliste liest eine beliebige Listendatei (UTF-8, UTF-16 oder Windows-1252) nach denselben Regeln.
+Beenden: Ist ein Mapkey erstellt, die Datei doit.pro aber noch nicht angelegt, fragt Stapelwerk vor dem Beenden nach; "Nein" bleibt im Programm. Die Liste der Dateien erscheint beim nächsten Start mit ihren Markierungen wieder.
 Prüfung vor dem Schreiben: Bevor doit.pro angelegt wird, prüft Stapelwerk, woran Pro/E scheitern würde: Modellnamen (vor der Endung) mit mehr als %1 Zeichen, mit anderen Zeichen als Buchstaben, Ziffern, "_" und "-" oder mit "-" am Anfang, Modellnamen mit Buchstaben außerhalb von ASCII (Umlaute, ß), Einträge ohne Typ-Endung oder mit einer Endung, die kein Modelltyp von Pro/E ist (.prt, .asm, .drw, .frm, .sec, .lay, .mfg, .mrk, .dgm), beim Überspeichern Namen, deren letzte vier Zeichen kein Punkt mit Modelltyp sind, zwei Einträge, die denselben Namen öffnen oder speichern würden, Parameternamen mit mehr als %2 Zeichen, ohne Buchstaben am Anfang oder mit anderen Zeichen als Buchstaben, Ziffern und "_", Parameterwerte mit mehr als %3 Zeichen, Mapkeys der Kette, die weder die config.pro im Speicherort noch die im Home-Verzeichnis definiert, Schritte der Kette, die Pro/E als Tastatureingabe tippen würde, und beim Löschen eines Parameters eine config.pro ohne die Option new_parameter_ui no. Außer beim Überspeichern sucht sie jede Datei, wo Pro/E sie sucht: im Speicherort (dem Arbeitsverzeichnis), dann im Suchpfad (search_path und die Datei von search_path_file in diesen config.pro), und meldet Einträge, die dort nirgends liegen, die in mehreren Verzeichnissen liegen (Pro/E öffnet den ersten Fund), bei denen Pro/E eine andere Version oder eine Datei an einem anderen Ort öffnet, als die Liste nennt, und beim Zuweisen und Löschen von Parametern schreibgeschützte Dateien. Liegen die Dateien in einem Workspace, schaltet "Fundorte nicht prüfen" diese Suche ab. Das Fenster zeigt die Befunde; Sie können trotzdem schreiben, abbrechen oder die betroffenen Einträge abwählen. Der Dialog "Mapkey ausführen" listet die definierten Mapkeys; ein Doppelklick fügt einen an. Die Kette darf so geschrieben werden, wie Pro/E sie schreibt (%pdf;%cls;).
 Vorschau: Ist ein Mapkey erstellt, zeigt der Knopf "Vorschau" neben "doit.pro jetzt anlegen" den Text der Datei doit.pro mit Zeilennummern, bevor sie angelegt wird. Darin kann gesucht werden. Darunter steht zu jedem Eintrag die Datei, die Pro/E öffnen wird, mit Verzeichnis und Version, oder dass keine gefunden wurde; beim Überspeichern, ob der Name überspeichert oder neu angelegt wird.
 Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien gezogen werden, werden markiert angefügt. Gezogener Text, etwa eine Spalte aus einer Tabelle, wird wie die Zwischenablage eingefügt.
 Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "Parameter erzeugen" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung; der Wert ist die zweite Zelle. Teile ohne Wert und Namen ohne Teil werden vor dem Erstellen gemeldet.
 Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.
-Tastatur: Strg+V fügt in die Liste der Dateien ein, Strg+A markiert alle Einträge, die Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Esc schließt jeden Dialog.
+Tastatur: Wo die Liste der Dateien erscheint (beim Start, nach "Einträge abwählen" und nach dem Bild der Dokumente), liegt die Tastatur in ihr: Strg+V fügt ein, Strg+A markiert alle Einträge, die Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Ein Dialog öffnet mit der Tastatur in seinem ersten Feld. Esc schließt jeden Dialog.
 Kommandozeile: stapelwerk-batch erstellt die Datei doit.pro ohne Fenster, etwa in einem Skript: stapelwerk-batch -l liste.txt -o Arbeitsverzeichnis save-as. stapelwerk-batch check prüft nur (Rückgabewert 0 ohne Befund, 1 mit Befunden, 2 wenn nicht geprüft werden konnte). Alle Funktionen zeigt stapelwerk-batch --help.
 
 ***** Nutzungsbedingungen *****
@@ -240,6 +241,24 @@ STAPELWERK_TEXT(kWarningAutoMapkeyDefined,
                 "Achtung : Ihre config.pro enthält bereits einen Mapkey auto. Es wird eine weitere "
                 "Definition angehängt.")
 
+// Leaving the window, and the work list kept for the next start (%1: the file, %2: the
+// line, the format or the reason).
+STAPELWERK_TEXT(kQuestionLeaveUnwritten,
+                "Der Mapkey ist erstellt, die Datei doit.pro aber noch nicht geschrieben. Soll "
+                "Stapelwerk trotzdem beendet werden ? Der Mapkey geht dann verloren.")
+STAPELWERK_TEXT(kMessageKeptListNotWritten,
+                "Die Liste der Dateien konnte nicht für den nächsten Start in %1 gespeichert "
+                "werden.\n"
+                "Grund: %2")
+STAPELWERK_TEXT(kStatusKeptListNotRead,
+                "Die Liste vom letzten Mal (%1) konnte nicht gelesen werden. Grund: %2")
+STAPELWERK_TEXT(kStatusKeptListDamaged,
+                "Die Liste vom letzten Mal (%1) ist in Zeile %2 beschädigt und wurde nicht "
+                "geladen.")
+STAPELWERK_TEXT(kStatusKeptListNewer,
+                "Die Liste vom letzten Mal (%1) hat das Format %2 einer neueren Version von "
+                "Stapelwerk und wurde nicht geladen.")
+
 // The command line `stapelwerk-batch`
 STAPELWERK_TEXT(kBatchProgram, "stapelwerk-batch")
 // The window program on the terminal
@@ -249,10 +268,11 @@ STAPELWERK_TEXT(kWindowHelp, R"(Aufruf: stapelwerk [--help | --version]
   -v, --version  Die Versionsnummer.
 Ohne Fenster schreibt stapelwerk-batch dieselben Dateien; mehr dazu: stapelwerk-batch --help
 )")
+// %1: the display variables that the window system chosen lacks.
 STAPELWERK_TEXT(
     kMessageNoDisplay,
     "stapelwerk: Das Fenster braucht eine grafische Anzeige, und hier ist keine "
-    "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).\n"
+    "(nicht gesetzt: %1).\n"
     "Ohne Anzeige schreibt stapelwerk-batch dieselben Dateien: stapelwerk-batch --help\n")
 // The forms of the call, as a usage error shows them.
 STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
@@ -547,6 +567,16 @@ STAPELWERK_TEXT(kValuesAdd, "hinzufügen")
 STAPELWERK_TEXT(kValuesClear, "alles löschen")
 STAPELWERK_TEXT(kValuesSave, "Liste speichern")
 STAPELWERK_TEXT(kValuesOpen, "Liste öffnen")
+// "Liste aus Datei…" in the menus of the work list and of the parameter values.
+STAPELWERK_TEXT(kListFromFile, "Liste aus Datei…")
+STAPELWERK_TEXT(kListFromFileName, "Liste aus einer beliebigen Datei lesen")
+STAPELWERK_TEXT(kWorkListFileTitle, "Liste der Dateien aus Datei lesen")
+STAPELWERK_TEXT(kValuesFileTitle, "Parameterwerte aus Datei lesen")
+STAPELWERK_TEXT(kStatusListFileRead, "Liste aus %1 gelesen")
+STAPELWERK_TEXT(kMessageValueListMissing,
+                "Die Werteliste %1 gibt es noch nicht; sie entsteht mit \"Liste speichern\". "
+                "Eine Liste aus einer anderen Datei öffnet \"Liste aus Datei…\". Die "
+                "Parameterwerte bleiben, wie sie waren.")
 STAPELWERK_TEXT(kFileBrowserName, "Dateiliste")
 STAPELWERK_TEXT(kFileBrowserHeading, "Erzeugung der Dateiliste")
 STAPELWERK_TEXT(kFileBrowserCloseName, "Dateiliste schließen")

@@ -87,6 +87,10 @@ std::string statusFilesAdded(std::size_t count) {
     return filled(kStatusFilesAdded, {std::to_string(count)});
 }
 
+std::string statusListFileRead(std::string_view path) {
+    return filled(kStatusListFileRead, {path});
+}
+
 std::string messageEntryUnreadable(std::string_view entry) {
     return messageUnreadable(kSubjectEntry, entry);
 }
@@ -131,8 +135,28 @@ std::string messageValueNotEncodableInList(std::string_view value, std::string_v
     return filled(kMessageValueNotEncodableInList, {quoted(value), quoted(path)});
 }
 
+std::string messageValueListMissing(std::string_view path) {
+    return filled(kMessageValueListMissing, {quoted(path)});
+}
+
 std::string messageFileNotRead(std::string_view path, std::string_view reason) {
     return filled(kMessageFileNotRead, {quoted(path), reason});
+}
+
+std::string messageKeptListNotWritten(std::string_view path, std::string_view reason) {
+    return filled(kMessageKeptListNotWritten, {quoted(path), reason});
+}
+
+std::string statusKeptListNotRead(std::string_view path, std::string_view reason) {
+    return filled(kStatusKeptListNotRead, {path, reason});
+}
+
+std::string statusKeptListDamaged(std::string_view path, std::size_t line) {
+    return filled(kStatusKeptListDamaged, {path, std::to_string(line)});
+}
+
+std::string statusKeptListNewer(std::string_view path, unsigned format) {
+    return filled(kStatusKeptListNewer, {path, std::to_string(format)});
 }
 
 std::string explainAuto(std::string_view outputDirectory) {
@@ -169,6 +193,11 @@ std::string messageConfigProNotWritten(std::string_view path, std::string_view r
 
 std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason) {
     return filled(kMessageConfigProBackupNotWritten, {quoted(path), reason});
+}
+
+std::string messageNoDisplay(const std::vector<std::string_view>& variables) {
+    const std::vector<std::string> names(variables.begin(), variables.end());
+    return filled(kMessageNoDisplay, {listed(names, kListNext, kListAnd)});
 }
 
 std::string batchHelp(os::System system) {

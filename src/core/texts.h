@@ -37,6 +37,7 @@ inline constexpr NamedText kEveryText[] = {
 std::string messagePasteTooLarge();
 std::string statusFilesChosen(std::size_t count);
 std::string statusFilesAdded(std::size_t count);
+std::string statusListFileRead(std::string_view path);
 
 // Messages
 std::string messageEntryUnreadable(std::string_view entry);
@@ -54,7 +55,14 @@ std::string messageSemicolon(std::string_view subject, std::string_view text);
 std::string messageTab(std::string_view subject, std::string_view text);
 std::string messageNotEncodable(std::string_view subject, std::string_view text);
 std::string messageValueNotEncodableInList(std::string_view value, std::string_view path);
+std::string messageValueListMissing(std::string_view path);
 std::string messageFileNotRead(std::string_view path, std::string_view reason);
+
+// The work list kept for the next start, in the user's data directory.
+std::string messageKeptListNotWritten(std::string_view path, std::string_view reason);
+std::string statusKeptListNotRead(std::string_view path, std::string_view reason);
+std::string statusKeptListDamaged(std::string_view path, std::size_t line);
+std::string statusKeptListNewer(std::string_view path, unsigned format);
 
 // Explanations under the pointer (`Erklaer`)
 // The auto button's explanation names the output directory `outputDirectory` as it stands.
@@ -79,6 +87,9 @@ std::string messageConfigProNotRead(std::string_view path, std::string_view reas
 std::string messageConfigProNotCreated(std::string_view path, std::string_view reason);
 std::string messageConfigProNotWritten(std::string_view path, std::string_view reason);
 std::string messageConfigProBackupNotWritten(std::string_view path, std::string_view reason);
+
+// The window program on the terminal, where the window system chosen lacks `variables`.
+std::string messageNoDisplay(const std::vector<std::string_view>& variables);
 
 // The command line `stapelwerk-batch`
 // --help: the forms of the call, every function and option, and an example of each function,

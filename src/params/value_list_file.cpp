@@ -30,7 +30,9 @@ std::vector<std::string> valueListLines(std::string_view text) {
 Result<std::vector<std::string>> readValueList(const std::string& path) {
     const Result<std::string> bytes = readFileBytes(path);
     if (bytes) return valuesFromBytes(*bytes);
-    if (namesNothing(bytes.failure())) return std::vector<std::string>();
+    if (namesNothing(bytes.failure())) {
+        return worded(bytes.failure(), texts::messageValueListMissing(path));
+    }
     return worded(bytes.failure(), texts::messageFileNotRead(path, texts::reasonOf(bytes)));
 }
 

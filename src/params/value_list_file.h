@@ -25,7 +25,7 @@ std::string valueListPath(Platform& platform);
 std::vector<std::string> valueListLines(std::string_view text);
 
 // The file's lines as valueListLines cuts them, decoded from Windows-1252. A missing
-// file reads as no values, without a message.
+// file is refused with a message that says so (namesNothing tells it from other failures).
 Result<std::vector<std::string>> readValueList(const std::string& path);
 
 // The values that the bytes of a value list file hold, as readValueList reads them.

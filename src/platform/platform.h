@@ -54,6 +54,9 @@ public:
     // default, and Escape answers No: every question's Yes changes a file of the user's or
     // builds what may not be meant. True when the user answers Yes.
     virtual bool ask(const std::string& question) = 0;
+    // Modal choice of a file to open, titled `title`, starting where the last choice
+    // ended; empty when the user chose none.
+    virtual std::string chooseFileToOpen(const std::string& title) = 0;
 };
 
 }  // namespace stapelwerk

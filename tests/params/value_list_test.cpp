@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/texts.h"
 #include "params/value_list.h"
 #include "params/value_list_file.h"
 #include "support/FakePlatform.h"
@@ -64,12 +65,13 @@ TEST(ValueListFile, WritesWindows1252LinesAndReadsThemBack) {
     EXPECT_EQ(readBytes(path), "") << "an empty list gives an empty file";
 }
 
-TEST(ValueListFile, AMissingFileReadsAsNoValuesWithoutAMessage) {
+TEST(ValueListFile, AMissingFileIsSaidToBeMissingNotReadAsNoValues) {
     TempDir dir;
     for (const std::string& directory : {dir.path(), dir.file("missing")}) {
-        const Result<std::vector<std::string>> read = readValueList(valueListPath(directory));
-        EXPECT_TRUE(read.ok()) << read.message();
-        EXPECT_TRUE(read.value().empty());
+        const std::string path = valueListPath(directory);
+        const Result<std::vector<std::string>> read = readValueList(path);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.message(), texts::messageValueListMissing(path));
     }
 }
 

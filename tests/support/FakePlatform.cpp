@@ -19,6 +19,12 @@ bool FakePlatform::ask(const std::string& question) {
     return answer;
 }
 
+std::string FakePlatform::chooseFileToOpen(const std::string& title) {
+    const std::size_t turn = fileChoices.size();
+    fileChoices.push_back(title);
+    return turn < filesChosen.size() ? filesChosen[turn] : std::string();
+}
+
 bool FakePlatform::shellOpen(const std::string& pathOrAddress) {
     shellOpened.push_back(pathOrAddress);
     return shellOpenSucceeds;

@@ -19,7 +19,8 @@ public:
     std::string programDir = "/opt/stapelwerk";
     bool installed = false;
     std::string documentsDir = "/home/u123/Dokumente";
-    std::string dataDir = "/home/u123/.local/share/stapelwerk";
+    // None: nothing is kept between runs unless a test names a directory.
+    std::string dataDir;
     std::string currentDir = "/home/u123";
     std::string clipboard;
     std::vector<std::string> driveRoots = {"/"};
@@ -29,6 +30,10 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;
+    // The files "chosen" in turn, first to last; none once they are used up.
+    std::vector<std::string> filesChosen;
+    // The title of every file choice asked for.
+    std::vector<std::string> fileChoices;
     std::vector<std::string> shellOpened;
     std::vector<std::string> openedInEditor;
     std::vector<std::string> soundsPlayed;
@@ -57,6 +62,7 @@ public:
     // Answers from `answers`, first to last; once they are used up, No, as the default
     // button does.
     bool ask(const std::string& question) override;
+    std::string chooseFileToOpen(const std::string& title) override;
 };
 
 }  // namespace stapelwerk::testing

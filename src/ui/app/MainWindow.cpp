@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTimer>
 
 #include "app/program_place.h"
@@ -136,13 +137,14 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     selectionCount_->hide();
 
     startUp();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitData);
 
     // Last, so that it finds every explained control.
     new ExplanationTracker(this, explanation, [this] { return job_.outputDirectory; });
 }
 
 void MainWindow::startUp() {
-    const StartupState state = decideStartup(platform_);
+    StartupState state = decideStartup(platform_);
     bottomBar_->setUserName(qt(state.userName));
     bottomBar_->setOutputDirectory(qt(state.outputDirectory));
     resize(twips(kOuterWidth - kDesignFrameWidth), twips(kOuterHeight - kDesignFrameHeight));
@@ -152,9 +154,11 @@ void MainWindow::startUp() {
                      twips(kOuterHeight - toTwips(bottomBar_->height()) - kBottomBarMargin));
     workList_->move(twips(1000), twips(400));
     bottomBar_->raise();
+    workListModel_->restore(std::move(state.keptList));
     workList_->show();
     if (state.outputDirectoryExists) {
         chooser_->showDirectory(qt(state.outputDirectory));
+        workList_->focusList();
     } else {
         workList_->hide();
         placeChooser();
@@ -167,11 +171,39 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    storeOutputDirectory(platform_, job_.outputDirectory);
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
+    keepWork();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) window->close();
     }
     QWidget::closeEvent(event);
+}
+
+bool MainWindow::mayLeave() {
+    if (writeButton_->isHidden() || leaveAccepted_) return true;
+    leaveAccepted_ = platform_.ask(std::string(texts::kQuestionLeaveUnwritten));
+    return leaveAccepted_;
+}
+
+void MainWindow::commitData(QSessionManager& manager) {
+    if (!writeButton_->isHidden() && manager.allowsInteraction()) {
+        const bool leave = mayLeave();
+        manager.release();
+        if (!leave) {
+            manager.cancel();
+            return;
+        }
+    }
+    keepWork();
+}
+
+void MainWindow::keepWork() {
+    if (const Result<> kept = keepForNextStart(platform_, job_); !kept) {
+        platform_.showMessage(kept.message());
+    }
 }
 
 void MainWindow::placeChooser() {
@@ -254,6 +286,7 @@ void MainWindow::openDialog(QPointer<Dialog>& slot) {
 void MainWindow::offerWrite() {
     if (findings_) findings_->close();  // they were of the text built before
     setWriteOffered(true);
+    leaveAccepted_ = false;
     writeButton_->setFocus();
     if (preview_) preview_->showPendingText();
     setStatus(texts::kStatusReadyToWrite);
@@ -362,6 +395,7 @@ void MainWindow::showWorkList() {
     moveWorkListTo({twips(240), twips(960)});
     functions_->hide();
     workList_->show();
+    workList_->focusList();
     updateExplanation();
     setWriteOffered(false);
 }

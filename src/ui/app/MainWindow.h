@@ -10,6 +10,7 @@
 class QLabel;
 class QProgressDialog;
 class QPushButton;
+class QSessionManager;
 
 namespace stapelwerk {
 
@@ -38,11 +39,19 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    // Shutdown: stores the output directory and closes every other window.
+    // Shutdown: asks first where a built mapkey was not written, then keeps the output
+    // directory and the work list and closes every other window.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void startUp();
+    // Whether the user may go: no built mapkey waits to be written, or the user says to
+    // leave it ("Nein", to stay, is the default).
+    bool mayLeave();
+    // The session ends: as leaving by the window, where the session lets the user answer.
+    void commitData(QSessionManager& manager);
+    // What the next start shows again; a failure to keep the list is shown.
+    void keepWork();
     void setStatus(std::string_view text);
     // Stands the output-directory chooser on the bottom bar, at its left edge.
     void placeChooser();
@@ -92,6 +101,8 @@ private:
     QPushButton* previewButton_ = nullptr;
     QLabel* selectionCount_ = nullptr;
     QLabel* explanation_ = nullptr;
+    // The user chose to leave the built mapkey unwritten; a new build asks again.
+    bool leaveAccepted_ = false;
     QPointer<MapkeyChainDialog> mapkeyChain_;
     QPointer<ParameterListDialog> parameterList_;
     QPointer<ParameterDeletionDialog> parameterDeletion_;

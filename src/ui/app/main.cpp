@@ -10,17 +10,17 @@
 
 namespace {
 
-// Where Qt would find a screen: an X or Wayland display, or a platform chosen by hand
-// (offscreen, vnc). Windows always has one.
-bool hasDisplay() {
+// What Qt would lack to open the window. Windows always has a screen.
+std::vector<std::string_view> missingDisplay(const std::vector<std::string_view>& arguments) {
 #ifdef _WIN32
-    return true;
+    return {};
 #else
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const auto variable = [](const char* name) {
         const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
+        return value != nullptr ? std::string_view(value) : std::string_view();
+    };
+    return stapelwerk::missingDisplay(
+        arguments, {variable("QT_QPA_PLATFORM"), variable("DISPLAY"), variable("WAYLAND_DISPLAY")});
 #endif
 }
 
@@ -28,8 +28,8 @@ bool hasDisplay() {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    if (const auto answer =
-            stapelwerk::answerOnTerminal(arguments, hasDisplay(), STAPELWERK_VERSION)) {
+    if (const auto answer = stapelwerk::answerOnTerminal(arguments, missingDisplay(arguments),
+                                                         STAPELWERK_VERSION)) {
         (answer->toStandardError ? std::cerr : std::cout) << answer->text << std::flush;
         return answer->exitStatus;
     }

@@ -17,6 +17,7 @@
 #include "params/keyed_values.h"
 #include "params/param_layout.h"
 #include "params/value_list_file.h"
+#include "platform/line_reader.h"
 #include "platform/platform.h"
 #include "ui/params/ValueListModel.h"
 #include "ui/widgets/Artwork.h"
@@ -32,6 +33,7 @@
 #include "ui/widgets/twips.h"
 #include "workflow/functions.h"
 #include "workflow/value_pairing.h"
+#include "worklist/list_file.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -174,13 +176,18 @@ void ParameterListDialog::buildMenu() {
     connect(addMenuButton("clear", qt(texts::kValuesClear), 105, 2025, 1800, 285),
             &QPushButton::clicked, this, &ParameterListDialog::clearValues);
 
+    // The list file's commands in a row: save, open, and any other file.
     auto* save = new PictureButton("save", artwork::savePicture({twips(510), twips(495)}),
                                    qt(texts::kValuesSave), qt(texts::kValuesSave), menu_);
-    placeTwips(save, 315, 2520, 510, 495);
+    placeTwips(save, 105, 2520, 510, 495);
     connect(save, &PictureButton::clicked, this, &ParameterListDialog::saveList);
 
-    connect(addMenuButton("open", qt(texts::kValuesOpen), 1050, 2520, 855, 495),
+    connect(addMenuButton("open", qt(texts::kValuesOpen), 690, 2520, 780, 495),
             &QPushButton::clicked, this, &ParameterListDialog::openList);
+    QPushButton* fromFile =
+        addMenuButton("cmd_listfile", qt(texts::kListFromFile), 1545, 2520, 780, 495);
+    fromFile->setAccessibleName(qt(texts::kListFromFileName));
+    connect(fromFile, &QPushButton::clicked, this, &ParameterListDialog::readListFile);
 
     drawLinesOn(menu_, {rule(990), rule(1890)});
     menu_->raise();
@@ -244,6 +251,21 @@ void ParameterListDialog::openList() {
         valueModel_->setValues(std::move(*read));
     } else {
         platform_.showMessage(read.message());
+    }
+    hideMenu();
+}
+
+// Any list: one value a line, or names with their values in TAB or ';' columns, which the
+// pairing tells apart as it does for every list.
+void ParameterListDialog::readListFile() {
+    const std::string path = platform_.chooseFileToOpen(std::string(texts::kValuesFileTitle));
+    if (!path.empty()) {
+        if (const Result<std::string> text = readListText(path); text) {
+            listPath_->setText(qt(path));
+            valueModel_->setValues(splitLines(*text, LoneLineFeed::endsLine));
+        } else {
+            platform_.showMessage(text.message());
+        }
     }
     hideMenu();
 }

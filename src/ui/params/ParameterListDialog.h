@@ -47,6 +47,7 @@ private:
     void paste();
     void clearValues();
     void openList();
+    void readListFile();
     void saveList();
     std::string showListPath();
     std::optional<std::vector<std::string>> valuesForParts();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
@@ -206,6 +207,13 @@ std::unique_ptr<QMessageBox> QtPlatform::questionBox(const std::string& question
 
 bool QtPlatform::ask(const std::string& question) {
     return questionBox(question)->exec() == QMessageBox::Yes;
+}
+
+// Every file is offered: a list comes as .txt, .csv, .tsv or with no extension at all. Without
+// a directory Qt starts where its last file dialog ended.
+std::string QtPlatform::chooseFileToOpen(const std::string& title) {
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(messageParent_, qt(title)))
+        .toStdString();
 }
 
 void QtPlatform::showMessage(const std::string& text) {

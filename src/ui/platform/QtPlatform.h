@@ -40,6 +40,7 @@ public:
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
+    std::string chooseFileToOpen(const std::string& title) override;
 
     // Whether an executable in `executableDirectory` is installed (isInstallation): only a
     // file really made there tells whether this user may write there; on Windows a folder's

@@ -39,6 +39,11 @@ void WorkListModel::setEntries(WorkEntries entries, ListChange change) {
     history_.record(std::move(before), list_, change);
 }
 
+void WorkListModel::restore(WorkEntries entries) {
+    showContent([&] { list_.assign(std::move(entries)); });
+    if (rowCount() > 0) emit selectionEdited();  // an empty list counts nothing, as cleared
+}
+
 void WorkListModel::append(std::string text) {
     append(std::vector<std::string>{std::move(text)}, false, ListChange::typed);
 }

@@ -31,6 +31,8 @@ public:
 
     // A whole new content; the views' selection follows the entries' flags.
     void setEntries(WorkEntries entries, ListChange change);
+    // The content the last run left, with its flags: where the list starts, no change to undo.
+    void restore(WorkEntries entries);
     // A typed entry, unselected, at the end.
     void append(std::string text);
     // Adds entries at the end, selected or not, as one range.
@@ -47,8 +49,8 @@ public:
     bool undo();
 
 signals:
-    // The selection was changed by the user or by setAllSelected; a new content that
-    // brings its own flags does not count.
+    // The selection was changed by the user or by setAllSelected, or came back with the
+    // list the last run left; any other new content that brings its own flags does not count.
     void selectionEdited();
 
 private:

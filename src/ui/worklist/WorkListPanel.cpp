@@ -24,6 +24,7 @@
 #include "ui/worklist/WorkListModel.h"
 #include "worklist/dropped_files.h"
 #include "worklist/extensions.h"
+#include "worklist/list_file.h"
 #include "worklist/paste_lines.h"
 
 namespace stapelwerk {
@@ -115,25 +116,31 @@ void WorkListPanel::buildMenu() {
     menu_ = new QGroupBox(qt(texts::kWorkListMenuTitle), this);
     menu_->setObjectName("kontextmenue");
     menu_->setAutoFillBackground(true);
-    placeTwips(menu_, 2880, 240, 1215, 3735);
+    // Below the instruction, which its caption would cover, and above the bottom bar where
+    // the list stands at start: the opposites "ALLE" stand side by side, as "drw" and "prt"
+    // do, and "quit" beside the picture of the browser.
+    placeTwips(menu_, 2880, 540, 1215, 3450);
     menu_->hide();
 
     QPushButton* paste =
         addMenuButton("cmd_paste", qt(texts::kWorkListPaste), qt(texts::kPasteName), 240, false);
     paste->setToolTip(qt(texts::kPasteName));
     connect(paste, &QPushButton::clicked, this, &WorkListPanel::paste);
+    connect(addMenuButton("cmd_listfile", qt(texts::kListFromFile), qt(texts::kListFromFileName),
+                          585, false, 60, 1095, 420),
+            &QPushButton::clicked, this, &WorkListPanel::readListFile);
 
+    connect(addMenuButton("cmd_all", qt(texts::kWorkListAll), qt(texts::kSelectAllName), 1050,
+                          false, 60, 533),
+            &QPushButton::clicked, this, &WorkListPanel::selectAll);
+    connect(addMenuButton("cmd_nono", qt(texts::kWorkListAll), qt(texts::kDeselectAllName), 1050,
+                          true, 622, 533),
+            &QPushButton::clicked, this, &WorkListPanel::deselectAll);
     connect(
-        addMenuButton("cmd_all", qt(texts::kWorkListAll), qt(texts::kSelectAllName), 585, false),
-        &QPushButton::clicked, this, &WorkListPanel::selectAll);
-    connect(
-        addMenuButton("cmd_nono", qt(texts::kWorkListAll), qt(texts::kDeselectAllName), 930, true),
-        &QPushButton::clicked, this, &WorkListPanel::deselectAll);
-    connect(
-        addMenuButton("cmd_clearlist", qt(texts::kClearList), qt(texts::kClearList), 1275, false),
+        addMenuButton("cmd_clearlist", qt(texts::kClearList), qt(texts::kClearList), 1395, false),
         &QPushButton::clicked, this, &WorkListPanel::clearList);
     connect(addMenuButton("cmd_einzel", qt(texts::kManualEntryButton),
-                          qt(texts::kManualEntryButton), 1620, false, 60, 1095, 420),
+                          qt(texts::kManualEntryButton), 1740, false, 60, 1095, 420),
             &QPushButton::clicked, this, &WorkListPanel::showManualEntry);
 
     const struct {
@@ -145,10 +152,10 @@ void WorkListPanel::buildMenu() {
         bool strip;
         std::string_view extension;
     } switches[] = {
-        {"cmd_Z", texts::kDrwCaption, texts::kAppendDrwName, 2085, 60, false, ".drw"},
-        {"cmd_P", texts::kPrtCaption, texts::kAppendPrtName, 2085, 622, false, ".prt"},
-        {"cmd_ZZ", texts::kDrwCaption, texts::kStripDrwName, 2430, 60, true, ".drw"},
-        {"cmd_PP", texts::kPrtCaption, texts::kStripPrtName, 2430, 622, true, ".prt"},
+        {"cmd_Z", texts::kDrwCaption, texts::kAppendDrwName, 2205, 60, false, ".drw"},
+        {"cmd_P", texts::kPrtCaption, texts::kAppendPrtName, 2205, 622, false, ".prt"},
+        {"cmd_ZZ", texts::kDrwCaption, texts::kStripDrwName, 2550, 60, true, ".drw"},
+        {"cmd_PP", texts::kPrtCaption, texts::kStripPrtName, 2550, 622, true, ".prt"},
     };
     for (const auto& s : switches) {
         QPushButton* button = addMenuButton(s.objectName, qt(s.caption), qt(s.accessibleName),
@@ -165,10 +172,11 @@ void WorkListPanel::buildMenu() {
     auto* browser =
         new PictureButton("filebrowser", artwork::browserPicture({twips(480), twips(480)}),
                           qt(texts::kFileBrowserToolTip), qt(texts::kOpenFileBrowser), menu_);
-    placeTwips(browser, 367, 2775, 480, 480);
+    placeTwips(browser, 90, 2895, 480, 480);
     connect(browser, &PictureButton::clicked, this, &WorkListPanel::fileBrowserRequested);
 
-    connect(addMenuButton("cmd_quit", qt(texts::kWorkListQuit), qt(texts::kCloseMenu), 3330, false),
+    connect(addMenuButton("cmd_quit", qt(texts::kWorkListQuit), qt(texts::kCloseMenu), 2985, false,
+                          622, 533),
             &QPushButton::clicked, this, &WorkListPanel::hideMenu);
 
     menuControl_ = new ListMenu(menu_, list_);
@@ -186,15 +194,36 @@ void WorkListPanel::deselectAll() {
 
 void WorkListPanel::hideMenu() { menuControl_->close(); }
 
+void WorkListPanel::focusList() {
+    if (window()->isVisible()) window()->activateWindow();
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
 void WorkListPanel::paste() { pasteText(platform_.clipboardText(), ListChange::paste); }
+
+// Any list, as a paste takes it: from a spreadsheet, a PDM export or an editor.
+void WorkListPanel::readListFile() {
+    const std::string path = platform_.chooseFileToOpen(std::string(texts::kWorkListFileTitle));
+    if (path.empty()) return;
+    const Result<std::string> text = readListText(path);
+    if (!text) {
+        platform_.showMessage(text.message());
+        return;
+    }
+    takeRows(*text, ListChange::paste, qt(texts::statusListFileRead(path)));
+}
 
 void WorkListPanel::pasteText(std::string_view text, ListChange change) {
     if (pasteTooLarge(text)) {
         platform_.showMessage(texts::messagePasteTooLarge());
         return;
     }
+    takeRows(text, change, qt(texts::kStatusPasted));
+}
+
+void WorkListPanel::takeRows(std::string_view text, ListChange change, const QString& status) {
     model_.setEntries(unselectedEntries(pastedLines(text)), change);
-    emit statusReport(qt(texts::kStatusPasted));
+    emit statusReport(status);
     selectAll();
 }
 

@@ -25,6 +25,9 @@ public:
 
     void selectAll();
     void hideMenu();
+    // The keyboard goes to the list, so that Ctrl+V and Enter work at once; the window is
+    // made the active one where no window manager would.
+    void focusList();
 
 signals:
     // `cmd_file` was pressed.
@@ -44,7 +47,10 @@ private:
                                const QString& accessibleName, int top, bool struckThrough,
                                int left = 60, int width = 1095, int height = 300);
     void paste();
+    void readListFile();
     void pasteText(std::string_view text, ListChange change);
+    // Replaces the list by the rows of `text`, every one marked, and reports `status`.
+    void takeRows(std::string_view text, ListChange change, const QString& status);
     bool takeDrop(QEvent* event);
     bool takeKey(QEvent* event);
     void deselectAll();

@@ -72,6 +72,22 @@ TEST_F(Keyboard, TheWholeRoadFromPasteToAWrittenFile) {
     EXPECT_TRUE(completion->isHidden());
 }
 
+// Wherever the list comes back (the document picture, "Einträge abwählen" in the
+// findings), the keyboard is in it and Enter confirms.
+TEST_F(Keyboard, TheListHasTheKeyboardWheneverItComesBack) {
+    EXPECT_EQ(focused(), widget("List_File1")) << "after the document picture";
+    confirmEntries("welle.prt\r\nmeine welle.prt\r\n");  // a blank, which the check finds
+    child<QPushButton>(&window, "cmd_SaveAs")->click();
+    child<QPushButton>(&window, "cmd_fcreate")->click();
+    QDialog* findings = window.findChild<QDialog*>("frm_pruefung");
+    ASSERT_NE(findings, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(findings)) << "a dialog gets the keyboard";
+    child<QPushButton>(findings, "cmd_abwaehlen")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return focused() == widget("List_File1"); }));
+    press(Qt::Key_Return);
+    EXPECT_EQ(job.confirmedEntries, (std::vector<std::string>{"welle.prt"}));
+}
+
 TEST_F(Keyboard, TheMenuOpensByKeyAndClosesBackToTheList) {
     auto* menu = child<QGroupBox>(&window, "kontextmenue");
     for (const auto& [key, modifiers] :
@@ -94,12 +110,12 @@ TEST_F(Keyboard, TheMenuOpensByKeyAndClosesBackToTheList) {
         WorkEntries after;
     } actions[] = {
         {"cmd_paste", 0, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_nono", 2, {{"welle.drw", false}, {"plan", false}}},
-        {"cmd_all", 1, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_P", 6, {{"welle.drw.prt", true}, {"plan.prt", true}}},
-        {"cmd_PP", 8, {{"welle.drw", true}, {"plan", true}}},
-        {"cmd_clearlist", 3, {}},
-        {"cmd_quit", 10, {}},
+        {"cmd_nono", 3, {{"welle.drw", false}, {"plan", false}}},
+        {"cmd_all", 2, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_P", 7, {{"welle.drw.prt", true}, {"plan.prt", true}}},
+        {"cmd_PP", 9, {{"welle.drw", true}, {"plan", true}}},
+        {"cmd_clearlist", 4, {}},
+        {"cmd_quit", 11, {}},
     };
     for (const auto& action : actions) {
         press(Qt::Key_Menu);

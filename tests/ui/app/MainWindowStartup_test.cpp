@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,47 @@ TEST_F(MainWindowStartupTest, ClosingStoresTheOutputDirectoryAndClosesEveryOther
     QTest::mouseClick(child<PictureButton>(window.get(), "img_exit"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(storedOutputDirectory(), "") << "also when empty";
+}
+
+TEST_F(MainWindowStartupTest, TheWorkListComesBackAtTheNextStartWithItsMarks) {
+    TempDir data;
+    platform.dataDir = data.path();
+    storeOutputDirectory(program.path());
+    start();
+    platform.clipboard = "welle.prt\r\nplan.drw\r\n";
+    child<QPushButton>(window.get(), "cmd_paste")->click();
+    for (const bool marked : {true, false}) {
+        const WorkEntries left = {{"welle.prt", marked}, {"plan.drw", marked}};
+        EXPECT_EQ(job.workList.entries(), left);
+        window->close();
+        job.workList.assign({});
+        start();
+        EXPECT_EQ(job.workList.entries(), left) << marked;
+        EXPECT_EQ(child<QLabel>(window.get(), "lbl_howmany")->text(), marked ? "2" : "0");
+        child<QPushButton>(window.get(), "cmd_nono")->click();
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The window opens on the list: Ctrl+V and Enter work without a click first.
+TEST_F(MainWindowStartupTest, TheListHasTheKeyboardAtStart) {
+    storeOutputDirectory(program.path());
+    start().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), widget("List_File1"));
+}
+
+// Where the list stands at start, its menu neither covers the instruction with its caption
+// nor reaches under the bottom bar.
+TEST_F(MainWindowStartupTest, TheListMenuStandsBetweenTheInstructionAndTheBar) {
+    storeOutputDirectory(program.path());
+    start();
+    QWidget* menu = widget("kontextmenue");
+    menu->show();
+    const QWidget* instruction = widget("Label6");
+    EXPECT_GE(menu->mapTo(window.get(), QPoint()).y(),
+              instruction->mapTo(window.get(), QPoint(0, instruction->height())).y());
+    EXPECT_LE(menu->mapTo(window.get(), QPoint(0, menu->height())).y(), widget("Frame4")->y());
 }
 
 TEST_F(MainWindowStartupTest, TheCaptionOfTheOutputDirectoryOpensTheChooser) {

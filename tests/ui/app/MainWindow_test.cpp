@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "core/function_table.h"
+#include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "ui/app/MainWindow.h"
 #include "ui/support/MainWindowFixture.h"
@@ -134,6 +135,31 @@ TEST_F(MainWindowTest, FilesPictureBringsTheWorkListBackAndHidesTheWriteButton) 
     clickPicture("img_ex3");
     EXPECT_TRUE(widget("Frame2")->isVisible());
     EXPECT_TRUE(widget("Erklaer")->isVisible());
+}
+
+// Every way out (the exit door, the close box, Alt+F4) is a close of the window.
+TEST_F(MainWindowTest, LeavingWithABuiltMapkeyNotWrittenAsksAndNoStays) {
+    confirmEntries("welle.drw\r\n");
+    click("cmd_SaveAs");
+    const std::string pending = job.pendingText();
+    platform.answers = {false, true};
+    clickPicture("img_exit");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(platform.questions, (std::vector{std::string(texts::kQuestionLeaveUnwritten)}));
+    EXPECT_EQ(job.pendingText(), pending) << "staying loses nothing";
+    EXPECT_TRUE(widget("cmd_fcreate")->isVisible());
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(platform.questions.size(), 2u);
+
+    // Once written, or with nothing built, there is nothing to lose.
+    window.show();
+    click("cmd_SaveAs");
+    click("cmd_fcreate");
+    ASSERT_TRUE(std::filesystem::exists(output.file("doit.pro")));
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(platform.questions.size(), 2u);
 }
 
 TEST_F(MainWindowTest, RightPressOnTheBackgroundMovesTheWorkListWithinTheWindow) {

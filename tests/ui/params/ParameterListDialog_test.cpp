@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "params/parameter_tails.h"
 #include "params/value_list_file.h"
@@ -134,8 +135,27 @@ TEST_F(ParameterListDialogTest, SaveAndOpenTheListFileInTheProgramDirectory) {
 
     std::filesystem::remove(listFile());
     press("open");
-    EXPECT_TRUE(values().empty()) << "a missing file opens as an empty list";
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(values(), (Values{"Stahl", "", "Größe"})) << "a missing file empties nothing";
+    EXPECT_EQ(platform.messages, (std::vector{texts::messageValueListMissing(listFile())}));
+}
+
+TEST_F(ParameterListDialogTest, AListFromAnyFileIsReadAndOneNotReadChangesNothing) {
+    testing::TempDir dir;
+    const std::string path = dir.file("werte.txt");
+    testing::writeBytes(path,
+                        "Stahl\r\nGr\xF6\xDF"
+                        "e\nMessing");
+    platform.filesChosen = {path, dir.file("missing.txt")};
+    setValues({"replaced"});
+    press("cmd_listfile");
+    EXPECT_EQ(values(), (Values{"Stahl", "Größe", "Messing"}));
+    EXPECT_EQ(control<QLabel>("Label4")->text().toStdString(), path);
+    EXPECT_TRUE(menu()->isHidden());
+
+    press("cmd_listfile");
+    EXPECT_EQ(values(), (Values{"Stahl", "Größe", "Messing"}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("missing.txt"), std::string::npos);
 }
 
 TEST_F(ParameterListDialogTest, AListFileThatCannotBeReadOrWrittenIsReportedAndTheValuesStay) {

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "core/job.h"
+#include "core/texts.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/support/widgets.h"
@@ -75,6 +76,45 @@ TEST_F(WorkListPanelTest, PasteReplacesTheListAndSelectsEverything) {
     platform.clipboard.clear();
     click("cmd_paste");
     EXPECT_EQ(model.rowCount(), 0) << "an empty clipboard still replaces the list";
+}
+
+// A spreadsheet's export in UTF-16 with ';' columns, as a paste of the same rows.
+TEST_F(WorkListPanelTest, AListFromAFileReplacesTheListAndAFileNotReadChangesNothing) {
+    testing::TempDir dir;
+    const std::string path = dir.file("Stückliste.csv");
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("Name;Rev\r\nwelle.prt;B\r\n\r\nplan.drw;A\r\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    testing::writeBytes(path, utf16);
+    model.setEntries({{"old.prt", false}}, ListChange::paste);
+    platform.filesChosen = {path, "", dir.file("missing.txt")};
+    QSignalSpy status(&panel, &WorkListPanel::statusReport);
+
+    click("cmd_listfile");
+    EXPECT_EQ(texts(), (QStringList{"welle.prt;B", "plan.drw;A"}));
+    EXPECT_EQ(marked(), 2);
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.at(0).at(0).toString(), testing::qs(texts::statusListFileRead(path)));
+
+    click("cmd_listfile");  // the choice cancelled
+    click("cmd_listfile");
+    EXPECT_EQ(texts(), (QStringList{"welle.prt;B", "plan.drw;A"}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("missing.txt"), std::string::npos);
+    EXPECT_EQ(platform.fileChoices.size(), 3u);
+}
+
+// Regression: at scale 1 the marked row above, or the focus frame above the first row,
+// painted over the dots of "Ä".
+TEST_F(WorkListPanelTest, ARowHoldsTheDotsOfACapitalUmlaut) {
+    model.setEntries({{"TRÄGER", true}, {"TRÄGER", true}}, ListChange::paste);
+    const QFontMetrics metrics(list->font());
+    const int row = list->visualRect(model.index(0)).height();
+    const int dotsTop =
+        (row - metrics.height()) / 2 + metrics.ascent() + metrics.tightBoundingRect("Ä").top();
+    EXPECT_GE(dotsTop, 2) << "the text is drawn centred in its row";
 }
 
 TEST_F(WorkListPanelTest, SelectionCommandsKeepTheCounter) {

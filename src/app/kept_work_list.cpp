@@ -1,0 +1,151 @@
+#include "app/kept_work_list.h"
+
+#include <charconv>
+#include <optional>
+
+#include "core/texts.h"
+#include "platform/input_decoding.h"
+#include "platform/line_reader.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/utf8.h"
+
+namespace stapelwerk {
+
+namespace {
+constexpr std::string_view kFormatName = "Stapelwerk-Arbeitsliste ";
+constexpr std::string_view kMarked = "+ ";
+constexpr std::string_view kUnmarked = "- ";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr char kEscape = '%';
+// The lines go out in pieces of about a megabyte.
+constexpr std::size_t kPiece = std::size_t{1} << 20;
+
+bool needsEscape(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == kEscape || (byte < 0x20 && c != '\t') || byte == 0x7F;
+}
+
+void appendEscaped(std::string& line, std::string_view text) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    for (const char c : text) {
+        if (!needsEscape(c)) {
+            line += c;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        line += kEscape;
+        line += kHex[byte >> 4];
+        line += kHex[byte & 0x0F];
+    }
+}
+
+std::optional<std::string> unescaped(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != kEscape) {
+            result += text[i];
+            continue;
+        }
+        unsigned byte = 0;
+        const char* digits = text.data() + i + 1;
+        if (i + 2 >= text.size() ||
+            std::from_chars(digits, digits + 2, byte, 16).ptr != digits + 2) {
+            return std::nullopt;
+        }
+        result += static_cast<char>(byte);
+        i += 2;
+    }
+    if (!utf8::isValid(result)) return std::nullopt;
+    return result;
+}
+
+// "Stapelwerk-Arbeitsliste N" gives N: decimal digits, no sign, no leading 0.
+std::optional<unsigned> formatOf(std::string_view line) {
+    line = withoutByteOrderMarks(line);
+    if (!line.starts_with(kFormatName)) return std::nullopt;
+    const std::string_view digits = line.substr(kFormatName.size());
+    unsigned format = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), format);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.starts_with('0')) {
+        return std::nullopt;
+    }
+    return format;
+}
+}  // namespace
+
+std::string keptListPath(const std::string& dataDirectory) {
+    return joinFileName(dataDirectory, std::string(kKeptListFileName));
+}
+
+void writeKeptList(ByteSink& sink, const WorkEntries& entries) {
+    std::string piece(kFormatName);
+    piece.append(std::to_string(kKeptListFormat)).append(kLineEnd);
+    for (const WorkEntry& entry : entries) {
+        piece.append(entry.selected ? kMarked : kUnmarked);
+        appendEscaped(piece, entry.text);
+        piece.append(kLineEnd);
+        if (piece.size() >= kPiece) {
+            sink.write(piece);
+            piece.clear();
+        }
+    }
+    sink.write(piece);
+}
+
+Result<WorkEntries> parseKeptList(std::string_view bytes, std::string_view path) {
+    WorkEntries entries;
+    std::size_t lineNumber = 0;
+    std::optional<std::size_t> damagedAt;
+    std::optional<unsigned> newer;
+    // Every line of the file ends at CR LF, CR or LF: no entry holds one unescaped.
+    forEachLine(bytes, LoneLineFeed::endsLine, [&](std::string_view line) {
+        ++lineNumber;
+        if (damagedAt || newer) return;
+        if (lineNumber == 1) {
+            const std::optional<unsigned> format = formatOf(line);
+            if (!format) {
+                damagedAt = lineNumber;
+            } else if (*format > kKeptListFormat) {
+                newer = format;
+            }
+            return;
+        }
+        const bool marked = line.starts_with(kMarked);
+        std::optional<std::string> text;
+        if (marked || line.starts_with(kUnmarked)) text = unescaped(line.substr(kMarked.size()));
+        if (!text) {
+            damagedAt = lineNumber;
+            return;
+        }
+        entries.push_back({std::move(*text), marked});
+    });
+    if (lineNumber == 0) damagedAt = 1;
+    if (newer) return refusal(texts::statusKeptListNewer(path, *newer));
+    if (damagedAt) return refusal(texts::statusKeptListDamaged(path, *damagedAt));
+    return entries;
+}
+
+Result<> keepWorkList(const std::string& dataDirectory, const WorkList& list) {
+    if (dataDirectory.empty()) return {};
+    const std::string path = keptListPath(dataDirectory);
+    const Result<> written =
+        replaceFile(path, [&list](ByteSink& sink) { writeKeptList(sink, list.entries()); });
+    if (!written) {
+        return worded(written.failure(),
+                      texts::messageKeptListNotWritten(path, texts::reasonOf(written)));
+    }
+    return {};
+}
+
+Result<WorkEntries> readKeptWorkList(const std::string& dataDirectory) {
+    if (dataDirectory.empty()) return WorkEntries();
+    const std::string path = keptListPath(dataDirectory);
+    const Result<std::string> bytes = readFileBytes(path);
+    if (bytes) return parseKeptList(*bytes, path);
+    if (namesNothing(bytes.failure())) return WorkEntries();
+    return worded(bytes.failure(), texts::statusKeptListNotRead(path, texts::reasonOf(bytes)));
+}
+
+}  // namespace stapelwerk
