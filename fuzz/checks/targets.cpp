@@ -14,6 +14,8 @@ const std::vector<Target>& targets() {
         {"builders", checkBuilders},
         {"keyed_values", checkKeyedValues},
         {"input_decoding", checkInputDecoding},
+        {"job_record", checkJobRecord},
+        {"journal", checkJournal},
     };
     return all;
 }

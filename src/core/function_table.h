@@ -37,6 +37,8 @@ struct FunctionRow {
     FunctionNeeds needs;
     // doit opens each entry's file in Pro/E; save-as instead saves the model on screen.
     bool opensFiles;
+    // doit saves a new version of each entry's model, which tells afterwards that it was done.
+    bool saves;
 };
 
 inline constexpr std::array kFunctionTable = {
@@ -47,7 +49,8 @@ inline constexpr std::array kFunctionTable = {
                 .caption = texts::kFunctionMapkeys,
                 .explanation = texts::kExplainMapkeys,
                 .needs = {.chain = true},
-                .opensFiles = true},
+                .opensFiles = true,
+                .saves = false},
     FunctionRow{.function = DoitFunction::parameterAssignment,
                 .command = "assign-parameter",
                 .argument = texts::kUsageName,
@@ -55,7 +58,8 @@ inline constexpr std::array kFunctionTable = {
                 .caption = texts::kFunctionAssignParameter,
                 .explanation = texts::kExplainParameterList,
                 .needs = {.parameterName = true, .values = true},
-                .opensFiles = true},
+                .opensFiles = true,
+                .saves = true},
     FunctionRow{.function = DoitFunction::parameterDeletion,
                 .command = "delete-parameter",
                 .argument = texts::kUsageName,
@@ -63,7 +67,8 @@ inline constexpr std::array kFunctionTable = {
                 .caption = texts::kFunctionDeleteParameter,
                 .explanation = texts::kExplainParameterDeletion,
                 .needs = {.parameterName = true},
-                .opensFiles = true},
+                .opensFiles = true,
+                .saves = true},
     FunctionRow{.function = DoitFunction::saveAs,
                 .command = "save-as",
                 .argument = {},
@@ -71,7 +76,8 @@ inline constexpr std::array kFunctionTable = {
                 .caption = texts::kFunctionSaveAs,
                 .explanation = texts::kExplainSaveAs,
                 .needs = {},
-                .opensFiles = false},
+                .opensFiles = false,
+                .saves = true},
 };
 
 constexpr const FunctionRow& rowOf(DoitFunction function) {

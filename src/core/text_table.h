@@ -172,6 +172,7 @@ Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien 
 Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "Parameter erzeugen" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung. Teile ohne Wert und Namen ohne Teil werden vor dem Erstellen gemeldet.
 Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.
 Tastatur: Strg+V fügt in die Liste der Dateien ein, Strg+A markiert alle Einträge, die Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Esc schließt jeden Dialog.
+Auftrag und Journal: Neben jede doit.pro schreibt Stapelwerk den Auftrag doit.stapel (Lauf, Zeit, Funktion, Angaben und jede Datei, die Pro/E öffnen wird). Mit eingeschaltetem Journal schreibt doit am Anfang, nach jedem Eintrag und am Ende eine Zeile in die Datei doit.journal im Arbeitsverzeichnis. Daraus und aus den gespeicherten Versionen nennt stapelwerk-batch report für jeden Eintrag sein Ergebnis: erledigt, keine neue Version, hier angehalten, nicht erreicht oder unbekannt. stapelwerk-batch resume schreibt eine doit.pro für die Einträge, die nicht erledigt sind.
 Kommandozeile: stapelwerk-batch erstellt die Datei doit.pro ohne Fenster, etwa in einem Skript: stapelwerk-batch -l liste.txt -o Arbeitsverzeichnis save-as. Alle Funktionen zeigt stapelwerk-batch --help.
 
 ***** Nutzungsbedingungen *****
@@ -240,8 +241,9 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
                    (--values DATEI | --keyed DATEI [--allow-missing])
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
+  stapelwerk-batch [-o VERZEICHNIS] report | resume
   stapelwerk-batch --help | --version
-  (--strict vor jeder Funktion, die doit.pro schreibt)
+  (--strict und --journal vor jeder Funktion, die doit.pro schreibt)
 )")
 // --help: %1 the forms of the call, then every function and option, and an example of each
 // function; %2, %3: the most characters of a model's and a parameter's name, %4: of a
@@ -274,6 +276,13 @@ Funktionen:
   check FUNKTION ...        Nur prüfen, was Pro/E bei dieser Funktion (mit ihren
                             Angaben) scheitern ließe, und es melden; nichts wird
                             geschrieben.
+  report                    Zum letzten Lauf der doit.pro im Ausgabeverzeichnis
+                            jeden Eintrag, der nicht erledigt ist, mit seinem
+                            Ergebnis nennen, dann die Anzahlen.
+  resume                    doit.pro (mit Journal) und einen neuen Auftrag für
+                            die Einträge schreiben, die nicht erledigt sind: in
+                            ihrer Reihenfolge, mit derselben Funktion und
+                            denselben Angaben, jeder Wert bei seinem Teil.
 
 Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
 nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
@@ -282,6 +291,17 @@ nur Buchstaben, Ziffern und "_"; Parameterwerte höchstens %4 Zeichen; jeder
 Mapkey der Kette in der config.pro des Ausgabeverzeichnisses oder des Home-
 Verzeichnisses definiert. Befunde stehen als Warnung auf der Standardfehlerausgabe,
 geschrieben wird trotzdem.
+
+Neben jede doit.pro kommt der Auftrag doit.stapel: die Kennung des Laufs, die Zeit,
+die Funktion mit ihren Angaben und jeder Eintrag mit der Datei, die Pro/E öffnen
+wird. Mit --journal hängt doit am Anfang, nach jedem Eintrag und am Ende mit einem
+Schritt @SYSTEM eine Zeile an die Datei doit.journal im Arbeitsverzeichnis an (die
+Kennung des Laufs und die Nummer des Eintrags, etwa 65 Bytes je Eintrag in
+doit.pro). Daraus und aus den gespeicherten Versionen nennt report jedes Ergebnis:
+erledigt (die Zeile steht im Journal und, wo die Funktion speichert, liegt eine
+neue Version da), keine neue Version (doit ging weiter, aber nichts wurde
+gespeichert), hier angehalten, nicht erreicht, unbekannt (ohne Journal bei
+run-mapkeys). Eine neue doit.pro beginnt einen neuen Lauf.
 
 Optionen:
   -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
@@ -307,6 +327,8 @@ Optionen:
                             config.pro es schon definiert.
   --strict                  Ein Befund der Prüfung bricht ab: nichts wird
                             geschrieben.
+  --journal                 doit schreibt ins Journal doit.journal, wie weit es
+                            kam; report und resume lesen es.
   -h, --help                Diese Hilfe.
   --version                 Die Versionsnummer.
 
@@ -325,10 +347,14 @@ Beispiele:
   stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
   stapelwerk-batch -o ~/pro install-auto
   stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
+  stapelwerk-batch -l teile.txt -o ~/pro --journal delete-parameter gewicht
+  stapelwerk-batch -o ~/pro report
+  stapelwerk-batch -o ~/pro resume
 
 Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht auf der
-Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden;
-2 fehlerhafter Aufruf.
+Standardfehlerausgabe, es wurde nichts geschrieben), bei check: etwas gefunden, bei
+report: ein Eintrag ist nicht erledigt; 2 fehlerhafter Aufruf, bei report: kein
+lesbarer Auftrag.
 )")
 // A usage error: %1 what is wrong, %2 (with a detail) what the call lacks or has too much,
 // then the forms of the call.
@@ -352,6 +378,12 @@ STAPELWERK_TEXT(
 STAPELWERK_TEXT(kUsageOneStandardInput,
                 "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.")
 STAPELWERK_TEXT(kUsageWrong, "Der Aufruf ist fehlerhaft.")
+STAPELWERK_TEXT(kUsageJobReadsNoList,
+                "report und resume lesen keine Liste und schreiben nicht auf die Standardausgabe: "
+                "-l und --stdout passen nicht dazu.")
+STAPELWERK_TEXT(kUsageJournalNotToStandardOutput,
+                "--journal braucht den Auftrag doit.stapel, der nur mit der Datei doit.pro "
+                "entsteht: --stdout passt nicht dazu.")
 // The details of a usage error: what is missing (a function, KETTE, NAME), what came too much.
 STAPELWERK_TEXT(kUsageDetailMissing, "%1 fehlt")
 STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
@@ -565,6 +597,50 @@ STAPELWERK_TEXT(kChainNoConfigPro,
 STAPELWERK_TEXT(kChainAllDefined, "Alle Mapkeys der Kette sind definiert.")
 // %1: the mapkeys of the chain that no config.pro defines.
 STAPELWERK_TEXT(kChainUndefinedNote, "Nicht definiert: %1")
+
+// The job record doit.stapel beside doit.pro, the journal of the run, and each entry's
+// result as report, resume and the window tell it (%1, %2: paths, counts and the run's id).
+STAPELWERK_TEXT(kMessageNoJobRecord,
+                "Im Verzeichnis %1 liegt kein Auftrag doit.stapel. Er entsteht, wenn dort eine "
+                "doit.pro geschrieben wird.")
+STAPELWERK_TEXT(kMessageJobRecordDamaged,
+                "Der Auftrag %1 ist in Zeile %2 beschädigt und wird nicht gelesen. Die nächste "
+                "doit.pro in diesem Verzeichnis schreibt ihn neu.")
+STAPELWERK_TEXT(kMessageJobRecordNewer,
+                "Der Auftrag %1 hat das Format %2 einer neueren Version von Stapelwerk; diese "
+                "Version liest nur das Format %3. Bitte die neuere Version verwenden.")
+STAPELWERK_TEXT(kMessageJobRecordTooLarge,
+                "Der Auftrag %1 ist größer als %2 und wird nicht gelesen; so große Aufträge "
+                "schreibt Stapelwerk nicht.")
+STAPELWERK_TEXT(kMessageJobRecordNotWritten,
+                "Die Datei doit.pro wurde geschrieben, der Auftrag %1 aber nicht. Welche Einträge "
+                "dieser Lauf erledigt, kann daher nicht ermittelt werden.\n"
+                "Grund: %2")
+STAPELWERK_TEXT(kMessageNothingToResume,
+                "Alle %1 Einträge des Laufs %2 sind erledigt; es bleibt nichts zu tun. Es wurde "
+                "keine doit.pro geschrieben.")
+STAPELWERK_TEXT(kResultDone, "erledigt")
+STAPELWERK_TEXT(kResultNoNewVersion, "keine neue Version")
+STAPELWERK_TEXT(kResultStoppedHere, "hier angehalten")
+STAPELWERK_TEXT(kResultNotReached, "nicht erreicht")
+STAPELWERK_TEXT(kResultUnknown, "unbekannt")
+// An entry that is not done: %1 its number, %2 its result, %3 the entry. The counts of the
+// run %1: %2 done of %3 entries; %4 the other results, each with its count (kResultCount).
+STAPELWERK_TEXT(kReportEntry, "%1\t%2\t%3")
+STAPELWERK_TEXT(kResultCount, "%1 %2")
+STAPELWERK_TEXT(kReportAllDone, "Lauf %1: alle %2 Einträge erledigt.")
+STAPELWERK_TEXT(kReportSummary, "Lauf %1: %2 von %3 Einträgen erledigt; %4.")
+STAPELWERK_TEXT(kReportJournalOff,
+                "Der Lauf %1 schreibt kein Journal. Die Ergebnisse zeigen nur die gespeicherten "
+                "Versionen; wo die Funktion nichts speichert, sind sie unbekannt.")
+STAPELWERK_TEXT(kReportJournalSilent,
+                "Im Journal %1 steht keine Zeile des Laufs %2: doit lief noch nicht, oder Pro/E "
+                "hat die Schritte @SYSTEM nicht ausgeführt. Die Ergebnisse zeigen nur die "
+                "gespeicherten Versionen; wo die Funktion nichts speichert, sind sie unbekannt.")
+STAPELWERK_TEXT(kReportDirectoryNotRead,
+                "Im Verzeichnis %1 konnte nicht nach neuen Versionen gesucht werden; das Ergebnis "
+                "seiner Einträge ist unbekannt.\n"
+                "Grund: %2")
 
 // Lists in a sentence: how two items join; the last two of "a, b und c" by kListAnd.
 STAPELWERK_TEXT(kListNext, "%1, %2")
