@@ -77,6 +77,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     CLI::Option* output = app.add_option("-o,--output", outputDirectory);
     app.add_flag("--stdout", request.toStandardOutput);
     app.add_flag("--strict", request.strict);
+    app.add_flag("--journal", request.journal);
 
     // The functions that write doit.pro, also under "check", which only checks them.
     struct FunctionCommand {
@@ -106,6 +107,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     addFunctions(app);
     CLI::App* installAuto = app.add_subcommand("install-auto");
     installAuto->add_flag("--allow-second", request.allowSecondAuto);
+    CLI::App* report = app.add_subcommand("report");
+    CLI::App* resume = app.add_subcommand("resume");
     CLI::App* check = app.add_subcommand("check");
     check->require_subcommand(1);
     check->fallthrough();
@@ -138,10 +141,20 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
         if (added.keyed != nullptr && added.keyed->count() > 0) request.keyedPath = keyedPath;
     }
     request.checkOnly = check->parsed();
+    request.report = report->parsed();
+    request.resume = resume->parsed();
     if (output->count() > 0) request.outputDirectory = outputDirectory;
 
     if (installAuto->parsed() && (list->count() > 0 || request.toStandardOutput)) {
         return {{}, usageError(err, texts::kUsageInstallAutoReadsNoList, "install-auto")};
+    }
+    if ((request.report || request.resume) && (list->count() > 0 || request.toStandardOutput)) {
+        return {
+            {},
+            usageError(err, texts::kUsageJobReadsNoList, report->parsed() ? "report" : "resume")};
+    }
+    if (request.journal && request.toStandardOutput) {
+        return {{}, usageError(err, texts::kUsageJournalNotToStandardOutput, "--stdout")};
     }
     if (parsed != nullptr && parsed->needs.values) {
         if (!request.valuesPath && !request.keyedPath) {

@@ -13,6 +13,8 @@ namespace stapelwerk {
 inline constexpr int kExitSucceeded = 0;
 inline constexpr int kExitRefused = 1;     // a refusal or failure: its message on stderr
 inline constexpr int kExitUsageError = 2;  // the command line itself is wrong
+// report: an entry is not done (kExitRefused), or there is no job record to report on.
+inline constexpr int kExitNoJobRecord = 2;
 
 // What one call of the command line asks for.
 struct BatchRequest {
@@ -35,6 +37,12 @@ struct BatchRequest {
     bool strict = false;
     // "check": the function's input is checked, nothing is written.
     bool checkOnly = false;
+    // doit writes its journal.
+    bool journal = false;
+    // The run of the doit.pro in the output directory: its results told ("report"), or the
+    // entries it did not do written anew ("resume").
+    bool report = false;
+    bool resume = false;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

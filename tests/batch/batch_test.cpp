@@ -80,6 +80,9 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         {{"assign-parameter", "X", "--keyed", "-"}, "(-)"},
         {{"-l", list, "install-auto"}, "(install-auto)"},
         {{"--stdout", "install-auto"}, "(install-auto)"},
+        {{"-l", list, "report"}, "(report)"},
+        {{"--stdout", "resume"}, "(resume)"},
+        {{"--journal", "--stdout", "save-as"}, "(--stdout)"},
         {{"save-as", "-l"}, "(--list)"},
         {{"-l", list, "-l", list, "save-as"}, "(--list)"},
     };
@@ -134,8 +137,8 @@ TEST_F(BatchTest, HelpShowsAnExampleOfEveryFunctionAndVersionTheVersion) {
     }
     const std::string help = texts::batchHelp();
     const std::string examples = help.substr(help.find("Beispiele:"));
-    for (const char* function :
-         {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter", "install-auto"}) {
+    for (const char* function : {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter",
+                                 "install-auto", "--journal", "report", "resume"}) {
         EXPECT_NE(examples.find(function), std::string::npos) << function;
     }
     EXPECT_EQ(run({"--version"}).out, std::string("stapelwerk-batch ") + STAPELWERK_VERSION + "\n");

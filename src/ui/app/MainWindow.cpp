@@ -9,7 +9,6 @@
 #include "app/startup.h"
 #include "core/job.h"
 #include "core/texts.h"
-#include "generate/doit_writer.h"
 #include "platform/platform.h"
 #include "ui/app/BottomBar.h"
 #include "ui/app/ExplanationTracker.h"
@@ -33,6 +32,7 @@
 #include "ui/worklist/WorkListPanel.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
+#include "workflow/job_files.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
 
@@ -277,11 +277,14 @@ void MainWindow::unmarkConcerned(const workflow::Findings& findings) {
 }
 
 void MainWindow::writeCheckedFile() {
-    if (const Result<> written = writeDoitPro(job_.outputDirectory, job_.pendingText()); !written) {
-        platform_.showMessage(written.message());
+    const workflow::JobWrite written = workflow::writeJobFiles(job_);
+    if (!written.doitPro) {
+        platform_.showMessage(written.doitPro.message());
         setStatus(texts::kStatusNotWritten);
         return;
     }
+    // doit.pro is written: a record that is not is told, and the write goes on as written.
+    if (!written.record) platform_.showMessage(written.record.message());
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
     openOrRaise(completion_, [this] {
