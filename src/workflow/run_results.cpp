@@ -92,8 +92,7 @@ private:
         for (const auto& [e, versions] : unfound_) {
             // The file that was opened is a version too, below the one saved: a file that
             // was missing at the write and is only put there since is no save.
-            const bool saved =
-                versions.newestSaved && (saveAs_ || *versions.newestSaved > versions.lowest);
+            const bool saved = versions.newestSaved && *versions.newestSaved > versions.lowest;
             if (saved && evidence_[e] == Evidence::noNewVersion)
                 evidence_[e] = Evidence::newVersion;
         }
@@ -110,6 +109,11 @@ private:
             }
             return;
         }
+        // Save-as creates its model: any version since the write is its.
+        if (saveAs_) {
+            if (savedSinceWrite(path)) evidence_[e] = Evidence::newVersion;
+            return;
+        }
         Versions& versions = unfound_[e];
         versions.lowest = std::min(versions.lowest, number);
         if ((!versions.newestSaved || number > *versions.newestSaved) && savedSinceWrite(path)) {
@@ -122,8 +126,8 @@ private:
         return saved && *saved >= record_.head().written;
     }
 
-    // Of an entry for which no file was found at the write: the lowest version there, and
-    // the newest one saved since the write.
+    // Of an entry whose file was not found at the write and is to be opened: the lowest
+    // version there, and the newest one saved since the write.
     struct Versions {
         std::uint64_t lowest = UINT64_MAX;
         std::optional<std::uint64_t> newestSaved;
