@@ -33,6 +33,7 @@ public:
     void showMessage(const std::string& text) override;
     // Shows the question and answers Yes, as a user who started the run means it to go on.
     bool ask(const std::string& question) override;
+    bool askDefaultNo(const std::string& question) override { return ask(question); }
 
 private:
     std::ostream& messages_;

@@ -637,6 +637,42 @@ STAPELWERK_TEXT(kReportJournalSilent,
                 "Im Journal %1 steht keine Zeile des Laufs %2: doit lief noch nicht, oder Pro/E "
                 "hat die Schritte @SYSTEM nicht ausgeführt. Die Ergebnisse zeigen nur die "
                 "gespeicherten Versionen; wo die Funktion nichts speichert, sind sie unbekannt.")
+// The window follows the run of the doit.pro it wrote (%1, %2: counts; %3 an entry's
+// name or its file), and shows each entry's result.
+STAPELWERK_TEXT(kJournalBox, "Lauf pro&tokollieren")
+STAPELWERK_TEXT(kJournalBoxName, "Lauf von doit protokollieren")
+STAPELWERK_TEXT(kExplainJournal,
+                "Eingeschaltet schreibt doit in das Journal doit.journal im Arbeitsverzeichnis, "
+                "wie weit es kam. Solange Stapelwerk offen ist, zeigt es den Fortschritt; danach "
+                "zeigt \"Ergebnis des Laufs\", welche Einträge erledigt sind, und erzeugt eine "
+                "doit.pro für den Rest.")
+STAPELWERK_TEXT(kRunWaiting,
+                "Lauf %1: 0 von %2 Einträgen durchlaufen – doit ist noch nicht gestartet.")
+STAPELWERK_TEXT(kRunProgress, "%1 von %2 Einträgen durchlaufen – zuletzt %3")
+STAPELWERK_TEXT(kRunStands,
+                "Seit %1 Minuten kam keine Zeile ins Journal: Der Lauf scheint bei Eintrag %2 "
+                "zu stehen, %3.")
+STAPELWERK_TEXT(kRunStandsAtEnd,
+                "Seit %1 Minuten kam keine Zeile ins Journal: Alle %2 Einträge sind durchlaufen, "
+                "doit kam aber nicht an sein Ende.")
+STAPELWERK_TEXT(kRunProgressName, "Fortschritt des Laufs")
+STAPELWERK_TEXT(kRunResultButton, "Ergebnis des &Laufs")
+STAPELWERK_TEXT(kRunResultButtonName, "Ergebnis des letzten Laufs anzeigen")
+STAPELWERK_TEXT(kRunResultTitle, "Ergebnis des Laufs")
+STAPELWERK_TEXT(kRunResultListName, "Einträge des Laufs mit ihrem Ergebnis")
+STAPELWERK_TEXT(kRunResultNumber, "Nr.")
+STAPELWERK_TEXT(kRunResultEntry, "Eintrag")
+STAPELWERK_TEXT(kRunResultResult, "Ergebnis")
+STAPELWERK_TEXT(kRunResultCopy, "Namen &kopieren")
+STAPELWERK_TEXT(kRunResultCopyName, "Namen der nicht erledigten Einträge kopieren")
+STAPELWERK_TEXT(kRunResultRemainder, "&Rest erzeugen")
+STAPELWERK_TEXT(kRunResultRemainderName, "doit.pro für die nicht erledigten Einträge erzeugen")
+STAPELWERK_TEXT(kRunResultClose, "&Schließen")
+STAPELWERK_TEXT(kRunResultCloseName, "Ergebnis schließen")
+STAPELWERK_TEXT(kStatusNamesCopied, "%1 Namen in die Zwischenablage kopiert.")
+STAPELWERK_TEXT(kQuestionRemainder,
+                "Eine neue doit.pro für die %1 nicht erledigten Einträge schreiben, mit Journal? "
+                "Sie ersetzt die doit.pro im Verzeichnis %2.")
 STAPELWERK_TEXT(kReportDirectoryNotRead,
                 "Im Verzeichnis %1 konnte nicht nach neuen Versionen gesucht werden; das Ergebnis "
                 "seiner Einträge ist unbekannt.\n"

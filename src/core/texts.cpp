@@ -325,6 +325,30 @@ std::string reportDirectoryNotRead(std::string_view directory, std::string_view 
     return filled(kReportDirectoryNotRead, {quoted(directory), reason});
 }
 
+std::string runWaiting(std::string_view runId, std::size_t entries) {
+    return filled(kRunWaiting, {runId, groupedNumber(entries)});
+}
+
+std::string runProgress(std::size_t passed, std::size_t entries, std::string_view latest) {
+    return filled(kRunProgress, {groupedNumber(passed), groupedNumber(entries), latest});
+}
+
+std::string runStands(int minutes, std::size_t entry, std::string_view file) {
+    return filled(kRunStands, {std::to_string(minutes), groupedNumber(entry), file});
+}
+
+std::string runStandsAtEnd(int minutes, std::size_t entries) {
+    return filled(kRunStandsAtEnd, {std::to_string(minutes), groupedNumber(entries)});
+}
+
+std::string statusNamesCopied(std::size_t count) {
+    return filled(kStatusNamesCopied, {groupedNumber(count)});
+}
+
+std::string questionRemainder(std::size_t entries, std::string_view directory) {
+    return filled(kQuestionRemainder, {groupedNumber(entries), quoted(directory)});
+}
+
 std::string messageNotOpenedForEditing(std::string_view path) {
     return filled(kMessageNotOpenedForEditing, {quoted(path)});
 }

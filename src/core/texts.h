@@ -126,6 +126,12 @@ std::string reportSummary(std::string_view runId, std::size_t done, std::size_t 
 std::string reportJournalOff(std::string_view runId);
 std::string reportJournalSilent(std::string_view journalPath, std::string_view runId);
 std::string reportDirectoryNotRead(std::string_view directory, std::string_view reason);
+std::string runWaiting(std::string_view runId, std::size_t entries);
+std::string runProgress(std::size_t passed, std::size_t entries, std::string_view latest);
+std::string runStands(int minutes, std::size_t entry, std::string_view file);
+std::string runStandsAtEnd(int minutes, std::size_t entries);
+std::string statusNamesCopied(std::size_t count);
+std::string questionRemainder(std::size_t entries, std::string_view directory);
 
 // What the system could not open for the user: doit.pro for editing, the download page.
 std::string messageNotOpenedForEditing(std::string_view path);

@@ -44,6 +44,8 @@ public:
     // Modal question with the program's title and the buttons Yes and No, Yes the
     // default; true when the user answers Yes.
     virtual bool ask(const std::string& question) = 0;
+    // The same question with No the default, where Yes replaces a file.
+    virtual bool askDefaultNo(const std::string& question) = 0;
 };
 
 }  // namespace stapelwerk

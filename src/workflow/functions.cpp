@@ -47,6 +47,13 @@ Result<> buildPendingText(Job& job, BuildInputs inputs) {
     return refusal({});
 }
 
+Result<> switchJournal(Job& job, bool on) {
+    if (job.pendingText().empty() || job.pendingInputs().journal == on) return {};
+    BuildInputs inputs = job.pendingInputs();
+    inputs.journal = on;
+    return buildPendingText(job, std::move(inputs));
+}
+
 std::string deletedParameterName(std::string_view typed) { return utf8::toUpper(typed); }
 
 }  // namespace stapelwerk::workflow

@@ -19,6 +19,11 @@ namespace stapelwerk::workflow {
 // message to show.
 Result<> buildPendingText(Job& job, BuildInputs inputs);
 
+// Builds the pending text again with the journal's steps or without them, as `on` says,
+// unless it was built so; with a new run id, as every build. Nothing is built where no text
+// is pending.
+Result<> switchJournal(Job& job, bool on);
+
 // The name as the deletion uses it, and as the dialog shows it back: in capitals.
 std::string deletedParameterName(std::string_view typed);
 

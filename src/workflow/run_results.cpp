@@ -65,9 +65,10 @@ public:
                                      : workingDirectory_]
                 .push_back(e);
         }
-        for (const auto& [directory, entries] : byDirectory) {
+        for (const auto& group : byDirectory) {
+            const std::vector<std::size_t>& entries = group.second;
             look(
-                directory, entries.size(), [&entries](std::size_t k) { return entries[k]; },
+                group.first, entries.size(), [&entries](std::size_t k) { return entries[k]; },
                 notRead);
         }
         return std::move(evidence_);

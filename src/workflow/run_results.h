@@ -44,6 +44,7 @@ struct RunResults {
 
     std::size_t count(EntryResult result) const { return counts[static_cast<std::size_t>(result)]; }
     bool allDone() const { return count(EntryResult::done) == results.size(); }
+    std::size_t notDone() const { return results.size() - count(EntryResult::done); }
 };
 
 // The results of the entries of `record`, written to `workingDirectory`, from what `journal`

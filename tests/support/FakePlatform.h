@@ -44,6 +44,7 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     // Answers from `answers`, first to last; Yes once they are used up.
     bool ask(const std::string& question) override;
+    bool askDefaultNo(const std::string& question) override { return ask(question); }
 };
 
 }  // namespace stapelwerk::testing
