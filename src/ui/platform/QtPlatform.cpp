@@ -159,15 +159,20 @@ void QtPlatform::pause(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-std::unique_ptr<QMessageBox> QtPlatform::questionBox(const std::string& question) const {
+std::unique_ptr<QMessageBox> QtPlatform::questionBox(
+    const std::string& question, QMessageBox::StandardButton defaultButton) const {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, messageTitle_, qt(question),
                                              QMessageBox::Yes | QMessageBox::No, messageParent_);
-    box->setDefaultButton(QMessageBox::Yes);
+    box->setDefaultButton(defaultButton);
     return box;
 }
 
 bool QtPlatform::ask(const std::string& question) {
     return questionBox(question)->exec() == QMessageBox::Yes;
+}
+
+bool QtPlatform::askDefaultNo(const std::string& question) {
+    return questionBox(question, QMessageBox::No)->exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::showMessage(const std::string& text) {

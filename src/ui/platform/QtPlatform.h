@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <memory>
 
 #include "platform/platform.h"
 
-class QMessageBox;
 class QWidget;
 
 namespace stapelwerk {
@@ -35,14 +35,17 @@ public:
     void pause(int milliseconds) override;
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
+    bool askDefaultNo(const std::string& question) override;
 
     // The program directory for an executable in `executableDirectory`: that folder where
     // this user can create a file in it, else the user's data directory for the program.
     static std::string programDirectoryFor(const QString& executableDirectory);
 
 protected:
-    // The box that ask() shows, Yes its default button.
-    std::unique_ptr<QMessageBox> questionBox(const std::string& question) const;
+    // The box that ask() shows, Yes its default button, or askDefaultNo(), No.
+    std::unique_ptr<QMessageBox> questionBox(
+        const std::string& question,
+        QMessageBox::StandardButton defaultButton = QMessageBox::Yes) const;
 
 private:
     bool usesSystemStore() const;
