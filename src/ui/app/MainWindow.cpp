@@ -341,7 +341,12 @@ void MainWindow::writeCheckedFile() {
     if (!written.record) platform_.showMessage(written.record.message());
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
-    runPanel_->follow(job_.outputDirectory);
+    // Without its record the run cannot be followed; the record there is of the run before.
+    if (written.record) {
+        runPanel_->follow(job_.outputDirectory);
+    } else {
+        runPanel_->forget();
+    }
     openOrRaise(completion_, [this] {
         auto* dialog = new CompletionDialog(platform_, job_, this);
         // Not to the window itself: the dialog also goes when the window is destroyed, and

@@ -48,13 +48,22 @@ RunPanel::RunPanel(Platform& platform, QWidget* parent) : QWidget(parent), platf
     hide();
 }
 
-void RunPanel::follow(const std::string& directory) {
+void RunPanel::unwatch() {
     quiet_->stop();
     if (!files_->files().isEmpty()) files_->removePaths(files_->files());
     if (!files_->directories().isEmpty()) files_->removePaths(files_->directories());
+}
+
+void RunPanel::forget() {
+    unwatch();
+    run_.reset();
+    hide();
+}
+
+void RunPanel::follow(const std::string& directory) {
+    forget();
     Result<workflow::RunWatch> opened = workflow::RunWatch::open(directory);
     if (!opened) {
-        run_.reset();
         setVisible(!namesNothing(opened.failure()));
         bar_->hide();
         resultButton_->hide();
@@ -102,8 +111,7 @@ void RunPanel::showProgress() {
 
 void RunPanel::watchFiles() {
     if (!run_ || !workflow::mayGoOn(*run_)) {
-        if (!files_->files().isEmpty()) files_->removePaths(files_->files());
-        if (!files_->directories().isEmpty()) files_->removePaths(files_->directories());
+        unwatch();
         return;
     }
     const QString directory = qt(run_->directory());

@@ -29,6 +29,8 @@ public:
     // Follows the run of the doit.pro in `directory`. Without a job record there the panel
     // hides; a record that cannot be read is told in its line.
     void follow(const std::string& directory);
+    // Stops following and hides.
+    void forget();
     // The run followed, its journal read up to now (the watcher may not have told the last
     // change yet); empty while the panel is hidden or tells why it could not follow.
     const std::optional<workflow::RunWatch>& latestRun();
@@ -41,6 +43,7 @@ private:
     void showProgress();
     // Watches the journal as well once it is there, and nothing once the run ended.
     void watchFiles();
+    void unwatch();
 
     Platform& platform_;
     std::optional<workflow::RunWatch> run_;

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QTableView>
 #include <QTimer>
+#include <filesystem>
 
 #include "core/job_record.h"
 #include "support/CadStandIn.h"
@@ -123,6 +124,19 @@ TEST_F(RunFollow, TheResultWindowCountsCopiesAndBuildsTheRestAfterAskingNoFirst)
     EXPECT_TRUE(child<QCheckBox>(&window, "chk_journal")->isChecked());
     QTRY_COMPARE(line(), "Lauf " + testing::qs(runId()) +
                              ": 0 von 2 Einträgen durchlaufen – doit ist noch nicht gestartet.");
+}
+
+TEST_F(RunFollow, ARecordNotWrittenIsToldAndTheRunBeforeIsNotFollowed) {
+    writeSaveAs(true);
+    ASSERT_TRUE(child<QWidget>(&window, "Frame_lauf")->isVisible());
+    // The record's place taken: doit.pro is written, its record is not.
+    std::filesystem::remove(output.file("doit.stapel"));
+    std::filesystem::create_directory(output.file("doit.stapel"));
+    writeSaveAs(true);
+    EXPECT_NE(doit().find(runId()), std::string::npos);
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_NE(platform.messages.back().find("der Auftrag"), std::string::npos);
+    EXPECT_FALSE(child<QWidget>(&window, "Frame_lauf")->isVisible());
 }
 
 TEST_F(RunFollow, ReopenedTheWindowShowsTheLastRunAndADamagedRecordIsTold) {
