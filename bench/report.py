@@ -8,6 +8,7 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 build = sys.argv[1]
@@ -88,6 +89,35 @@ row("Start-up / a minimal Qt window with a line of text", f"{program_time:.1f} m
 row("Memory after start / a minimal Qt window", f"{program_memory:.1f} MB / {minimal_memory:.1f} MB"
     f" = {program_memory / minimal_memory:.2f}", "≤ 1.5", program_memory / minimal_memory <= 1.5)
 
+
+def report_run(function, count=1_000_000, passed=700_000, runs=3):
+    """`stapelwerk-batch report` on a job of `count` entries of `function` whose journal
+    stopped after `passed`, made by stapelwerk_report_job: the median wall time in ms, the
+    highest peak memory in MB (of the process itself, os.wait4) and the job record's size
+    in MB."""
+    with tempfile.TemporaryDirectory() as work:
+        subprocess.run([os.path.join(bench, "stapelwerk_report_job"), work, function, str(count),
+                        str(passed)], check=True)
+        times, peaks = [], []
+        for _ in range(runs):
+            start = time.perf_counter()
+            process = subprocess.Popen([os.path.join(build, "src", "stapelwerk-batch"), "-o", work,
+                                        "report"], stdout=subprocess.DEVNULL)
+            _, status, usage = os.wait4(process.pid, 0)
+            times.append((time.perf_counter() - start) * 1000)
+            process.returncode = os.waitstatus_to_exitcode(status)
+            assert process.returncode == 1, "the run stopped: report must exit with 1"
+            peaks.append(usage.ru_maxrss / 1024)
+        return statistics.median(times), max(peaks), os.path.getsize(os.path.join(work, "doit.stapel")) / 2**20
+
+
+for function in ("run-mapkeys", "delete-parameter"):
+    milliseconds, peak, record = report_run(function)
+    row(f"report, 1,000,000 entries of {function} and their journal", f"{milliseconds:.0f} ms",
+        "≤ 1,000 ms", milliseconds <= 1000)
+    row(f"report, {function}: peak memory / job record", f"{peak:.0f} MB / {record:.0f} MB = "
+        f"{peak / record:.2f}", "≤ 2", peak / record <= 2)
+
 core = run_benchmark("stapelwerk_bench", ".")
 for entry in core.values():
     milliseconds = entry["real_time"] / 1e6
@@ -108,4 +138,5 @@ print("| " + " | ".join(h.ljust(w) for h, w in zip(("Measure", "Figure", "Target
 print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
 for r in rows:
     print("| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |")
+print(f"Load average over 1, 5 and 15 minutes at the end: {os.getloadavg()}")
 sys.exit(0 if all(r[3] == "yes" for r in rows) else 1)

@@ -154,6 +154,34 @@ BuiltText tailFor(Kind kind, std::string_view text) {
     return std::string();
 }
 
+// The text built with the journal's steps is the one built without them, a step at its
+// start, one after each entry and one at its end.
+std::string checkJournalSteps(const BuiltText& withJournal, std::string_view without,
+                              std::size_t entries) {
+    if (!withJournal.ok()) return "the journal's steps refused a text";
+    constexpr std::string_view kStep = "mapkey(continued) @SYSTEM>>doit.journal echo FUZZ1 ";
+    std::vector<std::string> marks;
+    std::string rest;
+    for (std::string_view text = *withJournal; !text.empty();) {
+        const std::size_t end = text.find("\r\n");
+        const std::string_view line = text.substr(0, end == text.npos ? text.size() : end + 2);
+        if (line.starts_with(kStep)) {
+            marks.emplace_back(line.substr(kStep.size(), line.size() - kStep.size() - 4));
+        } else {
+            rest.append(line);
+        }
+        text.remove_prefix(line.size());
+    }
+    if (rest != without) return "the journal's steps changed the text around them";
+    if (marks.size() != entries + 2 || marks.front() != "start" || marks.back() != "ende") {
+        return "the journal's steps do not frame the run";
+    }
+    for (std::size_t i = 1; i <= entries; ++i) {
+        if (marks[i] != std::to_string(i)) return "an entry's journal step is missing";
+    }
+    return {};
+}
+
 std::string_view placeholderOf(Kind kind) {
     switch (kind) {
         case Kind::chain:
@@ -213,6 +241,15 @@ std::string checkBuilders(std::string_view input) {
     }
     if (!built.ok()) return {};
     if (std::string failure = checkLineStructure(built.value()); !failure.empty()) return failure;
+    const JournalSteps journal("FUZZ1");
+    const BuiltText withJournal = kind == Kind::saveAs ? buildSaveAs(entries, journal)
+                                  : kind == Kind::assignment
+                                      ? buildParameterAssignment(entries, tail, values, journal)
+                                      : buildOpenAndApply(entries, tail, journal);
+    if (std::string failure = checkJournalSteps(withJournal, *built, entries.size());
+        !failure.empty()) {
+        return failure;
+    }
 
     std::vector<std::string_view> texts = entryViews;
     texts.insert(texts.end(), valueViews.begin(), valueViews.end());

@@ -37,6 +37,8 @@ std::string checkKeyedValues(std::string_view input);
 std::string checkInputDecoding(std::string_view input);
 std::string checkIniSettings(std::string_view input);
 std::string checkKeptList(std::string_view input);
+std::string checkJobRecord(std::string_view input);
+std::string checkJournal(std::string_view input);
 
 // What a list brought into doit.pro that it must not: the assignment of `values` to
 // `entries` is refused, or it holds no TAB and no ';' but those of its templates. Empty

@@ -17,6 +17,8 @@ const std::vector<Target>& targets() {
         {"ini_settings", checkIniSettings},
         {"search_path", checkSearchPath},
         {"kept_list", checkKeptList},
+        {"job_record", checkJobRecord},
+        {"journal", checkJournal},
     };
     return all;
 }

@@ -16,6 +16,7 @@ struct FixedExplanation {
 constexpr std::array kOtherControls = {
     FixedExplanation{"cmd_fcreate", texts::kExplainWrite},
     FixedExplanation{"cmd_preview", texts::kExplainPreview},
+    FixedExplanation{"chk_journal", texts::kExplainJournal},
     FixedExplanation{"lbl_status", texts::kExplainStatus},
     FixedExplanation{"Image1", texts::kExplainInfo},
     FixedExplanation{"img_exit", texts::kExplainExit},

@@ -85,6 +85,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     app.add_flag("--strict", request.strict);
     app.add_flag("-q,--quiet", request.quiet);
     app.add_flag("--no-locate", request.noLocate);
+    app.add_flag("--journal", request.journal);
 
     // The functions that write doit.pro, also under "check", which only checks them.
     struct FunctionCommand {
@@ -114,6 +115,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     addFunctions(app);
     CLI::App* installAuto = app.add_subcommand("install-auto");
     installAuto->add_flag("--allow-second", request.allowSecondAuto);
+    CLI::App* report = app.add_subcommand("report");
+    CLI::App* resume = app.add_subcommand("resume");
     CLI::App* check = app.add_subcommand("check");
     check->require_subcommand(1);
     check->fallthrough();
@@ -146,10 +149,20 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
         if (added.keyed != nullptr && added.keyed->count() > 0) request.keyedPath = keyedPath;
     }
     request.checkOnly = check->parsed();
+    request.report = report->parsed();
+    request.resume = resume->parsed();
     if (output->count() > 0) request.outputDirectory = outputDirectory;
 
     if (installAuto->parsed() && (list->count() > 0 || request.toStandardOutput)) {
         return {{}, usageError(err, texts::kUsageInstallAutoReadsNoList, "install-auto")};
+    }
+    if ((request.report || request.resume) && (list->count() > 0 || request.toStandardOutput)) {
+        return {
+            {},
+            usageError(err, texts::kUsageJobReadsNoList, report->parsed() ? "report" : "resume")};
+    }
+    if (request.journal && request.toStandardOutput) {
+        return {{}, usageError(err, texts::kUsageJournalNotToStandardOutput, "--stdout")};
     }
     if (parsed != nullptr && parsed->needs.values) {
         if (!request.valuesPath && !request.keyedPath) {

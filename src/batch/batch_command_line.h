@@ -16,6 +16,8 @@ inline constexpr int kExitUsageError = 2;  // the command line itself is wrong
 // "check", whose 0 says that it found nothing: a script tells "write anyway?" from "not read".
 inline constexpr int kExitFindings = 1;
 inline constexpr int kExitNotChecked = 2;  // a wrong call, or what the check needs was refused
+// report: an entry is not done (kExitRefused), or there is no job record to report on.
+inline constexpr int kExitNoJobRecord = 2;
 
 // What one call of the command line asks for.
 struct BatchRequest {
@@ -42,6 +44,12 @@ struct BatchRequest {
     bool checkOnly = false;
     // Nothing on standard error when all went well; warnings and refusals are still said.
     bool quiet = false;
+    // doit writes its journal.
+    bool journal = false;
+    // The run of the doit.pro in the output directory: its results told ("report"), or the
+    // entries it did not do written anew ("resume").
+    bool report = false;
+    bool resume = false;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

@@ -9,6 +9,7 @@
 #include "batch/console_platform.h"
 #include "core/function_table.h"
 #include "core/job.h"
+#include "core/job_record.h"
 #include "core/texts.h"
 #include "generate/doit_writer.h"
 #include "params/keyed_values.h"
@@ -18,7 +19,10 @@
 #include "platform/text_file.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
+#include "workflow/job_files.h"
 #include "workflow/locate_check.h"
+#include "workflow/resume.h"
+#include "workflow/run_watch.h"
 #include "workflow/value_pairing.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
@@ -55,7 +59,11 @@ public:
           inputIsConsole_(inputIsConsole),
           platform_(err) {}
 
-    int run() { return request_.function ? writeDoit(*request_.function) : installAuto(); }
+    int run() {
+        if (request_.report) return report();
+        if (request_.resume) return resume();
+        return request_.function ? writeDoit(*request_.function) : installAuto();
+    }
 
 private:
     // What a refusal means for the call: no doit.pro, or no check.
@@ -200,7 +208,7 @@ private:
         // Chains and names go into doit.pro; arguments from a terminal that is not UTF-8
         // are read as the files are.
         const std::string argument = decodeUtf8OrCp1252(request_.argument);
-        BuildInputs inputs{.function = function};
+        BuildInputs inputs{.function = function, .journal = request_.journal};
         if (needs.chain) inputs.chain = argument;
         if (needs.parameterName) inputs.parameterName = argument;
         if (needs.values) {
@@ -245,17 +253,23 @@ private:
         }
         if (!confirmList(job)) return refusedStatus();
         if (const Result<> built = build(job, function); !built) return refuseUnlessSaid(built);
+        return checkAndWrite(job);
+    }
+
+    // The built job checked, and written unless the check only was asked for.
+    int checkAndWrite(const Job& job) {
         const bool clean = checkBuild(job);
         if (request_.checkOnly) {
             if (clean) tell(texts::kCheckFoundNothing);
             return clean ? kExitSucceeded : kExitFindings;
         }
         if (!clean && request_.strict) return refuse(texts::kMessageFindingsRefused);
-        const std::string_view command = rowOf(function).command;
+        const std::string_view command = rowOf(job.pendingInputs().function).command;
         const std::size_t count = job.confirmedEntries.size();
         if (!request_.toStandardOutput) {
-            const Result<> written = writeDoitPro(job.outputDirectory, job.pendingText());
-            if (!written) return refuse(written.message());
+            const workflow::JobWrite written = workflow::writeJobFiles(job);
+            if (!written.doitPro) return refuse(written.doitPro.message());
+            if (!written.record) return refuse(written.record.message());
             tell(texts::messageBatchWritten(doitProPath(job.outputDirectory), command, count));
             return kExitSucceeded;
         }
@@ -268,6 +282,42 @@ private:
         if (!out_) return refuse(texts::kMessageStandardOutputNotWritten);
         tell(texts::messageBatchWrittenToStandardOutput(command, count));
         return kExitSucceeded;
+    }
+
+    // Each entry of the last run that is not done, with its result, then the counts: exit 0
+    // when every entry is done.
+    int report() {
+        const std::optional<std::string> directory = outputDirectory();
+        if (!directory) return kExitNoJobRecord;
+        const Result<workflow::RunWatch> watch = workflow::RunWatch::open(*directory);
+        if (!watch) {
+            refuse(watch.message());
+            return kExitNoJobRecord;
+        }
+        const workflow::RunResults results = watch->results();
+        for (const std::string& note : watch->notes(results)) err_ << note << '\n';
+        const JobRecord& record = watch->record();
+        for (std::size_t e = 0; e < results.results.size(); ++e) {
+            const workflow::EntryResult result = results.results[e];
+            if (result == workflow::EntryResult::done) continue;
+            out_ << texts::reportEntry(e + 1, workflow::resultName(result), record.entry(e))
+                 << '\n';
+        }
+        out_ << workflow::resultSummary(record, results) << '\n';
+        return results.allDone() ? kExitSucceeded : kExitRefused;
+    }
+
+    // doit.pro and a new record for the entries of the last run that are not done.
+    int resume() {
+        Job job;
+        const std::optional<std::string> directory = outputDirectory();
+        if (!directory) return kExitRefused;
+        job.outputDirectory = *directory;
+        const Result<workflow::RunWatch> watch = workflow::RunWatch::open(*directory);
+        if (!watch) return refuse(watch.message());
+        const Result<> built = workflow::buildRemainingJob(job, watch->record(), watch->results());
+        if (!built) return refuse(built.message());
+        return checkAndWrite(job);
     }
 
     int installAuto() {

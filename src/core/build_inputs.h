@@ -18,6 +18,10 @@ struct BuildInputs {
     std::string parameterName = {};
     // The value of each confirmed entry, by position.
     std::vector<std::string> values = {};
+    // doit appends to the journal how far it came (journal_format.h), under the run's id:
+    // letters and digits, drawn anew for each build (workflow::buildPendingText).
+    bool journal = false;
+    std::string runId = {};
 };
 
 }  // namespace stapelwerk

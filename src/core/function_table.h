@@ -39,6 +39,9 @@ struct FunctionRow {
     bool opensFiles;
     // doit saves each file it opened over itself, which fails where the file is write-protected.
     bool savesFiles;
+    // doit saves a new version of each entry's model (save-as: of the model it names), which
+    // tells afterwards that it was done.
+    bool savesNewVersion;
 };
 
 inline constexpr std::array kFunctionTable = {
@@ -50,7 +53,8 @@ inline constexpr std::array kFunctionTable = {
                 .explanation = texts::kExplainMapkeys,
                 .needs = {.chain = true},
                 .opensFiles = true,
-                .savesFiles = false},
+                .savesFiles = false,
+                .savesNewVersion = false},
     FunctionRow{.function = DoitFunction::parameterAssignment,
                 .command = "assign-parameter",
                 .argument = texts::kUsageName,
@@ -59,7 +63,8 @@ inline constexpr std::array kFunctionTable = {
                 .explanation = texts::kExplainParameterList,
                 .needs = {.parameterName = true, .values = true},
                 .opensFiles = true,
-                .savesFiles = true},
+                .savesFiles = true,
+                .savesNewVersion = true},
     FunctionRow{.function = DoitFunction::parameterDeletion,
                 .command = "delete-parameter",
                 .argument = texts::kUsageName,
@@ -68,7 +73,8 @@ inline constexpr std::array kFunctionTable = {
                 .explanation = texts::kExplainParameterDeletion,
                 .needs = {.parameterName = true},
                 .opensFiles = true,
-                .savesFiles = true},
+                .savesFiles = true,
+                .savesNewVersion = true},
     FunctionRow{.function = DoitFunction::saveAs,
                 .command = "save-as",
                 .argument = {},
@@ -77,7 +83,8 @@ inline constexpr std::array kFunctionTable = {
                 .explanation = texts::kExplainSaveAs,
                 .needs = {},
                 .opensFiles = false,
-                .savesFiles = false},
+                .savesFiles = false,
+                .savesNewVersion = true},
 };
 
 constexpr const FunctionRow& rowOf(DoitFunction function) {

@@ -28,4 +28,11 @@ inline constexpr Key kAssignedParameter{kLindwurm, "frm_param.txt_param.Text"};
 inline constexpr Key kDeletedParameter{kLindwurm, "frm_ploesch.txt_parameter.Text"};
 inline constexpr std::string_view kParameterNameDefault = "ParameterName";
 
+// "Lauf protokollieren": "1" on, anything else off.
+inline constexpr Key kJournal{kStapelwerk, "chk_journal.Value"};
+// After how many minutes without a line in the journal the window says where the run
+// seems to stand.
+inline constexpr Key kJournalQuietMinutes{kStapelwerk, "JournalStillstandMinuten"};
+inline constexpr int kJournalQuietMinutesDefault = 10;
+
 }  // namespace stapelwerk::settings

@@ -191,6 +191,7 @@ Ziehen und Ablegen: Dateien, die aus dem Dateimanager auf die Liste der Dateien 
 Werte nach Namen: Zeilen der Form NAME<Tab>WERT oder NAME;WERT in der Werteliste von "Parameter erzeugen" werden den Teilen nach ihrem Namen zugeordnet, in beliebiger Reihenfolge und ohne Rücksicht auf Groß- und Kleinschreibung; der Wert ist die zweite Zelle. Teile ohne Wert und Namen ohne Teil werden vor dem Erstellen gemeldet.
 Sicherung: Bevor der Mapkey auto angehängt wird, wird die bisherige config.pro als config.pro.bak gesichert. Enthält sie schon einen Mapkey auto, wird vorher gefragt.
 Tastatur: Wo die Liste der Dateien erscheint (beim Start, nach "Einträge abwählen" und nach dem Bild der Dokumente), liegt die Tastatur in ihr: Strg+V fügt ein, Strg+A markiert alle Einträge, die Eingabetaste bestätigt die Auswahl, die Menütaste oder Umschalt+F10 öffnet das Menü. Ein Dialog öffnet mit der Tastatur in seinem ersten Feld. Esc schließt jeden Dialog.
+Auftrag und Journal: Neben jede doit.pro schreibt Stapelwerk den Auftrag doit.stapel (Lauf, Zeit, Funktion, Angaben und jede Datei, die Pro/E öffnen wird). Mit eingeschaltetem Journal schreibt doit am Anfang, nach jedem Eintrag und am Ende eine Zeile in die Datei doit.journal im Arbeitsverzeichnis. Daraus und aus den gespeicherten Versionen nennt stapelwerk-batch report für jeden Eintrag sein Ergebnis: erledigt, keine neue Version, hier angehalten, nicht erreicht oder unbekannt. stapelwerk-batch resume schreibt eine doit.pro für die Einträge, die nicht erledigt sind. Im Fenster schaltet "Lauf protokollieren" das Journal ein; solange Stapelwerk offen ist, zeigt es danach, wie weit doit kam, und wenn eine Weile keine Zeile kam, bei welchem Eintrag der Lauf zu stehen scheint. "Ergebnis des Laufs" zeigt jeden Eintrag mit seinem Ergebnis, kopiert die Namen der nicht erledigten und erzeugt mit "Rest erzeugen" eine doit.pro für sie.
 Kommandozeile: stapelwerk-batch erstellt die Datei doit.pro ohne Fenster, etwa in einem Skript: stapelwerk-batch -l liste.txt -o Arbeitsverzeichnis save-as. stapelwerk-batch check prüft nur (Rückgabewert 0 ohne Befund, 1 mit Befunden, 2 wenn nicht geprüft werden konnte). Alle Funktionen zeigt stapelwerk-batch --help.
 
 ***** Nutzungsbedingungen *****
@@ -283,9 +284,10 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
                    (--values DATEI | --keyed DATEI [--allow-missing])
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
+  stapelwerk-batch [-o VERZEICHNIS] report | resume
   stapelwerk-batch --help | --version
-  (-q vor jeder Funktion; --strict und --no-locate vor jeder Funktion, die doit.pro
-  schreibt)
+  (-q vor jeder Funktion; --strict, --no-locate und --journal vor jeder Funktion,
+  die doit.pro schreibt)
 )")
 // --help: %1 the forms of the call, then every function and option; %2, %3: the most
 // characters of a model's and a parameter's name, %4: of a parameter's value, %5: the model
@@ -319,6 +321,13 @@ Funktionen:
   check FUNKTION ...        Nur prüfen, was Pro/E bei dieser Funktion (mit ihren
                             Angaben) scheitern ließe, und es melden; nichts wird
                             geschrieben.
+  report                    Zum letzten Lauf der doit.pro im Ausgabeverzeichnis
+                            jeden Eintrag, der nicht erledigt ist, mit seinem
+                            Ergebnis nennen, dann die Anzahlen.
+  resume                    doit.pro (mit Journal) und einen neuen Auftrag für
+                            die Einträge schreiben, die nicht erledigt sind: in
+                            ihrer Reihenfolge, mit derselben Funktion und
+                            denselben Angaben, jeder Wert bei seinem Teil.
 
 Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
 nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
@@ -340,6 +349,17 @@ nirgends liegt, in mehreren Verzeichnissen liegt, in einer anderen Version oder
 an einem anderen Ort geöffnet würde, als die Liste nennt, und bei den
 Parameterfunktionen, was schreibgeschützt ist. Befunde stehen als Warnung auf der
 Standardfehlerausgabe, geschrieben wird trotzdem.
+
+Neben jede doit.pro kommt der Auftrag doit.stapel: die Kennung des Laufs, die Zeit,
+die Funktion mit ihren Angaben und jeder Eintrag mit der Datei, die Pro/E öffnen
+wird. Mit --journal hängt doit am Anfang, nach jedem Eintrag und am Ende mit einem
+Schritt @SYSTEM eine Zeile an die Datei doit.journal im Arbeitsverzeichnis an (die
+Kennung des Laufs und die Nummer des Eintrags, etwa 65 Bytes je Eintrag in
+doit.pro). Daraus und aus den gespeicherten Versionen nennt report jedes Ergebnis:
+erledigt (die Zeile steht im Journal und, wo die Funktion speichert, liegt eine
+neue Version da), keine neue Version (doit ging weiter, aber nichts wurde
+gespeichert), hier angehalten, nicht erreicht, unbekannt (ohne Journal bei
+run-mapkeys). Eine neue doit.pro beginnt einen neuen Lauf.
 
 Optionen:
   -l, --list DATEI          Die Dateinamen (ohne -l oder mit "-": die
@@ -372,6 +392,8 @@ Optionen:
                             bleiben.
   --no-locate               Die Dateien nicht suchen (sie liegen in einem
                             Workspace, den die Prüfung nicht sieht).
+  --journal                 doit schreibt ins Journal doit.journal, wie weit es
+                            kam; report und resume lesen es.
   -h, --help                Diese Hilfe.
   --version                 Die Versionsnummer.
 
@@ -386,6 +408,8 @@ Rückgabewert: 0 erfolgreich; 1 abgelehnt oder gescheitert (die Meldung steht au
 Standardfehlerausgabe, es wurde nichts geschrieben); 2 fehlerhafter Aufruf.
 Bei check: 0 nichts gefunden; 1 etwas gefunden; 2 nicht geprüft (fehlerhafter
 Aufruf, eine Liste oder das Verzeichnis nicht lesbar, ein Eintrag abgelehnt).
+Bei report: 0 jeder Eintrag erledigt; 1 ein Eintrag nicht erledigt oder sein
+Ergebnis unbekannt; 2 kein lesbarer Auftrag.
 %7)")
 // The examples of --help for a POSIX shell.
 STAPELWERK_TEXT(kBatchExamples, R"(Beispiele:
@@ -397,6 +421,9 @@ STAPELWERK_TEXT(kBatchExamples, R"(Beispiele:
   stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
   stapelwerk-batch -o ~/pro install-auto
   stapelwerk-batch -l teile.txt -o ~/pro check run-mapkeys '+;%bb;%00;'
+  stapelwerk-batch -l teile.txt -o ~/pro --journal delete-parameter gewicht
+  stapelwerk-batch -o ~/pro report
+  stapelwerk-batch -o ~/pro resume
 )")
 // The examples of --help for cmd.exe, as a .bat file holds them, and the notes for Windows
 // that the manual page has elsewhere.
@@ -410,6 +437,9 @@ Eingabeaufforderung steht statt %% ein einfaches %:
   stapelwerk-batch -l teile.txt --stdout save-as > doit.pro
   stapelwerk-batch -o C:\proe install-auto
   stapelwerk-batch -l teile.txt -o C:\proe check run-mapkeys "+;%%bb;%%00;"
+  stapelwerk-batch -l teile.txt -o C:\proe --journal delete-parameter gewicht
+  stapelwerk-batch -o C:\proe report
+  stapelwerk-batch -o C:\proe resume
 )")
 STAPELWERK_TEXT(kBatchNotesWindows, R"(
 Unter Windows: Ein Argument mit Leerzeichen, ";" oder "%" steht in doppelten
@@ -451,6 +481,12 @@ STAPELWERK_TEXT(
 STAPELWERK_TEXT(kUsageOneStandardInput,
                 "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.")
 STAPELWERK_TEXT(kUsageWrong, "Der Aufruf ist fehlerhaft.")
+STAPELWERK_TEXT(kUsageJobReadsNoList,
+                "report und resume lesen keine Liste und schreiben nicht auf die Standardausgabe: "
+                "-l und --stdout passen nicht dazu.")
+STAPELWERK_TEXT(kUsageJournalNotToStandardOutput,
+                "--journal braucht den Auftrag doit.stapel, der nur mit der Datei doit.pro "
+                "entsteht: --stdout passt nicht dazu.")
 // The details of a usage error: what is missing (a function, KETTE, NAME), what came too much.
 STAPELWERK_TEXT(kUsageDetailMissing, "%1 fehlt")
 STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
@@ -759,6 +795,86 @@ STAPELWERK_TEXT(kChainWhereLooked,
                 "der config.pro im Home-Verzeichnis und im Speicherort angeben.")
 // %1: the mapkeys of the chain that no config.pro defines.
 STAPELWERK_TEXT(kChainUndefinedNote, "Nicht definiert: %1")
+
+// The job record doit.stapel beside doit.pro, the journal of the run, and each entry's
+// result as report, resume and the window tell it (%1, %2: paths, counts and the run's id).
+STAPELWERK_TEXT(kMessageNoJobRecord,
+                "Im Verzeichnis %1 liegt kein Auftrag doit.stapel. Er entsteht, wenn dort eine "
+                "doit.pro geschrieben wird.")
+STAPELWERK_TEXT(kMessageJobRecordDamaged,
+                "Der Auftrag %1 ist in Zeile %2 beschädigt und wird nicht gelesen. Die nächste "
+                "doit.pro in diesem Verzeichnis schreibt ihn neu.")
+STAPELWERK_TEXT(kMessageJobRecordNewer,
+                "Der Auftrag %1 hat das Format %2 einer neueren Version von Stapelwerk; diese "
+                "Version liest nur das Format %3. Bitte die neuere Version verwenden.")
+STAPELWERK_TEXT(kMessageJobRecordTooLarge,
+                "Der Auftrag %1 ist größer als %2 und wird nicht gelesen; so große Aufträge "
+                "schreibt Stapelwerk nicht.")
+STAPELWERK_TEXT(kMessageJobRecordNotWritten,
+                "Die Datei doit.pro wurde geschrieben, der Auftrag %1 aber nicht. Welche Einträge "
+                "dieser Lauf erledigt, kann daher nicht ermittelt werden.\n"
+                "Grund: %2")
+STAPELWERK_TEXT(kMessageNothingToResume,
+                "Alle %1 Einträge des Laufs %2 sind erledigt; es bleibt nichts zu tun. Es wurde "
+                "keine doit.pro geschrieben.")
+STAPELWERK_TEXT(kResultDone, "erledigt")
+STAPELWERK_TEXT(kResultNoNewVersion, "keine neue Version")
+STAPELWERK_TEXT(kResultStoppedHere, "hier angehalten")
+STAPELWERK_TEXT(kResultNotReached, "nicht erreicht")
+STAPELWERK_TEXT(kResultUnknown, "unbekannt")
+// An entry that is not done: %1 its number, %2 its result, %3 the entry. The counts of the
+// run %1: %2 done of %3 entries; %4 the other results, each with its count (kResultCount).
+STAPELWERK_TEXT(kReportEntry, "%1\t%2\t%3")
+STAPELWERK_TEXT(kResultCount, "%1 %2")
+STAPELWERK_TEXT(kReportAllDone, "Lauf %1: alle %2 Einträge erledigt.")
+STAPELWERK_TEXT(kReportSummary, "Lauf %1: %2 von %3 Einträgen erledigt; %4.")
+STAPELWERK_TEXT(kReportJournalOff,
+                "Der Lauf %1 schreibt kein Journal. Die Ergebnisse zeigen nur die gespeicherten "
+                "Versionen; wo die Funktion nichts speichert, sind sie unbekannt.")
+STAPELWERK_TEXT(kReportJournalSilent,
+                "Im Journal %1 steht keine Zeile des Laufs %2: doit lief noch nicht, oder Pro/E "
+                "hat die Schritte @SYSTEM nicht ausgeführt. Die Ergebnisse zeigen nur die "
+                "gespeicherten Versionen; wo die Funktion nichts speichert, sind sie unbekannt.")
+// The window follows the run of the doit.pro it wrote (%1, %2: counts; %3 an entry's
+// name or its file), and shows each entry's result.
+STAPELWERK_TEXT(kJournalBox, "Lauf pro&tokollieren")
+STAPELWERK_TEXT(kJournalBoxName, "Lauf von doit protokollieren")
+STAPELWERK_TEXT(kExplainJournal,
+                "Eingeschaltet schreibt doit in das Journal doit.journal im Arbeitsverzeichnis, "
+                "wie weit es kam. Solange Stapelwerk offen ist, zeigt es den Fortschritt; danach "
+                "zeigt \"Ergebnis des Laufs\", welche Einträge erledigt sind, und erzeugt eine "
+                "doit.pro für den Rest.")
+STAPELWERK_TEXT(kRunWaiting,
+                "Lauf %1: 0 von %2 Einträgen durchlaufen – doit ist noch nicht gestartet.")
+STAPELWERK_TEXT(kRunProgress, "%1 von %2 Einträgen durchlaufen – zuletzt %3")
+STAPELWERK_TEXT(kRunStands,
+                "Seit %1 Minuten kam keine Zeile ins Journal: Der Lauf scheint bei Eintrag %2 "
+                "zu stehen, %3.")
+STAPELWERK_TEXT(kRunStandsAtEnd,
+                "Seit %1 Minuten kam keine Zeile ins Journal: Alle %2 Einträge sind durchlaufen, "
+                "doit kam aber nicht an sein Ende.")
+STAPELWERK_TEXT(kRunProgressName, "Fortschritt des Laufs")
+STAPELWERK_TEXT(kRunResultButton, "Ergebnis des &Laufs")
+STAPELWERK_TEXT(kRunResultButtonName, "Ergebnis des letzten Laufs anzeigen")
+STAPELWERK_TEXT(kRunResultTitle, "Ergebnis des Laufs")
+STAPELWERK_TEXT(kRunResultListName, "Einträge des Laufs mit ihrem Ergebnis")
+STAPELWERK_TEXT(kRunResultNumber, "Nr.")
+STAPELWERK_TEXT(kRunResultEntry, "Eintrag")
+STAPELWERK_TEXT(kRunResultResult, "Ergebnis")
+STAPELWERK_TEXT(kRunResultCopy, "Namen &kopieren")
+STAPELWERK_TEXT(kRunResultCopyName, "Namen der nicht erledigten Einträge kopieren")
+STAPELWERK_TEXT(kRunResultRemainder, "&Rest erzeugen")
+STAPELWERK_TEXT(kRunResultRemainderName, "doit.pro für die nicht erledigten Einträge erzeugen")
+STAPELWERK_TEXT(kRunResultClose, "&Schließen")
+STAPELWERK_TEXT(kRunResultCloseName, "Ergebnis schließen")
+STAPELWERK_TEXT(kStatusNamesCopied, "%1 Namen in die Zwischenablage kopiert.")
+STAPELWERK_TEXT(kQuestionRemainder,
+                "Eine neue doit.pro für die %1 nicht erledigten Einträge schreiben, mit Journal? "
+                "Sie ersetzt die doit.pro im Verzeichnis %2.")
+STAPELWERK_TEXT(kReportDirectoryNotRead,
+                "Im Verzeichnis %1 konnte nicht nach neuen Versionen gesucht werden; das Ergebnis "
+                "seiner Einträge ist unbekannt.\n"
+                "Grund: %2")
 
 // Lists in a sentence: how two items join; the last two of "a, b und c" by kListAnd.
 STAPELWERK_TEXT(kListNext, "%1, %2")

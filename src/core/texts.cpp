@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/check_rules.h"
+#include "core/job_record.h"
 #include "platform/input_limit.h"
 #include "platform/utf8.h"
 
@@ -421,6 +422,82 @@ std::string valuesOfParts(const std::vector<std::string>& parts,
     }
     if (more > 0) text.append("\n  ").append(filled(kMoreNotShown, {std::to_string(more)}));
     return text;
+}
+
+std::string messageNoJobRecord(std::string_view directory) {
+    return filled(kMessageNoJobRecord, {quoted(directory)});
+}
+
+std::string messageJobRecordDamaged(std::string_view path, std::size_t line) {
+    return filled(kMessageJobRecordDamaged, {quoted(path), std::to_string(line)});
+}
+
+std::string messageJobRecordNewer(std::string_view path, std::string_view format,
+                                  unsigned readable) {
+    return filled(kMessageJobRecordNewer, {quoted(path), format, std::to_string(readable)});
+}
+
+std::string messageJobRecordTooLarge(std::string_view path) {
+    return filled(kMessageJobRecordTooLarge,
+                  {quoted(path), filled(kMegabytes, {std::to_string(kMostJobRecordBytes >> 20)})});
+}
+
+std::string messageJobRecordNotWritten(std::string_view path, std::string_view reason) {
+    return filled(kMessageJobRecordNotWritten, {quoted(path), reason});
+}
+
+std::string messageNothingToResume(std::size_t entries, std::string_view runId) {
+    return filled(kMessageNothingToResume, {groupedNumber(entries), runId});
+}
+
+std::string reportEntry(std::size_t number, std::string_view result, std::string_view entry) {
+    return filled(kReportEntry, {std::to_string(number), result, entry});
+}
+
+std::string reportSummary(std::string_view runId, std::size_t done, std::size_t entries,
+                          const std::vector<ResultCount>& others) {
+    if (others.empty()) return filled(kReportAllDone, {runId, groupedNumber(entries)});
+    std::vector<std::string> counts;
+    counts.reserve(others.size());
+    for (const ResultCount& other : others) {
+        counts.push_back(filled(kResultCount, {groupedNumber(other.count), other.result}));
+    }
+    return filled(kReportSummary, {runId, groupedNumber(done), groupedNumber(entries),
+                                   listed(counts, kListNext, kListNext)});
+}
+
+std::string reportJournalOff(std::string_view runId) { return filled(kReportJournalOff, {runId}); }
+
+std::string reportJournalSilent(std::string_view journalPath, std::string_view runId) {
+    return filled(kReportJournalSilent, {quoted(journalPath), runId});
+}
+
+std::string reportDirectoryNotRead(std::string_view directory, std::string_view reason) {
+    return filled(kReportDirectoryNotRead, {quoted(directory), reason});
+}
+
+std::string runWaiting(std::string_view runId, std::size_t entries) {
+    return filled(kRunWaiting, {runId, groupedNumber(entries)});
+}
+
+std::string runProgress(std::size_t passed, std::size_t entries, std::string_view latest) {
+    return filled(kRunProgress, {groupedNumber(passed), groupedNumber(entries), latest});
+}
+
+std::string runStands(int minutes, std::size_t entry, std::string_view file) {
+    return filled(kRunStands, {std::to_string(minutes), groupedNumber(entry), file});
+}
+
+std::string runStandsAtEnd(int minutes, std::size_t entries) {
+    return filled(kRunStandsAtEnd, {std::to_string(minutes), groupedNumber(entries)});
+}
+
+std::string statusNamesCopied(std::size_t count) {
+    return filled(kStatusNamesCopied, {groupedNumber(count)});
+}
+
+std::string questionRemainder(std::size_t entries, std::string_view directory) {
+    return filled(kQuestionRemainder, {groupedNumber(entries), quoted(directory)});
 }
 
 std::string messageNotOpenedForEditing(std::string_view path) {

@@ -161,6 +161,32 @@ std::string locateProgress(std::size_t place, std::size_t places);
 std::string statusEntriesUnmarked(std::size_t count);
 std::string chainUndefinedNote(const std::vector<std::string>& names);
 
+// The job record, the journal and the results of a run
+std::string messageNoJobRecord(std::string_view directory);
+std::string messageJobRecordDamaged(std::string_view path, std::size_t line);
+std::string messageJobRecordNewer(std::string_view path, std::string_view format,
+                                  unsigned readable);
+std::string messageJobRecordTooLarge(std::string_view path);
+std::string messageJobRecordNotWritten(std::string_view path, std::string_view reason);
+std::string messageNothingToResume(std::size_t entries, std::string_view runId);
+std::string reportEntry(std::size_t number, std::string_view result, std::string_view entry);
+// `others`: the results besides kResultDone that occur, each with its count.
+struct ResultCount {
+    std::string_view result;
+    std::size_t count;
+};
+std::string reportSummary(std::string_view runId, std::size_t done, std::size_t entries,
+                          const std::vector<ResultCount>& others);
+std::string reportJournalOff(std::string_view runId);
+std::string reportJournalSilent(std::string_view journalPath, std::string_view runId);
+std::string reportDirectoryNotRead(std::string_view directory, std::string_view reason);
+std::string runWaiting(std::string_view runId, std::size_t entries);
+std::string runProgress(std::size_t passed, std::size_t entries, std::string_view latest);
+std::string runStands(int minutes, std::size_t entry, std::string_view file);
+std::string runStandsAtEnd(int minutes, std::size_t entries);
+std::string statusNamesCopied(std::size_t count);
+std::string questionRemainder(std::size_t entries, std::string_view directory);
+
 // What the system could not open for the user: doit.pro for editing, the download page.
 std::string messageNotOpenedForEditing(std::string_view path);
 std::string messageAddressNotOpened(std::string_view address);

@@ -41,16 +41,23 @@ std::optional<std::string> separatorIn(std::string_view subject, std::string_vie
 // The text of a doit.pro is assembled in one string of the size it will have: a list
 // of a million entries makes half a gigabyte, which must not be copied on the way.
 // `heading` comes before the mapkey, `blockSize` tells the length of each entry's
-// block and `appendBlock` appends it.
+// block and `appendBlock` appends it; the journal's steps frame the blocks and follow each.
 template <typename BlockSize, typename AppendBlock>
 std::string framed(std::string_view heading, const std::vector<std::string>& entries,
-                   BlockSize blockSize, AppendBlock appendBlock) {
-    std::size_t size = heading.size() + templates::txt_kopf.size() + templates::txt_end.size();
-    for (std::size_t i = 0; i < entries.size(); ++i) size += blockSize(i);
+                   const JournalSteps& journal, BlockSize blockSize, AppendBlock appendBlock) {
+    std::size_t size = heading.size() + templates::txt_kopf.size() + journal.frameSize() +
+                       templates::txt_end.size();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        size += blockSize(i) + journal.entrySize(i + 1);
     std::string text;
     text.reserve(size);
     text.append(heading).append(templates::txt_kopf);
-    for (std::size_t i = 0; i < entries.size(); ++i) appendBlock(text, i);
+    journal.appendStart(text);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        appendBlock(text, i);
+        journal.appendEntry(text, i + 1);
+    }
+    journal.appendEnd(text);
     text.append(templates::txt_end);
     return text;
 }
@@ -94,17 +101,19 @@ Result<> checkStepText(std::string_view subject, std::string_view text) {
     return checkMapkeyText(subject, text, true);
 }
 
-BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail) {
+BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail,
+                            const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     const std::string_view open = templates::openBlock();
     return framed(
-        {}, entries, [&](std::size_t i) { return open.size() + entries[i].size() + tail.size(); },
+        {}, entries, journal,
+        [&](std::size_t i) { return open.size() + entries[i].size() + tail.size(); },
         [&](std::string& text, std::size_t i) {
             text.append(open).append(entries[i]).append(tail);
         });
 }
 
-BuiltText buildSaveAs(const std::vector<std::string>& entries) {
+BuiltText buildSaveAs(const std::vector<std::string>& entries, const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     // Each name's length only: a view a name would cost 16 bytes an entry beside the text.
     std::vector<std::uint32_t> nameSizes;
@@ -123,7 +132,8 @@ BuiltText buildSaveAs(const std::vector<std::string>& entries) {
     const std::size_t fixedSize =
         templates::txt_SaveAs.size() - (pieces.size() - 1) * templates::kSaveAsName.size();
     return framed(
-        {}, entries, [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * nameSizes[i]; },
+        {}, entries, journal,
+        [&](std::size_t i) { return fixedSize + (pieces.size() - 1) * nameSizes[i]; },
         [&](std::string& text, std::size_t i) {
             text.append(pieces.front());
             for (std::size_t p = 1; p < pieces.size(); ++p) text.append(name(i)).append(pieces[p]);
@@ -135,7 +145,8 @@ std::string_view saveAsName(std::string_view entry) {
 }
 
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
-                                   const std::vector<std::string>& values) {
+                                   const std::vector<std::string>& values,
+                                   const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     for (std::size_t i = 0; i < entries.size() && i < values.size(); ++i) {
         Result<> checked = checkStepText(texts::kSubjectParameterValue, values[i]);
@@ -153,7 +164,7 @@ BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std:
     };
     const std::string_view open = templates::openBlock();
     return framed(
-        kAssignmentHeading, entries,
+        kAssignmentHeading, entries, journal,
         [&](std::size_t i) {
             return open.size() + entries[i].size() + fixedSize +
                    (pieces.size() - 1) * valueOf(i).size();

@@ -5,15 +5,20 @@
 #include <vector>
 
 #include "core/built_text.h"
+#include "generate/journal_steps.h"
 
 namespace stapelwerk {
 
+// Every builder puts the steps of `journal` into its text, none by default.
+
 // Open-and-apply: for every entry the open block, the entry and the filled tail `tail`.
-BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail);
+BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail,
+                            const JournalSteps& journal = JournalSteps());
 
 // Save-as: the shown model saved under every entry's name (saveAsName); entries of four
 // characters or fewer are refused.
-BuiltText buildSaveAs(const std::vector<std::string>& entries);
+BuiltText buildSaveAs(const std::vector<std::string>& entries,
+                      const JournalSteps& journal = JournalSteps());
 
 // The name save-as saves an entry under: the entry less its last four characters, whatever
 // they are (a dot and the type, for "welle.drw"); a view into `entry`.
@@ -26,7 +31,8 @@ std::string_view saveAsName(std::string_view entry);
 // for a ";" (checkStepText);
 // values past the last entry are not used and not checked.
 BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
-                                   const std::vector<std::string>& values);
+                                   const std::vector<std::string>& values,
+                                   const JournalSteps& journal = JournalSteps());
 
 // Refuses an entry that would make a doit.pro the CAD system cannot read or that a line
 // of Windows-1252 text cannot hold (a control character, a NUL pasted from the clipboard

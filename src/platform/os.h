@@ -105,6 +105,9 @@ FileHandle openForReading(const std::filesystem::path& path, FileType& type, std
 // failure, which sets `error`.
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error_code& error);
 
+// Puts the next read at byte `offset` of the file.
+bool seekTo(FileHandle file, std::uint64_t offset, std::error_code& error);
+
 // The steps of writing a file, used by the replace routine in text_file.cpp. Each step
 // that fails sets `error` to the system's error, whose message() is the system's wording,
 // and returns false (or kNoFile).

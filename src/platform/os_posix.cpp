@@ -165,6 +165,15 @@ std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error
     }
 }
 
+bool seekTo(FileHandle file, std::uint64_t offset, std::error_code& error) {
+    if (::lseek(descriptor(file), static_cast<off_t>(offset), SEEK_SET) < 0) {
+        error = lastError();
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
 namespace {
 bool inGroup(gid_t group) {
     if (group == ::getegid()) return true;

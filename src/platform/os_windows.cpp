@@ -250,6 +250,17 @@ std::size_t readSome(FileHandle file, char* buffer, std::size_t size, std::error
     return read;
 }
 
+bool seekTo(FileHandle file, std::uint64_t offset, std::error_code& error) {
+    LARGE_INTEGER to{};
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(handleOf(file), to, nullptr, FILE_BEGIN)) {
+        error = lastError();
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
 namespace {
 // The volume and file index that tell two paths of one file apart, as device and inode do
 // on POSIX. Opened for no access, which a file held open without sharing allows too.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "platform/input_limit.h"
 #include "platform/result.h"
 
 namespace stapelwerk {
@@ -12,11 +14,18 @@ namespace stapelwerk {
 // no file. A failure carries its kind and the system's error, no message: the caller words
 // it, as only it knows what the file is to the user.
 
-// The whole content of a file, as bytes; a file of more than kMostInputBytes is refused
+// The whole content of a file, as bytes; a file of more than `mostBytes` is refused
 // (FailureKind::inputTooLarge). Only a regular file is read, and the read never waits: a
 // directory fails with std::errc::is_a_directory, a pipe, a device or a socket at once with
 // FailureKind::notAFile, without being opened.
-Result<std::string> readFileBytes(const std::string& path);
+Result<std::string> readFileBytes(const std::string& path, std::size_t mostBytes = kMostInputBytes);
+
+// The bytes of a file that grows, from `offset` on, handed to `piece` as they are read; the
+// offset of the file's end that the read came to. A file that is shorter than `offset` now
+// (it was begun anew) is not read: its size comes back, below `offset`. Only a regular file
+// is read, as by readFileBytes.
+Result<std::uint64_t> readFileFrom(const std::string& path, std::uint64_t offset,
+                                   const std::function<void(std::string_view)>& piece);
 
 // Whether a read failed because nothing is at the path: no file, a link that leads nowhere,
 // or a file where a directory of the path should be.

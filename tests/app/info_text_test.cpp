@@ -40,7 +40,7 @@ TEST(InfoText, TheFurtherFunctionsAndThenTheTermsOfUseFollowTheUsage) {
     std::string further;
     for (auto i = lines.begin() + 29; i != heading; ++i) further += *i;
     for (const char* function : {"Vorschau", "Ziehen und Ablegen", "NAME;WERT", "config.pro.bak",
-                                 "Umschalt+F10", "stapelwerk-batch"}) {
+                                 "Umschalt+F10", "stapelwerk-batch", "doit.journal"}) {
         EXPECT_NE(further.find(function), std::string::npos) << function;
     }
     std::string terms;

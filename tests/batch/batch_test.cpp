@@ -81,6 +81,9 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         {{"assign-parameter", "X", "--keyed", "-"}, "(-)"},
         {{"-l", list, "install-auto"}, "(install-auto)"},
         {{"--stdout", "install-auto"}, "(install-auto)"},
+        {{"-l", list, "report"}, "(report)"},
+        {{"--stdout", "resume"}, "(resume)"},
+        {{"--journal", "--stdout", "save-as"}, "(--stdout)"},
         {{"save-as", "-l"}, "(--list)"},
         {{"-l", list, "-l", list, "save-as"}, "(--list)"},
     };
@@ -136,8 +139,8 @@ TEST_F(BatchTest, HelpShowsAnExampleOfEveryFunctionAndVersionTheVersion) {
     }
     const std::string help = texts::batchHelp();
     const std::string examples = help.substr(help.find("Beispiele"));
-    for (const char* function :
-         {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter", "install-auto"}) {
+    for (const char* function : {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter",
+                                 "install-auto", "--journal", "report", "resume"}) {
         EXPECT_NE(examples.find(function), std::string::npos) << function;
     }
     EXPECT_EQ(run({"--version"}).out, std::string("stapelwerk-batch ") + STAPELWERK_VERSION + "\n");
@@ -195,7 +198,7 @@ TEST(BatchHelp, EveryExampleIsACallAsTheSystemsShellPassesItAndRunsTheChainAsWri
             }
             ++calls;
         }
-        EXPECT_EQ(calls, 8U);
+        EXPECT_EQ(calls, 11U);
         // Paths as the system writes them, and cmd.exe has no single quotes.
         const bool windows = system == os::System::windows;
         EXPECT_EQ(help.find("C:\\proe") != std::string::npos, windows);

@@ -1,6 +1,7 @@
 #include "ui/app/MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,8 +13,8 @@
 #include "app/program_place.h"
 #include "app/startup.h"
 #include "core/job.h"
+#include "core/settings_access.h"
 #include "core/texts.h"
-#include "generate/doit_writer.h"
 #include "platform/platform.h"
 #include "ui/app/BottomBar.h"
 #include "ui/app/ExplanationTracker.h"
@@ -24,6 +25,8 @@
 #include "ui/generate/LocateRunner.h"
 #include "ui/generate/MapkeyChainDialog.h"
 #include "ui/generate/PreviewDialog.h"
+#include "ui/generate/RunPanel.h"
+#include "ui/generate/RunResultDialog.h"
 #include "ui/params/ParameterDeletionDialog.h"
 #include "ui/params/ParameterListDialog.h"
 #include "ui/widgets/Artwork.h"
@@ -38,6 +41,7 @@
 #include "ui/worklist/WorkListPanel.h"
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
+#include "workflow/job_files.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
 
@@ -94,6 +98,19 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     connect(previewButton_, &QPushButton::clicked, this, [this] {
         openOrRaise(preview_, [this] { return new PreviewDialog(job_, *locator_, this); });
     });
+
+    journalBox_ = new QCheckBox(qt(texts::kJournalBox), this);
+    journalBox_->setObjectName("chk_journal");
+    journalBox_->setAccessibleName(qt(texts::kJournalBoxName));
+    journalBox_->setToolTip(qt(texts::kExplainJournal));
+    journalBox_->setChecked(settings::read(platform_, settings::kJournal, "0") == "1");
+    placeTwips(journalBox_, 2880, 2955, 2895, 300);
+    journalBox_->hide();
+    connect(journalBox_, &QCheckBox::toggled, this, &MainWindow::switchJournal);
+
+    runPanel_ = new RunPanel(platform_, this);
+    placeTwips(runPanel_, 2040, 3330, 4935, 975);
+    connect(runPanel_, &RunPanel::resultRequested, this, &MainWindow::openRunResult);
 
     functions_ = new FunctionPanel(this);
     functions_->hide();
@@ -164,6 +181,8 @@ void MainWindow::startUp() {
         placeChooser();
     }
     setStatus(state.status);
+    // The last run's result, when its record is there.
+    if (state.outputDirectoryExists) runPanel_->follow(state.outputDirectory);
     updateExplanation();
     QStringList patterns;
     for (const std::string_view pattern : kFilePatterns) patterns << qt(pattern);
@@ -284,12 +303,47 @@ void MainWindow::openDialog(QPointer<Dialog>& slot) {
 }
 
 void MainWindow::offerWrite() {
+    if (const Result<> built = workflow::switchJournal(job_, journalBox_->isChecked()); !built) {
+        platform_.showMessage(built.message());
+    }
     if (findings_) findings_->close();  // they were of the text built before
     setWriteOffered(true);
     leaveAccepted_ = false;
     writeButton_->setFocus();
     if (preview_) preview_->showPendingText();
     setStatus(texts::kStatusReadyToWrite);
+}
+
+void MainWindow::switchJournal(bool on) {
+    settings::write(platform_, settings::kJournal, on ? "1" : "0");
+    if (writeButton_->isHidden()) return;  // the next build takes it
+    if (const Result<> built = workflow::switchJournal(job_, on); !built) {
+        platform_.showMessage(built.message());
+        return;
+    }
+    if (preview_) preview_->showPendingText();
+}
+
+void MainWindow::openRunResult() {
+    if (!runPanel_->latestRun()) return;
+    if (runResult_) runResult_->close();  // of the run as it stood then
+    openOrRaise(runResult_, [this] {
+        auto* dialog = new RunResultDialog(platform_, job_, *runPanel_->latestRun(), this);
+        connect(dialog, &RunResultDialog::remainderBuilt, this, &MainWindow::writeRemainder);
+        connect(dialog, &RunResultDialog::statusReport, bottomBar_, &BottomBar::setStatus);
+        return dialog;
+    });
+}
+
+void MainWindow::writeRemainder(const QString& directory) {
+    bottomBar_->setOutputDirectory(directory);
+    // The rest has its journal: the box shows what the pending mapkey holds.
+    const QSignalBlocker quiet(journalBox_);
+    journalBox_->setChecked(true);
+    if (findings_) findings_->close();
+    setWriteOffered(true);
+    if (preview_) preview_->showPendingText();
+    writeDoitFile();
 }
 
 void MainWindow::writeDoitFile() {
@@ -369,13 +423,22 @@ void MainWindow::unmarkConcerned(const workflow::Findings& findings) {
 }
 
 void MainWindow::writeCheckedFile() {
-    if (const Result<> written = writeDoitPro(job_.outputDirectory, job_.pendingText()); !written) {
-        platform_.showMessage(written.message());
+    const workflow::JobWrite written = workflow::writeJobFiles(job_);
+    if (!written.doitPro) {
+        platform_.showMessage(written.doitPro.message());
         setStatus(texts::kStatusNotWritten);
         return;
     }
+    // doit.pro is written: a record that is not is told, and the write goes on as written.
+    if (!written.record) platform_.showMessage(written.record.message());
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
+    // Without its record the run cannot be followed; the record there is of the run before.
+    if (written.record) {
+        runPanel_->follow(job_.outputDirectory);
+    } else {
+        runPanel_->forget();
+    }
     openOrRaise(completion_, [this] {
         auto* dialog = new CompletionDialog(platform_, job_, this);
         // Not to the window itself: the dialog also goes when the window is destroyed, and
@@ -409,6 +472,7 @@ void MainWindow::updateExplanation() {
 void MainWindow::setWriteOffered(bool offered) {
     writeButton_->setVisible(offered);
     previewButton_->setVisible(offered);
+    journalBox_->setVisible(offered);
 }
 
 void MainWindow::moveWorkListTo(QPoint pointer) {

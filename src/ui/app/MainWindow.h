@@ -7,6 +7,7 @@
 #include "core/function_table.h"
 #include "workflow/write_check.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
@@ -28,6 +29,8 @@ class ParameterDeletionDialog;
 class ParameterListDialog;
 class PreviewDialog;
 class Platform;
+class RunPanel;
+class RunResultDialog;
 class WorkListModel;
 class WorkListPanel;
 
@@ -61,8 +64,15 @@ private:
     // at once.
     void startFunction(DoitFunction function);
     void openFunctionDialog(DoitFunction function);
-    // A mapkey was built: it can now be looked at and written.
+    // A mapkey was built: it can now be looked at and written, with the journal's steps as
+    // "Lauf protokollieren" says.
     void offerWrite();
+    // "Lauf protokollieren" switched: remembered, and a pending mapkey built again.
+    void switchJournal(bool on);
+    void openRunResult();
+    // The result window built the rest of the run: it goes into the run's directory, with
+    // the journal, checked as every write.
+    void writeRemainder(const QString& directory);
     // The write button and the preview beside it, while a built mapkey waits.
     void setWriteOffered(bool offered);
     // Checks the pending text first: what the check finds is shown and the user decides;
@@ -99,6 +109,8 @@ private:
     OutputDirectoryChooser* chooser_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QPushButton* previewButton_ = nullptr;
+    QCheckBox* journalBox_ = nullptr;
+    RunPanel* runPanel_ = nullptr;
     QLabel* selectionCount_ = nullptr;
     QLabel* explanation_ = nullptr;
     // The user chose to leave the built mapkey unwritten; a new build asks again.
@@ -112,6 +124,7 @@ private:
     QPointer<QProgressDialog> lookupWait_;
     QPointer<PreviewDialog> preview_;
     QPointer<InfoDialog> info_;
+    QPointer<RunResultDialog> runResult_;
 };
 
 }  // namespace stapelwerk

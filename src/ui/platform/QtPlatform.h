@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <memory>
 #include <optional>
 
 #include "platform/platform.h"
 
-class QMessageBox;
 class QWidget;
 
 namespace stapelwerk {

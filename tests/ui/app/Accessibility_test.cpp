@@ -83,7 +83,7 @@ TEST_F(Accessibility, EveryWindowIsNamedAndWalkedByTab) {
         EXPECT_TRUE(lines.isEmpty()) << lines.join(", ").toStdString();
     }
     for (const char* name : {"Form1", "frm_mapkeyneu", "frm_ploesch", "frm_param", "frm_preview",
-                             "frm_ok", "frm_pruefung", "frm_help"}) {
+                             "frm_ok", "frm_pruefung", "frm_ergebnis", "frm_help"}) {
         EXPECT_TRUE(windows.contains(name)) << name << " was not opened";
     }
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "core/function_table.h"
+#include "core/job_record.h"
 #include "core/texts.h"
 #include "generate/doit_builder.h"
 #include "ui/app/MainWindow.h"
@@ -58,6 +59,10 @@ TEST_F(MainWindowTest, PasteConfirmSaveAsAndWrite) {
     EXPECT_EQ(status(), "Datei doit.pro wurde gespeichert !");
     EXPECT_TRUE(widget("cmd_fcreate")->isHidden());
     EXPECT_TRUE(platform.messages.empty());
+    const Result<JobRecord> record = readJobRecord(output.path());
+    ASSERT_TRUE(record.ok()) << record.message();
+    EXPECT_EQ(record->head().runId, job.pendingInputs().runId) << "the record beside it";
+    EXPECT_EQ(record->entry(1), "flansch.drw");
 }
 
 TEST_F(MainWindowTest, AFunctionThatNeedsInputOpensItsDialogOneThatNeedsNoneBuildsAtOnce) {

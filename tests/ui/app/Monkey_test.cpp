@@ -35,6 +35,7 @@
 
 #include "cadconfig/auto_mapkey.h"
 #include "core/job.h"
+#include "core/job_record.h"
 #include "generate/doit_writer.h"
 #include "support/FakePlatform.h"
 #include "support/ScopedHome.h"
@@ -680,8 +681,8 @@ void Monkey::check() {
 }
 
 // Every file that changed since the last check: only the program's own files may be
-// written, each as Windows-1252 text with CR LF line ends; nothing is removed, and no
-// temporary file stays behind.
+// written, each as Windows-1252 text with CR LF line ends (the job record as one that reads
+// back); nothing is removed, and no temporary file stays behind.
 void Monkey::checkFiles() {
     std::map<fs::path, Stamp> now = sandbox_.entries();
     for (const auto& [path, stamp] : now) {
@@ -696,7 +697,14 @@ void Monkey::checkFiles() {
             ADD_FAILURE() << "a file that is none of the program's was written: " << path;
         } else {
             ++written_[name];
-            EXPECT_EQ(textFault(testing::readBytes(path.string())), "") << path;
+            const std::string bytes = testing::readBytes(path.string());
+            if (name == kJobRecordFileName) {
+                // UTF-8, where the others are Windows-1252: it must read back.
+                const Result<JobRecord> read = parseJobRecord(bytes, path.string());
+                EXPECT_TRUE(read.ok()) << read.message();
+            } else {
+                EXPECT_EQ(textFault(bytes), "") << path;
+            }
         }
     }
     for (const auto& [path, stamp] : files_) {

@@ -48,9 +48,10 @@ std::string textFault(std::string_view bytes) {
 }
 
 namespace {
-// What the program writes: doit.pro, config.pro with its copy, and the value list.
-constexpr std::string_view kProgramFiles[] = {"doit.pro", "config.pro", "config.pro.bak",
-                                              "Lindwurm_param.txt"};
+// What the program writes: doit.pro with its job record, config.pro with its copy, and the
+// value list.
+constexpr std::string_view kProgramFiles[] = {"doit.pro", "doit.stapel", "config.pro",
+                                              "config.pro.bak", "Lindwurm_param.txt"};
 }  // namespace
 
 bool isProgramFile(const std::string& name) {

@@ -47,7 +47,8 @@ protected:
     }
 
     // Every window of the program open at once: the file browser, the function dialogs,
-    // the preview, the completion dialog, the findings of the check and the info.
+    // the preview, the completion dialog, the findings of the check, the result of the run
+    // and the info.
     void openEveryWindow() {
         QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
         confirmEntries("welle.prt\r\n");
@@ -60,6 +61,7 @@ protected:
         confirmEntries("meine welle.prt\r\n");  // a blank, which the next write finds
         child<QPushButton>(&window, "cmd_SaveAs")->click();
         child<QPushButton>(&window, "cmd_fcreate")->click();
+        child<QPushButton>(&window, "cmd_ergebnis")->click();
         QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
     }
 

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "core/job_record.h"
+#include "core/texts.h"
+#include "platform/text_file.h"
+#include "support/TempDir.h"
+
+namespace stapelwerk {
+namespace {
+
+using namespace std::chrono_literals;
+
+class StringSink final : public ByteSink {
+public:
+    void write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
+const FileTime kWritten =
+    FileTime(std::chrono::sys_days(std::chrono::year(2026) / std::chrono::December / 10)) + 3h +
+    14min + 15s + 123456789ns;
+
+std::string recordText(const JobRecordHead& head, const std::vector<std::string>& entries,
+                       const std::vector<std::string>& values,
+                       const std::vector<std::optional<std::string>>& found) {
+    StringSink sink;
+    writeJobRecord(sink, head, entries, values, found);
+    return sink.text;
+}
+
+const std::string kAssignment =
+    "Stapelwerk-Auftrag 1\r\n"
+    "Lauf: 7GQ2KX9M\r\n"
+    "Geschrieben: 2026-12-10T03:14:15.123456789Z\r\n"
+    "Funktion: assign-parameter\r\n"
+    "Parametername: MATERIAL\r\n"
+    "Journal: ein\r\n"
+    "Einträge: 2\r\n"
+    "Nr.\tEintrag\tWert\tDatei\r\n"
+    "1\twelle.prt\tS235\twelle.prt.3\r\n"
+    "2\tbolzen.prt\t\t\r\n";
+
+TEST(JobRecord, IsTextAPersonReads) {
+    const JobRecordHead head{"7GQ2KX9M", kWritten,   DoitFunction::parameterAssignment,
+                             {},         "MATERIAL", true};
+    EXPECT_EQ(recordText(head, {"welle.prt", "bolzen.prt"}, {"S235"}, {"welle.prt.3", {}}),
+              kAssignment);
+}
+
+TEST(JobRecord, ReadsBackWhatItWroteForEveryFunction) {
+    const std::vector<std::string> entries{"welle.prt", "Größe.drw", "bolzen.asm"};
+    // A path may hold a TAB, as the last field; no row holds a line break.
+    const std::vector<std::optional<std::string>> found{
+        "welle.prt.12", "/net/teile mit\tTab/größe.drw.1", "/a\nb/bolzen.asm.1"};
+    for (const FunctionRow& row : kFunctionTable) {
+        SCOPED_TRACE(row.command);
+        const JobRecordHead head{"RUN42", kWritten, row.function, "+;%bb;%00;", "LÄNGE", false};
+        const Result<JobRecord> read =
+            parseJobRecord(recordText(head, entries, {"S235", "", "x y"}, found), "doit.stapel");
+        ASSERT_TRUE(read.ok()) << read.message();
+        EXPECT_EQ(read->head().runId, "RUN42");
+        EXPECT_EQ(read->head().written, kWritten);
+        EXPECT_EQ(read->head().function, row.function);
+        EXPECT_EQ(read->head().chain, row.needs.chain ? "+;%bb;%00;" : "");
+        EXPECT_EQ(read->head().parameterName, row.needs.parameterName ? "LÄNGE" : "");
+        EXPECT_FALSE(read->head().journal);
+        ASSERT_EQ(read->entryCount(), 3u);
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(read->entry(i), entries[i]);
+        EXPECT_EQ(read->value(2), row.needs.values ? "x y" : "");
+        EXPECT_EQ(read->fileFound(0), "welle.prt.12");
+        EXPECT_EQ(read->fileFound(1), "/net/teile mit\tTab/größe.drw.1");
+        EXPECT_EQ(read->fileFound(2), "");
+    }
+}
+
+TEST(JobRecord, ReadsLineFeedsWithoutCarriageReturns) {
+    std::string text = kAssignment;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    const Result<JobRecord> read = parseJobRecord(text, "doit.stapel");
+    ASSERT_TRUE(read.ok()) << read.message();
+    EXPECT_EQ(read->value(0), "S235");
+    EXPECT_EQ(read->fileFound(1), "");
+}
+
+TEST(JobRecord, RefusesADamagedRecordNamingItsLine) {
+    const auto replaced = [](std::string_view from, std::string_view to) {
+        std::string text = kAssignment;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"", 1},
+        {"Stapelwerk-Auftrag\r\n", 1},
+        {replaced("Auftrag 1", "Auftrag 01"), 1},
+        {replaced("Auftrag 1", "Auftrag 0"), 1},
+        {replaced("7GQ2KX9M", "7GQ 2KX9M"), 2},
+        {replaced("03:14", "24:14"), 3},
+        {replaced("12-10", "02-30"), 3},
+        {replaced("assign-parameter", "frobnicate"), 4},
+        {replaced("Parametername", "Kette"), 5},
+        {replaced("Journal: ein", "Journal: ja"), 6},
+        {replaced("Einträge: 2", "Einträge: 3"), 11},
+        {replaced("Einträge: 2", "Einträge: 1"), 10},
+        {replaced("Einträge: 2", "Einträge: 99999999999"), 7},
+        {replaced("Nr.\tEintrag\tWert", "Nr.\tEintrag"), 8},
+        {replaced("2\tbolzen", "3\tbolzen"), 10},
+        {replaced("2\tbolzen.prt\t\t", "2\tbolzen.prt\t"), 10},
+        {replaced("1\twelle.prt", "1\t"), 9},
+        {replaced("welle.prt\tS235", "welle\r.prt\tS235"), 9},
+        {kAssignment.substr(0, kAssignment.size() - 2) + "\r\n\r\n", 11},
+        {kAssignment.substr(0, kAssignment.find("2\tbolzen")), 10},
+    };
+    for (const auto& [text, line] : cases) {
+        SCOPED_TRACE(text);
+        const Result<JobRecord> read = parseJobRecord(text, "/pro/doit.stapel");
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.message(), texts::messageJobRecordDamaged("/pro/doit.stapel", line));
+    }
+}
+
+TEST(JobRecord, RefusesTheRecordOfANewerVersion) {
+    std::string text = kAssignment;
+    text.replace(0, 20, "Stapelwerk-Auftrag 2");
+    const Result<JobRecord> read = parseJobRecord(text + "Neues: Feld\r\n", "doit.stapel");
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.message(), texts::messageJobRecordNewer("doit.stapel", "2", 1));
+}
+
+TEST(JobRecord, ReadingADirectoryWithoutOneSaysSo) {
+    const testing::TempDir dir;
+    const Result<JobRecord> none = readJobRecord(dir.path());
+    ASSERT_FALSE(none.ok());
+    EXPECT_TRUE(namesNothing(none.failure()));
+    EXPECT_EQ(none.message(), texts::messageNoJobRecord(dir.path()));
+    testing::writeBytes(jobRecordPath(dir.path()), kAssignment);
+    EXPECT_TRUE(readJobRecord(dir.path()).ok());
+}
+
+}  // namespace
+}  // namespace stapelwerk

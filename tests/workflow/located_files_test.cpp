@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "core/model_versions.h"
+#include "support/TempDir.h"
+#include "workflow/located_files.h"
+
+namespace stapelwerk::workflow {
+namespace {
+
+TEST(ModelVersions, ANameEndingInANumberIsThatVersion) {
+    const std::pair<std::string_view, std::pair<std::string_view, std::uint64_t>> cases[] = {
+        {"welle.prt.3", {"welle.prt", 3}},
+        {"welle.prt.12", {"welle.prt", 12}},
+        {"welle.prt", {"welle.prt", 0}},
+        {"welle.prt.", {"welle.prt.", 0}},
+        {"welle.prt.3a", {"welle.prt.3a", 0}},
+        {"welle.prt.-3", {"welle.prt.-3", 0}},
+        {"7", {"7", 0}},
+        {"welle.prt.99999999999999999999999", {"welle.prt.99999999999999999999999", 0}},
+    };
+    for (const auto& [name, version] : cases) {
+        const ModelVersion read = versionOf(name);
+        EXPECT_EQ(std::pair(read.model, read.number), version) << name;
+    }
+}
+
+TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectory) {
+    const testing::TempDir dir;
+    for (const char* name : {"welle.prt.2", "WELLE.PRT.10", "welle.prt.9", "welle.drw.11",
+                             "STÖSSEL.PRT.4", "nabe.prt", "flansch.prt.3.bak", "nabe.asm.x"}) {
+        testing::writeBytes(dir.file(name), "x");
+    }
+    const std::vector<std::optional<std::string>> found =
+        filesFound({"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"}, dir.path());
+    const std::vector<std::optional<std::string>> expected{"WELLE.PRT.10", "STÖSSEL.PRT.4",
+                                                           "nabe.prt", std::nullopt, std::nullopt};
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(filesFound({"welle.prt"}, dir.file("missing")),
+              std::vector<std::optional<std::string>>(1));
+}
+
+}  // namespace
+}  // namespace stapelwerk::workflow
