@@ -56,9 +56,11 @@ std::uint32_t ModelLocations::versionOf(std::size_t entry) const {
 }
 
 bool sameDirectory(const std::string& first, const std::string& second) {
+    // Where the names agree no system is asked: Windows' runtimes do not all tell one
+    // directory's identity.
+    if (normalPath(first) == normalPath(second)) return true;
     std::error_code error;
-    const bool same = std::filesystem::equivalent(toPath(first), toPath(second), error);
-    return error ? normalPath(first) == normalPath(second) : same;
+    return std::filesystem::equivalent(toPath(first), toPath(second), error) && !error;
 }
 
 ModelLocations locateModels(const std::vector<std::string>& names,

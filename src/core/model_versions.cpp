@@ -1,9 +1,9 @@
 #include "core/model_versions.h"
 
 #include <algorithm>
-#include <charconv>
-#include <system_error>
+#include <optional>
 
+#include "core/model_version.h"
 #include "platform/case_fold.h"
 #include "platform/file_names.h"
 #include "platform/utf8.h"
@@ -17,13 +17,9 @@ std::size_t keyOf(std::string_view name) { return std::hash<std::string>()(folde
 ModelVersion versionOf(std::string_view fileName) {
     const std::size_t dot = fileName.rfind('.');
     if (dot == std::string_view::npos) return {fileName, 0};
-    const std::string_view digits = fileName.substr(dot + 1);
-    std::uint64_t number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-        return {fileName, 0};
-    }
-    return {fileName.substr(0, dot), number};
+    const std::optional<std::uint32_t> number = versionNumber(fileName.substr(dot + 1));
+    if (!number) return {fileName, 0};
+    return {fileName.substr(0, dot), *number};
 }
 
 ModelIndex::ModelIndex(std::size_t count, std::function<std::string_view(std::size_t)> modelOf)

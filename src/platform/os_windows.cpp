@@ -300,6 +300,9 @@ ResolvedPath resolveLinks(const std::filesystem::path& path, std::error_code& er
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FileKind::directory : FileKind::regular;
         if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
             ResolvedPath resolved = resolvedAt(current, kind, links > 0);
+            // Windows' own programs do not save over a read-only file, and neither do we.
+            resolved.writeProtected =
+                kind == FileKind::regular && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
             if (!identifyFile(resolved, error)) return {};
             return resolved;
         }

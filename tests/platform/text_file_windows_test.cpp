@@ -42,8 +42,7 @@ TEST(ReplaceFileOnWindows, KeepsTheOldFilesAttributes) {
 }
 
 // Windows marks a file read-only to keep it from being changed, and its own programs
-// refuse to save over it: so does this one, where POSIX replaces the file and keeps its
-// bits. The reason is the system's, the old file stays as it was.
+// refuse to save over it: so does this one, saying why; the old file stays as it was.
 TEST(ReplaceFileOnWindows, AReadOnlyFileIsRefusedAndKept) {
     TempDir dir;
     const std::string file = dir.file("doit.pro");
@@ -51,7 +50,7 @@ TEST(ReplaceFileOnWindows, AReadOnlyFileIsRefusedAndKept) {
     ASSERT_TRUE(SetFileAttributesW(toPath(file).c_str(), FILE_ATTRIBUTE_READONLY));
     const Result<> result = replaceFileBytes(file, "new");
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(texts::reasonOf(result), "Keine Berechtigung");
+    EXPECT_EQ(texts::reasonOf(result), texts::kReasonWriteProtected);
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_NE(attributesOf(file) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(entriesIn(dir.path()), 1u);
