@@ -441,11 +441,15 @@ void MainWindow::writeCheckedFile() {
     }
     openOrRaise(completion_, [this] {
         auto* dialog = new CompletionDialog(platform_, job_, this);
+        // The picture stands where the run is shown, narrower: the run comes back with it gone.
+        const bool following = runPanel_->isVisible();
+        runPanel_->hide();
         // Not to the window itself: the dialog also goes when the window is destroyed, and
         // the explanation, made earlier, goes before it.
         connect(dialog, &QObject::destroyed, explanation_,
-                [explanation = explanation_, list = workList_] {
+                [explanation = explanation_, list = workList_, panel = runPanel_, following] {
                     explanation->setVisible(list->isHidden());
+                    panel->setVisible(following);
                 });
         return dialog;
     });

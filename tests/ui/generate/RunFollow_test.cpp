@@ -29,6 +29,11 @@ protected:
         confirmEntries("welle.prt\r\nbolzen.prt\r\nflansch.prt\r\n");
         child<QPushButton>(&window, "cmd_SaveAs")->click();
         child<QPushButton>(&window, "cmd_fcreate")->click();
+        // The picture of the written file stands over the run's place; the run shows once it goes.
+        if (auto* done = window.findChild<QWidget*>("frm_ok")) {
+            EXPECT_FALSE(child<QWidget>(&window, "Frame_lauf")->isVisible());
+            delete done;
+        }
     }
     std::string doit() { return readBytes(output.file("doit.pro")); }
     std::string runId() { return job.pendingInputs().runId; }
