@@ -13,6 +13,7 @@ namespace {
 // What Qt would lack to open the window. Windows always has a screen.
 std::vector<std::string_view> missingDisplay(const std::vector<std::string_view>& arguments) {
 #ifdef _WIN32
+    static_cast<void>(arguments);
     return {};
 #else
     const auto variable = [](const char* name) {

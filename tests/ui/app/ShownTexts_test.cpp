@@ -92,7 +92,9 @@ void addMessages(ShownTexts& shown) {
         {"messageConfigProNotCreated", texts::messageConfigProNotCreated("P", "R")},
         {"messageConfigProNotWritten", texts::messageConfigProNotWritten("P", "R")},
         {"messageConfigProBackupNotWritten", texts::messageConfigProBackupNotWritten("P", "R")},
-        {"batchHelp", texts::batchHelp()},
+        // Both systems' help, wherever the suite runs.
+        {"batchHelp", texts::batchHelp(os::System::posix)},
+        {"batchHelp on Windows", texts::batchHelp(os::System::windows)},
         {"messageBatchUsageError", texts::messageBatchUsageError("S", "D")},
         {"messageOutputDirectoryMissing",
          texts::messageOutputDirectoryMissing("P", "R", texts::kNothingSaved)},
