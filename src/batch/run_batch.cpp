@@ -232,9 +232,10 @@ private:
             const workflow::LocateJob locate{std::move(given_), job.pendingInputs().function,
                                              startDirectory, platform_.programDirectory()};
             const auto always = [](std::size_t, std::size_t) { return true; };
-            findings = workflow::joined(
-                std::move(findings),
-                workflow::locateAndCheck(job.confirmedEntries, locate, always).findings);
+            workflow::LocateOutcome outcome =
+                workflow::locateAndCheck(job.confirmedEntries, locate, always);
+            findings = workflow::joined(std::move(findings), std::move(outcome.findings));
+            located_ = std::move(outcome.locations);
         }
         if (findings.empty()) return true;
         err_ << texts::kWarningFindings << '\n';
@@ -267,7 +268,8 @@ private:
         const std::string_view command = rowOf(job.pendingInputs().function).command;
         const std::size_t count = job.confirmedEntries.size();
         if (!request_.toStandardOutput) {
-            const workflow::JobWrite written = workflow::writeJobFiles(job);
+            const workflow::JobWrite written =
+                workflow::writeJobFiles(job, located_ ? &*located_ : nullptr);
             if (!written.doitPro) return refuse(written.doitPro.message());
             if (!written.record) return refuse(written.record.message());
             tell(texts::messageBatchWritten(doitProPath(job.outputDirectory), command, count));
@@ -346,6 +348,8 @@ private:
     ConsolePlatform platform_;
     // Where the list puts each confirmed entry, kept from the list for the look-up.
     std::vector<GivenLocation> given_;
+    // What the check's look-up found, for the job record.
+    std::optional<ModelLocations> located_;
 };
 }  // namespace
 

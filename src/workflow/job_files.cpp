@@ -11,12 +11,15 @@
 
 namespace stapelwerk::workflow {
 
-JobWrite writeJobFiles(const Job& job) {
+JobWrite writeJobFiles(const Job& job, const ModelLocations* located) {
     JobWrite write;
     write.doitPro = writeDoitPro(job.outputDirectory, job.pendingText());
     if (!write.doitPro) return write;
     const std::vector<std::optional<std::string>> found =
-        filesFound(job.confirmedEntries, job.outputDirectory);
+        located != nullptr && !located->stopped &&
+                located->entries.size() == job.confirmedEntries.size()
+            ? filesFound(*located)
+            : filesInWorkingDirectory(job.confirmedEntries, job.outputDirectory);
 
     const BuildInputs& inputs = job.pendingInputs();
     // The file system's own time, which a share's server may set otherwise than this clock.

@@ -1,27 +1,25 @@
 #include "workflow/located_files.h"
 
-#include <cstdint>
-#include <string_view>
-
-#include "core/model_versions.h"
+#include "cadconfig/search_path.h"
 
 namespace stapelwerk::workflow {
 
-std::vector<std::optional<std::string>> filesFound(const std::vector<std::string>& entries,
-                                                   const std::string& workingDirectory) {
-    std::vector<std::optional<std::string>> found(entries.size());
-    std::vector<std::uint64_t> newest(entries.size(), 0);
-    const ModelIndex index(entries.size(),
-                           [&entries](std::size_t k) { return std::string_view(entries[k]); });
-    // A directory that cannot be read holds nothing that the CAD system would open.
-    static_cast<void>(
-        forEachModelVersion(workingDirectory, index,
-                            [&](std::size_t k, const std::string& fileName, std::uint64_t number) {
-                                if (found[k] && newest[k] >= number) return;
-                                found[k] = fileName;
-                                newest[k] = number;
-                            }));
+std::vector<std::optional<std::string>> filesFound(const ModelLocations& located) {
+    std::vector<std::optional<std::string>> found(located.entries.size());
+    for (std::size_t entry = 0; entry < found.size(); ++entry) {
+        if (!located.found(entry)) continue;
+        // The working directory is the first place looked in.
+        found[entry] = located.entries[entry].place == 0
+                           ? located.directories[0].fileNameOf(located.entries[entry].file)
+                           : located.pathOf(entry);
+    }
     return found;
+}
+
+std::vector<std::optional<std::string>> filesInWorkingDirectory(
+    const std::vector<std::string>& entries, const std::string& workingDirectory) {
+    const auto always = [](std::size_t, std::size_t) { return true; };
+    return filesFound(locateModels(entries, workingDirectory, SearchPath{}, always));
 }
 
 }  // namespace stapelwerk::workflow

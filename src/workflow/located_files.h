@@ -4,15 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "cadconfig/model_locator.h"
+
 // Where the CAD system will find each entry's file, as the job record keeps it.
 namespace stapelwerk::workflow {
 
-// The file the CAD system will open for each of `entries`, where it finds one: for now the
-// newest version of the entry ("name.type.N", letter case ignored) in the working directory
-// `workingDirectory`, by its name alone, as the record keeps a file of the working
-// directory; the search path of config.pro is not looked at yet. None where the directory
+// The file the CAD system will open for each entry as `located` found it: by its name alone
+// where it lies in the working directory (the record's own), else by its path; none where it
+// was not found.
+std::vector<std::optional<std::string>> filesFound(const ModelLocations& located);
+
+// Where the look-up did not run (switched off, stopped, or of save-as, which opens nothing):
+// the newest version of each entry in the working directory alone. None where the directory
 // cannot be read.
-std::vector<std::optional<std::string>> filesFound(const std::vector<std::string>& entries,
-                                                   const std::string& workingDirectory);
+std::vector<std::optional<std::string>> filesInWorkingDirectory(
+    const std::vector<std::string>& entries, const std::string& workingDirectory);
 
 }  // namespace stapelwerk::workflow

@@ -3,13 +3,16 @@
 // replays doit of DIRECTORY/doit.pro as CadStandIn.h describes, and says how the run ended.
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "support/CadStandIn.h"
 
 int main(int argc, char* argv[]) {
     using namespace stapelwerk::testing;
-    if (argc < 2) {
+    std::error_code noDirectory;
+    if (argc < 2 || !std::filesystem::is_regular_file(
+                        std::filesystem::path(argv[1]) / "doit.pro", noDirectory)) {
         std::fputs(
             "usage: stapelwerk_cad_standin DIRECTORY [--pass-over] [--crash-at N] "
             "[--shown MODEL]\n",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cadconfig/search_path.h"
 #include "core/model_versions.h"
 #include "support/TempDir.h"
 #include "workflow/located_files.h"
@@ -24,18 +25,28 @@ TEST(ModelVersions, ANameEndingInANumberIsThatVersion) {
     }
 }
 
-TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectory) {
+TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectoryByNameElseByPath) {
     const testing::TempDir dir;
+    const testing::TempDir searched;
+    testing::writeBytes(searched.file("flansch.prt.2"), "x");
+    testing::writeBytes(searched.file("welle.prt.99"), "x");
     for (const char* name : {"welle.prt.2", "WELLE.PRT.10", "welle.prt.9", "welle.drw.11",
                              "STÖSSEL.PRT.4", "nabe.prt", "flansch.prt.3.bak", "nabe.asm.x"}) {
         testing::writeBytes(dir.file(name), "x");
     }
     const std::vector<std::optional<std::string>> found =
-        filesFound({"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"}, dir.path());
+        filesInWorkingDirectory({"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"},
+                                dir.path());
     const std::vector<std::optional<std::string>> expected{"WELLE.PRT.10", "STÖSSEL.PRT.4",
                                                            "nabe.prt", std::nullopt, std::nullopt};
     EXPECT_EQ(found, expected);
-    EXPECT_EQ(filesFound({"welle.prt"}, dir.file("missing")),
+    // Along the search path the working directory still comes first, however new the others.
+    const auto always = [](std::size_t, std::size_t) { return true; };
+    EXPECT_EQ(filesFound(locateModels({"welle.prt", "flansch.prt"}, dir.path(),
+                                      SearchPath{{searched.path()}, {}}, always)),
+              (std::vector<std::optional<std::string>>{"WELLE.PRT.10",
+                                                       searched.file("flansch.prt.2")}));
+    EXPECT_EQ(filesInWorkingDirectory({"welle.prt"}, dir.file("missing")),
               std::vector<std::optional<std::string>>(1));
 }
 

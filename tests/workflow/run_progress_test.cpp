@@ -23,7 +23,7 @@ TEST(RunProgressTest, WaitingPassingStandingAndEnded) {
     ASSERT_TRUE(buildPendingText(
                     job, {.function = DoitFunction::mapkeyChain, .chain = "ds", .journal = true})
                     .ok());
-    ASSERT_TRUE(writeJobFiles(job).record.ok());
+    ASSERT_TRUE(writeJobFiles(job, nullptr).record.ok());
     const std::string run = job.pendingInputs().runId;
     Result<RunWatch> watch = RunWatch::open(dir.path());
     ASSERT_TRUE(watch.ok()) << watch.message();
@@ -62,7 +62,7 @@ TEST(RunProgressTest, AllPassedWithoutItsEndStandsAtTheEnd) {
     job.outputDirectory = dir.path();
     job.confirmedEntries = {"welle.prt"};
     ASSERT_TRUE(buildPendingText(job, {.function = DoitFunction::saveAs, .journal = true}).ok());
-    ASSERT_TRUE(writeJobFiles(job).record.ok());
+    ASSERT_TRUE(writeJobFiles(job, nullptr).record.ok());
     testing::writeBytes(dir.file("doit.journal"), job.pendingInputs().runId + " 1\n");
     Result<RunWatch> watch = RunWatch::open(dir.path());
     ASSERT_TRUE(watch.ok());

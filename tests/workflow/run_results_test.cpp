@@ -36,7 +36,7 @@ protected:
     // doit.pro and its record, written as the window and the command line write them.
     void write(Job& job, BuildInputs inputs) {
         ASSERT_TRUE(buildPendingText(job, std::move(inputs)).ok());
-        const JobWrite written = writeJobFiles(job);
+        const JobWrite written = writeJobFiles(job, nullptr);
         ASSERT_TRUE(written.doitPro.ok() && written.record.ok()) << written.record.message();
     }
     Job job(const std::vector<std::string>& entries = kParts) {
@@ -62,7 +62,7 @@ protected:
         if (!watch) return watch.failure();
         Result<> built = buildRemainingJob(resumed, watch->record(), watch->results());
         if (built) {
-            EXPECT_TRUE(writeJobFiles(resumed).record.ok());
+            EXPECT_TRUE(writeJobFiles(resumed, nullptr).record.ok());
         }
         return built;
     }

@@ -423,7 +423,12 @@ void MainWindow::unmarkConcerned(const workflow::Findings& findings) {
 }
 
 void MainWindow::writeCheckedFile() {
-    const workflow::JobWrite written = workflow::writeJobFiles(job_);
+    const std::shared_ptr<const Lookup> lookup = locator_->result();
+    // Only a look-up of this very list tells where its files are; else the working directory.
+    const bool lookupOfThisList = lookup && lookup->entries == job_.confirmedEntries &&
+                                  lookup->job.outputDirectory == job_.outputDirectory;
+    const workflow::JobWrite written = workflow::writeJobFiles(
+        job_, lookupOfThisList ? &lookup->outcome.locations : nullptr);
     if (!written.doitPro) {
         platform_.showMessage(written.doitPro.message());
         setStatus(texts::kStatusNotWritten);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
 
 #include "core/job.h"
 #include "core/texts.h"
@@ -83,6 +84,16 @@ RunResultDialog::RunResultDialog(Platform& platform, Job& job, workflow::RunWatc
     setTabOrder(table, copy);
     setTabOrder(copy, remainder);
     setTabOrder(remainder, close);
+    // Where the user has to act: the first entry not done.
+    const auto firstNotDone =
+        std::ranges::find_if(results_.results, [](workflow::EntryResult result) {
+            return result != workflow::EntryResult::done;
+        });
+    if (firstNotDone != results_.results.end()) {
+        const auto row = static_cast<int>(firstNotDone - results_.results.begin());
+        table->selectRow(row);
+        table->scrollTo(table->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    }
     table->setFocus();
     if (owner != nullptr) centreOn(this, owner->window()->frameGeometry());
 }

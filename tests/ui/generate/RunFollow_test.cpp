@@ -104,8 +104,10 @@ TEST_F(RunFollow, TheResultWindowCountsCopiesAndBuildsTheRestAfterAskingNoFirst)
     EXPECT_EQ(child<QLabel>(result, "lbl_zahlen")->text(),
               "Lauf " + testing::qs(first) +
                   ": 1 von 3 Einträgen erledigt; 1 hier angehalten, 1 nicht erreicht.");
-    const QAbstractItemModel* rows = child<QTableView>(result, "list_ergebnis")->model();
+    const auto* table = child<QTableView>(result, "list_ergebnis");
+    const QAbstractItemModel* rows = table->model();
     ASSERT_EQ(rows->rowCount(), 3);
+    EXPECT_EQ(table->currentIndex().row(), 1);  // the first not done
     EXPECT_EQ(rows->index(1, 1).data().toString(), "bolzen.prt");
     EXPECT_EQ(rows->index(1, 2).data().toString(), "hier angehalten");
 
