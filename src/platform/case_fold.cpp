@@ -64,7 +64,13 @@ std::u32string foldedCase(std::string_view utf8) {
 std::string foldedCaseUtf8(std::string_view utf8) {
     std::string folded;
     folded.reserve(utf8.size());
-    eachFolded(utf8, [&folded](char32_t c) {
+    // Names are mostly ASCII: their run is folded byte by byte, the rest character by character.
+    std::size_t ascii = 0;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    for (const char c : utf8.substr(0, ascii)) {
+        folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    eachFolded(utf8.substr(ascii), [&folded](char32_t c) {
         if (c == kSharpS || c == kCapitalSharpS) {
             folded += "ss";
         } else {

@@ -6,7 +6,7 @@
 
 namespace stapelwerk::utf8 {
 
-std::optional<char32_t> next(std::string_view text, std::size_t& offset) {
+std::optional<char32_t> nextOfSeveralBytes(std::string_view text, std::size_t& offset) {
     if (offset >= text.size()) return std::nullopt;
     const auto lead = static_cast<unsigned char>(text[offset]);
     std::size_t extra = 0;

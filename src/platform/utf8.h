@@ -8,9 +8,18 @@
 // Entries are counted in characters, as the user sees them, not in bytes.
 namespace stapelwerk::utf8 {
 
+// next's way past a byte that is not ASCII.
+std::optional<char32_t> nextOfSeveralBytes(std::string_view text, std::size_t& offset);
+
 // The code point starting at `offset`, advancing `offset` past it; nothing for a
-// malformed sequence (then `offset` is left unchanged).
-std::optional<char32_t> next(std::string_view text, std::size_t& offset);
+// malformed sequence (then `offset` is left unchanged). Inline for ASCII, which names mostly
+// are: long lists go through here byte by byte.
+inline std::optional<char32_t> next(std::string_view text, std::size_t& offset) {
+    if (offset < text.size() && static_cast<unsigned char>(text[offset]) < 0x80) {
+        return static_cast<unsigned char>(text[offset++]);
+    }
+    return nextOfSeveralBytes(text, offset);
+}
 
 void append(std::string& text, char32_t codePoint);
 
