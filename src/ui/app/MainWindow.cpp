@@ -427,8 +427,8 @@ void MainWindow::writeCheckedFile() {
     // Only a look-up of this very list tells where its files are; else the working directory.
     const bool lookupOfThisList = lookup && lookup->entries == job_.confirmedEntries &&
                                   lookup->job.outputDirectory == job_.outputDirectory;
-    const workflow::JobWrite written = workflow::writeJobFiles(
-        job_, lookupOfThisList ? &lookup->outcome.locations : nullptr);
+    const workflow::JobWrite written =
+        workflow::writeJobFiles(job_, lookupOfThisList ? &lookup->outcome.locations : nullptr);
     if (!written.doitPro) {
         platform_.showMessage(written.doitPro.message());
         setStatus(texts::kStatusNotWritten);
