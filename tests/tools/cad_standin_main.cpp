@@ -11,8 +11,8 @@
 int main(int argc, char* argv[]) {
     using namespace stapelwerk::testing;
     std::error_code noDirectory;
-    if (argc < 2 || !std::filesystem::is_regular_file(
-                        std::filesystem::path(argv[1]) / "doit.pro", noDirectory)) {
+    if (argc < 2 || !std::filesystem::is_regular_file(std::filesystem::path(argv[1]) / "doit.pro",
+                                                      noDirectory)) {
         std::fputs(
             "usage: stapelwerk_cad_standin DIRECTORY [--pass-over] [--crash-at N] "
             "[--shown MODEL]\n",

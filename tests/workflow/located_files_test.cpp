@@ -34,18 +34,17 @@ TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectoryByNameElseByP
                              "STÖSSEL.PRT.4", "nabe.prt", "flansch.prt.3.bak", "nabe.asm.x"}) {
         testing::writeBytes(dir.file(name), "x");
     }
-    const std::vector<std::optional<std::string>> found =
-        filesInWorkingDirectory({"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"},
-                                dir.path());
+    const std::vector<std::optional<std::string>> found = filesInWorkingDirectory(
+        {"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"}, dir.path());
     const std::vector<std::optional<std::string>> expected{"WELLE.PRT.10", "STÖSSEL.PRT.4",
                                                            "nabe.prt", std::nullopt, std::nullopt};
     EXPECT_EQ(found, expected);
     // Along the search path the working directory still comes first, however new the others.
     const auto always = [](std::size_t, std::size_t) { return true; };
-    EXPECT_EQ(filesFound(locateModels({"welle.prt", "flansch.prt"}, dir.path(),
-                                      SearchPath{{searched.path()}, {}}, always)),
-              (std::vector<std::optional<std::string>>{"WELLE.PRT.10",
-                                                       searched.file("flansch.prt.2")}));
+    EXPECT_EQ(
+        filesFound(locateModels({"welle.prt", "flansch.prt"}, dir.path(),
+                                SearchPath{{searched.path()}, {}}, always)),
+        (std::vector<std::optional<std::string>>{"WELLE.PRT.10", searched.file("flansch.prt.2")}));
     EXPECT_EQ(filesInWorkingDirectory({"welle.prt"}, dir.file("missing")),
               std::vector<std::optional<std::string>>(1));
 }

@@ -85,10 +85,9 @@ RunResultDialog::RunResultDialog(Platform& platform, Job& job, workflow::RunWatc
     setTabOrder(copy, remainder);
     setTabOrder(remainder, close);
     // Where the user has to act: the first entry not done.
-    const auto firstNotDone =
-        std::ranges::find_if(results_.results, [](workflow::EntryResult result) {
-            return result != workflow::EntryResult::done;
-        });
+    const auto firstNotDone = std::ranges::find_if(
+        results_.results,
+        [](workflow::EntryResult result) { return result != workflow::EntryResult::done; });
     if (firstNotDone != results_.results.end()) {
         const auto row = static_cast<int>(firstNotDone - results_.results.begin());
         table->selectRow(row);
