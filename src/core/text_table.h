@@ -867,6 +867,8 @@ STAPELWERK_TEXT(kRunResultRemainder, "&Rest erzeugen")
 STAPELWERK_TEXT(kRunResultRemainderName, "doit.pro für die nicht erledigten Einträge erzeugen")
 STAPELWERK_TEXT(kRunResultClose, "&Schließen")
 STAPELWERK_TEXT(kRunResultCloseName, "Ergebnis schließen")
+// At start, while the work list stands over the run's panel.
+STAPELWERK_TEXT(kStatusLastRun, "Letzter Lauf: %1 von %2 – Ergebnis mit Alt+L")
 STAPELWERK_TEXT(kStatusNamesCopied, "%1 Namen in die Zwischenablage kopiert.")
 STAPELWERK_TEXT(kQuestionRemainder,
                 "Eine neue doit.pro für die %1 nicht erledigten Einträge schreiben, mit Journal? "

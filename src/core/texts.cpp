@@ -492,6 +492,10 @@ std::string runStandsAtEnd(int minutes, std::size_t entries) {
     return filled(kRunStandsAtEnd, {std::to_string(minutes), groupedNumber(entries)});
 }
 
+std::string statusLastRun(std::size_t reached, std::size_t entries) {
+    return filled(kStatusLastRun, {groupedNumber(reached), groupedNumber(entries)});
+}
+
 std::string statusNamesCopied(std::size_t count) {
     return filled(kStatusNamesCopied, {groupedNumber(count)});
 }

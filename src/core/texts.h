@@ -184,6 +184,7 @@ std::string runWaiting(std::string_view runId, std::size_t entries);
 std::string runProgress(std::size_t passed, std::size_t entries, std::string_view latest);
 std::string runStands(int minutes, std::size_t entry, std::string_view file);
 std::string runStandsAtEnd(int minutes, std::size_t entries);
+std::string statusLastRun(std::size_t reached, std::size_t entries);
 std::string statusNamesCopied(std::size_t count);
 std::string questionRemainder(std::size_t entries, std::string_view directory);
 

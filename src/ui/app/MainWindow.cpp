@@ -42,6 +42,7 @@
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
 #include "workflow/job_files.h"
+#include "workflow/run_progress.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
 
@@ -181,8 +182,15 @@ void MainWindow::startUp() {
         placeChooser();
     }
     setStatus(state.status);
-    // The last run's result, when its record is there.
-    if (state.outputDirectoryExists) runPanel_->follow(state.outputDirectory);
+    // The last run's result, when its record is there. Its panel lies under the work list
+    // until that goes: meanwhile the status line tells of it (Alt+L reaches the panel's button).
+    if (state.outputDirectoryExists) {
+        runPanel_->follow(state.outputDirectory);
+        if (const auto& run = runPanel_->latestRun()) {
+            const workflow::RunProgress progress = workflow::progressOf(*run);
+            setStatus(texts::statusLastRun(progress.reached, progress.entries));
+        }
+    }
     updateExplanation();
     QStringList patterns;
     for (const std::string_view pattern : kFilePatterns) patterns << qt(pattern);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTimer>
@@ -157,6 +158,9 @@ TEST_F(RunFollow, ReopenedTheWindowShowsTheLastRunAndADamagedRecordIsTold) {
             child<QLabel>(&reopened, "lbl_lauf")->text(),
             "Lauf " + testing::qs(runId()) + ": 0 von 3 Einträgen erledigt; 3 keine neue Version.");
         EXPECT_TRUE(child<QPushButton>(&reopened, "cmd_ergebnis")->isVisible());
+        // The work list stands over the panel: the status line tells of the run.
+        EXPECT_EQ(child<QLineEdit>(&reopened, "lbl_status")->text(),
+                  "Letzter Lauf: 0 von 3 – Ergebnis mit Alt+L");
     }
     testing::writeBytes(output.file("doit.stapel"), "Stapelwerk-Auftrag 9\r\n");
     Job again;
