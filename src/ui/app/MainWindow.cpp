@@ -137,8 +137,11 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     connect(browser_, &FileBrowser::finished, workList_, &WorkListPanel::hideMenu);
 
     bottomBar_ = new BottomBar(this);
-    connect(bottomBar_, &BottomBar::outputDirectoryChanged, this,
-            [this](const QString& directory) { job_.outputDirectory = directory.toStdString(); });
+    connect(bottomBar_, &BottomBar::outputDirectoryChanged, this, [this](const QString& directory) {
+        job_.outputDirectory = directory.toStdString();
+        // Not while the picture of the write stands where the panel shows.
+        if (completion_.isNull()) runPanel_->followSoon(job_.outputDirectory);
+    });
     job_.outputDirectory = bottomBar_->outputDirectory().toStdString();
     connect(bottomBar_, &BottomBar::exitRequested, this, &QWidget::close);
     connect(bottomBar_, &BottomBar::chooserRequested, this, &MainWindow::placeChooser);

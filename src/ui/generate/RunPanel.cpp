@@ -17,6 +17,10 @@
 
 namespace stapelwerk {
 
+namespace {
+constexpr int kSettleMs = 500;
+}  // namespace
+
 RunPanel::RunPanel(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName("Frame_lauf");
     bar_ = new QProgressBar(this);
@@ -45,6 +49,13 @@ RunPanel::RunPanel(Platform& platform, QWidget* parent) : QWidget(parent), platf
     connect(quiet_, &QTimer::timeout, this, [this] {
         if (run_) line_->setText(qt(workflow::standingText(*run_, quietMinutes_)));
     });
+    settle_ = new QTimer(this);
+    settle_->setObjectName("tmr_folgen");
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, [this] {
+        if (coming_ != followed_) follow(coming_);
+    });
     hide();
 }
 
@@ -60,8 +71,15 @@ void RunPanel::forget() {
     hide();
 }
 
+void RunPanel::followSoon(const std::string& directory) {
+    coming_ = directory;
+    settle_->start();
+}
+
 void RunPanel::follow(const std::string& directory) {
     forget();
+    settle_->stop();
+    followed_ = directory;
     Result<workflow::RunWatch> opened = workflow::RunWatch::open(directory);
     if (!opened) {
         setVisible(!namesNothing(opened.failure()));

@@ -29,6 +29,9 @@ public:
     // Follows the run of the doit.pro in `directory`. Without a job record there the panel
     // hides; a record that cannot be read is told in its line.
     void follow(const std::string& directory);
+    // Follows the run in `directory` once it has stood unchanged a moment: a directory typed
+    // letter by letter is read once, not at every key.
+    void followSoon(const std::string& directory);
     // Stops following and hides.
     void forget();
     // The run followed, its journal read up to now (the watcher may not have told the last
@@ -50,6 +53,9 @@ private:
     QFileSystemWatcher* files_ = nullptr;
     // No line for this long: the run seems to stand.
     QTimer* quiet_ = nullptr;
+    QTimer* settle_ = nullptr;
+    std::string followed_;  // the directory followed
+    std::string coming_;    // the one to follow once it settles
     int quietMinutes_ = 0;
     QProgressBar* bar_ = nullptr;
     QLabel* line_ = nullptr;

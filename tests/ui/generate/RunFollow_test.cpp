@@ -161,6 +161,16 @@ TEST_F(RunFollow, ReopenedTheWindowShowsTheLastRunAndADamagedRecordIsTold) {
         // The work list stands over the panel: the status line tells of the run.
         EXPECT_EQ(child<QLineEdit>(&reopened, "lbl_status")->text(),
                   "Letzter Lauf: 0 von 3 – Ergebnis mit Alt+L");
+        // Another output directory, another run: there none, back here this one.
+        const testing::TempDir elsewhere;
+        auto* directory = child<QLineEdit>(&reopened, "txt_pro");
+        auto* settle = child<QTimer>(&reopened, "tmr_folgen");
+        directory->setText(testing::qs(elsewhere.path()));
+        settle->start(0);
+        QTRY_VERIFY(!child<QWidget>(&reopened, "Frame_lauf")->isVisible());
+        directory->setText(testing::qs(output.path()));
+        settle->start(0);
+        QTRY_VERIFY(child<QWidget>(&reopened, "Frame_lauf")->isVisible());
     }
     testing::writeBytes(output.file("doit.stapel"), "Stapelwerk-Auftrag 9\r\n");
     Job again;
