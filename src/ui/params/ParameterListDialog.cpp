@@ -40,7 +40,6 @@ namespace stapelwerk {
 
 namespace {
 constexpr int kDesignClientWidth = 5760;
-constexpr int kMainWindowOffset = 2000;  // twips right of the main window
 
 QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, const char* colour,
                  int left, int top, int width, int height) {
@@ -126,9 +125,9 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     setTabOrder(values_, parts_);
     ok_->setFocus();
 
-    // Beside the main window, as high as it; the width stays as designed.
+    // As high as the main window, the width as designed; it stands centred over the window,
+    // as every dialog does.
     const QRect mainFrame = parent != nullptr ? parent->window()->frameGeometry() : QRect();
-    move(mainFrame.left() + twips(kMainWindowOffset), mainFrame.top());
     resize(twips(kDesignClientWidth), mainFrame.height() - twips(kDesignFrameHeight));
     layOut();
 }
