@@ -19,6 +19,7 @@
 #include "ui/app/BottomBar.h"
 #include "ui/app/ExplanationTracker.h"
 #include "ui/app/InfoDialog.h"
+#include "ui/app/JobMenu.h"
 #include "ui/generate/CompletionDialog.h"
 #include "ui/generate/FindingsDialog.h"
 #include "ui/generate/FunctionPanel.h"
@@ -42,6 +43,7 @@
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
 #include "workflow/job_files.h"
+#include "workflow/recorded_job.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
 
@@ -74,6 +76,11 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     placeTwips(info, 7200, 240, 480, 480);
     connect(info, &PictureButton::clicked, this,
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
+
+    auto* jobMenu = new JobMenu(this);
+    placeTwips(jobMenu, 1320, 240, 1215, 375);
+    connect(jobMenu, &JobMenu::openRequested, this, &MainWindow::openJob);
+    connect(jobMenu, &JobMenu::saveRequested, this, &MainWindow::saveJobAs);
 
     explanation_ = new QLabel(qt(texts::kExplainStart), this);
     QLabel* explanation = explanation_;
@@ -333,6 +340,60 @@ void MainWindow::openRunResult() {
         connect(dialog, &RunResultDialog::statusReport, bottomBar_, &BottomBar::setStatus);
         return dialog;
     });
+}
+
+void MainWindow::openJob() {
+    // An unwritten build would be replaced.
+    if (!mayLeave()) return;
+    const std::string path =
+        platform_.chooseFileIn({std::string(texts::kOpenJobTitle), job_.outputDirectory,
+                                std::string(texts::kJobFileFilter)});
+    if (path.empty()) return;
+    const Result<JobRecord> record = readJobRecordFile(path);
+    if (!record) {
+        platform_.showMessage(record.message());
+        return;
+    }
+    Result<Job> opened =
+        workflow::recordedJob(*record, workflow::recordedOutputDirectory(*record, path));
+    if (!opened) {
+        platform_.showMessage(opened.message());
+        return;
+    }
+    WorkEntries lines = opened->workList.entries();
+    const bool built = !opened->pendingText().empty();
+    job_ = std::move(*opened);
+    // The model learns of the list it shows; the job holds it already.
+    workListModel_->restore(std::move(lines));
+    bottomBar_->setOutputDirectory(qt(job_.outputDirectory));
+    if (findings_) findings_->close();
+    if (built) {
+        workList_->hide();
+        functions_->show();
+        selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
+        const QSignalBlocker quiet(journalBox_);
+        journalBox_->setChecked(job_.pendingInputs().journal);
+        setWriteOffered(true);
+        leaveAccepted_ = false;
+        writeButton_->setFocus();
+        if (preview_) preview_->showPendingText();
+        updateExplanation();
+    } else {
+        showWorkList();
+    }
+    setStatus(texts::statusJobOpened(path, job_.workList.size()));
+}
+
+void MainWindow::saveJobAs() {
+    const std::string path =
+        platform_.chooseFileIn({std::string(texts::kSaveJobTitle), job_.outputDirectory,
+                                std::string(texts::kJobFileFilter), true});
+    if (path.empty()) return;
+    if (const Result<> saved = workflow::saveJob(job_, path); !saved) {
+        platform_.showMessage(saved.message());
+        return;
+    }
+    setStatus(texts::statusJobSaved(path));
 }
 
 void MainWindow::writeRemainder(const QString& directory) {

@@ -21,6 +21,7 @@ class FileBrowser;
 class FindingsDialog;
 class FunctionPanel;
 class InfoDialog;
+class JobMenu;
 class Job;
 class LocateRunner;
 class MapkeyChainDialog;
@@ -70,6 +71,11 @@ private:
     // "Lauf protokollieren" switched: remembered, and a pending mapkey built again.
     void switchJournal(bool on);
     void openRunResult();
+    // A job record chosen by the user becomes the job: its work list, output directory and,
+    // where it was built, its build, ready to write. A record that cannot be read changes
+    // nothing.
+    void openJob();
+    void saveJobAs();
     // The result window built the rest of the run: it goes into the run's directory, with
     // the journal, checked as every write.
     void writeRemainder(const QString& directory);

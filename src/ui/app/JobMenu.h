@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QToolButton>
+
+namespace stapelwerk {
+
+// The button "Auftrag" with its menu: open a job record, save the present job as one. Its
+// shortcuts (Ctrl+O, Ctrl+Shift+S) work anywhere in `window`.
+class JobMenu : public QToolButton {
+    Q_OBJECT
+public:
+    explicit JobMenu(QWidget* window);
+
+signals:
+    void openRequested();
+    void saveRequested();
+};
+
+}  // namespace stapelwerk
