@@ -19,7 +19,9 @@ JobMenu::JobMenu(QWidget* window) : QToolButton(window) {
     const auto add = [&](std::string_view caption, const QKeySequence& keys, auto signal) {
         QAction* action = menu->addAction(qt(caption));
         action->setShortcut(keys);
-        // Also where the menu is closed: the window holds the shortcut.
+        // Also where the menu is closed, and from the program's other windows (the
+        // completion dialog is active after each write).
+        action->setShortcutContext(Qt::ApplicationShortcut);
         window->addAction(action);
         connect(action, &QAction::triggered, this, signal);
     };

@@ -5,7 +5,7 @@
 namespace stapelwerk {
 
 // The button "Auftrag" with its menu: open a job record, save the present job as one. Its
-// shortcuts (Ctrl+O, Ctrl+Shift+S) work anywhere in `window`.
+// shortcuts (Ctrl+O, Ctrl+Shift+S) work in every window of the program.
 class JobMenu : public QToolButton {
     Q_OBJECT
 public:
