@@ -263,6 +263,8 @@ void MainWindow::confirm() {
         platform_.showMessage(report.message());
         return;
     }
+    // They name entries by their place among those confirmed before.
+    if (findings_) findings_->close();
     workList_->hideMenu();
     workList_->hide();
     functions_->show();
