@@ -572,6 +572,15 @@ STAPELWERK_TEXT(kJobMenuName, "Auftrag öffnen oder speichern")
 STAPELWERK_TEXT(kOpenJob, "Auftrag &öffnen…")
 STAPELWERK_TEXT(kSaveJobAs, "Auftrag &speichern unter…")
 STAPELWERK_TEXT(kOpenJobTitle, "Auftrag öffnen")
+STAPELWERK_TEXT(kRecentJobs, "&Letzte Aufträge…")
+STAPELWERK_TEXT(kRecentJobsTitle, "Letzte Aufträge")
+STAPELWERK_TEXT(kRecentJobsListName, "Die letzten Aufträge, der neueste zuerst")
+STAPELWERK_TEXT(kRecentJobOpen, "Ö&ffnen")
+STAPELWERK_TEXT(kRecentJobOpenName, "Den gewählten Auftrag öffnen")
+STAPELWERK_TEXT(kRecentJobView, "An&sehen")
+STAPELWERK_TEXT(kRecentJobViewName, "Die doit.pro des gewählten Auftrags in der Vorschau ansehen")
+// A line of the last jobs: %1 when it was written, %2 its function, %3 how many entries.
+STAPELWERK_TEXT(kRecentJobLine, "%1   %2, %3 Einträge")
 STAPELWERK_TEXT(kSaveJobTitle, "Auftrag speichern unter")
 STAPELWERK_TEXT(kJobFileFilter, "Aufträge (*.stapel);;Alle Dateien (*)")
 STAPELWERK_TEXT(kWriteButton, "doit.pro jetzt &anlegen")
@@ -840,6 +849,11 @@ STAPELWERK_TEXT(kMessageJobNotSaved, "Der Auftrag %1 wurde nicht gespeichert.\nG
 // %1: the record's path, %2: how many lines its work list holds.
 STAPELWERK_TEXT(kStatusJobOpened, "Auftrag %1 geöffnet: %2 Zeilen in der Liste.")
 STAPELWERK_TEXT(kStatusJobSaved, "Auftrag %1 gespeichert.")
+// %1: the folder of the last jobs, %2: the reason.
+STAPELWERK_TEXT(kMessageJobHistoryNotKept,
+                "Die Datei doit.pro wurde geschrieben, aber nicht unter die letzten Aufträge in "
+                "%1 aufgenommen.\n"
+                "Grund: %2")
 STAPELWERK_TEXT(kMessageJobNotBuilt,
                 "Der Auftrag %1 wurde vor dem Erzeugen gespeichert und nennt keine Funktion. "
                 "Bitte den Auftrag im Fenster öffnen, die Funktion wählen und ihn erneut "

@@ -458,8 +458,16 @@ std::string messageJobNotBuilt(std::string_view path) {
     return filled(kMessageJobNotBuilt, {quoted(path)});
 }
 
+std::string messageJobHistoryNotKept(std::string_view folder, std::string_view reason) {
+    return filled(kMessageJobHistoryNotKept, {quoted(folder), reason});
+}
+
 std::string statusJobOpened(std::string_view path, std::size_t lines) {
     return filled(kStatusJobOpened, {quoted(path), groupedNumber(lines)});
+}
+
+std::string recentJobLine(std::string_view when, std::string_view function, std::size_t entries) {
+    return filled(kRecentJobLine, {when, function, groupedNumber(entries)});
 }
 
 std::string statusJobSaved(std::string_view path) {

@@ -27,6 +27,7 @@ JobMenu::JobMenu(QWidget* window) : QToolButton(window) {
     };
     add(texts::kOpenJob, QKeySequence::Open, &JobMenu::openRequested);
     add(texts::kSaveJobAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &JobMenu::saveRequested);
+    add(texts::kRecentJobs, QKeySequence(), &JobMenu::recentRequested);
     setMenu(menu);
 }
 

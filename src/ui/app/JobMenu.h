@@ -4,7 +4,8 @@
 
 namespace stapelwerk {
 
-// The button "Auftrag" with its menu: open a job record, save the present job as one. Its
+// The button "Auftrag" with its menu: open a job record, save the present job as one, or
+// list the last jobs written. Its
 // shortcuts (Ctrl+O, Ctrl+Shift+S) work in every window of the program.
 class JobMenu : public QToolButton {
     Q_OBJECT
@@ -14,6 +15,7 @@ public:
 signals:
     void openRequested();
     void saveRequested();
+    void recentRequested();
 };
 
 }  // namespace stapelwerk

@@ -20,6 +20,7 @@
 #include "ui/app/ExplanationTracker.h"
 #include "ui/app/InfoDialog.h"
 #include "ui/app/JobMenu.h"
+#include "ui/app/RecentJobsDialog.h"
 #include "ui/generate/CompletionDialog.h"
 #include "ui/generate/FindingsDialog.h"
 #include "ui/generate/FunctionPanel.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     placeTwips(jobMenu, 1320, 240, 1215, 375);
     connect(jobMenu, &JobMenu::openRequested, this, &MainWindow::openJob);
     connect(jobMenu, &JobMenu::saveRequested, this, &MainWindow::saveJobAs);
+    connect(jobMenu, &JobMenu::recentRequested, this, &MainWindow::openRecentJobs);
 
     explanation_ = new QLabel(qt(texts::kExplainStart), this);
     QLabel* explanation = explanation_;
@@ -350,7 +352,10 @@ void MainWindow::openJob() {
     const std::string path =
         platform_.chooseFileIn({std::string(texts::kOpenJobTitle), job_.outputDirectory,
                                 std::string(texts::kJobFileFilter)});
-    if (path.empty()) return;
+    if (!path.empty()) openJobFile(path);
+}
+
+void MainWindow::openJobFile(const std::string& path) {
     const Result<JobRecord> record = readJobRecordFile(path);
     if (!record) {
         platform_.showMessage(record.message());
@@ -384,6 +389,34 @@ void MainWindow::openJob() {
         showWorkList();
     }
     setStatus(texts::statusJobOpened(path, job_.workList.size()));
+}
+
+void MainWindow::openRecentJobs() {
+    openOrRaise(recentJobs_, [this] {
+        auto* dialog = new RecentJobsDialog(workflow::jobHistory(platform_.dataDirectory()), this);
+        connect(dialog, &RecentJobsDialog::openRequested, this,
+                [this](const workflow::KeptJob& kept) {
+                    if (mayLeave()) openJobFile(kept.record);
+                });
+        connect(dialog, &RecentJobsDialog::viewRequested, this, &MainWindow::viewKeptJob);
+        return dialog;
+    });
+}
+
+void MainWindow::viewKeptJob(const workflow::KeptJob& kept) {
+    Result<Job> viewed = workflow::keptJobToView(kept);
+    if (!viewed) {
+        platform_.showMessage(viewed.message());
+        return;
+    }
+    if (keptPreview_) keptPreview_->close();  // of another job
+    const auto held = std::make_shared<Job>(std::move(*viewed));
+    openOrRaise(keptPreview_, [this, held] {
+        auto* dialog = new PreviewDialog(*held, *locator_, this);
+        // The job lives as long as the preview that reads it.
+        connect(dialog, &QObject::destroyed, this, [held] {});
+        return dialog;
+    });
 }
 
 void MainWindow::saveJobAs() {
@@ -496,6 +529,11 @@ void MainWindow::writeCheckedFile() {
     if (!written.record) platform_.showMessage(written.record.message());
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
+    if (written.record) {
+        const Result<> kept =
+            workflow::keepInJobHistory(platform_.dataDirectory(), job_.outputDirectory);
+        if (!kept) platform_.showMessage(kept.message());
+    }
     // Without its record the run cannot be followed; the record there is of the run before.
     if (written.record) {
         runPanel_->follow(job_.outputDirectory);

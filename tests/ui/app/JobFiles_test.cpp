@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -121,6 +124,37 @@ TEST_F(JobFilesTest, ADamagedOrNewerRecordChangesNothing) {
         EXPECT_EQ(job.workList.entries(), lines);
         EXPECT_EQ(job.confirmedEntries, std::vector<std::string>{"welle.prt"});
     }
+}
+
+TEST_F(JobFilesTest, TheLastJobsAreListedOpenedAndLookedAt) {
+    const TempDir data;
+    platform.dataDir = data.path();
+    confirmEntries("welle.prt\r\nbolzen.prt\r\n");
+    child<QPushButton>(&window, "cmd_SaveAs")->click();
+    const std::string text = job.pendingText();
+    write();
+    confirmEntries("anders.prt\r\n");
+    child<QPushButton>(&window, "cmd_SaveAs")->click();
+    write();
+
+    for (QAction* action : window.actions()) {
+        if (action->text() == qt(texts::kRecentJobs)) action->trigger();
+    }
+    QDialog* recent = dialog("frm_auftraege");
+    ASSERT_NE(recent, nullptr);
+    auto* list = child<QListWidget>(recent, "list_auftraege");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().endsWith("save-as, 1 Einträge"))
+        << list->item(0)->text().toStdString();
+    list->setCurrentRow(1);
+    child<QPushButton>(recent, "cmd_ansehen")->click();
+    QDialog* preview = dialog("frm_preview");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(child<QLabel>(preview, "lbl_summary")->text().contains("2")) << "its two entries";
+    child<QPushButton>(recent, "cmd_oeffnen")->click();
+    EXPECT_EQ(job.pendingText(), text);
+    EXPECT_TRUE(child<QPushButton>(&window, "cmd_fcreate")->isVisible());
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace
