@@ -89,9 +89,11 @@ std::vector<KeptJob> jobHistory(const std::string& dataDirectory) {
     std::vector<KeptJob> kept;
     if (dataDirectory.empty()) return kept;
     const std::string folder = jobHistoryDirectory(dataDirectory);
-    std::vector<std::string> stems = keptStems(folder);
-    for (auto stem = stems.rbegin(); stem != stems.rend(); ++stem) {
-        KeptJob job{keptPath(folder, *stem, kDoitSuffix), keptPath(folder, *stem, kRecordSuffix)};
+    const std::vector<std::string> stems = keptStems(folder);
+    // Newest first.
+    for (std::size_t i = stems.size(); i-- > 0;) {
+        KeptJob job{keptPath(folder, stems[i], kDoitSuffix),
+                    keptPath(folder, stems[i], kRecordSuffix)};
         const Result<JobRecord> record = readJobRecordFile(job.record);
         std::error_code error;
         if (!record || !std::filesystem::is_regular_file(toPath(job.doitPro), error)) continue;
