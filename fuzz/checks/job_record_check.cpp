@@ -43,7 +43,8 @@ std::string checkJobRecord(std::string_view input) {
         }
     }
     StringSink sink;
-    writeJobRecord(sink, read->head(), entries, values, found);
+    writeJobRecord(sink, read->head(), entries, values, found,
+                   read->kept() ? &*read->kept() : nullptr);
     if (sink.text != withCrLf(input)) return "a record read is not written back as it was";
     return {};
 }

@@ -117,6 +117,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     installAuto->add_flag("--allow-second", request.allowSecondAuto);
     CLI::App* report = app.add_subcommand("report");
     CLI::App* resume = app.add_subcommand("resume");
+    CLI::App* run = app.add_subcommand("run");
+    std::string jobPath;
+    run->add_option(std::string(texts::kUsageJob), jobPath)->required();
     CLI::App* check = app.add_subcommand("check");
     check->require_subcommand(1);
     check->fallthrough();
@@ -151,15 +154,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, st
     request.checkOnly = check->parsed();
     request.report = report->parsed();
     request.resume = resume->parsed();
+    if (run->parsed()) request.jobPath = jobPath;
     if (output->count() > 0) request.outputDirectory = outputDirectory;
 
     if (installAuto->parsed() && (list->count() > 0 || request.toStandardOutput)) {
         return {{}, usageError(err, texts::kUsageInstallAutoReadsNoList, "install-auto")};
     }
-    if ((request.report || request.resume) && (list->count() > 0 || request.toStandardOutput)) {
-        return {
-            {},
-            usageError(err, texts::kUsageJobReadsNoList, report->parsed() ? "report" : "resume")};
+    if ((request.report || request.resume || request.jobPath) &&
+        (list->count() > 0 || request.toStandardOutput)) {
+        return {{},
+                usageError(err, texts::kUsageJobReadsNoList,
+                           report->parsed() ? "report" : (resume->parsed() ? "resume" : "run"))};
     }
     if (request.journal && request.toStandardOutput) {
         return {{}, usageError(err, texts::kUsageJournalNotToStandardOutput, "--stdout")};

@@ -50,6 +50,8 @@ struct BatchRequest {
     // entries it did not do written anew ("resume").
     bool report = false;
     bool resume = false;
+    // "run": the job record to build and write again (a file, or the directory it lies in).
+    std::optional<std::string> jobPath;
 };
 
 // The request to run, or, when the call has been answered already (help, version, a usage

@@ -40,6 +40,7 @@ public:
     bool ask(const std::string& question) override;
     // A terminal has no file dialog: it names its files on the command line.
     std::string chooseFileToOpen(const std::string&) override { return {}; }
+    std::string chooseFileIn(const FileQuestion&) override { return {}; }
 
 private:
     std::ostream& messages_;

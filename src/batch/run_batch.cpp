@@ -21,6 +21,7 @@
 #include "workflow/install_auto.h"
 #include "workflow/job_files.h"
 #include "workflow/locate_check.h"
+#include "workflow/recorded_job.h"
 #include "workflow/resume.h"
 #include "workflow/run_watch.h"
 #include "workflow/value_pairing.h"
@@ -62,6 +63,7 @@ public:
     int run() {
         if (request_.report) return report();
         if (request_.resume) return resume();
+        if (request_.jobPath) return runJob();
         return request_.function ? writeDoit(*request_.function) : installAuto();
     }
 
@@ -89,8 +91,10 @@ private:
 
     // The directory to write to; none when it is not there.
     std::optional<std::string> outputDirectory() {
-        const std::string directory =
-            request_.outputDirectory.value_or(platform_.currentDirectory());
+        return existingDirectory(request_.outputDirectory.value_or(platform_.currentDirectory()));
+    }
+
+    std::optional<std::string> existingDirectory(const std::string& directory) {
         std::error_code error;
         const std::filesystem::file_type type =
             std::filesystem::status(toPath(directory), error).type();
@@ -224,7 +228,9 @@ private:
     // standard output.
     bool checkBuild(const Job& job) {
         const std::string startDirectory =
-            request_.outputDirectory.value_or(platform_.currentDirectory());
+            job.outputDirectory.empty()
+                ? request_.outputDirectory.value_or(platform_.currentDirectory())
+                : job.outputDirectory;
         workflow::Findings findings =
             workflow::checkPendingBuild(job.confirmedEntries, job.pendingInputs(), startDirectory,
                                         platform_.programDirectory());
@@ -320,6 +326,26 @@ private:
         const Result<> built = workflow::buildRemainingJob(job, watch->record(), watch->results());
         if (!built) return refuse(built.message());
         return checkAndWrite(job);
+    }
+
+    // doit.pro and a new record from a job record, into its own directory unless -o names
+    // another: what cannot be read is told as report tells it, a damaged record is refused.
+    int runJob() {
+        std::string path = *request_.jobPath;
+        std::error_code error;
+        if (std::filesystem::is_directory(toPath(path), error)) path = jobRecordPath(path);
+        const Result<JobRecord> record = readJobRecordFile(path);
+        if (!record) {
+            refuse(record.message());
+            return record.failure().kind == FailureKind::refused ? kExitRefused : kExitNoJobRecord;
+        }
+        if (!record->head().built) return refuse(texts::messageJobNotBuilt(path));
+        const std::optional<std::string> directory =
+            existingDirectory(request_.outputDirectory.value_or(workflow::recordDirectory(path)));
+        if (!directory) return kExitRefused;
+        const Result<Job> job = workflow::recordedJob(*record, *directory);
+        if (!job) return refuse(job.message());
+        return checkAndWrite(*job);
     }
 
     int installAuto() {

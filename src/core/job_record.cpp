@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "core/escaped_line.h"
 #include "core/run_id.h"
 #include "core/texts.h"
 #include "platform/paths.h"
@@ -25,6 +26,14 @@ constexpr std::string_view kJournalOff = "aus";
 constexpr std::string_view kCountKey = "Einträge: ";
 constexpr std::string_view kColumns = "Nr.\tEintrag\tDatei";
 constexpr std::string_view kColumnsWithValue = "Nr.\tEintrag\tWert\tDatei";
+constexpr std::string_view kNoFunction = "keine";
+constexpr std::string_view kOutputKey = "Ausgabeverzeichnis: ";
+constexpr std::string_view kWorkListKey = "Arbeitsliste: ";
+constexpr std::string_view kWorkListColumns = "Nr.\tMarkiert\tZeile";
+constexpr std::string_view kMarked = "ja";
+constexpr std::string_view kUnmarked = "nein";
+// What a record written beside doit.pro is; older versions read it.
+constexpr unsigned kWriteFormat = 1;
 constexpr std::string_view kLineEnd = "\r\n";
 // The rows go out in pieces of about a megabyte.
 constexpr std::size_t kPiece = std::size_t{1} << 20;
@@ -35,8 +44,8 @@ static_assert(kMostJobRecordBytes <= UINT32_MAX, "a row is kept by where it star
 
 bool withValues(DoitFunction function) { return rowOf(function).needs.values; }
 
-std::string_view columnsOf(DoitFunction function) {
-    return withValues(function) ? kColumnsWithValue : kColumns;
+std::string_view columnsOf(const JobRecordHead& head) {
+    return head.built && withValues(head.function) ? kColumnsWithValue : kColumns;
 }
 
 std::string timeText(FileTime time) {
@@ -191,6 +200,44 @@ std::optional<DoitFunction> functionNamed(std::string_view command) {
     return std::nullopt;
 }
 
+std::optional<bool> markOf(std::string_view text) {
+    if (text == kMarked) return true;
+    if (text == kUnmarked) return false;
+    return std::nullopt;
+}
+
+// The kept work after the rows of a record of format 2.
+std::optional<KeptWork> keptWorkOf(RecordReader& reader, std::size_t byteCount) {
+    KeptWork kept;
+    const auto output = reader.keyed(kOutputKey);
+    if (!output) return std::nullopt;
+    kept.outputDirectory = *output;
+    const auto countText = reader.keyed(kWorkListKey);
+    const auto count = countText ? numberOf(*countText) : std::nullopt;
+    // A line takes at least five bytes, as a row.
+    if (!count || *count > byteCount / 5 || reader.line() != kWorkListColumns) return std::nullopt;
+    kept.workList.reserve(static_cast<std::size_t>(*count));
+    for (std::uint64_t i = 0; i < *count; ++i) {
+        const auto line = reader.line();
+        const std::size_t numberEnd = line ? line->find('\t') : std::string_view::npos;
+        const std::size_t markEnd =
+            numberEnd == std::string_view::npos ? numberEnd : line->find('\t', numberEnd + 1);
+        if (markEnd == std::string_view::npos || numberOf(line->substr(0, numberEnd)) != i + 1) {
+            return std::nullopt;
+        }
+        const auto mark = markOf(line->substr(numberEnd + 1, markEnd - numberEnd - 1));
+        if (!mark) return std::nullopt;
+        const std::string_view escaped = line->substr(markEnd + 1);
+        std::optional<std::string> text = unescaped(escaped);
+        // Each text has one way to be written, so that a record reads back as it was written.
+        std::string again;
+        if (text) appendEscaped(again, *text);
+        if (!text || again != escaped) return std::nullopt;
+        kept.workList.push_back({std::move(*text), *mark});
+    }
+    return kept;
+}
+
 std::optional<bool> journalOf(std::string_view text) {
     if (text == kJournalOn) return true;
     if (text == kJournalOff) return false;
@@ -200,22 +247,23 @@ std::optional<bool> journalOf(std::string_view text) {
 
 void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
                     const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const std::vector<std::optional<std::string>>& filesFound) {
-    const FunctionNeeds& needs = rowOf(head.function).needs;
+                    const std::vector<std::optional<std::string>>& filesFound,
+                    const KeptWork* kept) {
+    const FunctionNeeds needs = head.built ? rowOf(head.function).needs : FunctionNeeds{};
     std::string text;
     const auto line = [&text](std::string_view key, std::string_view value) {
         text.append(key).append(value).append(kLineEnd);
     };
-    line(kFormatName, std::to_string(kJobRecordFormat));
+    line(kFormatName, std::to_string(kept != nullptr ? kJobRecordFormat : kWriteFormat));
     line(kRunKey, head.runId);
     line(kWrittenKey, timeText(head.written));
-    line(kFunctionKey, rowOf(head.function).command);
+    line(kFunctionKey, head.built ? rowOf(head.function).command : kNoFunction);
     if (needs.chain) line(kChainKey, head.chain);
     if (needs.parameterName) line(kParameterKey, head.parameterName);
     line(kJournalKey, head.journal ? kJournalOn : kJournalOff);
-    line(kCountKey, std::to_string(entries.size()));
-    line(columnsOf(head.function), {});
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    line(kCountKey, std::to_string(head.built ? entries.size() : 0));
+    line(columnsOf(head), {});
+    for (std::size_t i = 0; head.built && i < entries.size(); ++i) {
         text.append(std::to_string(i + 1)).append("\t").append(entries[i]).append("\t");
         if (needs.values) text.append(i < values.size() ? values[i] : "").append("\t");
         if (i < filesFound.size() && filesFound[i] &&
@@ -226,6 +274,22 @@ void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
         if (text.size() >= kPiece) {
             sink.write(text);
             text.clear();
+        }
+    }
+    if (kept != nullptr) {
+        line(kOutputKey, kept->outputDirectory);
+        line(kWorkListKey, std::to_string(kept->workList.size()));
+        line(kWorkListColumns, {});
+        for (std::size_t i = 0; i < kept->workList.size(); ++i) {
+            const WorkEntry& entry = kept->workList[i];
+            text.append(std::to_string(i + 1)).append("\t");
+            text.append(entry.selected ? kMarked : kUnmarked).append("\t");
+            appendEscaped(text, entry.text);
+            text.append(kLineEnd);
+            if (text.size() >= kPiece) {
+                sink.write(text);
+                text.clear();
+            }
         }
     }
     sink.write(text);
@@ -266,9 +330,11 @@ Result<JobRecord> parseJobRecord(std::string bytes, std::string_view path) {
         head.written = *time;
         const auto command = reader.keyed(kFunctionKey);
         const auto function = command ? functionNamed(*command) : std::nullopt;
-        if (!function) return reader.damaged();
-        head.function = *function;
-        const FunctionNeeds& needs = rowOf(head.function).needs;
+        head.built = function.has_value();
+        // Only a saved job, of format 2, may have been saved before any build.
+        if (!function && (*version < 2 || command != kNoFunction)) return reader.damaged();
+        head.function = function.value_or(head.function);
+        const FunctionNeeds needs = head.built ? rowOf(head.function).needs : FunctionNeeds{};
         if (needs.chain) {
             const auto chain = reader.keyed(kChainKey);
             if (!chain) return reader.damaged();
@@ -286,8 +352,10 @@ Result<JobRecord> parseJobRecord(std::string bytes, std::string_view path) {
         const auto countText = reader.keyed(kCountKey);
         const auto count = countText ? numberOf(*countText) : std::nullopt;
         // A row takes at least five bytes: a count beyond that tells of damage, not of rows.
-        if (!count || *count > bytes.size() / 5) return reader.damaged();
-        if (reader.line() != columnsOf(head.function)) return reader.damaged();
+        if (!count || *count > bytes.size() / 5 || (!head.built && *count > 0)) {
+            return reader.damaged();
+        }
+        if (reader.line() != columnsOf(head)) return reader.damaged();
         rows.reserve(static_cast<std::size_t>(*count));
         for (std::uint64_t i = 0; i < *count; ++i) {
             const auto row = reader.line();
@@ -296,6 +364,10 @@ Result<JobRecord> parseJobRecord(std::string bytes, std::string_view path) {
                 return reader.damaged();
             }
             rows.push_back(static_cast<std::uint32_t>(reader.lineStart()));
+        }
+        if (*version >= 2) {
+            record.kept_ = keptWorkOf(reader, bytes.size());
+            if (!record.kept_) return reader.damaged();
         }
         if (!reader.atEnd()) return reader.damaged();
     }
@@ -308,11 +380,17 @@ std::string jobRecordPath(const std::string& directory) {
 }
 
 Result<JobRecord> readJobRecord(const std::string& directory) {
-    const std::string path = jobRecordPath(directory);
+    Result<JobRecord> record = readJobRecordFile(jobRecordPath(directory));
+    if (!record && namesNothing(record.failure())) {
+        return worded(record.failure(), texts::messageNoJobRecord(directory));
+    }
+    return record;
+}
+
+Result<JobRecord> readJobRecordFile(const std::string& path) {
     Result<std::string> bytes = readFileBytes(path, kMostJobRecordBytes);
     if (bytes) return parseJobRecord(std::move(*bytes), path);
     const Failure& failure = bytes.failure();
-    if (namesNothing(failure)) return worded(failure, texts::messageNoJobRecord(directory));
     if (failure.kind == FailureKind::inputTooLarge) {
         return worded(failure, texts::messageJobRecordTooLarge(path));
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/function_table.h"
+#include "core/work_list.h"
 #include "platform/file_time.h"
 #include "platform/input_limit.h"
 #include "platform/result.h"
@@ -33,10 +34,23 @@
 // assignment's, the column "Wert" for the assignment's only. "Datei" is the file the CAD
 // system will open for the entry: by its name alone in the working directory (the record's
 // own), else by its path; empty where none was found.
+//
+// A job the user saves keeps also the work around it, and is of format 2: the function may
+// be "keine" (saved before any build, then without entries), and after the rows follow the
+// output directory and the whole work list, each line with its mark:
+//
+//   Ausgabeverzeichnis: /home/konstruktion/pro
+//   Arbeitsliste: 2
+//   Nr.<TAB>Markiert<TAB>Zeile
+//   1<TAB>ja<TAB>welle.prt
+//   2<TAB>nein<TAB>bolzen.prt<TAB>Stahl
+//
+// A line's '%' and control characters other than TAB are escaped (escaped_line.h).
+// The write of doit.pro keeps writing format 1, which older versions read.
 namespace stapelwerk {
 
 inline constexpr std::string_view kJobRecordFileName = "doit.stapel";
-inline constexpr unsigned kJobRecordFormat = 1;
+inline constexpr unsigned kJobRecordFormat = 2;
 // A record of a million entries with long names and values is some 100 MB; a row is kept
 // by where it starts, in 32 bits.
 inline constexpr std::size_t kMostJobRecordBytes = 4 * kMostInputBytes;
@@ -51,16 +65,28 @@ struct JobRecordHead {
     std::string chain;
     std::string parameterName;
     bool journal = false;
+    // False for a job saved before any build: it has no function and no entries.
+    bool built = true;
+};
+
+// The work a saved job keeps besides its write's facts.
+struct KeptWork {
+    std::string outputDirectory;
+    WorkEntries workList;
+
+    bool operator==(const KeptWork&) const = default;
 };
 
 class ByteSink;
 
 // The record's bytes: `entries` in order, each with its value (an empty one past the end
 // of `values`) and the file found for it. A found file whose path holds a line break, which
-// no row can hold, is written as none found.
+// no row can hold, is written as none found. With `kept`, the record is of format 2 and
+// keeps that work too.
 void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
                     const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const std::vector<std::optional<std::string>>& filesFound);
+                    const std::vector<std::optional<std::string>>& filesFound,
+                    const KeptWork* kept = nullptr);
 
 // A record as read: its head, and its rows within the file's bytes, so that a record of a
 // million entries takes little more than its size.
@@ -74,6 +100,8 @@ public:
     std::string_view value(std::size_t i) const;
     // Empty where none was found.
     std::string_view fileFound(std::size_t i) const;
+    // What a saved job keeps besides; none in a record written beside doit.pro.
+    const std::optional<KeptWork>& kept() const { return kept_; }
 
 private:
     friend Result<JobRecord> parseJobRecord(std::string bytes, std::string_view path);
@@ -87,11 +115,16 @@ private:
     JobRecordHead head_;
     std::string bytes_;
     std::vector<std::uint32_t> rows_;  // where each row starts in bytes_
+    std::optional<KeptWork> kept_;
 };
 
 // The record in `bytes`, the content of the file `path`. One that is damaged, or of a newer
 // format than kJobRecordFormat, is refused with a message that names `path` (and the line).
 Result<JobRecord> parseJobRecord(std::string bytes, std::string_view path);
+
+// The record in the file `path`; a refusal, with its message, when it cannot be read, or
+// when it is damaged or newer.
+Result<JobRecord> readJobRecordFile(const std::string& path);
 
 // Where the record of the doit.pro in `directory` lies.
 std::string jobRecordPath(const std::string& directory);

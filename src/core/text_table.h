@@ -285,6 +285,7 @@ STAPELWERK_TEXT(kBatchUsage, R"(Aufruf:
   stapelwerk-batch [-l DATEI] [-o VERZEICHNIS] check FUNKTION ...
   stapelwerk-batch [-o VERZEICHNIS] install-auto [--allow-second]
   stapelwerk-batch [-o VERZEICHNIS] report | resume
+  stapelwerk-batch [-o VERZEICHNIS] run AUFTRAG
   stapelwerk-batch --help | --version
   (-q vor jeder Funktion; --strict, --no-locate und --journal vor jeder Funktion,
   die doit.pro schreibt)
@@ -328,6 +329,12 @@ Funktionen:
                             die Einträge schreiben, die nicht erledigt sind: in
                             ihrer Reihenfolge, mit derselben Funktion und
                             denselben Angaben, jeder Wert bei seinem Teil.
+  run AUFTRAG               doit.pro und einen neuen Auftrag aus dem Auftrag
+                            AUFTRAG (eine Datei doit.stapel oder ihr
+                            Verzeichnis) schreiben: dieselben Einträge mit
+                            derselben Funktion, denselben Angaben und dem Journal
+                            wie damals, in das Verzeichnis des Auftrags oder
+                            mit -o in ein anderes.
 
 Vor dem Schreiben wird geprüft: Modellnamen (vor der Endung) höchstens %2 Zeichen,
 nur Buchstaben, Ziffern, "_" und "-", nicht mit "-" am Anfang, und eine
@@ -424,6 +431,7 @@ STAPELWERK_TEXT(kBatchExamples, R"(Beispiele:
   stapelwerk-batch -l teile.txt -o ~/pro --journal delete-parameter gewicht
   stapelwerk-batch -o ~/pro report
   stapelwerk-batch -o ~/pro resume
+  stapelwerk-batch run ~/pro/doit.stapel
 )")
 // The examples of --help for cmd.exe, as a .bat file holds them, and the notes for Windows
 // that the manual page has elsewhere.
@@ -440,6 +448,7 @@ Eingabeaufforderung steht statt %% ein einfaches %:
   stapelwerk-batch -l teile.txt -o C:\proe --journal delete-parameter gewicht
   stapelwerk-batch -o C:\proe report
   stapelwerk-batch -o C:\proe resume
+  stapelwerk-batch run C:\proe\doit.stapel
 )")
 STAPELWERK_TEXT(kBatchNotesWindows, R"(
 Unter Windows: Ein Argument mit Leerzeichen, ";" oder "%" steht in doppelten
@@ -482,7 +491,8 @@ STAPELWERK_TEXT(kUsageOneStandardInput,
                 "Nur eine Eingabe kann von der Standardeingabe (\"-\") kommen.")
 STAPELWERK_TEXT(kUsageWrong, "Der Aufruf ist fehlerhaft.")
 STAPELWERK_TEXT(kUsageJobReadsNoList,
-                "report und resume lesen keine Liste und schreiben nicht auf die Standardausgabe: "
+                "report, resume und run lesen keine Liste und schreiben nicht auf die "
+                "Standardausgabe: "
                 "-l und --stdout passen nicht dazu.")
 STAPELWERK_TEXT(kUsageJournalNotToStandardOutput,
                 "--journal braucht den Auftrag doit.stapel, der nur mit der Datei doit.pro "
@@ -493,6 +503,7 @@ STAPELWERK_TEXT(kUsageDetailNotExpected, "nicht erwartet: %1")
 STAPELWERK_TEXT(kUsageFunction, "Funktion")
 STAPELWERK_TEXT(kUsageChain, "KETTE")
 STAPELWERK_TEXT(kUsageName, "NAME")
+STAPELWERK_TEXT(kUsageJob, "AUFTRAG")
 // What a refusal of the command line left undone, the last sentence of its message (%3 and
 // the like below): a call that writes saved nothing, "check" checked nothing.
 STAPELWERK_TEXT(kNothingSaved, "Es wurde nichts gespeichert.")
@@ -556,6 +567,22 @@ STAPELWERK_TEXT(kShowWorkList, "Dateiauswahl anzeigen")
 STAPELWERK_TEXT(kInfoToolTip, "Info")
 STAPELWERK_TEXT(kShowInfo, "Info anzeigen")
 STAPELWERK_TEXT(kExplanationName, "Erklärung")
+STAPELWERK_TEXT(kJobMenuButton, "Auftra&g")
+STAPELWERK_TEXT(kJobMenuName, "Auftrag öffnen oder speichern")
+STAPELWERK_TEXT(kOpenJob, "Auftrag &öffnen…")
+STAPELWERK_TEXT(kSaveJobAs, "Auftrag &speichern unter…")
+STAPELWERK_TEXT(kOpenJobTitle, "Auftrag öffnen")
+STAPELWERK_TEXT(kRecentJobs, "&Letzte Aufträge…")
+STAPELWERK_TEXT(kRecentJobsTitle, "Letzte Aufträge")
+STAPELWERK_TEXT(kRecentJobsListName, "Die letzten Aufträge, der neueste zuerst")
+STAPELWERK_TEXT(kRecentJobOpen, "Ö&ffnen")
+STAPELWERK_TEXT(kRecentJobOpenName, "Den gewählten Auftrag öffnen")
+STAPELWERK_TEXT(kRecentJobView, "An&sehen")
+STAPELWERK_TEXT(kRecentJobViewName, "Die doit.pro des gewählten Auftrags in der Vorschau ansehen")
+// A line of the last jobs: %1 when it was written, %2 its function, %3 how many entries.
+STAPELWERK_TEXT(kRecentJobLine, "%1   %2, %3 Einträge")
+STAPELWERK_TEXT(kSaveJobTitle, "Auftrag speichern unter")
+STAPELWERK_TEXT(kJobFileFilter, "Aufträge (*.stapel);;Alle Dateien (*)")
 STAPELWERK_TEXT(kWriteButton, "doit.pro jetzt &anlegen")
 STAPELWERK_TEXT(kPreviewButton, "&Vorschau")
 STAPELWERK_TEXT(kPreviewButtonName, "Vorschau der doit.pro")
@@ -817,6 +844,20 @@ STAPELWERK_TEXT(kMessageJobRecordNotWritten,
 STAPELWERK_TEXT(kMessageNothingToResume,
                 "Alle %1 Einträge des Laufs %2 sind erledigt; es bleibt nichts zu tun. Es wurde "
                 "keine doit.pro geschrieben.")
+// A job kept as a file and built again from it (%1: the record's path, %2: the reason).
+STAPELWERK_TEXT(kMessageJobNotSaved, "Der Auftrag %1 wurde nicht gespeichert.\nGrund: %2")
+// %1: the record's path, %2: how many lines its work list holds.
+STAPELWERK_TEXT(kStatusJobOpened, "Auftrag %1 geöffnet: %2 Zeilen in der Liste.")
+STAPELWERK_TEXT(kStatusJobSaved, "Auftrag %1 gespeichert.")
+// %1: the folder of the last jobs, %2: the reason.
+STAPELWERK_TEXT(kMessageJobHistoryNotKept,
+                "Die Datei doit.pro wurde geschrieben, aber nicht unter die letzten Aufträge in "
+                "%1 aufgenommen.\n"
+                "Grund: %2")
+STAPELWERK_TEXT(kMessageJobNotBuilt,
+                "Der Auftrag %1 wurde vor dem Erzeugen gespeichert und nennt keine Funktion. "
+                "Bitte den Auftrag im Fenster öffnen, die Funktion wählen und ihn erneut "
+                "speichern. Es wurde keine doit.pro geschrieben.")
 STAPELWERK_TEXT(kResultDone, "erledigt")
 STAPELWERK_TEXT(kResultNoNewVersion, "keine neue Version")
 STAPELWERK_TEXT(kResultStoppedHere, "hier angehalten")

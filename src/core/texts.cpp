@@ -450,6 +450,30 @@ std::string messageNothingToResume(std::size_t entries, std::string_view runId) 
     return filled(kMessageNothingToResume, {groupedNumber(entries), runId});
 }
 
+std::string messageJobNotSaved(std::string_view path, std::string_view reason) {
+    return filled(kMessageJobNotSaved, {quoted(path), reason});
+}
+
+std::string messageJobNotBuilt(std::string_view path) {
+    return filled(kMessageJobNotBuilt, {quoted(path)});
+}
+
+std::string messageJobHistoryNotKept(std::string_view folder, std::string_view reason) {
+    return filled(kMessageJobHistoryNotKept, {quoted(folder), reason});
+}
+
+std::string statusJobOpened(std::string_view path, std::size_t lines) {
+    return filled(kStatusJobOpened, {quoted(path), groupedNumber(lines)});
+}
+
+std::string recentJobLine(std::string_view when, std::string_view function, std::size_t entries) {
+    return filled(kRecentJobLine, {when, function, groupedNumber(entries)});
+}
+
+std::string statusJobSaved(std::string_view path) {
+    return filled(kStatusJobSaved, {quoted(path)});
+}
+
 std::string reportEntry(std::size_t number, std::string_view result, std::string_view entry) {
     return filled(kReportEntry, {std::to_string(number), result, entry});
 }

@@ -169,6 +169,12 @@ std::string messageJobRecordNewer(std::string_view path, std::string_view format
 std::string messageJobRecordTooLarge(std::string_view path);
 std::string messageJobRecordNotWritten(std::string_view path, std::string_view reason);
 std::string messageNothingToResume(std::size_t entries, std::string_view runId);
+std::string messageJobNotSaved(std::string_view path, std::string_view reason);
+std::string messageJobNotBuilt(std::string_view path);
+std::string messageJobHistoryNotKept(std::string_view folder, std::string_view reason);
+std::string statusJobOpened(std::string_view path, std::size_t lines);
+std::string statusJobSaved(std::string_view path);
+std::string recentJobLine(std::string_view when, std::string_view function, std::size_t entries);
 std::string reportEntry(std::size_t number, std::string_view result, std::string_view entry);
 // `others`: the results besides kResultDone that occur, each with its count.
 struct ResultCount {

@@ -5,6 +5,15 @@
 
 namespace stapelwerk {
 
+// What a file chooser asks: its title, the directory it starts in, the files it offers
+// ("Aufträge (*.stapel)"), and whether the file is to be saved rather than opened.
+struct FileQuestion {
+    std::string title;
+    std::string directory;
+    std::string filter;
+    bool toSave = false;
+};
+
 // Everything the program needs of the operating system beyond plain files.
 // The Qt-backed implementation serves the program; tests use a recording fake.
 class Platform {
@@ -57,6 +66,10 @@ public:
     // Modal choice of a file to open, titled `title`, starting where the last choice
     // ended; empty when the user chose none.
     virtual std::string chooseFileToOpen(const std::string& title) = 0;
+    // Modal choice of a file to open, or of where to save one (a file there is replaced
+    // once the user agrees), starting in `question.directory` and offering the files that
+    // `question.filter` names; empty when the user chose none.
+    virtual std::string chooseFileIn(const FileQuestion& question) = 0;
 };
 
 }  // namespace stapelwerk

@@ -1,32 +1,22 @@
 #include "workflow/resume.h"
 
-#include <utility>
+#include <algorithm>
+#include <vector>
 
 #include "core/texts.h"
-#include "workflow/functions.h"
+#include "workflow/recorded_job.h"
 
 namespace stapelwerk::workflow {
 
 Result<> buildRemainingJob(Job& job, const JobRecord& record, const RunResults& results) {
-    const JobRecordHead& head = record.head();
-    BuildInputs inputs{.function = head.function,
-                       .chain = head.chain,
-                       .parameterName = head.parameterName,
-                       .journal = true};
-    std::vector<std::string> entries;
-    for (std::size_t e = 0; e < record.entryCount(); ++e) {
-        if (results.results[e] == EntryResult::done) continue;
-        entries.emplace_back(record.entry(e));
-        if (rowOf(head.function).needs.values) inputs.values.emplace_back(record.value(e));
+    std::vector<bool> left(record.entryCount());
+    for (std::size_t e = 0; e < left.size(); ++e) {
+        left[e] = results.results[e] != EntryResult::done;
     }
-    if (entries.empty()) {
-        return refusal(texts::messageNothingToResume(record.entryCount(), head.runId));
+    if (std::find(left.begin(), left.end(), true) == left.end()) {
+        return refusal(texts::messageNothingToResume(record.entryCount(), record.head().runId));
     }
-    // A refused build leaves the job as it was.
-    std::vector<std::string> before = std::exchange(job.confirmedEntries, std::move(entries));
-    Result<> built = buildPendingText(job, std::move(inputs));
-    if (!built) job.confirmedEntries = std::move(before);
-    return built;
+    return buildRecordedEntries(job, record, left, true);
 }
 
 }  // namespace stapelwerk::workflow

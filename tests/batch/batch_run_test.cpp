@@ -1,4 +1,4 @@
-// report and resume on a run that the stand-in of the CAD system replays.
+// report and resume on a run that the stand-in of the CAD system replays; run on a job record.
 
 #include <gtest/gtest.h>
 
@@ -74,6 +74,53 @@ TEST(BatchRun, ReportWithoutARecordToReportOnExitsTwo) {
     EXPECT_EQ(damaged.status, 2);
     EXPECT_EQ(damaged.err, texts::messageJobRecordDamaged(jobRecordPath(dir.path()), 2) + "\n");
     EXPECT_EQ(run({"-o", dir.path(), "resume"}).status, 1);
+}
+
+TEST(BatchRun, RunWritesTheSameDoitProFromTheRecordForEveryFunction) {
+    const std::vector<std::vector<std::string>> calls{
+        {"save-as"},
+        {"run-mapkeys", "+;%bb;%00;"},
+        {"delete-parameter", "gewicht"},
+        {"assign-parameter", "MATERIAL", "--values", "-"}};
+    for (const std::vector<std::string>& call : calls) {
+        SCOPED_TRACE(call[0]);
+        const TempDir first;
+        const TempDir second;
+        const std::string list = first.file("liste.txt");
+        testing::writeBytes(list, "welle.prt\nbolzen.asm\n");
+        std::vector<std::string> arguments{"--no-locate", "-l", list, "-o", first.path()};
+        arguments.insert(arguments.end(), call.begin(), call.end());
+        ASSERT_EQ(run(arguments, "S235\nGG25\n").status, 0);
+        const std::string written = testing::readBytes(first.file("doit.pro"));
+        const std::string record = jobRecordPath(first.path());
+        ASSERT_EQ(run({"-o", second.path(), "run", record}).status, 0);
+        EXPECT_EQ(testing::readBytes(second.file("doit.pro")), written);
+        EXPECT_TRUE(readJobRecord(second.path()).ok());
+        ASSERT_EQ(run({"run", first.path()}).status, 0) << "a directory names its record";
+        EXPECT_EQ(testing::readBytes(first.file("doit.pro")), written);
+    }
+}
+
+TEST(BatchRun, RunOfARecordItCannotUseWritesNothing) {
+    const TempDir dir;
+    const std::string record = jobRecordPath(dir.path());
+    EXPECT_EQ(run({"run", record}).status, 2) << "not there";
+    const std::pair<std::string, std::string> refused[] = {
+        {"Stapelwerk-Auftrag 1\r\nLauf: ?\r\n", texts::messageJobRecordDamaged(record, 2)},
+        {"Stapelwerk-Auftrag 7\r\n", texts::messageJobRecordNewer(record, "7", kJobRecordFormat)},
+        {"Stapelwerk-Auftrag 2\r\nLauf: RUN42\r\nGeschrieben: 2026-12-10T03:14:15.123456789Z\r\n"
+         "Funktion: keine\r\nJournal: aus\r\nEinträge: 0\r\nNr.\tEintrag\tDatei\r\n"
+         "Ausgabeverzeichnis: /pro\r\nArbeitsliste: 1\r\nNr.\tMarkiert\tZeile\r\n"
+         "1\tja\twelle.prt\r\n",
+         texts::messageJobNotBuilt(record)},
+    };
+    for (const auto& [text, message] : refused) {
+        testing::writeBytes(record, text);
+        const Outcome outcome = run({"run", record});
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, message + "\n");
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(dir.file("doit.pro"))));
+    }
 }
 
 }  // namespace

@@ -83,6 +83,8 @@ TEST_F(BatchTest, UsageErrorsExitTwoWithTheFormsOfTheCallAndWriteNothing) {
         {{"--stdout", "install-auto"}, "(install-auto)"},
         {{"-l", list, "report"}, "(report)"},
         {{"--stdout", "resume"}, "(resume)"},
+        {{"-l", list, "run", "doit.stapel"}, "(run)"},
+        {{"run"}, "(AUFTRAG fehlt)"},
         {{"--journal", "--stdout", "save-as"}, "(--stdout)"},
         {{"save-as", "-l"}, "(--list)"},
         {{"-l", list, "-l", list, "save-as"}, "(--list)"},
@@ -140,7 +142,7 @@ TEST_F(BatchTest, HelpShowsAnExampleOfEveryFunctionAndVersionTheVersion) {
     const std::string help = texts::batchHelp();
     const std::string examples = help.substr(help.find("Beispiele"));
     for (const char* function : {"save-as", "run-mapkeys", "delete-parameter", "assign-parameter",
-                                 "install-auto", "--journal", "report", "resume"}) {
+                                 "install-auto", "--journal", "report", "resume", " run "}) {
         EXPECT_NE(examples.find(function), std::string::npos) << function;
     }
     EXPECT_EQ(run({"--version"}).out, std::string("stapelwerk-batch ") + STAPELWERK_VERSION + "\n");
@@ -198,7 +200,7 @@ TEST(BatchHelp, EveryExampleIsACallAsTheSystemsShellPassesItAndRunsTheChainAsWri
             }
             ++calls;
         }
-        EXPECT_EQ(calls, 11U);
+        EXPECT_EQ(calls, 12U);
         // Paths as the system writes them, and cmd.exe has no single quotes.
         const bool windows = system == os::System::windows;
         EXPECT_EQ(help.find("C:\\proe") != std::string::npos, windows);

@@ -121,10 +121,54 @@ TEST(JobRecord, RefusesADamagedRecordNamingItsLine) {
 
 TEST(JobRecord, RefusesTheRecordOfANewerVersion) {
     std::string text = kAssignment;
-    text.replace(0, 20, "Stapelwerk-Auftrag 2");
+    text.replace(0, 20, "Stapelwerk-Auftrag 3");
     const Result<JobRecord> read = parseJobRecord(text + "Neues: Feld\r\n", "doit.stapel");
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), texts::messageJobRecordNewer("doit.stapel", "2", 1));
+    EXPECT_EQ(read.message(), texts::messageJobRecordNewer("doit.stapel", "3", 2));
+}
+
+const KeptWork kKept{"/pro/teile",
+                     {{"welle.prt", true}, {"", false}, {"bolzen.prt\tStahl 100%\r\n", false}}};
+
+TEST(JobRecord, ASavedJobKeepsItsWorkBuiltOrNot) {
+    for (const bool built : {true, false}) {
+        SCOPED_TRACE(built);
+        JobRecordHead head{"RUN42", kWritten, DoitFunction::parameterAssignment, {}, "MATERIAL"};
+        head.built = built;
+        StringSink sink;
+        writeJobRecord(sink, head, {"welle.prt"}, {"S235"}, {}, &kKept);
+        EXPECT_TRUE(sink.text.starts_with("Stapelwerk-Auftrag 2\r\n"));
+        const Result<JobRecord> read = parseJobRecord(sink.text, "auftrag.stapel");
+        ASSERT_TRUE(read.ok()) << read.message();
+        EXPECT_EQ(read->head().built, built);
+        EXPECT_EQ(read->entryCount(), built ? 1u : 0u);
+        EXPECT_EQ(read->kept(), kKept);
+    }
+}
+
+TEST(JobRecord, RefusesADamagedSavedJob) {
+    StringSink sink;
+    writeJobRecord(sink, {"RUN42", kWritten, DoitFunction::saveAs, {}, {}}, {"welle.prt"}, {}, {},
+                   &kKept);
+    const std::string saved = sink.text;
+    const auto replaced = [](std::string text, std::string_view from, std::string_view to) {
+        return text.replace(text.find(from), from.size(), to);
+    };
+    const std::pair<std::string, std::size_t> cases[] = {
+        {replaced(kAssignment, "assign-parameter", "keine"), 4},
+        {replaced(saved, "\tja\t", "\tvielleicht\t"), 12},
+        {replaced(saved, "Arbeitsliste: 3", "Arbeitsliste: 4"), 15},
+        {replaced(saved, "100%25", "100%"), 14},
+        {replaced(saved, "100%25", "100%2"), 14},
+        {replaced(saved, "welle.prt\r\n2", "w%65lle.prt\r\n2"), 12},
+        {saved.substr(0, saved.find("Ausgabeverzeichnis")), 9},
+    };
+    for (const auto& [text, line] : cases) {
+        SCOPED_TRACE(text);
+        const Result<JobRecord> read = parseJobRecord(text, "doit.stapel");
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.message(), texts::messageJobRecordDamaged("doit.stapel", line));
+    }
 }
 
 TEST(JobRecord, ReadingADirectoryWithoutOneSaysSo) {

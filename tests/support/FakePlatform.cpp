@@ -25,6 +25,11 @@ std::string FakePlatform::chooseFileToOpen(const std::string& title) {
     return turn < filesChosen.size() ? filesChosen[turn] : std::string();
 }
 
+std::string FakePlatform::chooseFileIn(const FileQuestion& question) {
+    fileQuestions.push_back(question);
+    return chooseFileToOpen(question.title);
+}
+
 bool FakePlatform::shellOpen(const std::string& pathOrAddress) {
     shellOpened.push_back(pathOrAddress);
     return shellOpenSucceeds;

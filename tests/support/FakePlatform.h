@@ -63,6 +63,9 @@ public:
     // button does.
     bool ask(const std::string& question) override;
     std::string chooseFileToOpen(const std::string& title) override;
+    // Answered from filesChosen as chooseFileToOpen, the question kept in fileQuestions.
+    std::string chooseFileIn(const FileQuestion& question) override;
+    std::vector<FileQuestion> fileQuestions;
 };
 
 }  // namespace stapelwerk::testing

@@ -19,6 +19,8 @@
 #include "ui/app/BottomBar.h"
 #include "ui/app/ExplanationTracker.h"
 #include "ui/app/InfoDialog.h"
+#include "ui/app/JobMenu.h"
+#include "ui/app/RecentJobsDialog.h"
 #include "ui/generate/CompletionDialog.h"
 #include "ui/generate/FindingsDialog.h"
 #include "ui/generate/FunctionPanel.h"
@@ -42,6 +44,7 @@
 #include "workflow/functions.h"
 #include "workflow/install_auto.h"
 #include "workflow/job_files.h"
+#include "workflow/recorded_job.h"
 #include "workflow/run_progress.h"
 #include "workflow/write_check.h"
 #include "worklist/confirm.h"
@@ -75,6 +78,12 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     placeTwips(info, 7200, 240, 480, 480);
     connect(info, &PictureButton::clicked, this,
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
+
+    auto* jobMenu = new JobMenu(this);
+    placeTwips(jobMenu, 1320, 240, 1215, 375);
+    connect(jobMenu, &JobMenu::openRequested, this, &MainWindow::openJob);
+    connect(jobMenu, &JobMenu::saveRequested, this, &MainWindow::saveJobAs);
+    connect(jobMenu, &JobMenu::recentRequested, this, &MainWindow::openRecentJobs);
 
     explanation_ = new QLabel(qt(texts::kExplainStart), this);
     QLabel* explanation = explanation_;
@@ -267,6 +276,8 @@ void MainWindow::confirm() {
         platform_.showMessage(report.message());
         return;
     }
+    // They name entries by their place among those confirmed before.
+    if (findings_) findings_->close();
     workList_->hideMenu();
     workList_->hide();
     functions_->show();
@@ -344,6 +355,91 @@ void MainWindow::openRunResult() {
         connect(dialog, &RunResultDialog::statusReport, bottomBar_, &BottomBar::setStatus);
         return dialog;
     });
+}
+
+void MainWindow::openJob() {
+    // An unwritten build would be replaced.
+    if (!mayLeave()) return;
+    const std::string path =
+        platform_.chooseFileIn({std::string(texts::kOpenJobTitle), job_.outputDirectory,
+                                std::string(texts::kJobFileFilter)});
+    if (!path.empty()) openJobFile(path);
+}
+
+void MainWindow::openJobFile(const std::string& path) {
+    const Result<JobRecord> record = readJobRecordFile(path);
+    if (!record) {
+        platform_.showMessage(record.message());
+        return;
+    }
+    Result<Job> opened =
+        workflow::recordedJob(*record, workflow::recordedOutputDirectory(*record, path));
+    if (!opened) {
+        platform_.showMessage(opened.message());
+        return;
+    }
+    WorkEntries lines = opened->workList.entries();
+    const bool built = !opened->pendingText().empty();
+    job_ = std::move(*opened);
+    // The model learns of the list it shows; the job holds it already.
+    workListModel_->restore(std::move(lines));
+    bottomBar_->setOutputDirectory(qt(job_.outputDirectory));
+    if (findings_) findings_->close();
+    if (built) {
+        workList_->hide();
+        functions_->show();
+        selectionCount_->setText(QString::number(job_.confirmedEntries.size()));
+        const QSignalBlocker quiet(journalBox_);
+        journalBox_->setChecked(job_.pendingInputs().journal);
+        setWriteOffered(true);
+        leaveAccepted_ = false;
+        writeButton_->setFocus();
+        if (preview_) preview_->showPendingText();
+        updateExplanation();
+    } else {
+        showWorkList();
+    }
+    setStatus(texts::statusJobOpened(path, job_.workList.size()));
+}
+
+void MainWindow::openRecentJobs() {
+    openOrRaise(recentJobs_, [this] {
+        auto* dialog = new RecentJobsDialog(workflow::jobHistory(platform_.dataDirectory()), this);
+        connect(dialog, &RecentJobsDialog::openRequested, this,
+                [this](const workflow::KeptJob& kept) {
+                    if (mayLeave()) openJobFile(kept.record);
+                });
+        connect(dialog, &RecentJobsDialog::viewRequested, this, &MainWindow::viewKeptJob);
+        return dialog;
+    });
+}
+
+void MainWindow::viewKeptJob(const workflow::KeptJob& kept) {
+    Result<Job> viewed = workflow::keptJobToView(kept);
+    if (!viewed) {
+        platform_.showMessage(viewed.message());
+        return;
+    }
+    if (keptPreview_) keptPreview_->close();  // of another job
+    const auto held = std::make_shared<Job>(std::move(*viewed));
+    openOrRaise(keptPreview_, [this, held] {
+        auto* dialog = new PreviewDialog(*held, *locator_, this);
+        // The job lives as long as the preview that reads it.
+        connect(dialog, &QObject::destroyed, this, [held] {});
+        return dialog;
+    });
+}
+
+void MainWindow::saveJobAs() {
+    const std::string path =
+        platform_.chooseFileIn({std::string(texts::kSaveJobTitle), job_.outputDirectory,
+                                std::string(texts::kJobFileFilter), true});
+    if (path.empty()) return;
+    if (const Result<> saved = workflow::saveJob(job_, path); !saved) {
+        platform_.showMessage(saved.message());
+        return;
+    }
+    setStatus(texts::statusJobSaved(path));
 }
 
 void MainWindow::writeRemainder(const QString& directory) {
@@ -449,6 +545,11 @@ void MainWindow::writeCheckedFile() {
     if (!written.record) platform_.showMessage(written.record.message());
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
+    if (written.record) {
+        const Result<> kept =
+            workflow::keepInJobHistory(platform_.dataDirectory(), job_.outputDirectory);
+        if (!kept) platform_.showMessage(kept.message());
+    }
     // Without its record the run cannot be followed; the record there is of the run before.
     if (written.record) {
         runPanel_->follow(job_.outputDirectory);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/function_table.h"
+#include "workflow/job_history.h"
 #include "workflow/write_check.h"
 
 class QCheckBox;
@@ -21,6 +22,7 @@ class FileBrowser;
 class FindingsDialog;
 class FunctionPanel;
 class InfoDialog;
+class JobMenu;
 class Job;
 class LocateRunner;
 class MapkeyChainDialog;
@@ -28,6 +30,7 @@ class OutputDirectoryChooser;
 class ParameterDeletionDialog;
 class ParameterListDialog;
 class PreviewDialog;
+class RecentJobsDialog;
 class Platform;
 class RunPanel;
 class RunResultDialog;
@@ -70,6 +73,15 @@ private:
     // "Lauf protokollieren" switched: remembered, and a pending mapkey built again.
     void switchJournal(bool on);
     void openRunResult();
+    // A job record chosen by the user becomes the job: its work list, output directory and,
+    // where it was built, its build, ready to write. A record that cannot be read changes
+    // nothing.
+    void openJob();
+    void openJobFile(const std::string& path);
+    void saveJobAs();
+    void openRecentJobs();
+    // The doit.pro of a job of the history in a preview of its own.
+    void viewKeptJob(const workflow::KeptJob& kept);
     // The result window built the rest of the run: it goes into the run's directory, with
     // the journal, checked as every write.
     void writeRemainder(const QString& directory);
@@ -125,6 +137,8 @@ private:
     QPointer<PreviewDialog> preview_;
     QPointer<InfoDialog> info_;
     QPointer<RunResultDialog> runResult_;
+    QPointer<RecentJobsDialog> recentJobs_;
+    QPointer<PreviewDialog> keptPreview_;
 };
 
 }  // namespace stapelwerk

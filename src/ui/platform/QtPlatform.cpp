@@ -216,6 +216,15 @@ std::string QtPlatform::chooseFileToOpen(const std::string& title) {
         .toStdString();
 }
 
+std::string QtPlatform::chooseFileIn(const FileQuestion& question) {
+    const QString chosen =
+        question.toSave ? QFileDialog::getSaveFileName(messageParent_, qt(question.title),
+                                                       qt(question.directory), qt(question.filter))
+                        : QFileDialog::getOpenFileName(messageParent_, qt(question.title),
+                                                       qt(question.directory), qt(question.filter));
+    return QDir::toNativeSeparators(chosen).toStdString();
+}
+
 void QtPlatform::showMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, messageTitle_, qt(text), QMessageBox::Ok, messageParent_);
     box.exec();

@@ -41,6 +41,7 @@ public:
     void showMessage(const std::string& text) override;
     bool ask(const std::string& question) override;
     std::string chooseFileToOpen(const std::string& title) override;
+    std::string chooseFileIn(const FileQuestion& question) override;
 
     // Whether an executable in `executableDirectory` is installed (isInstallation): only a
     // file really made there tells whether this user may write there; on Windows a folder's

@@ -82,8 +82,9 @@ TEST_F(Accessibility, EveryWindowIsNamedAndWalkedByTab) {
         collectLines(QAccessible::queryAccessibleInterface(topLevel), lines);
         EXPECT_TRUE(lines.isEmpty()) << lines.join(", ").toStdString();
     }
-    for (const char* name : {"Form1", "frm_mapkeyneu", "frm_ploesch", "frm_param", "frm_preview",
-                             "frm_ok", "frm_pruefung", "frm_ergebnis", "frm_help"}) {
+    for (const char* name :
+         {"Form1", "frm_mapkeyneu", "frm_ploesch", "frm_param", "frm_preview", "frm_ok",
+          "frm_pruefung", "frm_ergebnis", "frm_help", "frm_auftraege"}) {
         EXPECT_TRUE(windows.contains(name)) << name << " was not opened";
     }
 }

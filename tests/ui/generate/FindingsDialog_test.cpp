@@ -56,6 +56,13 @@ TEST_F(FindingsDialogTest, ShowsWhatWasFoundBeforeAnythingIsWritten) {
     EXPECT_EQ(shown->focusWidget(), child<QPushButton>(shown, "cmd_trotzdem"));
 }
 
+// The findings name entries by their place among those confirmed: a new confirmation ends them.
+TEST_F(FindingsDialogTest, ConfirmingAgainClosesTheFindingsOfTheEntriesBefore) {
+    ASSERT_NE(findings(), nullptr);
+    confirmEntries("welle.prt\r\n");
+    EXPECT_EQ(dialog("frm_pruefung"), nullptr);
+}
+
 TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) {
     const struct {
         const char* way;  // a button, or nothing for the key

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include "core/job.h"
+#include "core/texts.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/app/MainWindow.h"
@@ -47,8 +49,8 @@ protected:
     }
 
     // Every window of the program open at once: the file browser, the function dialogs,
-    // the preview, the completion dialog, the findings of the check, the result of the run
-    // and the info.
+    // the preview, the completion dialog, the findings of the check, the result of the run,
+    // the info and the last jobs.
     void openEveryWindow() {
         QTest::mouseClick(child<PictureButton>(&window, "filebrowser"), Qt::LeftButton);
         confirmEntries("welle.prt\r\n");
@@ -63,6 +65,9 @@ protected:
         child<QPushButton>(&window, "cmd_fcreate")->click();
         child<QPushButton>(&window, "cmd_ergebnis")->click();
         QTest::mouseClick(child<PictureButton>(&window, "Image1"), Qt::LeftButton);
+        for (QAction* action : window.actions()) {
+            if (action->text() == QString::fromUtf8(texts::kRecentJobs)) action->trigger();
+        }
     }
 
     std::string setting(const std::string& application, const std::string& key) {
