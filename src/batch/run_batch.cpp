@@ -343,8 +343,14 @@ private:
         const std::optional<std::string> directory =
             existingDirectory(request_.outputDirectory.value_or(workflow::recordDirectory(path)));
         if (!directory) return kExitRefused;
-        const Result<Job> job = workflow::recordedJob(*record, *directory);
+        Result<Job> job = workflow::recordedJob(*record, *directory);
         if (!job) return refuse(job.message());
+        // The record says whether doit writes its journal; --journal asks for it besides.
+        if (request_.journal) {
+            if (const Result<> on = workflow::switchJournal(*job, true); !on) {
+                return refuse(on.message());
+            }
+        }
         return checkAndWrite(*job);
     }
 

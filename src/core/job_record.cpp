@@ -210,8 +210,10 @@ std::optional<bool> markOf(std::string_view text) {
 std::optional<KeptWork> keptWorkOf(RecordReader& reader, std::size_t byteCount) {
     KeptWork kept;
     const auto output = reader.keyed(kOutputKey);
-    if (!output) return std::nullopt;
-    kept.outputDirectory = *output;
+    std::optional<std::string> outputDirectory =
+        output ? unescaped(*output) : std::optional<std::string>();
+    if (!outputDirectory) return std::nullopt;
+    kept.outputDirectory = std::move(*outputDirectory);
     const auto countText = reader.keyed(kWorkListKey);
     const auto count = countText ? numberOf(*countText) : std::nullopt;
     // A line takes at least five bytes, as a row.
@@ -277,7 +279,9 @@ void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
         }
     }
     if (kept != nullptr) {
-        line(kOutputKey, kept->outputDirectory);
+        std::string outputDirectory;
+        appendEscaped(outputDirectory, kept->outputDirectory);
+        line(kOutputKey, outputDirectory);
         line(kWorkListKey, std::to_string(kept->workList.size()));
         line(kWorkListColumns, {});
         for (std::size_t i = 0; i < kept->workList.size(); ++i) {

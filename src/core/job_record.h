@@ -45,7 +45,8 @@
 //   1<TAB>ja<TAB>welle.prt
 //   2<TAB>nein<TAB>bolzen.prt<TAB>Stahl
 //
-// A line's '%' and control characters other than TAB are escaped (escaped_line.h).
+// The directory's and a line's '%' and control characters other than TAB are escaped
+// (escaped_line.h).
 // The write of doit.pro keeps writing format 1, which older versions read.
 namespace stapelwerk {
 

@@ -98,6 +98,8 @@ TEST(BatchRun, RunWritesTheSameDoitProFromTheRecordForEveryFunction) {
         EXPECT_TRUE(readJobRecord(second.path()).ok());
         ASSERT_EQ(run({"run", first.path()}).status, 0) << "a directory names its record";
         EXPECT_EQ(testing::readBytes(first.file("doit.pro")), written);
+        ASSERT_EQ(run({"--journal", "run", first.path()}).status, 0);
+        EXPECT_TRUE(readJobRecord(first.path())->head().journal);
     }
 }
 

@@ -127,7 +127,7 @@ TEST(JobRecord, RefusesTheRecordOfANewerVersion) {
     EXPECT_EQ(read.message(), texts::messageJobRecordNewer("doit.stapel", "3", 2));
 }
 
-const KeptWork kKept{"/pro/teile",
+const KeptWork kKept{"/pro/teile\n2026",
                      {{"welle.prt", true}, {"", false}, {"bolzen.prt\tStahl 100%\r\n", false}}};
 
 TEST(JobRecord, ASavedJobKeepsItsWorkBuiltOrNot) {
