@@ -80,7 +80,8 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
             [this] { openOrRaise(info_, [this] { return new InfoDialog(platform_, this); }); });
 
     auto* jobMenu = new JobMenu(this);
-    placeTwips(jobMenu, 1320, 240, 1215, 375);
+    // In the column under the documents, which neither the work list nor the functions take.
+    placeTwips(jobMenu, 60, 1080, 900, 375);
     connect(jobMenu, &JobMenu::openRequested, this, &MainWindow::openJob);
     connect(jobMenu, &JobMenu::saveRequested, this, &MainWindow::saveJobAs);
     connect(jobMenu, &JobMenu::recentRequested, this, &MainWindow::openRecentJobs);
