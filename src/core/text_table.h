@@ -581,7 +581,7 @@ STAPELWERK_TEXT(kRecentJobOpenName, "Den gewählten Auftrag öffnen")
 STAPELWERK_TEXT(kRecentJobView, "An&sehen")
 STAPELWERK_TEXT(kRecentJobViewName, "Die doit.pro des gewählten Auftrags in der Vorschau ansehen")
 // A line of the last jobs: %1 when it was written, %2 its function, %3 how many entries.
-STAPELWERK_TEXT(kRecentJobLine, "%1   %2, %3 Einträge")
+STAPELWERK_TEXT(kRecentJobLine, "%1   %2, %3")
 STAPELWERK_TEXT(kSaveJobTitle, "Auftrag speichern unter")
 STAPELWERK_TEXT(kJobFileFilter, "Aufträge (*.stapel);;Alle Dateien (*)")
 STAPELWERK_TEXT(kWriteButton, "doit.pro jetzt &anlegen")

@@ -467,7 +467,7 @@ std::string statusJobOpened(std::string_view path, std::size_t lines) {
 }
 
 std::string recentJobLine(std::string_view when, std::string_view function, std::size_t entries) {
-    return filled(kRecentJobLine, {when, function, groupedNumber(entries)});
+    return filled(kRecentJobLine, {when, function, entryCount(entries)});
 }
 
 std::string statusJobSaved(std::string_view path) {

@@ -144,7 +144,7 @@ TEST_F(JobFilesTest, TheLastJobsAreListedOpenedAndLookedAt) {
     ASSERT_NE(recent, nullptr);
     auto* list = child<QListWidget>(recent, "list_auftraege");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_TRUE(list->item(0)->text().endsWith("save-as, 1 Einträge"))
+    EXPECT_TRUE(list->item(0)->text().endsWith("save-as, 1 Eintrag"))
         << list->item(0)->text().toStdString();
     list->setCurrentRow(1);
     child<QPushButton>(recent, "cmd_ansehen")->click();
