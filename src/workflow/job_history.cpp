@@ -1,6 +1,7 @@
 #include "workflow/job_history.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -23,11 +24,17 @@ constexpr std::string_view kRecordSuffix = ".stapel";
 // A doit.pro of a million entries is some hundreds of megabytes.
 constexpr std::size_t kMostDoitBytes = 16 * kMostInputBytes;
 
-std::string stemOf(const JobRecordHead& head) {
+std::string stemOf(long long stamp, const std::string& runId) {
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%020lld",
-                  static_cast<long long>(head.written.time_since_epoch().count()));
-    return std::string(digits) + "-" + head.runId;
+    std::snprintf(digits, sizeof digits, "%020lld", stamp);
+    return std::string(digits) + "-" + runId;
+}
+
+// The time at the start of a stem; 0 where there is none.
+long long stampOf(const std::string& stem) {
+    long long stamp = 0;
+    std::from_chars(stem.data(), stem.data() + stem.size(), stamp);
+    return stamp;
 }
 
 // The stems of the records in `folder`, oldest first.
@@ -67,7 +74,12 @@ Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& o
     std::error_code error;
     std::filesystem::create_directories(toPath(folder), error);
     if (error) return failed(systemFailure(error));
-    const std::string stem = stemOf(read->head());
+    // The write's time orders the history; where the file system's clock is coarse (Windows),
+    // two writes may share a time, and the later must still come after.
+    const std::vector<std::string> before = keptStems(folder);
+    long long stamp = static_cast<long long>(read->head().written.time_since_epoch().count());
+    if (!before.empty()) stamp = std::max(stamp, stampOf(before.back()) + 1);
+    const std::string stem = stemOf(stamp, read->head().runId);
     // The record last: a pair without it is no write of the history.
     if (Result<> kept = replaceFileBytes(keptPath(folder, stem, kDoitSuffix), *doit); !kept) {
         return failed(kept.failure());
