@@ -57,7 +57,8 @@ std::string jobHistoryDirectory(const std::string& dataDirectory) {
     return joinFileName(dataDirectory, std::string(kJobHistoryFolder));
 }
 
-Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& outputDirectory) {
+Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& outputDirectory,
+                          std::string_view doittext) {
     if (dataDirectory.empty()) return {};
     const std::string folder = jobHistoryDirectory(dataDirectory);
     const auto failed = [&folder](const Failure& failure) {
@@ -68,8 +69,6 @@ Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& o
     if (!record) return failed(record.failure());
     const Result<JobRecord> read = parseJobRecord(*record, jobRecordPath(outputDirectory));
     if (!read) return failed(read.failure());
-    const Result<std::string> doit = readFileBytes(doitProPath(outputDirectory), kMostDoitBytes);
-    if (!doit) return failed(doit.failure());
 
     std::error_code error;
     std::filesystem::create_directories(toPath(folder), error);
@@ -81,7 +80,8 @@ Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& o
     if (!before.empty()) stamp = std::max(stamp, stampOf(before.back()) + 1);
     const std::string stem = stemOf(stamp, read->head().runId);
     // The record last: a pair without it is no write of the history.
-    if (Result<> kept = replaceFileBytes(keptPath(folder, stem, kDoitSuffix), *doit); !kept) {
+    const auto writeDoit = [doittext](ByteSink& sink) { writeDoitBytes(sink, doittext); };
+    if (Result<> kept = replaceFile(keptPath(folder, stem, kDoitSuffix), writeDoit); !kept) {
         return failed(kept.failure());
     }
     if (Result<> kept = replaceFileBytes(keptPath(folder, stem, kRecordSuffix), *record); !kept) {

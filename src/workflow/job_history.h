@@ -30,10 +30,13 @@ struct KeptJob {
 
 std::string jobHistoryDirectory(const std::string& dataDirectory);
 
-// Keeps the doit.pro and the job record just written in `outputDirectory` as the newest
-// write of the history, and drops the oldest past kMostKeptJobs. Where the system names no
-// data directory (an empty one), nothing is kept; a failure comes with its message.
-Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& outputDirectory);
+// Keeps the doit.pro just written in `outputDirectory` from `doittext`, the pending text it
+// was written from (not read back: it may be hundreds of megabytes), and the job record
+// beside it as the newest write of the history, and drops the oldest past kMostKeptJobs.
+// Where the system names no data directory (an empty one), nothing is kept; a failure comes
+// with its message.
+Result<> keepInJobHistory(const std::string& dataDirectory, const std::string& outputDirectory,
+                          std::string_view doittext);
 
 // The writes of the history, newest first; one whose record cannot be read, or whose
 // doit.pro is gone, is left out.

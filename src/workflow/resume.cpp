@@ -1,6 +1,5 @@
 #include "workflow/resume.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "core/texts.h"
@@ -9,12 +8,12 @@
 namespace stapelwerk::workflow {
 
 Result<> buildRemainingJob(Job& job, const JobRecord& record, const RunResults& results) {
+    if (results.allDone()) {
+        return refusal(texts::messageNothingToResume(record.entryCount(), record.head().runId));
+    }
     std::vector<bool> left(record.entryCount());
     for (std::size_t e = 0; e < left.size(); ++e) {
         left[e] = results.results[e] != EntryResult::done;
-    }
-    if (std::find(left.begin(), left.end(), true) == left.end()) {
-        return refusal(texts::messageNothingToResume(record.entryCount(), record.head().runId));
     }
     return buildRecordedEntries(job, record, left, true);
 }

@@ -25,7 +25,7 @@ protected:
         for (std::size_t i = 0; i < count; ++i) job.confirmedEntries.push_back("teil.prt");
         ASSERT_TRUE(buildPendingText(job, {.function = DoitFunction::saveAs}).ok());
         ASSERT_TRUE(writeJobFiles(job, nullptr).record.ok());
-        const Result<> kept = keepInJobHistory(data.path(), output.path());
+        const Result<> kept = keepInJobHistory(data.path(), output.path(), job.pendingText());
         ASSERT_TRUE(kept.ok()) << kept.message();
     }
     std::size_t filesKept() const {
@@ -63,9 +63,9 @@ TEST_F(JobHistoryTest, ADamagedWriteIsLeftOutAndTheHistoryGoesOn) {
 }
 
 TEST_F(JobHistoryTest, WithoutADataDirectoryNothingIsKept) {
-    EXPECT_TRUE(keepInJobHistory({}, output.path()).ok());
+    EXPECT_TRUE(keepInJobHistory({}, output.path(), "").ok());
     EXPECT_TRUE(jobHistory({}).empty());
-    EXPECT_FALSE(keepInJobHistory(data.path(), output.path()).ok()) << "nothing written there";
+    EXPECT_FALSE(keepInJobHistory(data.path(), output.path(), "").ok()) << "nothing written there";
 }
 
 }  // namespace

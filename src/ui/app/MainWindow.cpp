@@ -547,8 +547,8 @@ void MainWindow::writeCheckedFile() {
     setStatus(texts::kStatusWritten);
     setWriteOffered(false);
     if (written.record) {
-        const Result<> kept =
-            workflow::keepInJobHistory(platform_.dataDirectory(), job_.outputDirectory);
+        const Result<> kept = workflow::keepInJobHistory(platform_.dataDirectory(),
+                                                         job_.outputDirectory, job_.pendingText());
         if (!kept) platform_.showMessage(kept.message());
     }
     // Without its record the run cannot be followed; the record there is of the run before.
