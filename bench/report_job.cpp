@@ -36,14 +36,15 @@ int main(int argc, char* argv[]) {
     // Names as a PDM export has them, each found in the working directory.
     std::vector<std::string> entries;
     std::vector<std::string> values;
-    std::vector<std::optional<std::string>> found;
     for (std::size_t i = 0; i < count; ++i) {
         entries.push_back("teil" + std::to_string(1000000 + i) + ".prt");
-        values.push_back("S" + std::to_string(i % 1000));
-        found.emplace_back(entries.back() + ".3");
+        values.push_back(std::string("S").append(std::to_string(i % 1000)));
     }
     const Result<> record = replaceFile(jobRecordPath(directory), [&](ByteSink& sink) {
-        writeJobRecord(sink, head, entries, values, found);
+        writeJobRecord(sink, head, entries, values, [&entries](std::size_t entry) {
+            std::string file = entries[entry];
+            return file.append(".3");
+        });
     });
     const Result<> journal =
         replaceFile(joinFileName(directory, std::string(journal::kFileName)), [&](ByteSink& sink) {

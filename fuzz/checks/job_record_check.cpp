@@ -32,18 +32,16 @@ std::string checkJobRecord(std::string_view input) {
     if (!read) return read.message().empty() ? "a refusal without a message" : "";
     std::vector<std::string> entries;
     std::vector<std::string> values;
-    std::vector<std::optional<std::string>> found;
     for (std::size_t i = 0; i < read->entryCount(); ++i) {
         entries.emplace_back(read->entry(i));
         values.emplace_back(read->value(i));
-        if (!read->fileFound(i).empty()) {
-            found.emplace_back(read->fileFound(i));
-        } else {
-            found.emplace_back();
-        }
     }
+    const auto fileOf = [&read](std::size_t entry) -> std::optional<std::string> {
+        if (read->fileFound(entry).empty()) return std::nullopt;
+        return std::string(read->fileFound(entry));
+    };
     StringSink sink;
-    writeJobRecord(sink, read->head(), entries, values, found,
+    writeJobRecord(sink, read->head(), entries, values, fileOf,
                    read->kept() ? &*read->kept() : nullptr);
     if (sink.text != withCrLf(input)) return "a record read is not written back as it was";
     return {};

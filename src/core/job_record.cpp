@@ -249,8 +249,7 @@ std::optional<bool> journalOf(std::string_view text) {
 
 void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
                     const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const std::vector<std::optional<std::string>>& filesFound,
-                    const KeptWork* kept) {
+                    const FileOfEntry& fileOf, const KeptWork* kept) {
     const FunctionNeeds needs = head.built ? rowOf(head.function).needs : FunctionNeeds{};
     std::string text;
     const auto line = [&text](std::string_view key, std::string_view value) {
@@ -268,9 +267,9 @@ void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
     for (std::size_t i = 0; head.built && i < entries.size(); ++i) {
         text.append(std::to_string(i + 1)).append("\t").append(entries[i]).append("\t");
         if (needs.values) text.append(i < values.size() ? values[i] : "").append("\t");
-        if (i < filesFound.size() && filesFound[i] &&
-            filesFound[i]->find_first_of("\r\n") == std::string::npos) {
-            text.append(*filesFound[i]);
+        if (fileOf) {
+            const std::optional<std::string> file = fileOf(i);
+            if (file && file->find_first_of("\r\n") == std::string::npos) text.append(*file);
         }
         text.append(kLineEnd);
         if (text.size() >= kPiece) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,14 +81,17 @@ struct KeptWork {
 
 class ByteSink;
 
+// The file found for the entry at a position, if any. Asked entry by entry, so that a
+// million entries need no list of their files beside the record.
+using FileOfEntry = std::function<std::optional<std::string>(std::size_t entry)>;
+
 // The record's bytes: `entries` in order, each with its value (an empty one past the end
-// of `values`) and the file found for it. A found file whose path holds a line break, which
-// no row can hold, is written as none found. With `kept`, the record is of format 2 and
-// keeps that work too.
+// of `values`) and the file found for it (none without `fileOf`). A found file whose path
+// holds a line break, which no row can hold, is written as none found. With `kept`, the
+// record is of format 2 and keeps that work too.
 void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
                     const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const std::vector<std::optional<std::string>>& filesFound,
-                    const KeptWork* kept = nullptr);
+                    const FileOfEntry& fileOf, const KeptWork* kept = nullptr);
 
 // A record as read: its head, and its rows within the file's bytes, so that a record of a
 // million entries takes little more than its size.

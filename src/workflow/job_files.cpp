@@ -15,11 +15,12 @@ JobWrite writeJobFiles(const Job& job, const ModelLocations* located) {
     JobWrite write;
     write.doitPro = writeDoitPro(job.outputDirectory, job.pendingText());
     if (!write.doitPro) return write;
-    const std::vector<std::optional<std::string>> found =
-        located != nullptr && !located->stopped &&
-                located->entries.size() == job.confirmedEntries.size()
-            ? filesFound(*located)
-            : filesInWorkingDirectory(job.confirmedEntries, job.outputDirectory);
+    const bool lookedUp = located != nullptr && !located->stopped &&
+                          located->entries.size() == job.confirmedEntries.size();
+    const ModelLocations inWorkingDirectory =
+        lookedUp ? ModelLocations{}
+                 : locatedInWorkingDirectory(job.confirmedEntries, job.outputDirectory);
+    const ModelLocations& locations = lookedUp ? *located : inWorkingDirectory;
 
     const BuildInputs& inputs = job.pendingInputs();
     // The file system's own time, which a share's server may set otherwise than this clock.
@@ -34,7 +35,8 @@ JobWrite writeJobFiles(const Job& job, const ModelLocations* located) {
         .journal = inputs.journal};
     const std::string path = jobRecordPath(job.outputDirectory);
     const Result<> recorded = replaceFile(path, [&](ByteSink& sink) {
-        writeJobRecord(sink, head, job.confirmedEntries, inputs.values, found);
+        writeJobRecord(sink, head, job.confirmedEntries, inputs.values,
+                       [&locations](std::size_t entry) { return fileFound(locations, entry); });
     });
     if (!recorded) {
         write.record = worded(recorded.failure(),

@@ -9,15 +9,15 @@
 // Where the CAD system will find each entry's file, as the job record keeps it.
 namespace stapelwerk::workflow {
 
-// The file the CAD system will open for each entry as `located` found it: by its name alone
+// The file the CAD system will open for `entry` as `located` found it: by its name alone
 // where it lies in the working directory (the record's own), else by its path; none where it
 // was not found.
-std::vector<std::optional<std::string>> filesFound(const ModelLocations& located);
+std::optional<std::string> fileFound(const ModelLocations& located, std::size_t entry);
 
 // Where the look-up did not run (switched off, stopped, or of save-as, which opens nothing):
-// the newest version of each entry in the working directory alone. None where the directory
-// cannot be read.
-std::vector<std::optional<std::string>> filesInWorkingDirectory(
-    const std::vector<std::string>& entries, const std::string& workingDirectory);
+// the newest version of each entry in the working directory alone. Nothing is found where the
+// directory cannot be read.
+ModelLocations locatedInWorkingDirectory(const std::vector<std::string>& entries,
+                                         const std::string& workingDirectory);
 
 }  // namespace stapelwerk::workflow

@@ -70,11 +70,13 @@ Result<> saveJob(const Job& job, const std::string& path) {
                              .journal = built && inputs.journal,
                              .built = built};
     const KeptWork kept{job.outputDirectory, job.workList.entries()};
-    const std::vector<std::optional<std::string>> found =
-        built ? filesInWorkingDirectory(job.confirmedEntries, job.outputDirectory)
-              : std::vector<std::optional<std::string>>{};
+    const ModelLocations located =
+        built ? locatedInWorkingDirectory(job.confirmedEntries, job.outputDirectory)
+              : ModelLocations{};
     const Result<> saved = replaceFile(path, [&](ByteSink& sink) {
-        writeJobRecord(sink, head, job.confirmedEntries, inputs.values, found, &kept);
+        writeJobRecord(
+            sink, head, job.confirmedEntries, inputs.values,
+            [&located](std::size_t entry) { return fileFound(located, entry); }, &kept);
     });
     if (saved) return {};
     return worded(saved.failure(), texts::messageJobNotSaved(path, texts::reasonOf(saved)));

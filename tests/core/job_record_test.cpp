@@ -24,7 +24,9 @@ std::string recordText(const JobRecordHead& head, const std::vector<std::string>
                        const std::vector<std::string>& values,
                        const std::vector<std::optional<std::string>>& found) {
     StringSink sink;
-    writeJobRecord(sink, head, entries, values, found);
+    writeJobRecord(sink, head, entries, values, [&found](std::size_t entry) {
+        return entry < found.size() ? found[entry] : std::nullopt;
+    });
     return sink.text;
 }
 

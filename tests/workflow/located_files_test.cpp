@@ -25,6 +25,14 @@ TEST(ModelVersions, ANameEndingInANumberIsThatVersion) {
     }
 }
 
+std::vector<std::optional<std::string>> filesOf(const ModelLocations& located) {
+    std::vector<std::optional<std::string>> files;
+    for (std::size_t entry = 0; entry < located.entries.size(); ++entry) {
+        files.push_back(fileFound(located, entry));
+    }
+    return files;
+}
+
 TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectoryByNameElseByPath) {
     const testing::TempDir dir;
     const testing::TempDir searched;
@@ -34,18 +42,18 @@ TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectoryByNameElseByP
                              "STÖSSEL.PRT.4", "nabe.prt", "flansch.prt.3.bak", "nabe.asm.x"}) {
         testing::writeBytes(dir.file(name), "x");
     }
-    const std::vector<std::optional<std::string>> found = filesInWorkingDirectory(
-        {"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"}, dir.path());
+    const std::vector<std::optional<std::string>> found = filesOf(locatedInWorkingDirectory(
+        {"Welle.prt", "stößel.prt", "nabe.prt", "flansch.prt", "nabe.asm"}, dir.path()));
     const std::vector<std::optional<std::string>> expected{"WELLE.PRT.10", "STÖSSEL.PRT.4",
                                                            "nabe.prt", std::nullopt, std::nullopt};
     EXPECT_EQ(found, expected);
     // Along the search path the working directory still comes first, however new the others.
     const auto always = [](std::size_t, std::size_t) { return true; };
     EXPECT_EQ(
-        filesFound(locateModels({"welle.prt", "flansch.prt"}, dir.path(),
-                                SearchPath{{searched.path()}, {}}, always)),
+        filesOf(locateModels({"welle.prt", "flansch.prt"}, dir.path(),
+                             SearchPath{{searched.path()}, {}}, always)),
         (std::vector<std::optional<std::string>>{"WELLE.PRT.10", searched.file("flansch.prt.2")}));
-    EXPECT_EQ(filesInWorkingDirectory({"welle.prt"}, dir.file("missing")),
+    EXPECT_EQ(filesOf(locatedInWorkingDirectory({"welle.prt"}, dir.file("missing"))),
               std::vector<std::optional<std::string>>(1));
 }
 
