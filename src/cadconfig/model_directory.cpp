@@ -76,6 +76,14 @@ void ModelDirectory::keepNewest() {
     names_.shrink_to_fit();
 }
 
+std::optional<std::size_t> ModelDirectory::fileOf(std::string_view foldedName) const {
+    const auto file = std::lower_bound(
+        files_.begin(), files_.end(), foldedName,
+        [this](const File& each, std::string_view name) { return foldedNameOf(each) < name; });
+    if (file == files_.end() || foldedNameOf(*file) != foldedName) return std::nullopt;
+    return static_cast<std::size_t>(file - files_.begin());
+}
+
 std::string ModelDirectory::fileNameOf(std::size_t file) const {
     const File& found = files_[file];
     if (found.storedLength != 0) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ public:
     // letters without version (foldedCaseUtf8), from 0 to size().
     std::string_view foldedNameOf(std::size_t file) const { return foldedNameOf(files_[file]); }
     std::uint32_t versionOf(std::size_t file) const { return files_[file].version; }
+    // The file of a name in small letters without version, if the directory holds it.
+    std::optional<std::size_t> fileOf(std::string_view foldedName) const;
     // As it stands in the directory, letter case and version included.
     std::string fileNameOf(std::size_t file) const;
 

@@ -85,6 +85,19 @@ ModelLocations locateModels(const std::vector<std::string>& names,
     }
     if (located.stopped) return located;
 
+    located.entries.resize(names.size());
+    if (places == 1) {
+        // The working directory alone, as for each job record: each name is sought among its
+        // files, which needs no sorted copy of a million names.
+        const ModelDirectory& directory = located.directories[0];
+        for (std::size_t entry = 0; entry < names.size() && directory.size() > 0; ++entry) {
+            if (const auto file = directory.fileOf(foldedCaseUtf8(names[entry]))) {
+                located.entries[entry] = {0, static_cast<std::uint32_t>(*file)};
+            }
+        }
+        progress(places, places);
+        return located;
+    }
     // The names in order, walked beside each directory's files in order: one pass a
     // directory, however many names and files.
     std::vector<std::pair<std::string, std::size_t>> sorted;
@@ -93,7 +106,6 @@ ModelLocations locateModels(const std::vector<std::string>& names,
         sorted.emplace_back(foldedCaseUtf8(names[entry]), entry);
     }
     std::sort(sorted.begin(), sorted.end());
-    located.entries.resize(names.size());
     for (std::uint32_t place = 0; place < places; ++place) {
         const ModelDirectory& directory = located.directories[place];
         auto name = sorted.begin();
