@@ -234,7 +234,8 @@ private:
         workflow::Findings findings =
             workflow::checkPendingBuild(job.confirmedEntries, job.pendingInputs(), startDirectory,
                                         platform_.programDirectory());
-        if (!request_.noLocate) {
+        // Save-as makes what it does not find: of it the look-up has nothing to say.
+        if (!request_.noLocate && rowOf(job.pendingInputs().function).opensFiles) {
             const workflow::LocateJob locate{std::move(given_), job.pendingInputs().function,
                                              startDirectory, platform_.programDirectory()};
             const auto always = [](std::size_t, std::size_t) { return true; };

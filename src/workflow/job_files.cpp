@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "core/function_table.h"
 #include "core/job_record.h"
 #include "core/texts.h"
 #include "generate/doit_writer.h"
@@ -15,8 +16,10 @@ JobWrite writeJobFiles(const Job& job, const ModelLocations* located) {
     JobWrite write;
     write.doitPro = writeDoitPro(job.outputDirectory, job.pendingText());
     if (!write.doitPro) return write;
+    // Save-as opens nothing: only the working directory, where it saves, says what is there.
     const bool lookedUp = located != nullptr && !located->stopped &&
-                          located->entries.size() == job.confirmedEntries.size();
+                          located->entries.size() == job.confirmedEntries.size() &&
+                          rowOf(job.pendingInputs().function).opensFiles;
     const ModelLocations inWorkingDirectory =
         lookedUp ? ModelLocations{}
                  : locatedInWorkingDirectory(job.confirmedEntries, job.outputDirectory);

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "cadconfig/search_path.h"
+#include "core/job.h"
+#include "core/job_record.h"
 #include "core/model_versions.h"
 #include "support/TempDir.h"
+#include "workflow/functions.h"
+#include "workflow/job_files.h"
 #include "workflow/located_files.h"
 
 namespace stapelwerk::workflow {
@@ -55,6 +59,31 @@ TEST(LocatedFiles, TheNewestVersionOfEachEntryInTheWorkingDirectoryByNameElseByP
         (std::vector<std::optional<std::string>>{"WELLE.PRT.10", searched.file("flansch.prt.2")}));
     EXPECT_EQ(filesOf(locatedInWorkingDirectory({"welle.prt"}, dir.file("missing"))),
               std::vector<std::optional<std::string>>(1));
+}
+
+// Save-as saves into the working directory: a file of the name along the search path is
+// none of its business, whatever the check's look-up found.
+TEST(LocatedFiles, TheRecordTakesTheLookUpOnlyForFunctionsThatOpenFiles) {
+    const testing::TempDir dir;
+    const testing::TempDir searched;
+    testing::writeBytes(dir.file("welle.prt.2"), "x");
+    testing::writeBytes(searched.file("nabe.prt.4"), "x");
+    const std::vector<std::string> entries{"welle.prt", "nabe.prt"};
+    const auto always = [](std::size_t, std::size_t) { return true; };
+    const ModelLocations looked =
+        locateModels(entries, dir.path(), SearchPath{{searched.path()}, {}}, always);
+    for (const DoitFunction function : {DoitFunction::saveAs, DoitFunction::mapkeyChain}) {
+        Job job;
+        job.outputDirectory = dir.path();
+        job.confirmedEntries = entries;
+        ASSERT_TRUE(buildPendingText(job, {.function = function, .chain = "ds"}).ok());
+        ASSERT_TRUE(writeJobFiles(job, &looked).record.ok());
+        const Result<JobRecord> record = readJobRecord(dir.path());
+        ASSERT_TRUE(record.ok()) << record.message();
+        EXPECT_EQ(record->fileFound(0), "welle.prt.2");
+        EXPECT_EQ(record->fileFound(1),
+                  function == DoitFunction::saveAs ? "" : searched.file("nabe.prt.4"));
+    }
 }
 
 }  // namespace
