@@ -13,16 +13,18 @@
 namespace stapelwerk {
 
 namespace {
-// The names of the visible entries of `directory` that `keep` accepts, in order.
-template <typename Keep>
-std::vector<std::string> sortedNames(const std::string& directory, Keep keep) {
+// The names of the visible entries of `directory` that are of the kind `ofKind` accepts and
+// whose names `named` accepts, in order. The kind comes first: it needs no name made.
+template <typename OfKind, typename Named>
+std::vector<std::string> sortedNames(const std::string& directory, OfKind ofKind, Named named) {
     std::vector<std::pair<std::u32string, std::string>> found;  // sort key, name
     std::error_code error;
     std::filesystem::directory_iterator entry(toPath(directory), error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        if (os::isHidden(entry->path())) continue;
+        std::error_code unknown;
+        if (!ofKind(*entry, unknown) || os::isHidden(entry->path())) continue;
         std::string name = fromPath(entry->path().filename());
-        if (!keep(*entry, name)) continue;
+        if (!named(name)) continue;
         std::u32string key = foldedCase(name);
         found.emplace_back(std::move(key), std::move(name));
     }
@@ -35,19 +37,21 @@ std::vector<std::string> sortedNames(const std::string& directory, Keep keep) {
 }  // namespace
 
 std::vector<std::string> listMatchingFiles(const std::string& directory, std::string_view pattern) {
-    return sortedNames(directory, [pattern](const std::filesystem::directory_entry& entry,
-                                            const std::string& name) {
-        std::error_code error;
-        return entry.is_regular_file(error) && matchesWildcard(name, pattern);
-    });
+    return sortedNames(
+        directory,
+        [](const std::filesystem::directory_entry& entry, std::error_code& error) {
+            return entry.is_regular_file(error);
+        },
+        [pattern](const std::string& name) { return matchesWildcard(name, pattern); });
 }
 
 std::vector<std::string> listSubdirectories(const std::string& directory) {
-    return sortedNames(directory,
-                       [](const std::filesystem::directory_entry& entry, const std::string&) {
-                           std::error_code error;
-                           return entry.is_directory(error);
-                       });
+    return sortedNames(
+        directory,
+        [](const std::filesystem::directory_entry& entry, std::error_code& error) {
+            return entry.is_directory(error);
+        },
+        [](const std::string&) { return true; });
 }
 
 std::string normalDirectory(const std::string& path) {
