@@ -73,7 +73,7 @@ std::string checkLines(std::string_view input) {
             reducedEntry(line).find_first_of("\t;") != std::string::npos) {
             return "a confirmed entry holds a TAB or a ';' of an unquoted line";
         }
-        selected.push_back({line, true});
+        selected.append(line, true);
     }
     const std::vector<std::string> entries = confirmedEntries(selected);
     if (std::string stray = strayInDoit(entries, {}); !stray.empty()) return stray;

@@ -42,7 +42,7 @@ std::string keptListPath(const std::string& dataDirectory) {
 void writeKeptList(ByteSink& sink, const WorkEntries& entries) {
     std::string piece(kFormatName);
     piece.append(std::to_string(kKeptListFormat)).append(kLineEnd);
-    for (const WorkEntry& entry : entries) {
+    for (const WorkEntryView entry : entries) {
         piece.append(entry.selected ? kMarked : kUnmarked);
         appendEscaped(piece, entry.text);
         piece.append(kLineEnd);
@@ -79,7 +79,7 @@ Result<WorkEntries> parseKeptList(std::string_view bytes, std::string_view path)
             damagedAt = lineNumber;
             return;
         }
-        entries.push_back({std::move(*text), marked});
+        entries.append(*text, marked);
     });
     if (lineNumber == 0) damagedAt = 1;
     if (newer) return refusal(texts::statusKeptListNewer(path, *newer));

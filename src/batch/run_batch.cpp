@@ -147,7 +147,7 @@ private:
             const std::optional<std::string> list =
                 readInput(request_.listPath, texts::consoleListHint());
             if (!list) return false;
-            job.workList.assign(unselectedEntries(pastedLines(*list)));
+            job.workList.assign(pastedEntries(*list));
         }
         job.workList.setAllSelected(true);
         const Result<std::string> confirmed = confirmSelection(job);

@@ -235,7 +235,7 @@ std::optional<KeptWork> keptWorkOf(RecordReader& reader, std::size_t byteCount) 
         std::string again;
         if (text) appendEscaped(again, *text);
         if (!text || again != escaped) return std::nullopt;
-        kept.workList.push_back({std::move(*text), *mark});
+        kept.workList.append(*text, *mark);
     }
     return kept;
 }
@@ -284,7 +284,7 @@ void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
         line(kWorkListKey, std::to_string(kept->workList.size()));
         line(kWorkListColumns, {});
         for (std::size_t i = 0; i < kept->workList.size(); ++i) {
-            const WorkEntry& entry = kept->workList[i];
+            const WorkEntryView entry = kept->workList[i];
             text.append(std::to_string(i + 1)).append("\t");
             text.append(entry.selected ? kMarked : kUnmarked).append("\t");
             appendEscaped(text, entry.text);

@@ -95,8 +95,8 @@ std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
     std::vector<std::string> entries;
     // Once, not by doubling: a million entries would be moved twenty times over.
     entries.reserve(static_cast<std::size_t>(
-        std::ranges::count_if(workList, [](const WorkEntry& entry) { return entry.selected; })));
-    for (const WorkEntry& entry : workList) {
+        std::ranges::count_if(workList, [](const WorkEntryView entry) { return entry.selected; })));
+    for (const WorkEntryView entry : workList) {
         if (!entry.selected) continue;
         entries.push_back(reducedEntry(entry.text));
     }

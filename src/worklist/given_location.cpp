@@ -31,7 +31,7 @@ std::vector<GivenLocation> givenLocations(const WorkEntries& rows,
     positions.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) positions.emplace(entries[i], i);
     std::vector<GivenLocation> given(entries.size());
-    for (const WorkEntry& row : rows) {
+    for (const WorkEntryView row : rows) {
         if (!row.selected) continue;
         const auto position = positions.find(reducedEntry(row.text));
         // A repeat of a plain name must not hide what a later row of it names.

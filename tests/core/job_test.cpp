@@ -14,10 +14,10 @@ TEST(WorkList, KeepsItsSelectedCountThroughEveryChange) {
     list.setSelected(1, 1, false);
     EXPECT_EQ(list.selectedCount(), 2u);
     list.append("d");
-    EXPECT_EQ(list.entries().back(), (WorkEntry{"d", false}));
+    EXPECT_EQ(list.entries()[3], (WorkEntryView{"d", false}));
     EXPECT_EQ(list.selectedCount(), 2u);
     list.changeTexts([](std::string& text) { text += ".prt"; });
-    EXPECT_EQ(list.entries()[2], (WorkEntry{"c.prt", true}));
+    EXPECT_EQ(list.entries()[2], (WorkEntryView{"c.prt", true}));
     EXPECT_EQ(list.selectedCount(), 2u);
     list.setAllSelected(true);
     EXPECT_EQ(list.selectedCount(), 4u);
@@ -28,6 +28,26 @@ TEST(WorkList, KeepsItsSelectedCountThroughEveryChange) {
     list.clear();
     EXPECT_EQ(list.size(), 0u);
     EXPECT_EQ(list.selectedCount(), 0u);
+}
+
+// The texts lie end to end in one buffer: each must keep its own bounds, empty ones too.
+TEST(WorkEntries, EachTextKeepsItsBoundsThroughChangeAndRemoval) {
+    const auto texts = [](const WorkEntries& entries) {
+        std::vector<std::string> all;
+        for (const WorkEntryView entry : entries) {
+            all.push_back(std::string(entry.text) + (entry.selected ? "*" : ""));
+        }
+        return all;
+    };
+    WorkEntries entries{
+        {"", true}, {"welle.prt", false}, {"", false}, {"flansch ä", true}, {"x", false}};
+    entries.changeTexts(
+        [](std::string& text) { text = text.size() > 1 ? text.substr(1) : text + "ab"; });
+    EXPECT_EQ(texts(entries),
+              (std::vector<std::string>{"ab*", "elle.prt", "ab", "lansch ä*", "xab"}));
+    entries.removeSelected();
+    EXPECT_EQ(texts(entries), (std::vector<std::string>{"elle.prt", "ab", "xab"}));
+    EXPECT_EQ(entries, (WorkEntries{{"elle.prt", false}, {"ab", false}, {"xab", false}}));
 }
 
 TEST(Job, ARefusedBuildKeepsThePendingTextAndItsCount) {

@@ -12,7 +12,7 @@ using Texts = std::vector<std::string>;
 
 WorkEntries selected(const Texts& texts) {
     WorkEntries entries;
-    for (const std::string& text : texts) entries.push_back({text, true});
+    for (const std::string& text : texts) entries.append(text, true);
     return entries;
 }
 

@@ -46,7 +46,7 @@ TEST(ListHistory, EachUndoGivesBackTheListBeforeTheLatestChangeWithItsMarks) {
         ASSERT_TRUE(history.undo(list)) << i;
         EXPECT_EQ(list.entries(), states[i - 1]) << i;
         const auto marked = std::count_if(states[i - 1].begin(), states[i - 1].end(),
-                                          [](const WorkEntry& e) { return e.selected; });
+                                          [](const WorkEntryView e) { return e.selected; });
         EXPECT_EQ(list.selectedCount(), static_cast<std::size_t>(marked)) << "the count stays true";
     }
     EXPECT_FALSE(history.canUndo());

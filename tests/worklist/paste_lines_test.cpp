@@ -41,6 +41,7 @@ TEST(PastedLines, FollowTheLineRulesOfTheClipboard) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(pastedLines(c.text), c.lines);
+        EXPECT_EQ(pastedEntries(c.text), unselectedEntries(c.lines));
     }
 }
 

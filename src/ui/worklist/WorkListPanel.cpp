@@ -222,7 +222,7 @@ void WorkListPanel::pasteText(std::string_view text, ListChange change) {
 }
 
 void WorkListPanel::takeRows(std::string_view text, ListChange change, const QString& status) {
-    model_.setEntries(unselectedEntries(pastedLines(text)), change);
+    model_.setEntries(pastedEntries(text), change);
     emit statusReport(status);
     selectAll();
 }

@@ -87,7 +87,7 @@ TEST_F(FindingsDialogTest, EnterWritesEscapeCancelsAndUnmarkTakesTheEntriesOut) 
         EXPECT_EQ(dialog("frm_pruefung"), nullptr);
         EXPECT_EQ(written(), c.written);
         std::vector<bool> marked;
-        for (const WorkEntry& entry : job.workList.entries()) marked.push_back(entry.selected);
+        for (const WorkEntryView entry : job.workList.entries()) marked.push_back(entry.selected);
         EXPECT_EQ(marked, c.marked);
         EXPECT_EQ(child<QWidget>(&window, "Frame3")->isVisible(), c.way != nullptr);
     }
@@ -130,7 +130,7 @@ TEST_F(FindingsDialogTest, UnmarkTakesOutTheLaterOfTwoNamesAndWhatSaveAsWouldCut
         << lines.join('|').toStdString();
     child<QPushButton>(shown, "cmd_abwaehlen")->click();
     std::vector<bool> marked;
-    for (const WorkEntry& entry : job.workList.entries()) marked.push_back(entry.selected);
+    for (const WorkEntryView entry : job.workList.entries()) marked.push_back(entry.selected);
     EXPECT_EQ(marked, (std::vector<bool>{true, false, false, true}));
     EXPECT_FALSE(written());
 }

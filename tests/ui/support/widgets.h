@@ -17,7 +17,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace stapelwerk {
-inline void PrintTo(const WorkEntry& entry, std::ostream* out) {
+inline void PrintTo(const WorkEntryView entry, std::ostream* out) {
     *out << '"' << entry.text << '"' << (entry.selected ? " (selected)" : "");
 }
 }  // namespace stapelwerk

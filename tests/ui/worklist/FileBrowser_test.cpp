@@ -54,7 +54,7 @@ protected:
     const WorkEntries& entries() const { return job.workList.entries(); }
     static WorkEntries unselected(std::initializer_list<const char*> names) {
         WorkEntries result;
-        for (const char* name : names) result.push_back({name, false});
+        for (const char* name : names) result.append(name);
         return result;
     }
 
