@@ -11,7 +11,9 @@
 namespace stapelwerk {
 
 namespace {
-std::size_t keyOf(std::string_view name) { return std::hash<std::string>()(foldedCaseUtf8(name)); }
+std::uint32_t keyOf(const std::string& folded) {
+    return static_cast<std::uint32_t>(std::hash<std::string>()(folded));
+}
 }  // namespace
 
 ModelVersion versionOf(std::string_view fileName) {
@@ -25,7 +27,9 @@ ModelVersion versionOf(std::string_view fileName) {
 ModelIndex::ModelIndex(std::size_t count, std::function<std::string_view(std::size_t)> modelOf)
     : modelOf_(std::move(modelOf)) {
     keys_.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) keys_.emplace_back(keyOf(modelOf_(k)), k);
+    for (std::size_t k = 0; k < count; ++k) {
+        keys_.emplace_back(keyOf(foldedCaseUtf8(modelOf_(k))), static_cast<std::uint32_t>(k));
+    }
     std::sort(keys_.begin(), keys_.end());
 }
 
@@ -34,9 +38,9 @@ void ModelIndex::forEachVersion(
     const std::function<void(std::size_t, std::uint64_t)>& version) const {
     const ModelVersion found = versionOf(fileName);
     const std::string folded = foldedCaseUtf8(found.model);
-    const std::size_t key = std::hash<std::string>()(folded);
-    auto at =
-        std::lower_bound(keys_.begin(), keys_.end(), std::pair<std::size_t, std::size_t>{key, 0});
+    const std::uint32_t key = keyOf(folded);
+    auto at = std::lower_bound(keys_.begin(), keys_.end(),
+                               std::pair<std::uint32_t, std::uint32_t>{key, 0});
     for (; at != keys_.end() && at->first == key; ++at) {
         if (foldedCaseUtf8(modelOf_(at->second)) == folded) version(at->second, found.number);
     }

@@ -36,7 +36,9 @@ public:
 
 private:
     std::function<std::string_view(std::size_t)> modelOf_;
-    std::vector<std::pair<std::size_t, std::size_t>> keys_;  // hash of the folded name, k
+    // Hash of the folded name and k, each in 32 bits: half the memory for the million entries
+    // a run follows (their record keeps its rows in 32 bits too); the names are compared.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> keys_;
 };
 
 // Calls `version(k, fileName, number)` for every regular file of `directory` whose name
