@@ -17,8 +17,7 @@ namespace {
 stapelwerk::WorkEntries workList(int count) {
     stapelwerk::WorkEntries entries;
     for (int i = 0; i < count; ++i) {
-        entries.push_back(
-            {"C:\\work\\teil" + std::to_string(i % (count / 2 + 1)) + ".prt.3", true});
+        entries.append("C:\\work\\teil" + std::to_string(i % (count / 2 + 1)) + ".prt.3", true);
     }
     return entries;
 }

@@ -10,6 +10,7 @@
 #include "batch/run_batch.h"
 #include "batch/standard_input.h"
 #include "core/texts.h"
+#include "platform/os.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_MESSAGES, "");
     std::setlocale(LC_CTYPE, "");
 #endif
+    stapelwerk::os::returnLargeBlocksWhenFreed();
     stapelwerk::StdioInputBuffer input(stdin);
     std::istream in(&input);
     int status = stapelwerk::kExitRefused;

@@ -24,6 +24,12 @@ extern const char kPathSeparator;
 // which Qt and users write there too.
 extern const char* const kPathSeparators;
 
+// Lets the memory of a large list go back to the system when the list goes, instead of
+// keeping it for the small ones that follow: a session that writes a million entries again
+// and again stays at the size of one write. Called once at start; where the allocator does
+// so anyway (Windows), nothing.
+void returnLargeBlocksWhenFreed();
+
 // Login name of the user the program runs as; empty when it cannot be found.
 std::string loginName();
 

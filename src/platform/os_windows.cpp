@@ -23,6 +23,9 @@ const System kSystem = System::windows;
 const char kPathSeparator = '\\';
 const char* const kPathSeparators = "\\/";
 
+// The system's heap hands blocks of more than half a megabyte to VirtualAlloc, and back.
+void returnLargeBlocksWhenFreed() {}
+
 std::string loginName() {
     wchar_t buffer[256] = {};
     DWORD length = 256;

@@ -5,6 +5,7 @@
 
 #include "core/job.h"
 #include "core/texts.h"
+#include "platform/os.h"
 #include "ui/app/GuardedApplication.h"
 #include "ui/app/MainWindow.h"
 #include "ui/platform/QtPlatform.h"
@@ -17,6 +18,7 @@
 namespace stapelwerk {
 
 int runProgram(int& argc, char** argv, const std::function<void()>& shown) {
+    os::returnLargeBlocksWhenFreed();
     GuardedApplication application(argc, argv);
     applyProgramStyle(application);
     loadQtGermanWords(application);
