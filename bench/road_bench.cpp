@@ -15,6 +15,7 @@
 #include <map>
 
 #include "core/job.h"
+#include "platform/os.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/app/MainWindow.h"
@@ -150,6 +151,8 @@ BENCHMARK(ExtensionSwitch)
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // As the program does at its start (Program.cpp).
+    stapelwerk::os::returnLargeBlocksWhenFreed();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     stapelwerk::applyProgramStyle(application);
