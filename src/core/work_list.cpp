@@ -10,14 +10,12 @@ WorkEntries::WorkEntries(std::initializer_list<WorkEntry> entries) {
 }
 
 void WorkEntries::reserve(std::size_t count, std::size_t bytes) {
-    ends_.reserve(ends_.size() + count);
+    texts_.reserve(count, bytes);
     selected_.reserve(selected_.size() + count);
-    if (bytes > 0) texts_.reserve(texts_.size() + bytes);
 }
 
 void WorkEntries::append(std::string_view text, bool selected) {
-    texts_.append(text);
-    ends_.push_back(texts_.size());
+    texts_.push_back(text);
     selected_.push_back(selected);
 }
 

@@ -2,11 +2,12 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "core/text_list.h"
 
 namespace stapelwerk {
 
@@ -26,54 +27,17 @@ struct WorkEntryView {
     bool operator==(const WorkEntryView&) const = default;
 };
 
-// The lines of a work list, their texts one after another in one buffer: a million names
-// take little more than their bytes, and each kept undo state as little.
+// The lines of a work list: their texts in one buffer (TextList), their flags in bits.
 class WorkEntries {
 public:
-    class Iterator {
-    public:
-        using iterator_category = std::random_access_iterator_tag;
-        using value_type = WorkEntryView;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = WorkEntryView;
-
-        Iterator() = default;
-        Iterator(const WorkEntries* entries, std::size_t at) : entries_(entries), at_(at) {}
-        WorkEntryView operator*() const { return (*entries_)[at_]; }
-        WorkEntryView operator[](difference_type n) const { return *(*this + n); }
-        Iterator& operator++() { return *this += 1; }
-        Iterator operator++(int) { return std::exchange(*this, *this + 1); }
-        Iterator& operator--() { return *this -= 1; }
-        Iterator operator--(int) { return std::exchange(*this, *this - 1); }
-        Iterator& operator+=(difference_type n) {
-            at_ = static_cast<std::size_t>(static_cast<difference_type>(at_) + n);
-            return *this;
-        }
-        Iterator& operator-=(difference_type n) { return *this += -n; }
-        friend Iterator operator+(Iterator i, difference_type n) { return i += n; }
-        friend Iterator operator+(difference_type n, Iterator i) { return i += n; }
-        friend Iterator operator-(Iterator i, difference_type n) { return i -= n; }
-        friend difference_type operator-(Iterator a, Iterator b) {
-            return static_cast<difference_type>(a.at_) - static_cast<difference_type>(b.at_);
-        }
-        bool operator==(const Iterator& other) const { return at_ == other.at_; }
-        auto operator<=>(const Iterator& other) const { return at_ <=> other.at_; }
-
-    private:
-        const WorkEntries* entries_ = nullptr;
-        std::size_t at_ = 0;
-    };
+    using Iterator = PositionIterator<WorkEntries, WorkEntryView>;
 
     WorkEntries() = default;
     WorkEntries(std::initializer_list<WorkEntry> entries);
 
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
-    std::string_view text(std::size_t i) const {
-        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-        return std::string_view(texts_).substr(begin, ends_[i] - begin);
-    }
+    std::size_t size() const { return texts_.size(); }
+    bool empty() const { return texts_.empty(); }
+    std::string_view text(std::size_t i) const { return texts_[i]; }
     bool selected(std::size_t i) const { return selected_[i]; }
     WorkEntryView operator[](std::size_t i) const { return {text(i), selected(i)}; }
     Iterator begin() const { return {this, 0}; }
@@ -90,7 +54,7 @@ public:
     template <typename Change>
     void changeTexts(Change change) {
         WorkEntries changed;
-        changed.reserve(size(), texts_.size());
+        changed.reserve(size(), texts_.bytes());
         std::string edited;
         for (std::size_t i = 0; i < size(); ++i) {
             edited.assign(text(i));
@@ -103,8 +67,7 @@ public:
     bool operator==(const WorkEntries&) const = default;
 
 private:
-    std::string texts_;
-    std::vector<std::size_t> ends_;  // where each entry's text ends in texts_
+    TextList texts_;
     std::vector<bool> selected_;
 };
 
