@@ -29,7 +29,7 @@ void Confirm(benchmark::State& state) {
 BENCHMARK(Confirm)->Arg(3000)->Arg(100000);
 
 void BuildOpenAndApply(benchmark::State& state) {
-    const std::vector<std::string> entries =
+    const stapelwerk::TextList entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         benchmark::DoNotOptimize(
@@ -39,7 +39,7 @@ void BuildOpenAndApply(benchmark::State& state) {
 BENCHMARK(BuildOpenAndApply)->Arg(3000)->Arg(100000);
 
 void BuildSaveAs(benchmark::State& state) {
-    const std::vector<std::string> entries =
+    const stapelwerk::TextList entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
     for (auto _ : state) benchmark::DoNotOptimize(stapelwerk::buildSaveAs(entries));
 }
@@ -47,7 +47,7 @@ BENCHMARK(BuildSaveAs)->Arg(3000)->Arg(100000);
 
 // Every rule on every entry: model names, the parameter name and a value each.
 void CheckBeforeWrite(benchmark::State& state) {
-    const std::vector<std::string> entries =
+    const stapelwerk::TextList entries =
         stapelwerk::confirmedEntries(workList(static_cast<int>(state.range(0))));
     const stapelwerk::BuildInputs inputs{stapelwerk::DoitFunction::parameterAssignment,
                                          {},

@@ -6,8 +6,7 @@
 
 namespace stapelwerk::fuzz {
 
-std::string strayInDoit(const std::vector<std::string>& entries,
-                        const std::vector<std::string>& values) {
+std::string strayInDoit(const TextList& entries, const std::vector<std::string>& values) {
     const std::string tail = assignmentTail("P").value();
     const BuiltText built = buildParameterAssignment(entries, tail, values);
     if (!built.ok()) return {};

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text_list.h"
+
 // The properties that the fuzz targets check on every input. The same functions replay
 // the checked-in corpora in the test suite, so an input that once broke a property is
 // tried again by every test run.
@@ -43,8 +45,7 @@ std::string checkJournal(std::string_view input);
 // What a list brought into doit.pro that it must not: the assignment of `values` to
 // `entries` is refused, or it holds no TAB and no ';' but those of its templates. Empty
 // when so.
-std::string strayInDoit(const std::vector<std::string>& entries,
-                        const std::vector<std::string>& values);
+std::string strayInDoit(const TextList& entries, const std::vector<std::string>& values);
 std::string checkSearchPath(std::string_view input);
 
 // The input cut at every `separator`: a way to feed one input to a function of several

@@ -75,7 +75,7 @@ std::string checkLines(std::string_view input) {
         }
         selected.append(line, true);
     }
-    const std::vector<std::string> entries = confirmedEntries(selected);
+    const TextList entries = confirmedEntries(selected);
     if (std::string stray = strayInDoit(entries, {}); !stray.empty()) return stray;
     return {};
 }

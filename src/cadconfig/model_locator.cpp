@@ -63,9 +63,8 @@ bool sameDirectory(const std::string& first, const std::string& second) {
     return std::filesystem::equivalent(toPath(first), toPath(second), error) && !error;
 }
 
-ModelLocations locateModels(const std::vector<std::string>& names,
-                            const std::string& workingDirectory, const SearchPath& searchPath,
-                            const LocateProgress& progress) {
+ModelLocations locateModels(const TextList& names, const std::string& workingDirectory,
+                            const SearchPath& searchPath, const LocateProgress& progress) {
     ModelLocations located;
     located.places = placesOf(workingDirectory, searchPath);
     located.notRead = searchPath.notRead;

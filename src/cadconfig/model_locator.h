@@ -10,6 +10,7 @@
 
 #include "cadconfig/model_directory.h"
 #include "cadconfig/search_path.h"
+#include "core/text_list.h"
 
 // Which file the CAD system opens for each name of a list, by its rules: a name without a
 // directory in the working directory first, then along the search path in order, in any
@@ -52,8 +53,7 @@ bool sameDirectory(const std::string& first, const std::string& second);
 
 // Where the CAD system finds each of `names` (a model file's name with its type extension and
 // without directory or version), reading each place once however many names ask.
-ModelLocations locateModels(const std::vector<std::string>& names,
-                            const std::string& workingDirectory, const SearchPath& searchPath,
-                            const LocateProgress& progress);
+ModelLocations locateModels(const TextList& names, const std::string& workingDirectory,
+                            const SearchPath& searchPath, const LocateProgress& progress);
 
 }  // namespace stapelwerk

@@ -7,6 +7,7 @@
 
 #include "core/build_inputs.h"
 #include "core/built_text.h"
+#include "core/text_list.h"
 #include "core/work_list.h"
 
 namespace stapelwerk {
@@ -20,7 +21,7 @@ public:
     WorkList workList;
     // `List_Selection`: rebuilt whole by confirming, and by nothing else. Every build
     // reads all of it, in order.
-    std::vector<std::string> confirmedEntries;
+    TextList confirmedEntries;
     // `txt_pro`, as the user typed or chose it; it may or may not end in a separator.
     std::string outputDirectory;
 

@@ -247,9 +247,9 @@ std::optional<bool> journalOf(std::string_view text) {
 }
 }  // namespace
 
-void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
-                    const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const FileOfEntry& fileOf, const KeptWork* kept) {
+void writeJobRecord(ByteSink& sink, const JobRecordHead& head, const TextList& entries,
+                    const std::vector<std::string>& values, const FileOfEntry& fileOf,
+                    const KeptWork* kept) {
     const FunctionNeeds needs = head.built ? rowOf(head.function).needs : FunctionNeeds{};
     std::string text;
     const auto line = [&text](std::string_view key, std::string_view value) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/function_table.h"
+#include "core/text_list.h"
 #include "core/work_list.h"
 #include "platform/file_time.h"
 #include "platform/input_limit.h"
@@ -89,9 +90,9 @@ using FileOfEntry = std::function<std::optional<std::string>(std::size_t entry)>
 // of `values`) and the file found for it (none without `fileOf`). A found file whose path
 // holds a line break, which no row can hold, is written as none found. With `kept`, the
 // record is of format 2 and keeps that work too.
-void writeJobRecord(ByteSink& sink, const JobRecordHead& head,
-                    const std::vector<std::string>& entries, const std::vector<std::string>& values,
-                    const FileOfEntry& fileOf, const KeptWork* kept = nullptr);
+void writeJobRecord(ByteSink& sink, const JobRecordHead& head, const TextList& entries,
+                    const std::vector<std::string>& values, const FileOfEntry& fileOf,
+                    const KeptWork* kept = nullptr);
 
 // A record as read: its head, and its rows within the file's bytes, so that a record of a
 // million entries takes little more than its size.

@@ -74,10 +74,9 @@ public:
 
     // Room for `count` more texts; `bytes` more bytes among them, where known.
     void reserve(std::size_t count, std::size_t bytes = 0);
-    // Throws std::bad_alloc past 4 GiB of text, which no list the program holds comes near:
-    // its doit.pro would be a hundred times that.
-    void push_back(std::string_view text);
-    void clear();
+    // Adds a text at the end. Throws std::bad_alloc past 4 GiB of text, which no list the
+    // program holds comes near: its doit.pro would be a hundred times that.
+    void append(std::string_view text);
 
     friend bool operator==(const TextList&, const TextList&) = default;
 

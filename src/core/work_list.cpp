@@ -15,7 +15,7 @@ void WorkEntries::reserve(std::size_t count, std::size_t bytes) {
 }
 
 void WorkEntries::append(std::string_view text, bool selected) {
-    texts_.push_back(text);
+    texts_.append(text);
     selected_.push_back(selected);
 }
 

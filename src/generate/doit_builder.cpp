@@ -15,8 +15,8 @@ constexpr std::size_t kExtensionLength = 4;
 constexpr std::size_t kValuesPerBlock = 4;
 constexpr std::string_view kAssignmentHeading = "new_parameter_ui no\r\n";
 
-Result<> checkEntries(const std::vector<std::string>& entries) {
-    for (const std::string& entry : entries) {
+Result<> checkEntries(const TextList& entries) {
+    for (const std::string_view entry : entries) {
         if (Result<> checked = checkEntry(entry); !checked) return checked;
     }
     return {};
@@ -43,8 +43,8 @@ std::optional<std::string> separatorIn(std::string_view subject, std::string_vie
 // `heading` comes before the mapkey, `blockSize` tells the length of each entry's
 // block and `appendBlock` appends it; the journal's steps frame the blocks and follow each.
 template <typename BlockSize, typename AppendBlock>
-std::string framed(std::string_view heading, const std::vector<std::string>& entries,
-                   const JournalSteps& journal, BlockSize blockSize, AppendBlock appendBlock) {
+std::string framed(std::string_view heading, const TextList& entries, const JournalSteps& journal,
+                   BlockSize blockSize, AppendBlock appendBlock) {
     std::size_t size = heading.size() + templates::txt_kopf.size() + journal.frameSize() +
                        templates::txt_end.size();
     for (std::size_t i = 0; i < entries.size(); ++i)
@@ -101,7 +101,7 @@ Result<> checkStepText(std::string_view subject, std::string_view text) {
     return checkMapkeyText(subject, text, true);
 }
 
-BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail,
+BuiltText buildOpenAndApply(const TextList& entries, std::string_view tail,
                             const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     const std::string_view open = templates::openBlock();
@@ -113,12 +113,12 @@ BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string
         });
 }
 
-BuiltText buildSaveAs(const std::vector<std::string>& entries, const JournalSteps& journal) {
+BuiltText buildSaveAs(const TextList& entries, const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();
     // Each name's length only: a view a name would cost 16 bytes an entry beside the text.
     std::vector<std::uint32_t> nameSizes;
     nameSizes.reserve(entries.size());
-    for (const std::string& entry : entries) {
+    for (const std::string_view entry : entries) {
         if (utf8::length(entry) <= kExtensionLength) {
             return refusal(texts::messageSaveAsEntryTooShort(entry));
         }
@@ -144,7 +144,7 @@ std::string_view saveAsName(std::string_view entry) {
     return utf8::dropLast(entry, kExtensionLength);
 }
 
-BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
+BuiltText buildParameterAssignment(const TextList& entries, std::string_view tail,
                                    const std::vector<std::string>& values,
                                    const JournalSteps& journal) {
     if (Result<> checked = checkEntries(entries); !checked) return checked.failure();

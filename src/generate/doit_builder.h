@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/built_text.h"
+#include "core/text_list.h"
 #include "generate/journal_steps.h"
 
 namespace stapelwerk {
@@ -12,13 +13,12 @@ namespace stapelwerk {
 // Every builder puts the steps of `journal` into its text, none by default.
 
 // Open-and-apply: for every entry the open block, the entry and the filled tail `tail`.
-BuiltText buildOpenAndApply(const std::vector<std::string>& entries, std::string_view tail,
+BuiltText buildOpenAndApply(const TextList& entries, std::string_view tail,
                             const JournalSteps& journal = JournalSteps());
 
 // Save-as: the shown model saved under every entry's name (saveAsName); entries of four
 // characters or fewer are refused.
-BuiltText buildSaveAs(const std::vector<std::string>& entries,
-                      const JournalSteps& journal = JournalSteps());
+BuiltText buildSaveAs(const TextList& entries, const JournalSteps& journal = JournalSteps());
 
 // The name save-as saves an entry under: the entry less its last four characters, whatever
 // they are (a dot and the type, for "welle.drw"); a view into `entry`.
@@ -30,7 +30,7 @@ std::string_view saveAsName(std::string_view entry);
 // a value that holds the word is not filled again. Values are refused as entries are, and
 // for a ";" (checkStepText);
 // values past the last entry are not used and not checked.
-BuiltText buildParameterAssignment(const std::vector<std::string>& entries, std::string_view tail,
+BuiltText buildParameterAssignment(const TextList& entries, std::string_view tail,
                                    const std::vector<std::string>& values,
                                    const JournalSteps& journal = JournalSteps());
 

@@ -56,10 +56,10 @@ public:
         }
     }
 
-    KeyedPairing pair(const std::vector<std::string>& entries) {
+    KeyedPairing pair(const TextList& entries) {
         // Per name without extension, the one part that has it, or none when several do.
         std::unordered_map<std::string, std::optional<std::string>> partOfStem;
-        for (const std::string& entry : entries) {
+        for (const std::string_view entry : entries) {
             if (firstExtension(entry).empty()) continue;
             std::string part = foldedCaseUtf8(entry);
             const auto [found, added] =
@@ -69,7 +69,7 @@ public:
 
         KeyedPairing pairing;
         pairing.values.reserve(entries.size());
-        for (const std::string& entry : entries) {
+        for (const std::string_view entry : entries) {
             auto found = firstLineOf_.find(foldedCaseUtf8(entry));
             if (found == firstLineOf_.end() && !firstExtension(entry).empty()) {
                 const std::string stem = foldedCaseUtf8(baseName(entry));
@@ -81,7 +81,7 @@ public:
             }
             if (found == firstLineOf_.end()) {
                 pairing.values.emplace_back();
-                pairing.entriesWithoutValue.push_back(entry);
+                pairing.entriesWithoutValue.emplace_back(entry);
             } else {
                 FirstLine& line = firstLines_[found->second];
                 pairing.values.emplace_back(line.value);
@@ -129,14 +129,13 @@ std::vector<KeyedValue> parseKeyedValues(const std::vector<std::string>& lines) 
     return keyed;
 }
 
-KeyedPairing pairByName(const std::vector<std::string>& entries,
-                        const std::vector<KeyedValue>& keyed) {
+KeyedPairing pairByName(const TextList& entries, const std::vector<KeyedValue>& keyed) {
     NamePairing pairing;
     for (const KeyedValue& line : keyed) pairing.add(line.name, line.value);
     return pairing.pair(entries);
 }
 
-KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_view text) {
+KeyedPairing pairKeyedText(const TextList& entries, std::string_view text) {
     NamePairing pairing;
     eachKeyedLine(text, [&pairing](std::string_view name, std::string_view value) {
         pairing.add(name, value);
@@ -144,22 +143,21 @@ KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_
     return pairing.pair(entries);
 }
 
-std::string firstPairs(const std::vector<std::string>& entries, const KeyedPairing& pairing) {
+std::string firstPairs(const TextList& entries, const KeyedPairing& pairing) {
     std::vector<std::string> shown;
     std::vector<std::string> values;
     std::size_t withValue = 0;
     for (std::size_t i = 0; i < entries.size() && i < pairing.values.size(); ++i) {
         if (pairing.values[i].empty()) continue;
         if (++withValue > kPairsShown) continue;
-        shown.push_back(entries[i]);
+        shown.emplace_back(entries[i]);
         values.push_back(pairing.values[i]);
     }
     if (shown.empty()) return {};
     return texts::valuesOfParts(shown, values, withValue - shown.size());
 }
 
-std::string keyedGapsQuestion(const std::vector<std::string>& entries,
-                              const KeyedPairing& pairing) {
+std::string keyedGapsQuestion(const TextList& entries, const KeyedPairing& pairing) {
     std::string question;
     if (std::string pairs = firstPairs(entries, pairing); !pairs.empty()) question = pairs + "\n\n";
     const auto list = [&question](std::string_view heading, const std::vector<std::string>& names) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text_list.h"
+
 // Parameter values matched to the parts by name instead of by position: lines
 // "NAME<TAB>VALUE" or "NAME;VALUE", as a spreadsheet or a PDM export hands them over.
 namespace stapelwerk {
@@ -61,18 +63,17 @@ struct KeyedPairing {
 // only in case share the value of their name. A name without extension ("welle") also
 // names the one part of that name with an extension ("welle.prt"), unless a line names
 // that part with its extension; when several parts have that name, it names none.
-KeyedPairing pairByName(const std::vector<std::string>& entries,
-                        const std::vector<KeyedValue>& keyed);
+KeyedPairing pairByName(const TextList& entries, const std::vector<KeyedValue>& keyed);
 
 // pairByName of parseKeyedValues of the lines of `text`, cut as isTwoColumnText cuts them,
 // without holding every line: only the first line of each name is kept while pairing.
-KeyedPairing pairKeyedText(const std::vector<std::string>& entries, std::string_view text);
+KeyedPairing pairKeyedText(const TextList& entries, std::string_view text);
 
 // What the parameter dialog asks before it builds with gaps: which value the first few
 // of `entries` receive, the parts without a value, the names without a part and those of
 // several parts, each under its heading (the first few of each, then how many more, so that
 // the box fits on the screen), and whether to build anyway.
-std::string keyedGapsQuestion(const std::vector<std::string>& entries, const KeyedPairing& pairing);
+std::string keyedGapsQuestion(const TextList& entries, const KeyedPairing& pairing);
 
 // What the parameter dialog says when the list gives a name different values: the first
 // few of those names, and that nothing was built.
@@ -80,6 +81,6 @@ std::string keyedConflictMessage(const KeyedPairing& pairing);
 
 // The first few parts that receive a value, with it, so that the user can see that the
 // names paired as meant; empty when no part has a value.
-std::string firstPairs(const std::vector<std::string>& entries, const KeyedPairing& pairing);
+std::string firstPairs(const TextList& entries, const KeyedPairing& pairing);
 
 }  // namespace stapelwerk

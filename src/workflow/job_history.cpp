@@ -136,7 +136,7 @@ Result<Job> keptJobToView(const KeptJob& kept) {
     Job job;
     job.outputDirectory = recordDirectory(kept.record);
     for (std::size_t e = 0; e < record->entryCount(); ++e) {
-        job.confirmedEntries.emplace_back(record->entry(e));
+        job.confirmedEntries.append(record->entry(e));
         inputs.values.emplace_back(record->value(e));
     }
     if (Result<> shown = job.acceptBuild(std::move(text), std::move(inputs)); !shown) {

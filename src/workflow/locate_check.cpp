@@ -80,7 +80,7 @@ bool comesFromLocate(FindingKind kind) {
     return kind >= FindingKind::noEntryFound && kind <= FindingKind::locateStopped;
 }
 
-Findings locateFindings(const std::vector<std::string>& entries, const LocateJob& job,
+Findings locateFindings(const TextList& entries, const LocateJob& job,
                         const ModelLocations& located) {
     const FunctionRow& row = rowOf(job.function);
     Findings findings;
@@ -131,14 +131,14 @@ Findings locateFindings(const std::vector<std::string>& entries, const LocateJob
     return findings;
 }
 
-std::string shownLocation(const std::vector<std::string>& entries, const LocateJob& job,
+std::string shownLocation(const TextList& entries, const LocateJob& job,
                           const ModelLocations& located, std::size_t entry) {
     return texts::entryLocation(
         entries[entry], located.found(entry) ? std::optional(located.pathOf(entry)) : std::nullopt,
         !rowOf(job.function).opensFiles);
 }
 
-LocateOutcome locateAndCheck(const std::vector<std::string>& entries, const LocateJob& job,
+LocateOutcome locateAndCheck(const TextList& entries, const LocateJob& job,
                              const LocateProgress& progress) {
     const SearchPath searchPath =
         readSearchPath(startConfigPaths(job.outputDirectory, job.programDirectory),

@@ -6,6 +6,7 @@
 #include "cadconfig/model_locator.h"
 #include "core/function_table.h"
 #include "core/job.h"
+#include "core/text_list.h"
 #include "workflow/write_check.h"
 #include "worklist/given_location.h"
 
@@ -36,17 +37,17 @@ struct LocateOutcome {
 
 // The findings of `located` for the confirmed `entries`: none for save-as, which makes what it
 // does not find; one that names the places looked in where no entry is found at all.
-Findings locateFindings(const std::vector<std::string>& entries, const LocateJob& job,
+Findings locateFindings(const TextList& entries, const LocateJob& job,
                         const ModelLocations& located);
 
 // What the preview shows of the entry at `entry`: the file Pro/E opens, or, for save-as, the
 // file saved over or that it is made.
-std::string shownLocation(const std::vector<std::string>& entries, const LocateJob& job,
+std::string shownLocation(const TextList& entries, const LocateJob& job,
                           const ModelLocations& located, std::size_t entry);
 
 // Reads the search path of the config.pro files that the CAD system reads at start, looks up
 // every entry (locateModels; `progress` may stop it) and checks what it found.
-LocateOutcome locateAndCheck(const std::vector<std::string>& entries, const LocateJob& job,
+LocateOutcome locateAndCheck(const TextList& entries, const LocateJob& job,
                              const LocateProgress& progress);
 
 }  // namespace stapelwerk::workflow

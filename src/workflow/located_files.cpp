@@ -13,7 +13,7 @@ std::optional<std::string> fileFound(const ModelLocations& located, std::size_t 
     return located.pathOf(entry);
 }
 
-ModelLocations locatedInWorkingDirectory(const std::vector<std::string>& entries,
+ModelLocations locatedInWorkingDirectory(const TextList& entries,
                                          const std::string& workingDirectory) {
     const auto always = [](std::size_t, std::size_t) { return true; };
     return locateModels(entries, workingDirectory, SearchPath{}, always);

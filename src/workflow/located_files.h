@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cadconfig/model_locator.h"
+#include "core/text_list.h"
 
 // Where the CAD system will find each entry's file, as the job record keeps it.
 namespace stapelwerk::workflow {
@@ -17,7 +18,7 @@ std::optional<std::string> fileFound(const ModelLocations& located, std::size_t 
 // Where the look-up did not run (switched off, stopped, or of save-as, which opens nothing):
 // the newest version of each entry in the working directory alone. Nothing is found where the
 // directory cannot be read.
-ModelLocations locatedInWorkingDirectory(const std::vector<std::string>& entries,
+ModelLocations locatedInWorkingDirectory(const TextList& entries,
                                          const std::string& workingDirectory);
 
 }  // namespace stapelwerk::workflow

@@ -20,13 +20,13 @@ Result<> buildRecordedEntries(Job& job, const JobRecord& record, const std::vect
                        .chain = head.chain,
                        .parameterName = head.parameterName,
                        .journal = journal};
-    std::vector<std::string> entries;
+    TextList entries;
     for (std::size_t e = 0; e < record.entryCount(); ++e) {
         if (!taken.empty() && !taken[e]) continue;
-        entries.emplace_back(record.entry(e));
+        entries.append(record.entry(e));
         if (rowOf(head.function).needs.values) inputs.values.emplace_back(record.value(e));
     }
-    std::vector<std::string> before = std::exchange(job.confirmedEntries, std::move(entries));
+    TextList before = std::exchange(job.confirmedEntries, std::move(entries));
     Result<> built = buildPendingText(job, std::move(inputs));
     if (!built) job.confirmedEntries = std::move(before);
     return built;

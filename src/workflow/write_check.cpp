@@ -99,8 +99,7 @@ bool isModelType(std::string_view type) {
 }
 
 // `typeMatters`: the function opens each entry's file, whose type the entry names.
-void checkModelNames(const std::vector<std::string>& entries, bool typeMatters,
-                     Gathered& gathered) {
+void checkModelNames(const TextList& entries, bool typeMatters, Gathered& gathered) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         // A confirmed entry holds at most the dot of its type extension.
         const std::string_view entry = entries[i];
@@ -121,7 +120,7 @@ void checkModelNames(const std::vector<std::string>& entries, bool typeMatters,
 
 // Save-as cuts four characters from every entry, which leaves the model's name only where
 // they are a dot and a model type.
-void checkSaveAsNames(const std::vector<std::string>& entries, Gathered& gathered) {
+void checkSaveAsNames(const TextList& entries, Gathered& gathered) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string_view cut =
             std::string_view(entries[i]).substr(saveAsName(entries[i]).size());
@@ -135,8 +134,7 @@ void checkSaveAsNames(const std::vector<std::string>& entries, Gathered& gathere
 // with the first of those. The entries are sorted by a hash of their folded name rather
 // than kept in a set of folded names: a million entries must not hold their names twice.
 template <typename NameOf>
-void checkRepeats(const std::vector<std::string>& entries, FindingKind kind, NameOf nameOf,
-                  Gathered& gathered) {
+void checkRepeats(const TextList& entries, FindingKind kind, NameOf nameOf, Gathered& gathered) {
     const auto folded = [&](std::size_t entry) { return foldedCaseUtf8(nameOf(entries[entry])); };
     std::vector<std::pair<std::size_t, std::size_t>> hashed;  // hash, entry
     hashed.reserve(entries.size());
@@ -293,8 +291,8 @@ std::string headingOf(FindingKind kind) {
     return {};
 }
 
-Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
-                    const KnownMapkeys& known, const OptionSettings& deletionOption) {
+Findings checkBuild(const TextList& entries, const BuildInputs& inputs, const KnownMapkeys& known,
+                    const OptionSettings& deletionOption) {
     Gathered gathered;
     const FunctionRow& row = rowOf(inputs.function);
     checkModelNames(entries, row.opensFiles, gathered);
@@ -304,7 +302,7 @@ Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& 
         checkSaveAsNames(entries, gathered);
         checkRepeats(
             entries, FindingKind::savedTwice,
-            [](const std::string& entry) { return saveAsName(entry); }, gathered);
+            [](std::string_view entry) { return saveAsName(entry); }, gathered);
     }
     const FunctionNeeds& needs = row.needs;
     if (needs.chain) checkChain(inputs.chain, known, gathered);
@@ -315,7 +313,7 @@ Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& 
     return gathered.take();
 }
 
-Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+Findings checkPendingBuild(const TextList& entries, const BuildInputs& inputs,
                            const std::string& outputDirectory,
                            const std::string& programDirectory) {
     KnownMapkeys known;
@@ -334,8 +332,7 @@ std::size_t itemCount(const Finding& finding) {
     return finding.entries.size() + finding.names.size();
 }
 
-std::vector<std::string_view> shownItems(const Finding& finding,
-                                         const std::vector<std::string>& entries,
+std::vector<std::string_view> shownItems(const Finding& finding, const TextList& entries,
                                          std::size_t limit) {
     std::vector<std::string_view> items;
     for (std::size_t i = 0; i < finding.entries.size() && items.size() < limit; ++i) {
@@ -356,7 +353,7 @@ bool namesAreWorded(FindingKind kind) {
 }
 }  // namespace
 
-std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries) {
+std::string describedFinding(const Finding& finding, const TextList& entries) {
     if (namesAreWorded(finding.kind)) {
         const std::size_t shown = std::min(finding.names.size(), texts::kFindingItemsShown);
         const std::vector<std::string> lines(
@@ -391,8 +388,7 @@ Findings joined(Findings first, Findings second) {
     return first;
 }
 
-std::vector<std::size_t> rowsConcerned(const WorkList& list,
-                                       const std::vector<std::string>& entries,
+std::vector<std::size_t> rowsConcerned(const WorkList& list, const TextList& entries,
                                        const Findings& findings) {
     std::unordered_set<std::string_view> concerned;
     for (const Finding& finding : findings) {

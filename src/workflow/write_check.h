@@ -8,6 +8,7 @@
 #include "cadconfig/config_options.h"
 #include "cadconfig/defined_mapkeys.h"
 #include "core/build_inputs.h"
+#include "core/text_list.h"
 #include "core/work_list.h"
 
 // The check before doit.pro is written: what the CAD system would stumble on in the list,
@@ -81,19 +82,18 @@ std::vector<std::string> undefinedMapkeys(std::string_view chain, const KnownMap
 // The check of `entries` built with `inputs`; `known` serves the chain only, `deletionOption`
 // (what the config.pro files set CheckRules::parameterDeletionNeeds's option to) the
 // deletion only.
-Findings checkBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
-                    const KnownMapkeys& known, const OptionSettings& deletionOption = {});
+Findings checkBuild(const TextList& entries, const BuildInputs& inputs, const KnownMapkeys& known,
+                    const OptionSettings& deletionOption = {});
 
 // The check of the job's pending text. For a chain and for the deletion it reads the
 // config.pro files that the CAD system reads at start (startConfigPaths).
-Findings checkPendingBuild(const std::vector<std::string>& entries, const BuildInputs& inputs,
+Findings checkPendingBuild(const TextList& entries, const BuildInputs& inputs,
                            const std::string& outputDirectory, const std::string& programDirectory);
 
 // The first `limit` things a finding concerns, as the user reads them: the entries by
 // their text, then the names; views into `entries` and the finding (an entry may be
 // megabytes long, and only its start is shown).
-std::vector<std::string_view> shownItems(const Finding& finding,
-                                         const std::vector<std::string>& entries,
+std::vector<std::string_view> shownItems(const Finding& finding, const TextList& entries,
                                          std::size_t limit);
 
 // How many things the finding concerns.
@@ -102,12 +102,11 @@ std::size_t itemCount(const Finding& finding);
 // The finding as the user reads it: its heading, the first texts::kFindingItemsShown
 // things it concerns (an entry with the name save-as saves it under, or with the earlier
 // entry it repeats, where its kind says so), and how many more.
-std::string describedFinding(const Finding& finding, const std::vector<std::string>& entries);
+std::string describedFinding(const Finding& finding, const TextList& entries);
 
 // The selected rows of the work list whose confirmed entry a finding concerns: unmarked,
 // the next confirm leaves them out.
-std::vector<std::size_t> rowsConcerned(const WorkList& list,
-                                       const std::vector<std::string>& entries,
+std::vector<std::size_t> rowsConcerned(const WorkList& list, const TextList& entries,
                                        const Findings& findings);
 
 }  // namespace stapelwerk::workflow

@@ -67,41 +67,38 @@ std::string reducedEntry(std::string_view line) {
     return reducedName(firstCellView(line, unquoted));
 }
 
-// Kept in place, with an open-addressing table of the kept entries' positions: a node a
-// entry, as a hash set has, costs more time than the hashing on a million entries, and
-// leaves the heap in pieces that stay with the program.
-void removeDuplicates(std::vector<std::string>& entries) {
+// With an open-addressing table of the kept entries' positions: a node a entry, as a hash
+// set has, costs more time than the hashing on a million entries, and leaves the heap in
+// pieces that stay with the program.
+TextList withoutRepeats(const TextList& entries) {
     constexpr std::size_t kFree = std::numeric_limits<std::size_t>::max();
     std::size_t slots = 2;
     while (slots < 2 * entries.size()) slots *= 2;
     std::vector<std::size_t> table(slots, kFree);
-    std::size_t kept = 0;
-    for (std::string& entry : entries) {
+    TextList kept;
+    kept.reserve(entries.size(), entries.bytes());
+    for (const std::string_view entry : entries) {
         if (!entry.empty()) {
             std::size_t slot = std::hash<std::string_view>{}(entry) & (slots - 1);
-            while (table[slot] != kFree && entries[table[slot]] != entry) {
+            while (table[slot] != kFree && kept[table[slot]] != entry) {
                 slot = (slot + 1) & (slots - 1);
             }
             if (table[slot] != kFree) continue;  // a repeat
-            table[slot] = kept;
+            table[slot] = kept.size();
         }
-        if (&entries[kept] != &entry) entries[kept] = std::move(entry);
-        ++kept;
+        kept.append(entry);
     }
-    entries.resize(kept);
+    return kept;
 }
 
-std::vector<std::string> confirmedEntries(const WorkEntries& workList) {
-    std::vector<std::string> entries;
-    // Once, not by doubling: a million entries would be moved twenty times over.
-    entries.reserve(static_cast<std::size_t>(
+TextList confirmedEntries(const WorkEntries& workList) {
+    TextList reduced;
+    reduced.reserve(static_cast<std::size_t>(
         std::ranges::count_if(workList, [](const WorkEntryView entry) { return entry.selected; })));
     for (const WorkEntryView entry : workList) {
-        if (!entry.selected) continue;
-        entries.push_back(reducedEntry(entry.text));
+        if (entry.selected) reduced.append(reducedEntry(entry.text));
     }
-    removeDuplicates(entries);
-    return entries;
+    return withoutRepeats(reduced);
 }
 
 Result<std::string> confirmSelection(Job& job) {

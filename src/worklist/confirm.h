@@ -27,12 +27,12 @@ std::string reducedName(std::string_view name);
 // What confirming makes of one line of the work list: reducedName of its first cell.
 std::string reducedEntry(std::string_view line);
 
-// Drops every non-empty entry that equals an earlier one (exact, case-sensitive);
-// empty entries always stay. Keeps the order.
-void removeDuplicates(std::vector<std::string>& entries);
+// The entries without every non-empty one that equals an earlier one (exact,
+// case-sensitive); empty entries always stay. Keeps the order.
+TextList withoutRepeats(const TextList& entries);
 
 // The entries to process: every selected entry reduced (reducedEntry), repeats removed.
-std::vector<std::string> confirmedEntries(const WorkEntries& workList);
+TextList confirmedEntries(const WorkEntries& workList);
 
 // Rebuilds the job's entries to process from the selected entries of its work list.
 // Gives the status text, or (when no entry was selected) the message that asks for files.

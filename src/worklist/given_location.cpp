@@ -25,8 +25,7 @@ GivenLocation givenLocationOf(std::string_view line) {
     return given;
 }
 
-std::vector<GivenLocation> givenLocations(const WorkEntries& rows,
-                                          const std::vector<std::string>& entries) {
+std::vector<GivenLocation> givenLocations(const WorkEntries& rows, const TextList& entries) {
     std::unordered_map<std::string_view, std::size_t> positions;
     positions.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) positions.emplace(entries[i], i);

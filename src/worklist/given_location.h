@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text_list.h"
 #include "core/work_list.h"
 
 namespace stapelwerk {
@@ -25,7 +26,6 @@ GivenLocation givenLocationOf(std::string_view line);
 // Of each confirmed entry, what the first selected row of the work list that confirms to it
 // and names a directory or version gives; nothing where no row of the list as it stands now
 // does.
-std::vector<GivenLocation> givenLocations(const WorkEntries& rows,
-                                          const std::vector<std::string>& entries);
+std::vector<GivenLocation> givenLocations(const WorkEntries& rows, const TextList& entries);
 
 }  // namespace stapelwerk

@@ -14,8 +14,8 @@ TEST(BuildPendingText, EveryFunctionOpensEachFileWhereItsRowSaysSo) {
         Job job;
         job.confirmedEntries = {"welle.prt", "flansch.prt"};
         ASSERT_TRUE(buildPendingText(job, {row.function, "ds", "MAT", {"S235", "S355"}}).ok());
-        for (const std::string& entry : job.confirmedEntries) {
-            const std::string opening = std::string(templates::openBlock()) + entry;
+        for (const std::string_view entry : job.confirmedEntries) {
+            const std::string opening = std::string(templates::openBlock()).append(entry);
             EXPECT_EQ(job.pendingText().find(opening) != std::string::npos, row.opensFiles)
                 << entry;
         }

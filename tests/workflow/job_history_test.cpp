@@ -22,7 +22,7 @@ protected:
     void writeAndKeep(std::size_t count) {
         Job job;
         job.outputDirectory = output.path();
-        for (std::size_t i = 0; i < count; ++i) job.confirmedEntries.push_back("teil.prt");
+        for (std::size_t i = 0; i < count; ++i) job.confirmedEntries.append("teil.prt");
         ASSERT_TRUE(buildPendingText(job, {.function = DoitFunction::saveAs}).ok());
         ASSERT_TRUE(writeJobFiles(job, nullptr).record.ok());
         const Result<> kept = keepInJobHistory(data.path(), output.path(), job.pendingText());

@@ -29,7 +29,7 @@ QPushButton* addButton(QWidget* dialog, const char* name, std::string_view text,
 }
 }  // namespace
 
-FindingsDialog::FindingsDialog(const std::vector<std::string>& entries, workflow::Findings findings,
+FindingsDialog::FindingsDialog(const TextList& entries, workflow::Findings findings,
                                LocateRunner& locator, QWidget* owner)
     : QDialog(owner), findings_(std::move(findings)) {
     setObjectName("frm_pruefung");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text_list.h"
 #include "workflow/write_check.h"
 
 class QListWidget;
@@ -22,8 +23,8 @@ class FindingsDialog : public QDialog {
     Q_OBJECT
 public:
     // `entries` are the confirmed entries the findings count in.
-    FindingsDialog(const std::vector<std::string>& entries, workflow::Findings findings,
-                   LocateRunner& locator, QWidget* owner);
+    FindingsDialog(const TextList& entries, workflow::Findings findings, LocateRunner& locator,
+                   QWidget* owner);
 
 signals:
     void writeAnywayRequested();

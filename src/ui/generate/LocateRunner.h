@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/text_list.h"
 #include "workflow/locate_check.h"
 
 class QThread;
@@ -20,7 +21,7 @@ class Platform;
 // One look-up of where Pro/E finds the confirmed entries, shared between the window's thread
 // and the one it runs on.
 struct Lookup {
-    std::vector<std::string> entries;
+    TextList entries;
     workflow::LocateJob job;
     workflow::LocateOutcome outcome;  // once it has finished
     std::atomic<bool> stop = false;

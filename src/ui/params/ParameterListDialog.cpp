@@ -97,7 +97,7 @@ ParameterListDialog::ParameterListDialog(Platform& platform, Job& job, QWidget* 
     parts_->setStyleSheet("QListWidget { background-color: rgb(192, 192, 192); }");
     partsCaption->setBuddy(parts_);
     parts_->setAccessibleName(partsCaption->text());  // item views do not take their buddy's text
-    for (const std::string& entry : job_.confirmedEntries) parts_->addItem(qt(entry));
+    for (const std::string_view entry : job_.confirmedEntries) parts_->addItem(qt(entry));
 
     valueModel_ = new ValueListModel(this);
     values_ = new QListView(this);
