@@ -35,7 +35,7 @@ void returnLargeBlocksWhenFreed() {
     // A fixed threshold stops glibc raising it to the size of each large block freed, after
     // which the next list's blocks would land in the heap and stay there. Lists of 100,000
     // entries keep their blocks below it, in the heap, as fast as before.
-    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    mallopt(M_MMAP_THRESHOLD, 4 << 20);
 #endif
 }
 
