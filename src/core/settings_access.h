@@ -19,4 +19,8 @@ inline void write(Platform& platform, const Key& key, const std::string& value) 
                           value);
 }
 
+// "Lauf protokollieren" as the user last set it: a build asks for it, so that the text is
+// built once, with the journal or without, and not a second time when the write is offered.
+inline bool journalChosen(Platform& platform) { return read(platform, kJournal, "0") == "1"; }
+
 }  // namespace stapelwerk::settings

@@ -114,7 +114,7 @@ MainWindow::MainWindow(Platform& platform, Job& job, QWidget* parent)
     journalBox_->setObjectName("chk_journal");
     journalBox_->setAccessibleName(qt(texts::kJournalBoxName));
     journalBox_->setToolTip(qt(texts::kExplainJournal));
-    journalBox_->setChecked(settings::read(platform_, settings::kJournal, "0") == "1");
+    journalBox_->setChecked(settings::journalChosen(platform_));
     placeTwips(journalBox_, 2880, 2955, 2895, 300);
     journalBox_->hide();
     connect(journalBox_, &QCheckBox::toggled, this, &MainWindow::switchJournal);
@@ -293,7 +293,9 @@ void MainWindow::startFunction(DoitFunction function) {
         openFunctionDialog(function);
         return;
     }
-    if (const Result<> built = workflow::buildPendingText(job_, {.function = function}); !built) {
+    if (const Result<> built = workflow::buildPendingText(
+            job_, {.function = function, .journal = journalBox_->isChecked()});
+        !built) {
         platform_.showMessage(built.message());
         return;
     }

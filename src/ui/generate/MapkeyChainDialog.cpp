@@ -156,8 +156,10 @@ void MapkeyChainDialog::markUndefined() {
 void MapkeyChainDialog::build() {
     const std::string chain = chain_->text().toStdString();
     settings::write(platform_, settings::kMapkeyChain, chain);
-    if (const Result<> built = workflow::buildPendingText(
-            job_, {.function = DoitFunction::mapkeyChain, .chain = chain});
+    if (const Result<> built =
+            workflow::buildPendingText(job_, {.function = DoitFunction::mapkeyChain,
+                                              .chain = chain,
+                                              .journal = settings::journalChosen(platform_)});
         !built) {
         platform_.showMessage(built.message());
         return;

@@ -54,8 +54,10 @@ void ParameterDeletionDialog::build() {
     const std::string name = workflow::deletedParameterName(name_->text().toStdString());
     name_->setText(qt(name));
     settings::write(platform_, settings::kDeletedParameter, name);
-    if (const Result<> built = workflow::buildPendingText(
-            job_, {.function = DoitFunction::parameterDeletion, .parameterName = name});
+    if (const Result<> built =
+            workflow::buildPendingText(job_, {.function = DoitFunction::parameterDeletion,
+                                              .parameterName = name,
+                                              .journal = settings::journalChosen(platform_)});
         !built) {
         platform_.showMessage(built.message());
         return;

@@ -311,7 +311,8 @@ void ParameterListDialog::assign() {
     if (const Result<> built =
             workflow::buildPendingText(job_, {.function = DoitFunction::parameterAssignment,
                                               .parameterName = name,
-                                              .values = *partValues});
+                                              .values = *partValues,
+                                              .journal = settings::journalChosen(platform_)});
         !built) {
         platform_.showMessage(built.message());
         return;
