@@ -15,6 +15,7 @@
 #include <map>
 
 #include "core/job.h"
+#include "core/settings_access.h"
 #include "platform/os.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -48,9 +49,16 @@ double peakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The platform with "Lauf protokollieren" as the user last set it.
+FakePlatform& withJournal(FakePlatform& platform, bool journal) {
+    stapelwerk::settings::write(platform, stapelwerk::settings::kJournal, journal ? "1" : "0");
+    return platform;
+}
+
 // The main window of one run, writing into a directory of its own.
 struct Window {
-    explicit Window(std::string clipboard = {}) : window(platform, job) {
+    explicit Window(std::string clipboard = {}, bool journal = false)
+        : window(withJournal(platform, journal), job) {
         platform.clipboard = std::move(clipboard);
         window.show();
         window.findChild<QLineEdit*>("txt_pro")->setText(QString::fromStdString(output.path()));
@@ -79,11 +87,11 @@ struct Averages {
     }
 };
 
-void Road(benchmark::State& state) {
+void runRoad(benchmark::State& state, bool journal) {
     Averages averages;
     for (auto _ : state) {
         // Made afresh and handed over: a copy kept here would count in the program's peak.
-        Window run(clipboardOf(state.range(0)));
+        Window run(clipboardOf(state.range(0)), journal);
         const double paste = run.timedClick("cmd_paste");
         // The system's clipboard lies in another process; the recording platform's copy would
         // count in the program's peak.
@@ -110,9 +118,18 @@ void Road(benchmark::State& state) {
     averages.report(state);
     state.counters["peak_MB"] = peakMegabytes();
 }
+void Road(benchmark::State& state) { runRoad(state, false); }
 BENCHMARK(Road)->Arg(1000)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Road)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Road)->Arg(1000000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// As a user who follows the run has it: the journal's steps make doit.pro longer.
+void RoadWithJournal(benchmark::State& state) { runRoad(state, true); }
+BENCHMARK(RoadWithJournal)
+    ->Arg(1000000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BrowseDirectory(benchmark::State& state) {
     TempDir directory;
