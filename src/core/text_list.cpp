@@ -30,4 +30,13 @@ void TextList::append(std::string_view text) {
     ends_.push_back(static_cast<std::uint32_t>(texts_.size()));
 }
 
+void TextList::appendMoved(std::string&& text) {
+    if (!texts_.empty() || text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        append(std::string_view(text));
+        return;
+    }
+    texts_ = std::move(text);
+    ends_.push_back(static_cast<std::uint32_t>(texts_.size()));
+}
+
 }  // namespace stapelwerk

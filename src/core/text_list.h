@@ -57,6 +57,17 @@ public:
     using Iterator = PositionIterator<TextList, std::string_view>;
 
     TextList() = default;
+    TextList(const TextList&) = default;
+    TextList(TextList&&) noexcept = default;
+    TextList& operator=(const TextList&) = default;
+    // Swapped rather than moved: a string moved onto keeps its own buffer when the other's is
+    // short, and a list replaced by an empty one would keep all its bytes.
+    TextList& operator=(TextList&& other) noexcept {
+        texts_.swap(other.texts_);
+        ends_.swap(other.ends_);
+        return *this;
+    }
+    ~TextList() = default;
     TextList(std::initializer_list<std::string_view> texts);
     // NOLINTNEXTLINE(google-explicit-constructor): lists of strings stand in for it freely.
     TextList(const std::vector<std::string>& texts);
@@ -77,6 +88,9 @@ public:
     // Adds a text at the end. Throws std::bad_alloc past 4 GiB of text, which no list the
     // program holds comes near: its doit.pro would be a hundred times that.
     void append(std::string_view text);
+    // The same; the first text becomes the buffer itself, so that a list of one giant line
+    // is not held twice while it is taken over.
+    void appendMoved(std::string&& text);
 
     friend bool operator==(const TextList&, const TextList&) = default;
 

@@ -67,38 +67,54 @@ std::string reducedEntry(std::string_view line) {
     return reducedName(firstCellView(line, unquoted));
 }
 
-// With an open-addressing table of the kept entries' positions: a node a entry, as a hash
-// set has, costs more time than the hashing on a million entries, and leaves the heap in
-// pieces that stay with the program.
-TextList withoutRepeats(const TextList& entries) {
-    constexpr std::size_t kFree = std::numeric_limits<std::size_t>::max();
-    std::size_t slots = 2;
-    while (slots < 2 * entries.size()) slots *= 2;
-    std::vector<std::size_t> table(slots, kFree);
-    TextList kept;
-    kept.reserve(entries.size(), entries.bytes());
-    for (const std::string_view entry : entries) {
-        if (!entry.empty()) {
-            std::size_t slot = std::hash<std::string_view>{}(entry) & (slots - 1);
-            while (table[slot] != kFree && kept[table[slot]] != entry) {
-                slot = (slot + 1) & (slots - 1);
-            }
-            if (table[slot] != kFree) continue;  // a repeat
-            table[slot] = kept.size();
-        }
-        kept.append(entry);
+namespace {
+// Takes entries into a list unless an equal non-empty one is there already, with an
+// open-addressing table of the kept entries' positions: a node a entry, as a hash set has,
+// costs more time than the hashing on a million entries, and leaves the heap in pieces
+// that stay with the program.
+class KeptOnce {
+public:
+    explicit KeptOnce(std::size_t most) {
+        while (slots_ < 2 * most) slots_ *= 2;
+        table_.assign(slots_, kFree);
+        kept_.reserve(most);
     }
-    return kept;
+
+    void take(std::string&& entry) {
+        if (!entry.empty()) {
+            std::size_t slot = std::hash<std::string_view>{}(entry) & (slots_ - 1);
+            while (table_[slot] != kFree && kept_[table_[slot]] != entry) {
+                slot = (slot + 1) & (slots_ - 1);
+            }
+            if (table_[slot] != kFree) return;  // a repeat
+            table_[slot] = kept_.size();
+        }
+        kept_.appendMoved(std::move(entry));
+    }
+
+    TextList take() { return std::move(kept_); }
+
+private:
+    static constexpr std::size_t kFree = std::numeric_limits<std::size_t>::max();
+    std::size_t slots_ = 2;
+    std::vector<std::size_t> table_;
+    TextList kept_;
+};
+}  // namespace
+
+TextList withoutRepeats(const TextList& entries) {
+    KeptOnce once(entries.size());
+    for (const std::string_view entry : entries) once.take(std::string(entry));
+    return once.take();
 }
 
 TextList confirmedEntries(const WorkEntries& workList) {
-    TextList reduced;
-    reduced.reserve(static_cast<std::size_t>(
+    KeptOnce once(static_cast<std::size_t>(
         std::ranges::count_if(workList, [](const WorkEntryView entry) { return entry.selected; })));
     for (const WorkEntryView entry : workList) {
-        if (entry.selected) reduced.append(reducedEntry(entry.text));
+        if (entry.selected) once.take(reducedEntry(entry.text));
     }
-    return withoutRepeats(reduced);
+    return once.take();
 }
 
 Result<std::string> confirmSelection(Job& job) {
