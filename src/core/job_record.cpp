@@ -264,12 +264,28 @@ void writeJobRecord(ByteSink& sink, const JobRecordHead& head, const TextList& e
     line(kJournalKey, head.journal ? kJournalOn : kJournalOff);
     line(kCountKey, std::to_string(head.built ? entries.size() : 0));
     line(columnsOf(head), {});
+    // A field of a piece's size goes to the sink as it stands: copied into the piece, an entry
+    // of one giant line would be held twice more while the record is written.
+    const auto field = [&sink, &text](std::string_view value) {
+        if (value.size() < kPiece) {
+            text.append(value);
+            return;
+        }
+        sink.write(text);
+        text.clear();
+        sink.write(value);
+    };
     for (std::size_t i = 0; head.built && i < entries.size(); ++i) {
-        text.append(std::to_string(i + 1)).append("\t").append(entries[i]).append("\t");
-        if (needs.values) text.append(i < values.size() ? values[i] : "").append("\t");
+        text.append(std::to_string(i + 1)).append("\t");
+        field(entries[i]);
+        text.append("\t");
+        if (needs.values) {
+            field(i < values.size() ? values[i] : "");
+            text.append("\t");
+        }
         if (fileOf) {
             const std::optional<std::string> file = fileOf(i);
-            if (file && file->find_first_of("\r\n") == std::string::npos) text.append(*file);
+            if (file && file->find_first_of("\r\n") == std::string::npos) field(*file);
         }
         text.append(kLineEnd);
         if (text.size() >= kPiece) {
