@@ -1,4 +1,5 @@
-#include <optional>
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,11 +56,16 @@ private:
     os::EarlierFile earlier_;
 };
 
-// The bytes at `path`, or nothing when it cannot be read.
-std::optional<std::string> bytesAt(const std::filesystem::path& path) {
-    Result<std::string> read = readFileBytes(fromPath(path));
-    if (!read) return std::nullopt;
-    return std::move(*read);
+// Whether the file at `path` can be read and holds exactly `expected`. Compared a piece at a
+// time: a config.pro of 60 MB is not held a second time to be looked at once more.
+bool holdsExactly(const std::filesystem::path& path, std::string_view expected) {
+    std::size_t at = 0;
+    bool same = true;
+    const Result<std::uint64_t> end = readFileFrom(fromPath(path), 0, [&](std::string_view piece) {
+        same = same && expected.substr(std::min(at, expected.size())).starts_with(piece);
+        at += piece.size();
+    });
+    return end && same && at == expected.size();
 }
 
 // Puts the prepared file in place of a target that still holds `current` (or is still
@@ -76,7 +82,7 @@ Result<bool> commitUnchanged(Prepared& prepared, std::string_view current) {
         placed = os::renameWhereNothingIs(temporary, target, error);
         if (!placed && error == std::errc::file_exists) return false;
     } else if (os::exchange(temporary, target, error)) {
-        if (bytesAt(temporary) != current) {
+        if (!holdsExactly(temporary, current)) {
             // Swapped back, the temporary name holds the new file again and goes with it.
             if (os::exchange(temporary, target, error)) return false;
             // The other program's file must not go with it.
@@ -86,7 +92,7 @@ Result<bool> commitUnchanged(Prepared& prepared, std::string_view current) {
         }
         placed = true;
     } else if (error == std::errc::not_supported) {
-        if (bytesAt(target) != current) return false;
+        if (!holdsExactly(target, current)) return false;
         placed = os::renameOver(temporary, target, error);
     }
     if (!placed) return failure(error);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/texts.h"
@@ -182,6 +183,23 @@ TEST(UpdateFile, AFileSavedMeanwhileIsUpdatedAsSavedOrLeftAlone) {
         }
         EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"config.pro", "config.pro.bak"}));
     }
+}
+
+// The file is compared a piece at a time: a line only added at its end is a change too.
+TEST(UpdateFile, ALineAddedMeanwhileIsKept) {
+    TempDir dir;
+    const std::string file = dir.file("config.pro");
+    writeBytes(file, "old\r\n");
+    bool added = false;
+    const Update append = [&](ByteSink& sink, std::string_view current) {
+        if (!std::exchange(added, true)) writeBytes(file, "old\r\nadded\r\n");
+        sink.write(current);
+        sink.write("appended\r\n");
+    };
+    ReplaceStep failed = ReplaceStep::read;
+    ASSERT_TRUE(updateFile(file, append, file + ".bak", failed).ok());
+    EXPECT_EQ(readBytes(file), "old\r\nadded\r\nappended\r\n");
+    EXPECT_EQ(readBytes(file + ".bak"), "old\r\nadded\r\n");
 }
 
 }  // namespace
