@@ -50,15 +50,18 @@ TEST(JobRecord, IsTextAPersonReads) {
 }
 
 TEST(JobRecord, ReadsBackWhatItWroteForEveryFunction) {
-    const std::vector<std::string> entries{"welle.prt", "Größe.drw", "bolzen.asm"};
+    // Fields larger than the pieces the record is written in go out beside them, in order.
+    const std::string giant = std::string(std::size_t{3} << 20, 'b') + "olzen.asm";
+    const std::string giantValue(std::size_t{2} << 20, 'v');
+    const std::vector<std::string> entries{"welle.prt", "Größe.drw", giant};
     // A path may hold a TAB, as the last field; no row holds a line break.
     const std::vector<std::optional<std::string>> found{
         "welle.prt.12", "/net/teile mit\tTab/größe.drw.1", "/a\nb/bolzen.asm.1"};
     for (const FunctionRow& row : kFunctionTable) {
         SCOPED_TRACE(row.command);
         const JobRecordHead head{"RUN42", kWritten, row.function, "+;%bb;%00;", "LÄNGE", false};
-        const Result<JobRecord> read =
-            parseJobRecord(recordText(head, entries, {"S235", "", "x y"}, found), "doit.stapel");
+        const Result<JobRecord> read = parseJobRecord(
+            recordText(head, entries, {"S235", "", giantValue}, found), "doit.stapel");
         ASSERT_TRUE(read.ok()) << read.message();
         EXPECT_EQ(read->head().runId, "RUN42");
         EXPECT_EQ(read->head().written, kWritten);
@@ -68,7 +71,8 @@ TEST(JobRecord, ReadsBackWhatItWroteForEveryFunction) {
         EXPECT_FALSE(read->head().journal);
         ASSERT_EQ(read->entryCount(), 3u);
         for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(read->entry(i), entries[i]);
-        EXPECT_EQ(read->value(2), row.needs.values ? "x y" : "");
+        EXPECT_EQ(read->value(0), row.needs.values ? "S235" : "");
+        EXPECT_EQ(read->value(2), row.needs.values ? giantValue : "");
         EXPECT_EQ(read->fileFound(0), "welle.prt.12");
         EXPECT_EQ(read->fileFound(1), "/net/teile mit\tTab/größe.drw.1");
         EXPECT_EQ(read->fileFound(2), "");

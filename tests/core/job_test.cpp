@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <ranges>
+
 #include "core/job.h"
 
 namespace stapelwerk {
@@ -48,6 +52,27 @@ TEST(WorkEntries, EachTextKeepsItsBoundsThroughChangeAndRemoval) {
     entries.removeSelected();
     EXPECT_EQ(texts(entries), (std::vector<std::string>{"elle.prt", "ab", "xab"}));
     EXPECT_EQ(entries, (WorkEntries{{"elle.prt", false}, {"ab", false}, {"xab", false}}));
+}
+
+TEST(TextList, KeepsEachTextWhetherCopiedOrTakenOver) {
+    TextList list{"", ""};
+    // Taken over as the buffer while every text before is empty, copied after that.
+    list.appendMoved("welle.prt");
+    list.appendMoved("");
+    list.appendMoved("flansch ä.prt");
+    list.append("nabe");
+    const std::vector<std::string> expected{"", "", "welle.prt", "", "flansch ä.prt", "nabe"};
+    EXPECT_EQ(list, expected);
+    EXPECT_EQ(list.bytes(), 27u);
+    // The iterator serves the algorithms that walk it, backwards and by jumps too.
+    EXPECT_EQ(list.end() - list.begin(), 6);
+    EXPECT_EQ(*std::ranges::find(list, "nabe"), "nabe");
+    EXPECT_EQ(*std::prev(list.end()), "nabe");
+    EXPECT_EQ(list.begin()[4], "flansch ä.prt");
+    EXPECT_TRUE(std::ranges::equal(std::views::reverse(list), std::views::reverse(expected)));
+    list = TextList();
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(list.bytes(), 0u);
 }
 
 TEST(Job, ARefusedBuildKeepsThePendingTextAndItsCount) {
