@@ -122,8 +122,7 @@ void checkModelNames(const TextList& entries, bool typeMatters, Gathered& gather
 // they are a dot and a model type.
 void checkSaveAsNames(const TextList& entries, Gathered& gathered) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view cut =
-            std::string_view(entries[i]).substr(saveAsName(entries[i]).size());
+        const std::string_view cut = entries[i].substr(saveAsName(entries[i]).size());
         if (cut.size() != 4 || cut[0] != '.' || !isModelType(cut.substr(1))) {
             gathered.addEntry(FindingKind::saveAsNameCut, i);
         }

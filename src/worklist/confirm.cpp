@@ -80,7 +80,7 @@ public:
         kept_.reserve(most);
     }
 
-    void take(std::string&& entry) {
+    void add(std::string&& entry) {
         if (!entry.empty()) {
             std::size_t slot = std::hash<std::string_view>{}(entry) & (slots_ - 1);
             while (table_[slot] != kFree && kept_[table_[slot]] != entry) {
@@ -92,7 +92,7 @@ public:
         kept_.appendMoved(std::move(entry));
     }
 
-    TextList take() { return std::move(kept_); }
+    TextList kept() { return std::move(kept_); }
 
 private:
     static constexpr std::size_t kFree = std::numeric_limits<std::size_t>::max();
@@ -104,17 +104,17 @@ private:
 
 TextList withoutRepeats(const TextList& entries) {
     KeptOnce once(entries.size());
-    for (const std::string_view entry : entries) once.take(std::string(entry));
-    return once.take();
+    for (const std::string_view entry : entries) once.add(std::string(entry));
+    return once.kept();
 }
 
 TextList confirmedEntries(const WorkEntries& workList) {
     KeptOnce once(static_cast<std::size_t>(
         std::ranges::count_if(workList, [](const WorkEntryView entry) { return entry.selected; })));
     for (const WorkEntryView entry : workList) {
-        if (entry.selected) once.take(reducedEntry(entry.text));
+        if (entry.selected) once.add(reducedEntry(entry.text));
     }
-    return once.take();
+    return once.kept();
 }
 
 Result<std::string> confirmSelection(Job& job) {
