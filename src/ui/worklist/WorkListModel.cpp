@@ -48,12 +48,13 @@ void WorkListModel::append(std::string text) {
     append(std::vector<std::string>{std::move(text)}, false, ListChange::typed);
 }
 
-void WorkListModel::append(std::vector<std::string> texts, bool selected, ListChange change) {
+void WorkListModel::append(const std::vector<std::string>& texts, bool selected,
+                           ListChange change) {
     if (texts.empty()) return;
     WorkEntries before = list_.entries();
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
-    for (std::string& text : texts) list_.append(std::move(text), selected);
+    for (const std::string& text : texts) list_.append(text, selected);
     endInsertRows();
     history_.record(std::move(before), list_, change);
     if (!selected) return;

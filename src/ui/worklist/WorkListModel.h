@@ -36,7 +36,7 @@ public:
     // A typed entry, unselected, at the end.
     void append(std::string text);
     // Adds entries at the end, selected or not, as one range.
-    void append(std::vector<std::string> texts, bool selected, ListChange change);
+    void append(const std::vector<std::string>& texts, bool selected, ListChange change);
     void clear();
     void removeSelected();
     // Selects or deselects every entry, as one range.

@@ -243,10 +243,9 @@ bool WorkListPanel::takeDrop(QEvent* event) {
         if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
     }
     if (!paths.empty()) {
-        std::vector<std::string> names = droppedFileNames(paths);
-        const std::size_t count = names.size();
-        model_.append(std::move(names), true, ListChange::drop);
-        emit statusReport(qt(texts::statusFilesAdded(count)));
+        const std::vector<std::string> names = droppedFileNames(paths);
+        model_.append(names, true, ListChange::drop);
+        emit statusReport(qt(texts::statusFilesAdded(names.size())));
     } else if (dropped->hasText()) {
         pasteText(dropped->text().toStdString(), ListChange::drop);
     } else {
